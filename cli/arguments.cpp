@@ -1,0 +1,90 @@
+#include "cli/arguments.h"
+
+#include <QRegularExpression>
+
+namespace plx::cli {
+namespace {
+
+struct DateFields {
+    qint64 year;
+    int month;
+    int day;
+};
+
+DateFields SplitDate(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral(R"(^(-?\d{1,7})-(\d{1,2})-(\d{1,2})$)"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) {
+        throw UsageError{QStringLiteral("invalid date '%1': expected YEAR-MM-DD").arg(text)};
+    }
+    return {match.captured(1).toLongLong(), match.captured(2).toInt(), match.captured(3).toInt()};
+}
+
+CalendarDate Make(const DateFields& f) {
+    return {static_cast<std::uint8_t>(f.day), static_cast<std::uint8_t>(f.month), static_cast<std::int32_t>(f.year)};
+}
+
+}  // namespace
+
+CalendarDate ParseCivilDate(const QString& text) {
+    const DateFields f = SplitDate(text);
+    if (f.year == 0) throw UsageError{QStringLiteral("invalid date '%1': there is no year 0").arg(text)};
+    if (f.year < kFirstCivilYear || f.year > kLastCivilYear || f.month < 1 || f.month > 12) {
+        throw UsageError{QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
+    }
+    const CalendarDate date = Make(f);
+    if (f.day < 1 || f.day > CivilMonthLength(date.year, date.month)) {
+        throw UsageError{QStringLiteral("invalid date '%1': no such day in that month").arg(text)};
+    }
+    if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14) {
+        throw UsageError{QStringLiteral("invalid date '%1': 5-14 October 1582 were skipped by the calendar reform").arg(text)};
+    }
+    if (date.year == kFirstCivilYear && (date.month < 10 || (date.month == 10 && date.day < 7))) {
+        throw UsageError{QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
+    }
+    return date;
+}
+
+CalendarDate ParseHebrewDate(const QString& text) {
+    const DateFields f = SplitDate(text);
+    if (f.year < kFirstHebrewYear || f.year > kLastHebrewYear) {
+        throw UsageError{QStringLiteral("Hebrew year in '%1' is outside 1 .. 110999").arg(text)};
+    }
+    const auto year = static_cast<std::int32_t>(f.year);
+    const int months = 12 + IsHebrewLeapYear(year);
+    if (f.month < 1 || f.month > months) {
+        throw UsageError{QStringLiteral("invalid Hebrew date '%1': year %2 has months 1 .. %3 (Tishrei = 1)")
+                             .arg(text).arg(year).arg(months)};
+    }
+    if (f.day < 1 || f.day > HebrewMonthLength(year, f.month)) {
+        throw UsageError{QStringLiteral("invalid Hebrew date '%1': no such day in that month").arg(text)};
+    }
+    return Make(f);
+}
+
+QStringList ProtectPositionals(const QStringList& arguments, const QStringList& valueOptions) {
+    static const QRegularExpression optionLike(QStringLiteral(R"(^--?[A-Za-z])"));
+    QStringList options;
+    QStringList positionals;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--")) {
+            positionals += arguments.mid(i + 1);
+            break;
+        }
+        if (!optionLike.match(arg).hasMatch()) {
+            positionals << arg;
+            continue;
+        }
+        options << arg;
+        const QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (!name.contains(QLatin1Char('=')) && valueOptions.contains(name) && i + 1 < arguments.size()) {
+            options << arguments[++i];
+        }
+    }
+    QStringList result{arguments.value(0)};
+    result << options << QStringLiteral("--") << positionals;
+    return result;
+}
+
+}  // namespace plx::cli

@@ -1,0 +1,58 @@
+#include <QDate>
+#include <QJsonDocument>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/day_record.h"
+
+namespace plx::cli {
+namespace {
+
+bool WantsJson(const Invocation& call) { return call.parser.isSet(QStringLiteral("json")); }
+
+void Print(const Invocation& call, CalendarDate civil) {
+    if (WantsJson(call)) {
+        call.out << QJsonDocument(DayRecord(civil)).toJson(QJsonDocument::Compact) << '\n';
+    } else {
+        call.out << DayLine(civil) << '\n';
+    }
+}
+
+CalendarDate Today() {
+    const QDate today = QDate::currentDate();
+    return NormalizeCivilDate({static_cast<std::uint8_t>(today.day()), static_cast<std::uint8_t>(today.month()),
+                               static_cast<std::int32_t>(today.year())});
+}
+
+void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, const char* usage) {
+    const qsizetype n = call.positionals.size();
+    if (n < low || n > high) throw UsageError{QStringLiteral("usage: plxcal %1").arg(QLatin1String(usage))};
+}
+
+}  // namespace
+
+int RunDay(const Invocation& call) {
+    ExpectArguments(call, 0, 1, "day [DATE] [--hebrew] [--json]");
+    CalendarDate civil = Today();
+    if (!call.positionals.isEmpty()) {
+        const QString& text = call.positionals.first();
+        civil = call.parser.isSet(QStringLiteral("hebrew")) ? HebrewToCivil(ParseHebrewDate(text)) : ParseCivilDate(text);
+    }
+    Print(call, civil);
+    return 0;
+}
+
+int RunRange(const Invocation& call) {
+    ExpectArguments(call, 2, 2, "range START END [--json]");
+    const CalendarDate start = ParseCivilDate(call.positionals[0]);
+    const CalendarDate end = ParseCivilDate(call.positionals[1]);
+    const DayNumber last = CivilToDayNumber(end);
+    if (last < CivilToDayNumber(start)) throw UsageError{QStringLiteral("range: END is before START")};
+    for (CalendarDate day = start;; day = NextCivilDay(day)) {
+        Print(call, day);
+        if (CivilToDayNumber(day) >= last) break;
+    }
+    return 0;
+}
+
+}  // namespace plx::cli

@@ -1,0 +1,83 @@
+// plxcal: the calendar from the command line. Errors are one line on standard error, status 2.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <map>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+
+namespace plx::cli {
+namespace {
+
+using Command = int (*)(const Invocation&);
+
+const std::map<QString, Command>& Commands() {
+    static const std::map<QString, Command> commands{
+        {QStringLiteral("day"), &RunDay},
+        {QStringLiteral("range"), &RunRange},
+    };
+    return commands;
+}
+
+QList<QCommandLineOption> Options() {
+    return {
+        {QStringLiteral("hebrew"), QStringLiteral("DATE is a Hebrew date, months counted from Tishrei = 1.")},
+        {QStringLiteral("json"), QStringLiteral("One JSON object per line.")},
+    };
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "The Hebrew calendar from the command line.\n\n"
+        "Commands:\n"
+        "  day [DATE]          one day (DATE is YEAR-MM-DD, civil, or Hebrew with --hebrew; default today)\n"
+        "  range START END     every civil day from START to END inclusive"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions(Options());
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("day or range"));
+}
+
+QStringList ValueOptions() {
+    QStringList names;
+    for (const QCommandLineOption& option : Options()) {
+        if (!option.valueName().isEmpty()) names += option.names();
+    }
+    return names;
+}
+
+int Run(QCoreApplication& app) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(ProtectPositionals(app.arguments(), ValueOptions()))) throw UsageError{parser.errorText()};
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+
+    QStringList positionals = parser.positionalArguments();
+    if (positionals.isEmpty()) throw UsageError{QStringLiteral("no command given; try 'plxcal --help'")};
+    const QString name = positionals.takeFirst();
+    const auto command = Commands().find(name);
+    if (command == Commands().end()) throw UsageError{QStringLiteral("unknown command '%1'; try 'plxcal --help'").arg(name)};
+
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    return command->second(Invocation{parser, positionals, out});
+}
+
+}  // namespace
+}  // namespace plx::cli
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plxcal"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLX_VERSION));
+    try {
+        return plx::cli::Run(app);
+    } catch (const plx::cli::UsageError& error) {
+        std::fprintf(stderr, "plxcal: %s\n", error.message.toLocal8Bit().constData());
+        return 2;
+    }
+}

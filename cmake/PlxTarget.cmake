@@ -1,0 +1,33 @@
+# Common compile settings for every target of the project.
+function(plx_configure_target target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(PLX_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(PLX_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
+                                             -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# A library room: every .cpp directly in the listed folders (relative to the current source dir).
+function(plx_add_room target)
+  set(sources)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp"
+                                      "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h")
+    list(APPEND sources ${found})
+  endforeach()
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+  plx_configure_target(${target})
+endfunction()
+
+# Copies the language files beside an executable after it is built.
+function(plx_copy_languages target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory
+            "${PROJECT_SOURCE_DIR}/resources/Languages"
+            "$<TARGET_FILE_DIR:${target}>/Languages")
+endfunction()
