@@ -113,22 +113,24 @@ Molad MoladOfMonth(std::int32_t year, int month) noexcept {
     return {WeekdayOfMolad(m), static_cast<int>(m.hours % 24), partOfHour / 18, partOfHour % 18};
 }
 
-int RoshHashanaWeekday(std::int32_t year) noexcept {
-    const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
-    int weekday = WeekdayOfMolad(m);
-    const int hour = static_cast<int>(m.hours % 24);
-    const int sinceEve = hour * kPartsPerHour + static_cast<int>(m.parts % kPartsPerHour);
-    const bool previousWasLeap = IsLeapIndex(static_cast<std::uint32_t>(year) + 17u);
-    if (hour >= 18) {
+int RoshHashanaWeekdayForMolad(int weekday, int partsSinceEve, bool leapYear, bool previousYearLeap) noexcept {
+    if (partsSinceEve >= 18 * kPartsPerHour) {
         ++weekday;  // molad at or after noon
-    } else if (previousWasLeap && weekday == 2 && sinceEve >= 16789) {
+    } else if (previousYearLeap && weekday == 2 && partsSinceEve >= 16789) {
         ++weekday;  // Monday, 15 hours 589 parts, after a leap year
-    } else if (!IsHebrewLeapYear(year) && weekday == 3 && sinceEve >= 9924) {
+    } else if (!leapYear && weekday == 3 && partsSinceEve >= 9924) {
         ++weekday;  // Tuesday, 9 hours 204 parts, in a common year
     }
     if (weekday > 7) weekday -= 7;
     if (weekday == 1 || weekday == 4 || weekday == 6) ++weekday;  // never Sunday, Wednesday, Friday
     return weekday;
+}
+
+int RoshHashanaWeekday(std::int32_t year) noexcept {
+    const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
+    const int sinceEve = static_cast<int>(m.hours % 24) * kPartsPerHour + static_cast<int>(m.parts % kPartsPerHour);
+    return RoshHashanaWeekdayForMolad(WeekdayOfMolad(m), sinceEve, IsHebrewLeapYear(year) == 1,
+                                      IsLeapIndex(static_cast<std::uint32_t>(year) + 17u));
 }
 
 int HebrewYearLength(std::int32_t year) noexcept {
