@@ -10,6 +10,19 @@
 
 namespace plx {
 
+// Table lengths: callers index the tables directly and must stay inside them.
+inline constexpr int kTimeNameCount = 26;
+inline constexpr int kTimeShortNameCount = 24;
+inline constexpr int kTractateCount = 40;
+inline constexpr int kShmitaYearCount = 7;
+inline constexpr int kPortionCount = 123;
+inline constexpr int kPortionPartCount = 23;  // keys kFirstSplitPortion .. kFirstSplitPortion + 22
+inline constexpr int kFirstSplitPortion = 76;
+inline constexpr int kDayEventPhraseCount = 68;
+inline constexpr int kHolidayCount = 14;
+inline constexpr int kHolidayEveCount = 8;
+inline constexpr int kDayPartCount = 5;
+
 // One half of a portion name read differently in Israel and abroad (portion indexes 76..98).
 struct PortionPart {
     std::int32_t key;
@@ -39,7 +52,7 @@ public:
     virtual const char16_t* const* DayPartNames() const = 0;          // 5, then nullptr
     virtual std::u16string NumberText(int n, int gender) const = 0;
 
-    int portionCount = 123;
+    int portionCount = kPortionCount;
 };
 
 class PlxLocaleHebrew final : public PlxLocaleBase {
@@ -89,7 +102,10 @@ public:
 // The language flag used throughout the engine.
 enum Language : int { kHebrew = 0, kEnglish = 1 };
 
-// The two program-wide vocabularies.
+// The two program-wide vocabularies, constant-initialised so that any static initialiser may use
+// them.
+extern const PlxLocaleBase* const gHebrewVocabulary;
+extern const PlxLocaleBase* const gEnglishVocabulary;
 const PlxLocaleBase& HebrewVocabulary();
 const PlxLocaleBase& EnglishVocabulary();
 // 0 Hebrew, anything else English.
