@@ -1,0 +1,208 @@
+#include "engine/vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plx {
+namespace {
+
+using std::u16string;
+using std::u16string_view;
+
+// Every plain string table with its length, for the sweeps below.
+struct Table {
+    const char* name;
+    const char16_t* const* entries;
+    int count;
+};
+
+std::vector<Table> StringTables(const PlxLocaleBase& v) {
+    return {
+        {"TimeNames", v.TimeNames(), kTimeNameCount},
+        {"TimeShortNames", v.TimeShortNames(), kTimeShortNameCount},
+        {"HebrewMonthNames", v.HebrewMonthNames(), 13},
+        {"HebrewLeapMonthNames", v.HebrewLeapMonthNames(), 13},
+        {"CivilMonthNames", v.CivilMonthNames(), 12},
+        {"WeekdayNames", v.WeekdayNames(), 7},
+        {"WeekdayShortNames", v.WeekdayShortNames(), 7},
+        {"WeekdayLetters", v.WeekdayLetters(), 7},
+        {"TractateNames", v.TractateNames(), kTractateCount},
+        {"ShmitaYearNames", v.ShmitaYearNames(), kShmitaYearCount},
+        {"PortionNames", v.PortionNames(), kPortionCount},
+        {"DayEventPhrases", v.DayEventPhrases(), kDayEventPhraseCount},
+        {"HolidayNames", v.HolidayNames(0), kHolidayCount},
+        {"HolidayNamesOutside", v.HolidayNames(2), kHolidayCount},
+        {"HolidayEveNames", v.HolidayEveNames(), kHolidayEveCount},
+        {"DayPartNames", v.DayPartNames(), kDayPartCount},
+    };
+}
+
+bool HasHebrewLetter(u16string_view text) {
+    for (char16_t c : text) {
+        if (c >= u'א' && c <= u'ת') {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(Vocabulary, LanguageFlagPicksTheProgramWideInstances) {
+    EXPECT_EQ(&Vocabulary(kHebrew), gHebrewVocabulary);
+    EXPECT_EQ(&Vocabulary(kEnglish), gEnglishVocabulary);
+    EXPECT_EQ(&Vocabulary(7), gEnglishVocabulary);  // anything but 0 is English
+    EXPECT_EQ(&HebrewVocabulary(), gHebrewVocabulary);
+    EXPECT_EQ(&EnglishVocabulary(), gEnglishVocabulary);
+    EXPECT_NE(gHebrewVocabulary, gEnglishVocabulary);
+    EXPECT_EQ(gHebrewVocabulary->portionCount, 123);
+    EXPECT_EQ(gEnglishVocabulary->portionCount, 123);
+    EXPECT_EQ(u16string(gHebrewVocabulary->WeekdayLetters()[0]), u"א");
+    EXPECT_EQ(u16string(gEnglishVocabulary->WeekdayLetters()[1]), u"M");
+}
+
+TEST(Vocabulary, MonthTables) {
+    const PlxLocaleBase& he = HebrewVocabulary();
+    const PlxLocaleBase& en = EnglishVocabulary();
+    EXPECT_EQ(u16string(he.HebrewMonthNames()[12]), u"");
+    EXPECT_EQ(u16string(en.HebrewMonthNames()[12]), u"");
+    EXPECT_EQ(u16string(he.HebrewLeapMonthNames()[5]), u"אדר א");
+    EXPECT_EQ(u16string(he.HebrewLeapMonthNames()[6]), u"אדר ב");
+    EXPECT_EQ(u16string(en.HebrewLeapMonthNames()[5]), u"Adar A");
+    EXPECT_EQ(u16string(en.HebrewLeapMonthNames()[6]), u"Adar B");
+    EXPECT_EQ(u16string(en.HebrewLeapMonthNames()[12]), u"Elul");
+    EXPECT_EQ(u16string(en.CivilMonthNames()[11]), u"December");
+}
+
+TEST(Vocabulary, TimeNamesEndInTheirAlignmentTabs) {
+    EXPECT_EQ(u16string(EnglishVocabulary().TimeNames()[2]), u"Sunrise\t\t");
+    EXPECT_EQ(u16string(HebrewVocabulary().TimeNames()[2]), u"הנץ החמה\t");
+    EXPECT_EQ(u16string(EnglishVocabulary().TimeNames()[3]), u"End of Sh'ma (Maga)");
+    EXPECT_EQ(u16string(HebrewVocabulary().TimeNames()[20]), u"צאת הכוכבים (רש\"ז)");
+}
+
+TEST(Vocabulary, HolidayNamingsByMode) {
+    const PlxLocaleBase& he = HebrewVocabulary();
+    const PlxLocaleBase& en = EnglishVocabulary();
+    EXPECT_EQ(u16string(en.HolidayNames(2)[5]), u"Simhat Torah");
+    EXPECT_EQ(u16string(he.HolidayNames(2)[5]), u"שמיני עצרת");
+    EXPECT_EQ(u16string(he.HolidayNames(0)[5]), u"שמחת תורה");
+    EXPECT_EQ(u16string(en.HolidayNames(0)[4]), u"Outside Israel 2nd Sukkot");
+    EXPECT_EQ(u16string(en.HolidayNames(2)[4]), u"2nd Yom-Tov of Sukkot");
+    // Only mode 2 chooses the naming used abroad.
+    for (int mode : {-1, 1, 3, INT_MAX}) {
+        EXPECT_EQ(en.HolidayNames(mode), en.HolidayNames(0)) << mode;
+        EXPECT_EQ(he.HolidayNames(mode), he.HolidayNames(0)) << mode;
+    }
+}
+
+TEST(Vocabulary, TractatesFollowTheDafYomiCycle) {
+    const char16_t* const expected[kTractateCount] = {
+        u"Brachot", u"Shabbat",  u"Eiruvin",      u"Psahim",     u"Shekalim",   u"Yoma",
+        u"Suka",    u"Beiza",    u"Rosh Hashana", u"Ta'anit",    u"Megila",     u"Mo'ed Katan",
+        u"Hagiga",  u"Yevamot",  u"Ktubot",       u"Nedarim",    u"Nazir",      u"Sota",
+        u"Gitin",   u"Kidushin", u"Baba Kamma",   u"Baba Mezia", u"Baba Batra", u"Sanhedrin",
+        u"Makot",   u"Shavuot",  u"Avoda Zara",   u"Horiot",     u"Zvahim",     u"Minhot",
+        u"Holin",   u"Bechorot", u"Arachin",      u"Tmura",      u"Kritot",     u"Me'ila",
+        u"Kinim",   u"Tamid",    u"Midot",        u"Nida",
+    };
+    for (int i = 0; i < kTractateCount; ++i) {
+        EXPECT_EQ(u16string(EnglishVocabulary().TractateNames()[i]), expected[i]) << i;
+    }
+    const char16_t* const* he = HebrewVocabulary().TractateNames();
+    EXPECT_EQ(u16string(he[4]), u"שקלים");
+    EXPECT_EQ(u16string(he[5]), u"יומא");
+    EXPECT_EQ(u16string(he[8]), u"ראש השנה");
+    EXPECT_EQ(u16string(he[11]), u"מועד קטן");
+    EXPECT_EQ(u16string(he[12]), u"חגיגה");
+    EXPECT_EQ(u16string(he[24]), u"מכות");
+    EXPECT_EQ(u16string(he[25]), u"שבועות");
+    EXPECT_EQ(u16string(he[39]), u"נידה");
+}
+
+TEST(Vocabulary, EnglishOrdinals) {
+    const PlxLocaleBase& en = EnglishVocabulary();
+    const std::pair<int, const char16_t*> cases[] = {
+        {1, u"1st"},     {2, u"2nd"},     {3, u"3rd"},   {4, u"4th"},
+        {11, u"11th"},   {12, u"12th"},   {13, u"13th"}, {19, u"19th"},
+        {21, u"21st"},   {22, u"22nd"},   {23, u"23rd"}, {0, u"0th"},
+        {101, u"101st"}, {111, u"111st"}, {-3, u"-3rd"}, {INT_MIN, u"-2147483648th"},
+    };
+    for (const auto& [n, text] : cases) {
+        EXPECT_EQ(en.NumberText(n, 0), text) << n;
+        EXPECT_EQ(en.NumberText(n, 1), text) << n;  // no gender in English
+    }
+}
+
+TEST(Vocabulary, HebrewNumberWords) {
+    const PlxLocaleBase& he = HebrewVocabulary();
+    constexpr int kFeminine = 0;
+    constexpr int kMasculine = 1;
+    EXPECT_EQ(he.NumberText(23, kMasculine), u"עשרים ושלושה");
+    EXPECT_EQ(he.NumberText(23, kFeminine), u"עשרים ושלוש");
+    EXPECT_EQ(he.NumberText(15, kFeminine), u"חמש עשרה");
+    EXPECT_EQ(he.NumberText(15, kMasculine), u"חמישה עשר");
+    EXPECT_EQ(he.NumberText(2, kFeminine), u"שניה");
+    EXPECT_EQ(he.NumberText(9, kMasculine), u"תשיעי");
+    EXPECT_EQ(he.NumberText(10, kFeminine), u"עשירית");
+    EXPECT_EQ(he.NumberText(10, kMasculine), u"עשירי");
+    EXPECT_EQ(he.NumberText(11, kFeminine), u"אחת עשרה");
+    EXPECT_EQ(he.NumberText(30, kMasculine), u"שלושים");
+    EXPECT_EQ(he.NumberText(99, kFeminine), u"תשעים ותשע");
+    // Hundreds and above are not spoken.
+    EXPECT_EQ(he.NumberText(123, kMasculine), he.NumberText(23, kMasculine));
+    EXPECT_EQ(he.NumberText(100, kMasculine), u"");
+    EXPECT_EQ(he.NumberText(101, kMasculine), u"");
+    for (int n : {1, 0, -5, INT_MIN}) {
+        EXPECT_EQ(he.NumberText(n, kFeminine), u"") << n;
+        EXPECT_EQ(he.NumberText(n, kMasculine), u"") << n;
+    }
+    EXPECT_EQ(he.NumberText(INT_MAX, kFeminine), u"ארבעים ושבע");  // 2147483647
+}
+
+TEST(Vocabulary, PortionPartsCoverTheSplitWeeksInOrder) {
+    for (const PlxLocaleBase* v : {gHebrewVocabulary, gEnglishVocabulary}) {
+        for (const PortionPart* parts : {v->PortionIsraelParts(), v->PortionDiasporaParts()}) {
+            for (int i = 0; i < kPortionPartCount; ++i) {
+                EXPECT_EQ(parts[i].key, kFirstSplitPortion + i);
+                ASSERT_NE(parts[i].text, nullptr);
+                EXPECT_FALSE(u16string_view(parts[i].text).empty()) << parts[i].key;
+            }
+        }
+    }
+    EXPECT_EQ(u16string(EnglishVocabulary().PortionDiasporaParts()[0].text),
+              u"7th of Pesach - 2nd Yom-Tov");
+    EXPECT_EQ(u16string(HebrewVocabulary().PortionIsraelParts()[22].text), u"מסעי");
+}
+
+// Catches a missing entry (a null left by a short initialiser), a stray tab, and a string that
+// landed in the other language's table.
+TEST(Vocabulary, EveryTableIsWholeAndInItsLanguage) {
+    for (const PlxLocaleBase* v : {gHebrewVocabulary, gEnglishVocabulary}) {
+        const bool hebrew = v == gHebrewVocabulary;
+        for (const Table& table : StringTables(*v)) {
+            for (int i = 0; i < table.count; ++i) {
+                SCOPED_TRACE(std::string(table.name) + "[" + std::to_string(i) + "]");
+                ASSERT_NE(table.entries[i], nullptr);
+                const u16string_view text = table.entries[i];
+                const auto tab = text.find(u'\t');
+                if (tab != u16string_view::npos) {
+                    EXPECT_EQ(std::string(table.name), "TimeNames");
+                    EXPECT_EQ(text.find_first_not_of(u'\t', tab), u16string_view::npos);
+                }
+                if (!text.empty() && text.find_first_not_of(u" '") != u16string_view::npos) {
+                    EXPECT_EQ(HasHebrewLetter(text), hebrew);
+                }
+            }
+        }
+        EXPECT_EQ(v->DayPartNames()[kDayPartCount], nullptr);
+        for (int i = 0; i < kPortionCount; ++i) {
+            EXPECT_FALSE(u16string_view(v->PortionNames()[i]).empty()) << i;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace plx
