@@ -57,21 +57,27 @@ MoladParts MoladOfMonthsElapsed(std::int64_t months) {
 
 int WeekdayOfMolad(const MoladParts& m) { return static_cast<int>((m.months + 1 + m.hours / 24) % 7) + 1; }
 
-// Days from the epoch to the day of the molad, counted so that adding the Hebrew day of month
-// (1-based) gives the DayNumber.
-std::int64_t MoladDay(std::int64_t months) {
-    return 29 * months + ((793 * months + 204) / kPartsPerHour + 12 * months + 5) / 24;
+int PartsSinceEve(const MoladParts& m) {
+    return static_cast<int>(m.hours % 24) * kPartsPerHour + static_cast<int>(m.parts % kPartsPerHour);
 }
 
-int ShapeRow(std::int32_t year) { return HebrewYearKind(year) - 1 + 3 * IsHebrewLeapYear(year); }
+bool PreviousYearIsLeap(std::int32_t year) { return IsLeapIndex(static_cast<std::uint32_t>(year) + 17u); }
 
-int Postponement(std::int32_t year) {
-    return (RoshHashanaWeekday(year) - MoladTishreiWeekday(year) + 7) % 7;
-}
-
+// The DayNumber of 1 Tishrei: the day of the molad plus the postponement.
 DayNumber FirstDayOfHebrewYear(std::int32_t year) {
-    return static_cast<DayNumber>(MoladDay(HebrewMonthsBeforeYear(year)) + Postponement(year) + 1);
+    const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
+    const int moladWeekday = WeekdayOfMolad(m);
+    const int rosh = RoshHashanaWeekdayForMolad(moladWeekday, PartsSinceEve(m), IsHebrewLeapYear(year) == 1,
+                                                PreviousYearIsLeap(year));
+    return static_cast<DayNumber>(29 * m.months + m.hours / 24 + (rosh - moladWeekday + 7) % 7 + 1);
 }
+
+// Row of the month tables for a year running from `first` up to (not including) `next`.
+int ShapeRow(std::int32_t year, DayNumber first, DayNumber next) {
+    return (next - first) % 10 - 3 + 3 * IsHebrewLeapYear(year);
+}
+
+int ShapeRow(std::int32_t year) { return ShapeRow(year, FirstDayOfHebrewYear(year), FirstDayOfHebrewYear(year + 1)); }
 
 int CivilRow(std::int32_t year) { return year == 1582 ? 2 : IsCivilLeapYear(year); }
 
@@ -128,9 +134,8 @@ int RoshHashanaWeekdayForMolad(int weekday, int partsSinceEve, bool leapYear, bo
 
 int RoshHashanaWeekday(std::int32_t year) noexcept {
     const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
-    const int sinceEve = static_cast<int>(m.hours % 24) * kPartsPerHour + static_cast<int>(m.parts % kPartsPerHour);
-    return RoshHashanaWeekdayForMolad(WeekdayOfMolad(m), sinceEve, IsHebrewLeapYear(year) == 1,
-                                      IsLeapIndex(static_cast<std::uint32_t>(year) + 17u));
+    return RoshHashanaWeekdayForMolad(WeekdayOfMolad(m), PartsSinceEve(m), IsHebrewLeapYear(year) == 1,
+                                      PreviousYearIsLeap(year));
 }
 
 int HebrewYearLength(std::int32_t year) noexcept {
@@ -151,19 +156,24 @@ int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept {
 }
 
 DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
-    return FirstDayOfHebrewYear(year) - 1 + HebrewDaysBeforeMonth(year, month) + day;
+    const DayNumber first = FirstDayOfHebrewYear(year);
+    const int before = month >= 1 && month <= 14
+                           ? kHebrewDaysBefore[ShapeRow(year, first, FirstDayOfHebrewYear(year + 1))][month - 1]
+                           : 0;
+    return first - 1 + before + day;
 }
 
 CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept {
     std::int32_t year = guessYear;
     DayNumber start = FirstDayOfHebrewYear(year);
     while (n < start) start = FirstDayOfHebrewYear(--year);
-    int offset = n - start;
-    while (offset >= HebrewYearLength(year)) {
-        start = FirstDayOfHebrewYear(++year);
-        offset = n - start;
+    DayNumber next = FirstDayOfHebrewYear(year + 1);
+    while (n >= next) {
+        start = next;
+        next = FirstDayOfHebrewYear(++year + 1);
     }
-    const std::int16_t* before = kHebrewDaysBefore[ShapeRow(year)];
+    const int offset = n - start;
+    const std::int16_t* before = kHebrewDaysBefore[ShapeRow(year, start, next)];
     int month = 1;
     if (offset > 0) {
         while (month < 13 && offset >= before[month]) ++month;
