@@ -1,0 +1,43 @@
+// The few numbers that decide where the movable days of a Hebrew year fall, and the months named
+// the same way in common and leap years.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/calendar.h"
+
+namespace plx {
+
+// Weekday (1 = Sunday) of 15 Nisan, which follows from the year's first weekday, kind and leap.
+constexpr int PesachWeekday(int roshHashana, int kind, int leap) noexcept {
+    return (kind + roshHashana + 2 * leap - 1) % 7 + 1;
+}
+
+struct YearShape {
+    std::int32_t year = 1;
+    int leap = 0;         // 0 or 1
+    int roshHashana = 2;  // weekday of 1 Tishrei: 2, 3, 5 or 7
+    int kind = 1;         // 1 deficient, 2 regular, 3 complete
+    int pesach = 1;       // weekday of 15 Nisan
+};
+
+inline YearShape ShapeOfHebrewYear(std::int32_t year) noexcept {
+    const int leap = IsHebrewLeapYear(year);
+    const int roshHashana = RoshHashanaWeekday(year);
+    const int kind = HebrewYearKind(year);
+    return {year, leap, roshHashana, kind, PesachWeekday(roshHashana, kind, leap)};
+}
+
+// Months by their common-year number, so that a rule names Nisan once for both kinds of year;
+// Adar I exists in leap years only.
+enum class HebrewMonth : int {
+    kTishrei = 1, kHeshvan, kKislev, kTevet, kShevat, kAdar, kNisan, kIyar, kSivan, kTammuz, kAv, kElul,
+    kAdarI,
+};
+
+constexpr HebrewMonth MonthOfYear(int month, int leap) noexcept {
+    if (leap != 0 && month == 6) return HebrewMonth::kAdarI;
+    return static_cast<HebrewMonth>(leap != 0 && month > 6 ? month - 1 : month);
+}
+
+}  // namespace plx
