@@ -24,10 +24,18 @@ function(plx_add_room target)
   plx_configure_target(${target})
 endfunction()
 
-# Copies the language files beside an executable after it is built.
+# Copies the language files beside an executable, again whenever one of them changes (a copy made
+# only when the executable links would go stale after an edit of the texts).
 function(plx_copy_languages target)
-  add_custom_command(TARGET ${target} POST_BUILD
+  file(GLOB languages CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/Languages/*")
+  set(stamp "${CMAKE_CURRENT_BINARY_DIR}/${target}_languages.stamp")
+  add_custom_command(OUTPUT "${stamp}"
     COMMAND ${CMAKE_COMMAND} -E copy_directory
             "${PROJECT_SOURCE_DIR}/resources/Languages"
-            "$<TARGET_FILE_DIR:${target}>/Languages")
+            "$<TARGET_FILE_DIR:${target}>/Languages"
+    COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
+    DEPENDS ${languages}
+    COMMENT "Copying the language files beside ${target}")
+  add_custom_target(${target}_languages DEPENDS "${stamp}")
+  add_dependencies(${target} ${target}_languages)
 endfunction()
