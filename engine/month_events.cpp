@@ -140,24 +140,22 @@ void AddMonthEvents(const EventDay& d, EventWriter& out) {
     }
 }
 
-// 29 Heshvan, kept on the Thursday before when it falls on Friday or Saturday; before 2008 the
-// dates and the moves differed, and before 1400 there was no such day.
+// 29 Heshvan, kept on the Thursday before when it falls on Friday or Saturday. Before 2008 (and
+// from 1400) the day was 29 Heshvan, earlier 29 Kislev, and a Saturday 29th moved to the Sunday
+// after it instead: the 30th, or the 1st of the next month when the month has only 29 days.
 bool IsSigdDay(const EventDay& d) noexcept {
     const int w = d.weekday;
-    auto usualOrMoved = [&](HebrewMonth month) {
-        return d.month == month && ((d.day == 29 && w <= 5) || (d.day == 28 && w == 5) || (d.day == 30 && w == 1));
-    };
+    const bool onThe29th = d.day == 29 && w <= 5;
     if (d.civilYear >= 2008) {
-        return d.month == HebrewMonth::kHeshvan && ((d.day == 29 && w <= 5) || ((d.day == 27 || d.day == 28) && w == 5));
+        return d.month == HebrewMonth::kHeshvan && (onThe29th || ((d.day == 27 || d.day == 28) && w == 5));
     }
-    if (d.civilYear >= 1800) {
-        return usualOrMoved(HebrewMonth::kHeshvan) || (d.month == HebrewMonth::kKislev && d.day == 1 && w == 1);
-    }
-    if (d.civilYear >= 1400) {
-        return usualOrMoved(HebrewMonth::kKislev) ||
-               (d.month == HebrewMonth::kTevet && d.day == 1 && w == 1 && d.year.kind == 2);
-    }
-    return false;
+    if (d.civilYear < 1400) return false;
+    const bool heshvanEra = d.civilYear >= 1800;
+    const HebrewMonth month = heshvanEra ? HebrewMonth::kHeshvan : HebrewMonth::kKislev;
+    const HebrewMonth next = heshvanEra ? HebrewMonth::kKislev : HebrewMonth::kTevet;
+    const bool monthHas29Days = heshvanEra ? d.year.kind != 3 : d.year.kind == 1;
+    if (d.month == month) return onThe29th || (d.day == 28 && w == 5) || (d.day == 30 && w == 1);
+    return d.month == next && d.day == 1 && w == 1 && monthHas29Days;
 }
 
 }  // namespace plx
