@@ -5,6 +5,8 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include "cli/arguments.h"
+
 namespace plx::cli {
 
 struct Invocation {
@@ -15,5 +17,17 @@ struct Invocation {
 
 int RunDay(const Invocation& call);
 int RunRange(const Invocation& call);
+int RunNumeral(const Invocation& call);
+int RunVocab(const Invocation& call);
+
+// ---- Helpers shared by the commands -------------------------------------------------------------
+
+// The error that shows the command's usage line ("usage: plxcal " + usage).
+UsageError Usage(const char* usage);
+// Throws the usage line unless the command got low..high positional arguments.
+void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, const char* usage);
+bool WantsJson(const Invocation& call);
+// The engine language of the texts: Hebrew for --lang he, English for any other code.
+int TextLanguage(const Invocation& call);
 
 }  // namespace plx::cli

@@ -8,11 +8,9 @@
 namespace plx::cli {
 namespace {
 
-bool WantsJson(const Invocation& call) { return call.parser.isSet(QStringLiteral("json")); }
-
 void Print(const Invocation& call, CalendarDate civil) {
     if (WantsJson(call)) {
-        call.out << QJsonDocument(DayRecord(civil)).toJson(QJsonDocument::Compact) << '\n';
+        call.out << QJsonDocument(DayRecord(civil, TextLanguage(call))).toJson(QJsonDocument::Compact) << '\n';
     } else {
         call.out << DayLine(civil) << '\n';
     }
@@ -24,15 +22,10 @@ CalendarDate Today() {
                                static_cast<std::int32_t>(today.year())});
 }
 
-void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, const char* usage) {
-    const qsizetype n = call.positionals.size();
-    if (n < low || n > high) throw UsageError{QStringLiteral("usage: plxcal %1").arg(QLatin1String(usage))};
-}
-
 }  // namespace
 
 int RunDay(const Invocation& call) {
-    ExpectArguments(call, 0, 1, "day [DATE] [--hebrew] [--json]");
+    ExpectArguments(call, 0, 1, "day [DATE] [--hebrew] [--json] [--lang CODE]");
     CalendarDate civil = Today();
     if (!call.positionals.isEmpty()) {
         const QString& text = call.positionals.first();
@@ -43,7 +36,7 @@ int RunDay(const Invocation& call) {
 }
 
 int RunRange(const Invocation& call) {
-    ExpectArguments(call, 2, 2, "range START END [--json]");
+    ExpectArguments(call, 2, 2, "range START END [--json] [--lang CODE]");
     const CalendarDate start = ParseCivilDate(call.positionals[0]);
     const CalendarDate end = ParseCivilDate(call.positionals[1]);
     const DayNumber last = CivilToDayNumber(end);

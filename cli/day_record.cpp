@@ -1,5 +1,8 @@
 #include "cli/day_record.h"
 
+#include "engine/cycles.h"
+#include "engine/numerals.h"
+
 namespace plx::cli {
 namespace {
 
@@ -11,9 +14,31 @@ QString IsoDate(CalendarDate d) {
     return QStringLiteral("%1-%2-%3").arg(d.year).arg(d.month, 2, 10, QLatin1Char('0')).arg(d.day, 2, 10, QLatin1Char('0'));
 }
 
+QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// The molad of the month the day announces (the 30th already announces the next month).
+QJsonObject MoladObject(CalendarDate hebrew, int language) {
+    const CalendarDate announced = MoladAnnouncementDate(hebrew);
+    const Molad molad = MoladOfMonth(announced.year, announced.month);
+    return {{QStringLiteral("weekday"), molad.weekday}, {QStringLiteral("hour"), molad.hour},
+            {QStringLiteral("minute"), molad.minute},   {QStringLiteral("parts"), molad.parts},
+            {QStringLiteral("text"), Text(MoladText(language, hebrew))}};
+}
+
+QJsonObject DafYomiObject(CalendarDate civil, int language) {
+    const DafYomiPage daf = DafYomi(civil);
+    return {{QStringLiteral("tractate"), daf.tractate},
+            {QStringLiteral("page"), daf.page},
+            {QStringLiteral("text"), Text(DafYomiText(language, civil))}};
+}
+
+QJsonObject CycleObject(CyclePosition position) {
+    return {{QStringLiteral("year"), position.year}, {QStringLiteral("cycle"), position.cycle}};
+}
+
 }  // namespace
 
-QJsonObject DayRecord(CalendarDate civil) {
+QJsonObject DayRecord(CalendarDate civil, int language) {
     const CalendarDate hebrew = CivilToHebrew(civil);
     const DayNumber n = CivilToDayNumber(civil);
     return {
@@ -25,6 +50,13 @@ QJsonObject DayRecord(CalendarDate civil) {
         {QStringLiteral("yearLength"), HebrewYearLength(hebrew.year)},
         {QStringLiteral("yearKind"), HebrewYearKind(hebrew.year)},
         {QStringLiteral("roshHashanaWeekday"), RoshHashanaWeekday(hebrew.year)},
+        {QStringLiteral("hebrewText"), Text(HebrewDateText(hebrew))},
+        {QStringLiteral("yearSign"), Text(YearSignText(hebrew.year))},
+        {QStringLiteral("molad"), MoladObject(hebrew, language)},
+        {QStringLiteral("dafYomi"), DafYomiObject(civil, language)},
+        {QStringLiteral("shmita"), ShmitaYearIndex(hebrew.year)},
+        {QStringLiteral("lunarCycle"), CycleObject(LunarCyclePosition(hebrew.year))},
+        {QStringLiteral("solarCycle"), CycleObject(SolarCyclePosition(hebrew.year))},
     };
 }
 

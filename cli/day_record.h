@@ -8,7 +8,8 @@
 
 namespace plx::cli {
 
-QJsonObject DayRecord(CalendarDate civil);
+// The day's facts; its texts are in `language` (kHebrew or kEnglish) where a text has two languages.
+QJsonObject DayRecord(CalendarDate civil, int language);
 QString DayLine(CalendarDate civil);
 
 }  // namespace plx::cli

@@ -18,6 +18,8 @@ const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands{
         {QStringLiteral("day"), &RunDay},
         {QStringLiteral("range"), &RunRange},
+        {QStringLiteral("numeral"), &RunNumeral},
+        {QStringLiteral("vocab"), &RunVocab},
     };
     return commands;
 }
@@ -26,6 +28,9 @@ QList<QCommandLineOption> Options() {
     return {
         {QStringLiteral("hebrew"), QStringLiteral("DATE is a Hebrew date, months counted from Tishrei = 1.")},
         {QStringLiteral("json"), QStringLiteral("One JSON object per line.")},
+        {QStringLiteral("lang"), QStringLiteral("Language of the texts: he for Hebrew; en (the default) or any other code for English."),
+         QStringLiteral("code"), QStringLiteral("en")},
+        {QStringLiteral("parse"), QStringLiteral("numeral: read TEXT as a Hebrew numeral and print its number.")},
     };
 }
 
@@ -34,11 +39,14 @@ void AddOptions(QCommandLineParser& parser) {
         "The Hebrew calendar from the command line.\n\n"
         "Commands:\n"
         "  day [DATE]          one day (DATE is YEAR-MM-DD, civil, or Hebrew with --hebrew; default today)\n"
-        "  range START END     every civil day from START to END inclusive"));
+        "  range START END     every civil day from START to END inclusive\n"
+        "  numeral N           the Hebrew numeral of N (1 .. 110999)\n"
+        "  numeral --parse TEXT  the number a Hebrew numeral stands for\n"
+        "  vocab --json        every table of the Hebrew and English calendar vocabulary"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("day or range"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("day, range, numeral or vocab"));
 }
 
 QStringList ValueOptions() {
@@ -77,7 +85,8 @@ int main(int argc, char** argv) {
     try {
         return plx::cli::Run(app);
     } catch (const plx::cli::UsageError& error) {
-        std::fprintf(stderr, "plxcal: %s\n", error.message.toLocal8Bit().constData());
+        // simplified(): a message quoting the user's text stays on one line.
+        std::fprintf(stderr, "plxcal: %s\n", error.message.simplified().toLocal8Bit().constData());
         return 2;
     }
 }

@@ -1,0 +1,20 @@
+#include "cli/command.h"
+
+#include "engine/vocabulary.h"
+
+namespace plx::cli {
+
+UsageError Usage(const char* usage) { return UsageError{QStringLiteral("usage: plxcal %1").arg(QLatin1String(usage))}; }
+
+void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, const char* usage) {
+    const qsizetype n = call.positionals.size();
+    if (n < low || n > high) throw Usage(usage);
+}
+
+bool WantsJson(const Invocation& call) { return call.parser.isSet(QStringLiteral("json")); }
+
+int TextLanguage(const Invocation& call) {
+    return call.parser.value(QStringLiteral("lang")) == QLatin1String("he") ? kHebrew : kEnglish;
+}
+
+}  // namespace plx::cli
