@@ -1,0 +1,90 @@
+// The per-user settings store: named integers and strings in sections.
+//
+// Plain C++ so that astro/ can load and save its options without Qt. A value that is absent (or
+// unreadable) reads as the default the caller gives; reads never fail, and writes that fail are
+// ignored. Sections nest with '/': "Settings", "Settings/TimesOfDay", "Settings/Location0" ...
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+namespace plx {
+
+inline constexpr std::u16string_view kSettingsSection = u"Settings";
+inline constexpr std::u16string_view kTimesOfDaySection = u"Settings/TimesOfDay";
+
+// The section of the custom location at position index: "Settings/Location<index>".
+inline std::u16string LocationSection(int index) {
+    std::u16string section(u"Settings/Location");
+    for (char c : std::to_string(index)) section += static_cast<char16_t>(c);
+    return section;
+}
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    virtual std::int32_t ReadInteger(std::u16string_view section, std::u16string_view name,
+                                     std::int32_t fallback) const = 0;
+    virtual std::u16string ReadString(std::u16string_view section, std::u16string_view name,
+                                      std::u16string_view fallback) const = 0;
+    virtual void WriteInteger(std::u16string_view section, std::u16string_view name,
+                              std::int32_t value) = 0;
+    virtual void WriteString(std::u16string_view section, std::u16string_view name,
+                             std::u16string_view value) = 0;
+    virtual void DeleteValue(std::u16string_view section, std::u16string_view name) = 0;
+};
+
+// A store that lives in memory, for tests and for computations that must not touch the user's
+// file. Like the real store, a string where an integer is expected reads as the default.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    using Value = std::variant<std::int32_t, std::u16string>;
+    using Key = std::pair<std::u16string, std::u16string>;  // section, name
+
+    std::int32_t ReadInteger(std::u16string_view section, std::u16string_view name,
+                             std::int32_t fallback) const override {
+        const Value* value = Find(section, name);
+        const auto* integer = value ? std::get_if<std::int32_t>(value) : nullptr;
+        return integer ? *integer : fallback;
+    }
+    std::u16string ReadString(std::u16string_view section, std::u16string_view name,
+                              std::u16string_view fallback) const override {
+        const Value* value = Find(section, name);
+        const auto* text = value ? std::get_if<std::u16string>(value) : nullptr;
+        return text ? *text : std::u16string(fallback);
+    }
+    void WriteInteger(std::u16string_view section, std::u16string_view name,
+                      std::int32_t value) override {
+        values_[MakeKey(section, name)] = value;
+    }
+    void WriteString(std::u16string_view section, std::u16string_view name,
+                     std::u16string_view value) override {
+        values_[MakeKey(section, name)] = std::u16string(value);
+    }
+    void DeleteValue(std::u16string_view section, std::u16string_view name) override {
+        values_.erase(MakeKey(section, name));
+    }
+
+    bool Contains(std::u16string_view section, std::u16string_view name) const {
+        return Find(section, name) != nullptr;
+    }
+    const std::map<Key, Value>& Values() const { return values_; }
+
+private:
+    static Key MakeKey(std::u16string_view section, std::u16string_view name) {
+        return {std::u16string(section), std::u16string(name)};
+    }
+    const Value* Find(std::u16string_view section, std::u16string_view name) const {
+        const auto found = values_.find(MakeKey(section, name));
+        return found == values_.end() ? nullptr : &found->second;
+    }
+
+    std::map<Key, Value> values_;
+};
+
+}  // namespace plx

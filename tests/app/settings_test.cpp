@@ -1,0 +1,133 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace plx {
+namespace {
+
+class IniStoreTest : public ::testing::Test {
+protected:
+    QString Path() const { return dir_.filePath(QStringLiteral("plx.ini")); }
+
+    void WriteFile(const QByteArray& bytes) const {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray ReadFile() const {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(IniStoreTest, AbsentValuesReadAsTheCallersDefault) {
+    const IniSettingsStore store(Path());
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"ShowWelcome", 1), 1);
+    EXPECT_EQ(store.ReadString(LocationSection(4), u"name_eng", u"none"), u"none");
+    EXPECT_FALSE(QFile::exists(Path()));  // reading creates nothing
+}
+
+TEST_F(IniStoreTest, ValuesReachTheFileAtOnceInNestedSections) {
+    IniSettingsStore store(Path());
+    store.WriteInteger(kSettingsSection, u"plx_timezone", 83);
+    store.WriteInteger(kTimesOfDaySection, u"MilesMethod", 90);
+    store.WriteString(LocationSection(0), u"name_heb", u"ירושלים, העיר העתיקה");
+    store.WriteString(LocationSection(0), u"name_eng", u"@home; \"quoted\" = odd");
+    store.WriteString(LocationSection(0), u"empty", u"");
+
+    // A second store on the same file (another process, in effect) sees every value.
+    const IniSettingsStore other(Path());
+    EXPECT_EQ(other.ReadInteger(kSettingsSection, u"plx_timezone", 0), 83);
+    EXPECT_EQ(other.ReadInteger(kTimesOfDaySection, u"MilesMethod", 0), 90);
+    EXPECT_EQ(other.ReadString(LocationSection(0), u"name_heb", u""), u"ירושלים, העיר העתיקה");
+    EXPECT_EQ(other.ReadString(LocationSection(0), u"name_eng", u""), u"@home; \"quoted\" = odd");
+    EXPECT_EQ(other.ReadString(LocationSection(0), u"empty", u"default"), u"");
+    const QByteArray text = ReadFile();
+    EXPECT_TRUE(text.contains("[Settings]"));
+    EXPECT_TRUE(text.contains("plx_timezone=83"));
+
+    store.DeleteValue(kSettingsSection, u"plx_timezone");
+    EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"plx_timezone", -1), -1);
+    EXPECT_FALSE(ReadFile().contains("plx_timezone"));
+}
+
+TEST_F(IniStoreTest, TextsWhereIntegersBelongReadAsTheDefault) {
+    WriteFile("[Settings]\nplx_daylight=two\nplx_timezone= 81 \nCustomLocations=1, 2\nbig=99999999999\n"
+              "[Settings/Location0]\nname_eng=a, b\n");
+    const IniSettingsStore store(Path());
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_daylight", 7), 7);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 0), 81);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"CustomLocations", 0), 0);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"big", 5), 5);
+    EXPECT_EQ(store.ReadString(LocationSection(0), u"name_eng", u""), u"a, b");
+}
+
+TEST_F(IniStoreTest, GarbageOrATruncatedFileReadsAsDefaults) {
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
+    for (const QByteArray& bytes : {garbage, QByteArray("[Settings]\nplx_timez"), QByteArray("[Sett"),
+                                    QByteArray("\0\0\0[Settings]\n\0=\0", 16), QByteArray("@Variant(\0\0\0\x7f", 14)}) {
+        WriteFile(bytes);
+        IniSettingsStore store(Path());
+        EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 4), 4);
+        EXPECT_EQ(store.ReadString(kSettingsSection, u"LanguageCode", u"he"), u"he");
+        // The next write leaves a readable file again.
+        store.WriteInteger(kSettingsSection, u"plx_timezone", 12);
+        EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"plx_timezone", 0), 12);
+    }
+}
+
+TEST_F(IniStoreTest, AProcessKilledWhileWritingLeavesAWholeFile) {
+    const std::u16string value(2000, u'x');
+    {
+        IniSettingsStore store(Path());
+        store.WriteString(kSettingsSection, u"LanguageFile", value);
+    }
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        IniSettingsStore store(Path());
+        for (int i = 0;; ++i) {
+            store.WriteString(kSettingsSection, u"LanguageFile", value);
+            store.WriteInteger(kSettingsSection, u"counter", i);
+        }
+    }
+    usleep(50000);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    // Whatever moment the kill came, the file holds the full value, never a cut one.
+    QSettings check(Path(), QSettings::IniFormat);
+    EXPECT_EQ(check.status(), QSettings::NoError);
+    EXPECT_EQ(IniSettingsStore(Path()).ReadString(kSettingsSection, u"LanguageFile", u""), value);
+}
+
+TEST(DefaultSettingsPath, APlxFolderInTheUsersConfiguration) {
+    EXPECT_TRUE(DefaultSettingsPath().endsWith(QStringLiteral("/plx/plx.ini")));
+}
+
+TEST(LanguageChoice, StoredTextsOrTheOlderIntegerOrHebrew) {
+    MemorySettingsStore store;
+    EXPECT_EQ(LoadLanguageChoice(store), (LanguageChoice{u"Hebrew.xml", u"he"}));
+    store.WriteInteger(kSettingsSection, u"Language", 1);
+    EXPECT_EQ(LoadLanguageChoice(store), (LanguageChoice{u"English.xml", u"en"}));
+    SaveLanguageChoice(store, LoadLanguageChoice(store));
+    EXPECT_EQ(store.ReadString(kSettingsSection, u"LanguageFile", u""), u"English.xml");
+    EXPECT_EQ(store.ReadString(kSettingsSection, u"LanguageCode", u""), u"en");
+
+    // A file without a code: the integer is not consulted, the file names the language.
+    store.WriteString(kSettingsSection, u"LanguageFile", u"Hebrew.xml");
+    store.WriteString(kSettingsSection, u"LanguageCode", u"");
+    EXPECT_EQ(LoadLanguageChoice(store), (LanguageChoice{u"Hebrew.xml", u""}));
+}
+
+}  // namespace
+}  // namespace plx
