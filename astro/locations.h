@@ -1,0 +1,65 @@
+// Places for the halachic times: 80 built-in rows (26 in Israel, then 54 world cities) and the
+// user's own list, kept in the settings store.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/settings_store.h"
+
+namespace plx {
+
+struct Location {
+    std::u16string nameHebrew;
+    std::u16string nameEnglish;
+    double latitude = 0;   // degrees, north positive
+    double longitude = 0;  // degrees, east positive
+    float zone = 0;        // hours from UT of local standard time
+    double height = 0;     // metres, negative below sea level
+    std::int32_t candleMinutes = 0;
+    std::int32_t refraction = 0;  // 1 Israel average, 0 world average
+    std::int32_t id = 0;          // of a custom location; 0 in every built-in row
+
+    friend bool operator==(const Location&, const Location&) = default;
+};
+
+// 0..79 a built-in row, 80 + id a custom location.
+using LocationKey = std::int32_t;
+inline constexpr int kBuiltInLocationCount = 80;
+constexpr LocationKey CustomLocationKey(std::int32_t id) { return kBuiltInLocationCount + id; }
+
+// The user's locations in their order; ids are unique within the list.
+using CustomLocationList = std::vector<Location>;
+
+// Row 0..79 of the built-in table (out-of-range keys give Jerusalem).
+Location BuiltInLocation(LocationKey key);
+
+// A built-in row; else the custom location of id key - 80; else the last custom location; else
+// Jerusalem (row 0).
+Location LookupLocation(LocationKey key, const CustomLocationList& custom);
+
+// Position of the custom location with that id, if any.
+std::optional<std::size_t> FindCustomLocation(const CustomLocationList& custom, std::int32_t id);
+
+// Appends the place (its id ignored) with the largest id in the list + 1, 1 for an empty list;
+// returns its position.
+std::size_t AddCustomLocation(CustomLocationList& custom, Location place);
+// Overwrites the entry of that id, keeping its id and position; false when there is none.
+bool UpdateCustomLocation(CustomLocationList& custom, std::int32_t id, Location place);
+// Removes the entry of that id; the others keep their ids. False when there is none.
+bool DeleteCustomLocation(CustomLocationList& custom, std::int32_t id);
+
+// "CustomLocations" and one "Settings/Location<i>" section per entry; loaded entries take their
+// positions as ids. Numbers that are not numbers (or not finite) read as 0.
+CustomLocationList LoadCustomLocations(const SettingsStore& store);
+// Sections beyond the list's length are left in the store; the count bounds what is read back.
+void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom);
+
+// The Hebrew name for language 0 (Hebrew), the English one otherwise.
+const std::u16string& LocationDisplayName(const Location& place, int language);
+// "<name> (<candle minutes>)", as the location lists show it.
+std::u16string LocationListText(const Location& place, int language);
+
+}  // namespace plx
