@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "astro/halachic_times.h"
+#include "astro/time_zones.h"
+#include "engine/vocabulary.h"
+
+namespace plx {
+namespace {
+
+constexpr CalendarDate kEquinox2024{21, 3, 2024};
+
+int Minutes(const std::u16string& clock) {
+    return ((clock[0] - u'0') * 10 + (clock[1] - u'0')) * 60 + (clock[3] - u'0') * 10 + (clock[4] - u'0');
+}
+
+TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
+    const CalculationSettings settings;
+    const Location jerusalem = BuiltInLocation(0);
+    const std::u16string english = BuildTimesText(kEquinox2024, settings, jerusalem, kEnglish);
+    EXPECT_EQ(english.rfind(u"\r\nAlot Hashachar\t\t", 0), 0u);
+    // The height of 800 m counts only with elevation on.
+    EXPECT_NE(english.find(u"\r\nSunrise\t\t\t05:43\r\n"), std::u16string::npos);
+    const auto lines = std::count(english.begin(), english.end(), u'\n');
+    EXPECT_EQ(static_cast<std::size_t>(lines), ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times).size());
+
+    const std::u16string hebrew = BuildTimesText(kEquinox2024, settings, jerusalem, kHebrew);
+    EXPECT_NE(hebrew.find(u"\r\nהנץ החמה\t\t05:43\r\n"), std::u16string::npos);
+
+    CalculationSettings elevated = settings;
+    elevated.calcHeights = 1;
+    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, kEnglish).find(u"Sunrise\t\t\t05:43"), std::u16string::npos);
+
+    Location arctic = jerusalem;
+    arctic.latitude = 75;
+    EXPECT_EQ(BuildTimesText({21, 6, 2024}, settings, arctic, kEnglish), u"");
+}
+
+TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
+    CalculationSettings settings;
+    TimesOfDayOptions all;
+    SetAllTimeSwitches(all, true);
+    const Location jerusalem = BuiltInLocation(0);
+    const auto standard = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all);
+    ChooseDaylightHours(settings, 1);
+    const auto summer = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all);
+    ASSERT_EQ(standard.size(), summer.size());
+    for (std::size_t i = 0; i < standard.size(); ++i) {
+        const bool length = standard[i].kind == kTimePropHourGra || standard[i].kind == kTimePropHourMaga;
+        EXPECT_EQ(Minutes(summer[i].text) - Minutes(standard[i].text), length ? 0 : 60) << standard[i].kind;
+    }
+}
+
+TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
+    const CalculationSettings settings;
+    Location place = BuiltInLocation(0);
+    place.zone = 0;
+    const auto utc = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
+    place.zone = 5.5f;
+    const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
+    const auto sunrise = [](const std::vector<TimeEntry>& times) {
+        return Minutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeSunrise; })->text);
+    };
+    EXPECT_EQ(sunrise(india) - sunrise(utc), 330);
+}
+
+TEST(TimesPage, TheDayKindComesFromTheCalendar) {
+    // Yom Kippur 5785 fell on a Saturday.
+    const CalculationSettings settings;
+    const auto times = ComputeTimesAt({12, 10, 2024}, settings, BuiltInLocation(0), settings.times);
+    const auto nightfall = std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeNightfall; });
+    ASSERT_NE(nightfall, times.end());
+    EXPECT_EQ(nightfall->label, kLabelEndOfSabbathOrChag);
+    EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[nightfall->label]), u"End of Sabbath/Chag");
+}
+
+}  // namespace
+}  // namespace plx
