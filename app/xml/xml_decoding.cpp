@@ -65,7 +65,8 @@ std::optional<QString> DecodeXmlBytes(QByteArrayView bytes) {
     if (bytes.startsWith(kUtf8Mark)) {
         return DecodeStrictly(QStringDecoder(QStringDecoder::Utf8), bytes.sliced(kUtf8Mark.size()));
     }
-    if (std::optional<QString> text = DecodeStrictly(QStringDecoder(QStringDecoder::System), bytes)) {
+    if (std::optional<QString> text =
+            DecodeStrictly(QStringDecoder(QStringDecoder::System), bytes)) {
         return text;
     }
     return DecodeStrictly(QStringDecoder(kLegacyCodePage), bytes);

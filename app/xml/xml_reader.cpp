@@ -19,7 +19,8 @@ void AddChild(XmlNodeData& node, NodePtr child) {
 }
 
 void AddClearSection(XmlNodeData& node, const XmlToken& token) {
-    node.order.push_back({XmlItem::Kind::ClearSection, static_cast<int>(node.clearSections.size())});
+    node.order.push_back(
+        {XmlItem::Kind::ClearSection, static_cast<int>(node.clearSections.size())});
     node.clearSections.push_back(
         {token.inner.toString(), token.opening.toString(), token.closing.toString()});
 }
@@ -242,8 +243,8 @@ XmlParseResult XmlParser::Finish() {
     if (!treeKept) {
         return {XmlNode(), error_};
     }
-    const bool onlyOneElement = document.children.size() == 1 && document.texts.empty() &&
-                                document.clearSections.empty();
+    const bool onlyOneElement =
+        document.children.size() == 1 && document.texts.empty() && document.clearSections.empty();
     return {XmlNode(onlyOneElement ? document.children.front() : document_), error_};
 }
 

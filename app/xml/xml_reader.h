@@ -15,19 +15,19 @@ namespace plx {
 
 enum class XmlError {
     None = 0,
-    MissingEndTag = 1,         // input ended inside an element, or an end tag skipped one
-    NoElement = 2,             // the document holds no element
+    MissingEndTag = 1,  // input ended inside an element, or an end tag skipped one
+    NoElement = 2,      // the document holds no element
     EmptyFile = 3,
-    MissingTagName = 4,        // `<` or `<?` without a name
-    MalformedEndTag = 5,       // `</` not followed by a name and `>`
-    UnmatchedEndTag = 6,       // an end tag that closes no open element
-    UnclosedSection = 7,       // CDATA, DOCTYPE, comment or PRE without its closing marker
-    UnexpectedToken = 8,       // e.g. `=` where an attribute name belongs, `<` inside a tag
+    MissingTagName = 4,   // `<` or `<?` without a name
+    MalformedEndTag = 5,  // `</` not followed by a name and `>`
+    UnmatchedEndTag = 6,  // an end tag that closes no open element
+    UnclosedSection = 7,  // CDATA, DOCTYPE, comment or PRE without its closing marker
+    UnexpectedToken = 8,  // e.g. `=` where an attribute name belongs, `<` inside a tag
     NoInput = 9,
     CannotOpenFile = 10,
     BadCharacterReference = 12,
-    CannotDecode = 14,         // the bytes are in no encoding the reader knows
-    TooDeeplyNested = 15,      // elements nested beyond kMaxXmlDepth
+    CannotDecode = 14,     // the bytes are in no encoding the reader knows
+    TooDeeplyNested = 15,  // elements nested beyond kMaxXmlDepth
 };
 
 // Elements nested deeper than this fail the parse, so that a hostile file cannot exhaust the stack

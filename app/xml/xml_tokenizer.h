@@ -8,17 +8,17 @@ namespace plx {
 
 struct XmlToken {
     enum class Kind {
-        End,             // end of the text, or an embedded NUL
-        TagOpen,         // <
-        EndTagOpen,      // </
-        DeclarationOpen, // <?
-        TagClose,        // >
-        ShortClose,      // />
-        Equals,          // =
-        Text,            // a run up to white space, <, =, > or />
-        Quoted,          // "..." or '...'; `inner` is the text between the quotes
-        ClearSection,    // a raw section; `inner` is its content
-        UnclosedSection, // a raw section opener without its closing marker
+        End,              // end of the text, or an embedded NUL
+        TagOpen,          // <
+        EndTagOpen,       // </
+        DeclarationOpen,  // <?
+        TagClose,         // >
+        ShortClose,       // />
+        Equals,           // =
+        Text,             // a run up to white space, <, =, > or />
+        Quoted,           // "..." or '...'; `inner` is the text between the quotes
+        ClearSection,     // a raw section; `inner` is its content
+        UnclosedSection,  // a raw section opener without its closing marker
     };
     Kind kind = Kind::End;
     qsizetype begin = 0;  // the token's place in the document text

@@ -21,17 +21,18 @@ protected:
 
     // A language file with the usual declaration around `body`.
     QString WriteLanguage(const QString& name, const QString& rootAttributes, const QString& body) {
-        return Write(name, QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language ") +
-                               rootAttributes + u'>' + body + QStringLiteral("</Language>"));
+        return Write(name,
+                     QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Language ") +
+                         rootAttributes + u'>' + body + QStringLiteral("</Language>"));
     }
 
     QTemporaryDir dir_;
 };
 
 TEST_F(Language, LookupIgnoresLetterCase) {
-    ASSERT_TRUE(LoadLanguageFile(WriteLanguage(
-        "a.xml", "code=\"he\" direction=\"RTL\"",
-        "<S name=\"Plx\"><E key=\"TIMESEVENTS\"> Times &amp; events </E></S>")));
+    ASSERT_TRUE(LoadLanguageFile(
+        WriteLanguage("a.xml", "code=\"he\" direction=\"RTL\"",
+                      "<S name=\"Plx\"><E key=\"TIMESEVENTS\"> Times &amp; events </E></S>")));
     EXPECT_EQ(LookupString(u"plx", u"timesEvents"), u"Times & events");
     EXPECT_EQ(LookupString(u"Plx", u"MISSING"), u"");
     EXPECT_EQ(LookupString(u"Missing", u"TIMESEVENTS"), u"");
@@ -42,10 +43,10 @@ TEST_F(Language, LookupIgnoresLetterCase) {
 }
 
 TEST_F(Language, OnlyTheFirstOfTwoSameNamedSectionsIsSearched) {
-    ASSERT_TRUE(LoadLanguageFile(WriteLanguage(
-        "twice.xml", "code=\"en\"",
-        "<S name=\"Global\"><E key=\"A\">first</E></S>"
-        "<S name=\"GLOBAL\"><E key=\"A\">second</E><E key=\"B\">hidden</E></S>")));
+    ASSERT_TRUE(LoadLanguageFile(
+        WriteLanguage("twice.xml", "code=\"en\"",
+                      "<S name=\"Global\"><E key=\"A\">first</E></S>"
+                      "<S name=\"GLOBAL\"><E key=\"A\">second</E><E key=\"B\">hidden</E></S>")));
     EXPECT_EQ(LookupString(u"Global", u"A"), u"first");
     EXPECT_EQ(LookupString(u"Global", u"B"), u"");
 }
@@ -63,10 +64,10 @@ TEST_F(Language, EntryValueIsItsFirstTextPiece) {
 }
 
 TEST_F(Language, SectionFoundOnceServesManyLookups) {
-    ASSERT_TRUE(LoadLanguageFile(WriteLanguage(
-        "preview.xml", "code=\"en\"",
-        "<S name=\"Plx\"/><S name=\"PrintPreview\"><E key=\"CLOSE\">Close</E>"
-        "<E key=\"ZOOM_IN\">Zoom In</E></S>")));
+    ASSERT_TRUE(LoadLanguageFile(
+        WriteLanguage("preview.xml", "code=\"en\"",
+                      "<S name=\"Plx\"/><S name=\"PrintPreview\"><E key=\"CLOSE\">Close</E>"
+                      "<E key=\"ZOOM_IN\">Zoom In</E></S>")));
     const LanguageSection section = FindSection(u"printpreview");
     EXPECT_EQ(section.entryCount, 2);
     EXPECT_EQ(LookupString(section, u"close"), u"Close");
@@ -80,11 +81,12 @@ TEST_F(Language, SectionFoundOnceServesManyLookups) {
 }
 
 TEST_F(Language, FailedLoadKeepsTheActiveLanguage) {
-    ASSERT_TRUE(LoadLanguageFile(WriteLanguage(
-        "good.xml", "code=\"he\" direction=\"rtl\"", "<S name=\"Plx\"><E key=\"K\">v</E></S>")));
+    ASSERT_TRUE(LoadLanguageFile(WriteLanguage("good.xml", "code=\"he\" direction=\"rtl\"",
+                                               "<S name=\"Plx\"><E key=\"K\">v</E></S>")));
     // The reader returns a tree for an unclosed element, but the loader wants a clean parse.
-    const QString unclosed = Write(
-        "unclosed.xml", "<?xml version=\"1.0\"?><Language code=\"en\"><S name=\"Plx\"><E key=\"K\">x");
+    const QString unclosed =
+        Write("unclosed.xml",
+              "<?xml version=\"1.0\"?><Language code=\"en\"><S name=\"Plx\"><E key=\"K\">x");
     for (const QString& path : {unclosed, Write("empty.xml", ""), dir_.filePath("missing.xml"),
                                 Write("bad.xml", "<Language><S name=\"&x;\"/></Language>"),
                                 Write("noroot.xml", "<?xml version=\"1.0\"?>")}) {
@@ -103,8 +105,8 @@ TEST_F(Language, MissingCodeAndDirection) {
 }
 
 TEST_F(Language, FileWithoutDeclarationHasItsOwnRoot) {
-    ASSERT_TRUE(LoadLanguageFile(
-        Write("bare.xml", "<Language code=\"en\"><S name=\"Plx\"><E key=\"K\">v</E></S></Language>")));
+    ASSERT_TRUE(LoadLanguageFile(Write(
+        "bare.xml", "<Language code=\"en\"><S name=\"Plx\"><E key=\"K\">v</E></S></Language>")));
     EXPECT_EQ(ActiveLanguage().code, u"en");
     EXPECT_EQ(LookupString(u"Plx", u"K"), u"v");
 }
@@ -117,8 +119,8 @@ TEST_F(Language, ListingSkipsWhatIsNoLanguageFile) {
     Write("broken.xml", "<?xml version=\"1.0\"?><Language language=\"Broken\">");
     EXPECT_TRUE(ListLanguageFilesIn(dir_.path()).isEmpty());
 
-    WriteLanguage("Hebrew.xml", "language=\"Hebrew\" localizedName=\"עברית\" code=\"he\" direction=\"rtl\"",
-                  "");
+    WriteLanguage("Hebrew.xml",
+                  "language=\"Hebrew\" localizedName=\"עברית\" code=\"he\" direction=\"rtl\"", "");
     WriteLanguage("English.xml", "language=\"English\" code=\"en\"", "");
     const QList<LanguageInfo> languages = ListLanguageFilesIn(dir_.path());
     ASSERT_EQ(languages.size(), 2);

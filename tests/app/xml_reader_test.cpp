@@ -55,7 +55,8 @@ TEST(XmlReader, ProcessingInstructionInsideAnElementIsClosedByItself) {
 }
 
 TEST(XmlReader, EndTagsAndAttributeNamesMatchInAnyCase) {
-    const XmlParseResult result = Parse(u"<Section NAME=Plx other><Entry Key='K'>v</ENTRY></section>");
+    const XmlParseResult result =
+        Parse(u"<Section NAME=Plx other><Entry Key='K'>v</ENTRY></section>");
     ASSERT_EQ(result.error, XmlError::None);
     EXPECT_EQ(result.node.attribute(u"name"), u"Plx");  // unquoted value
     EXPECT_EQ(result.node.attributeCount(), 2);
@@ -145,10 +146,10 @@ TEST(XmlReader, CharacterReferences) {
     EXPECT_EQ(Parse(u"<a>&#128512;</a>").node.text(0), u"😀");
     EXPECT_EQ(Parse(u"<a>&#;</a>").node.text(0), QString(QChar(0)));
 
-    for (const char16_t* bad : {u"<a>Tom & Jerry</a>", u"<a>&nbsp;</a>", u"<a>&#6x5;</a>",
-                                u"<a>&#65</a>", u"<a>&#xG;</a>", u"<a>&</a>", u"<a>&#</a>",
-                                u"<a>&#x110000;</a>", u"<a>&#99999999999999999999;</a>",
-                                u"<a k=\"&bad;\"/>"}) {
+    for (const char16_t* bad :
+         {u"<a>Tom & Jerry</a>", u"<a>&nbsp;</a>", u"<a>&#6x5;</a>", u"<a>&#65</a>",
+          u"<a>&#xG;</a>", u"<a>&</a>", u"<a>&#</a>", u"<a>&#x110000;</a>",
+          u"<a>&#99999999999999999999;</a>", u"<a k=\"&bad;\"/>"}) {
         const XmlParseResult result = Parse(bad);
         EXPECT_EQ(result.error, XmlError::BadCharacterReference)
             << QString::fromUtf16(bad).toStdString();
