@@ -1,0 +1,109 @@
+#include "ui/dialogs/about_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include "app/language.h"
+#include "app/settings_store.h"
+#include "ui/layout_text.h"
+#include "ui/toolkit/link_button.h"
+
+namespace plx {
+namespace {
+
+constexpr std::u16string_view kShowWelcome = u"ShowWelcome";
+
+constexpr LayoutText kTitle{u"אודות...", u"About..."};
+constexpr LayoutText kWelcome{u"ברוכים הבאים\nללוח השנה העברי plx", u"Welcome to\nthe plx Hebrew Calendar"};
+constexpr LayoutText kDeveloper{u"פותח בידי צוות המפתחים של plx", u"Developed by the plx team"};
+constexpr LayoutText kContact{u"ליצירת קשר:", u"Contact us at:"};
+constexpr LayoutText kShowOnStartup{u"הצג מסך זה בעת כניסה לתוכנה",
+                                    u"Show this screen on program startup"};
+constexpr LayoutText kVersion{u"גרסה %1", u"Version %1"};
+
+QLabel* FontStatic(const QString& text, int pixelHeight, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(pixelHeight);
+    font.setWeight(QFont::Black);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("color: black;"));
+    return label;
+}
+
+QLabel* ProgramIcon(QWidget* parent) {
+    auto* icon = new QLabel(parent);
+    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    icon->setFixedSize(32, 32);
+    return icon;
+}
+
+}  // namespace
+
+bool ShowWelcomeAtStart(const SettingsStore& store) {
+    return store.ReadInteger(kSettingsSection, kShowWelcome, 1) != 0;
+}
+
+CAboutDlg::CAboutDlg(SettingsStore& store, QWidget* parent)
+    : CAboutDlg(store, ActiveLanguage().rightToLeft, parent) {}
+
+CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
+    : QDialog(parent), store_(store) {
+    setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(LayoutString(kTitle, hebrewLayout));
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 14, 16, 12);
+    grid->setVerticalSpacing(14);
+    grid->addWidget(ProgramIcon(this), 0, 0, Qt::AlignTop);
+    grid->addWidget(FontStatic(LayoutString(kWelcome, hebrewLayout), 18, this), 0, 1, 1, 2);
+    grid->addWidget(ProgramIcon(this), 0, 3, Qt::AlignTop);
+    grid->addWidget(FontStatic(LayoutString(kDeveloper, hebrewLayout), 14, this), 1, 0, 1, 4);
+
+    auto* contact = new QHBoxLayout;
+    contact->setSpacing(14);
+    contact->addStretch();
+    contact->addWidget(FontStatic(LayoutString(kContact, hebrewLayout), 14, this));
+    mail_ = new FooButton(QString::fromUtf16(kSupportAddress), this);
+    web_ = new FooButton(QString::fromUtf16(kWebAddress), this);
+    contact->addWidget(mail_);
+    contact->addWidget(web_);
+    contact->addStretch();
+    grid->addLayout(contact, 2, 0, 1, 4);
+
+    showAtStartup_ = new QCheckBox(LayoutString(kShowOnStartup, hebrewLayout), this);
+    showAtStartup_->setChecked(ShowWelcomeAtStart(store_));
+    version_ = new QLabel(LayoutString(kVersion, hebrewLayout).arg(QApplication::applicationVersion()), this);
+    grid->addWidget(showAtStartup_, 3, 0, 1, 2);
+    grid->addWidget(version_, 3, 2, 1, 2, Qt::AlignTrailing | Qt::AlignVCenter);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(mail_, &QPushButton::clicked, this, [] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)));
+    });
+    connect(web_, &QPushButton::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromUtf16(kWebAddress))); });
+    connect(showAtStartup_, &QCheckBox::clicked, this, [this](bool checked) {
+        store_.WriteInteger(kSettingsSection, kShowWelcome, checked ? 1 : 0);
+    });
+}
+
+void CAboutDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        accept();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+}  // namespace plx

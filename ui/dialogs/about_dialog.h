@@ -1,0 +1,45 @@
+// The About box, which is also the welcome screen at start.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+
+namespace plx {
+
+class FooButton;
+class SettingsStore;
+
+// The addresses the About box offers; the e-mail button opens "mailto:" + the address.
+inline constexpr char16_t kSupportAddress[] = u"support@plx-calendar.org";
+inline constexpr char16_t kWebAddress[] = u"https://www.plx-calendar.org";
+
+class CAboutDlg : public QDialog {
+public:
+    // The Hebrew layout when the active language reads right to left. The start-up check box
+    // reads and writes "ShowWelcome" in `store`.
+    explicit CAboutDlg(SettingsStore& store, QWidget* parent = nullptr);
+    CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent);
+
+    QCheckBox* StartupCheckBox() const { return showAtStartup_; }
+    FooButton* MailButton() const { return mail_; }
+    FooButton* WebButton() const { return web_; }
+    QLabel* VersionLabel() const { return version_; }
+
+protected:
+    // A click anywhere on the background closes the box.
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    SettingsStore& store_;
+    QCheckBox* showAtStartup_ = nullptr;
+    FooButton* mail_ = nullptr;
+    FooButton* web_ = nullptr;
+    QLabel* version_ = nullptr;
+};
+
+// "ShowWelcome" (default 1): whether the About box opens when the main window opens.
+bool ShowWelcomeAtStart(const SettingsStore& store);
+
+}  // namespace plx

@@ -1,0 +1,136 @@
+#include "ui/dialogs/message_box.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/language.h"
+#include "ui/layout_text.h"
+
+namespace plx {
+namespace {
+
+MessageBoxAnswerer& Answerer() {
+    static MessageBoxAnswerer answerer;
+    return answerer;
+}
+
+struct ButtonText {
+    int answer;
+    LayoutText text;
+};
+
+// In the order of buttons_.
+constexpr std::array<ButtonText, 4> kButtons{{
+    {kAnswerOk, {u"&אישור", u"Ok"}},
+    {kAnswerYes, {u"&כן", u"&Yes"}},
+    {kAnswerNo, {u"&לא", u"&No"}},
+    {kAnswerCancel, {u"ביטול", u"Cancel"}},
+}};
+
+// The borders of the skinned frame around the box; the box's size is worked out with them.
+constexpr int kFrameLeft = 11;
+constexpr int kFrameTop = 38;
+constexpr int kFrameRight = 11;
+constexpr int kFrameBottom = 12;
+constexpr QSize kButtonSize(75, 23);
+
+std::vector<int> AnswersOfKind(int kind) {
+    switch (kind) {
+        case kMessageOk: return {kAnswerOk};
+        case kMessageYesNoCancel: return {kAnswerYes, kAnswerNo, kAnswerCancel};
+        default: return {kAnswerYes, kAnswerNo};
+    }
+}
+
+}  // namespace
+
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) { Answerer() = std::move(answerer); }
+
+CMessageBoxDlg::CMessageBoxDlg(QWidget* parent)
+    : CMessageBoxDlg(ActiveLanguage().rightToLeft, parent) {}
+
+CMessageBoxDlg::CMessageBoxDlg(bool hebrewLayout, QWidget* parent) : QDialog(parent) {
+    setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    message_ = new QLabel(this);
+    message_->setTextFormat(Qt::PlainText);
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        auto* button = new QPushButton(LayoutString(kButtons[i].text, hebrewLayout), this);
+        button->setFixedSize(kButtonSize);
+        button->hide();
+        const int answer = kButtons[i].answer;
+        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+        buttons_[i] = button;
+    }
+}
+
+QPushButton* CMessageBoxDlg::Button(int answer) const {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        if (kButtons[i].answer == answer) return buttons_[i];
+    }
+    return nullptr;
+}
+
+void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int kind) {
+    kind_ = kind;
+    setWindowTitle(caption);
+
+    // Lines break only where the message breaks them.
+    const QSize text = message_->fontMetrics()
+                           .boundingRect(QRect(0, 0, 100000, 100000), Qt::TextExpandTabs, message)
+                           .size();
+    message_->setText(message);
+
+    const std::vector<int> answers = AnswersOfKind(kind);
+    const int n = static_cast<int>(answers.size());
+    const int bw = kButtonSize.width();
+    const int bh = kButtonSize.height();
+    const int width = std::max(kFrameLeft + text.width() + kFrameRight + 10, n * (bw + 2) + 28);
+    const int height = kFrameTop + 15 + bh + text.height() + kFrameBottom;
+    const QSize client(width - kFrameLeft - kFrameRight, height - kFrameTop - kFrameBottom);
+    setFixedSize(client);
+    const QRect area(QPoint(0, 0), client);
+    auto place = [&](QWidget* w, QRect r) {
+        w->setGeometry(QStyle::visualRect(layoutDirection(), area, r));
+    };
+    place(message_, QRect(QPoint(5, 5), text));
+
+    for (QPushButton* button : buttons_) button->hide();
+    const int e = (n - 1) & ~1;
+    int x = client.width() / 2 - static_cast<int>(std::trunc(bw * n * 0.5)) - e;
+    const int y = client.height() - 5 - bh;
+    for (int answer : answers) {
+        QPushButton* button = Button(answer);
+        place(button, QRect(x, y, bw, bh));
+        button->show();
+        x += bw + 2;
+    }
+    Button(answers.front())->setDefault(true);
+    if (const QScreen* where = screen()) move(where->availableGeometry().center() - area.center());
+}
+
+int CMessageBoxDlg::Show(const QString& message, const QString& caption, int kind) {
+    if (Answerer()) return Answerer()(message, caption, kind);
+    Prepare(message, caption, kind);
+    return exec();
+}
+
+void CMessageBoxDlg::reject() { done(kind_ == kMessageYesNo ? kAnswerNo : kAnswerCancel); }
+
+void ShowErrorMessage(QWidget* parent, const QString& message) {
+    if (Answerer()) {
+        Answerer()(message, QString(), kMessageOk);
+        return;
+    }
+    QMessageBox::critical(parent, QString(), message);
+}
+
+}  // namespace plx

@@ -1,0 +1,13 @@
+// A button that looks like a link: underlined text, a pointing hand, no frame.
+#pragma once
+
+#include <QPushButton>
+
+namespace plx {
+
+class FooButton : public QPushButton {
+public:
+    explicit FooButton(const QString& text, QWidget* parent = nullptr);
+};
+
+}  // namespace plx
