@@ -1,5 +1,7 @@
 #include "cli/command.h"
 
+#include <QDate>
+
 #include "engine/vocabulary.h"
 
 namespace plx::cli {
@@ -15,6 +17,12 @@ bool WantsJson(const Invocation& call) { return call.parser.isSet(QStringLiteral
 
 int TextLanguage(const Invocation& call) {
     return call.parser.value(QStringLiteral("lang")) == QLatin1String("he") ? kHebrew : kEnglish;
+}
+
+CalendarDate CurrentCivilDate() {
+    const QDate today = QDate::currentDate();
+    return NormalizeCivilDate({static_cast<std::uint8_t>(today.day()), static_cast<std::uint8_t>(today.month()),
+                               static_cast<std::int32_t>(today.year())});
 }
 
 }  // namespace plx::cli

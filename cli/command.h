@@ -19,6 +19,8 @@ int RunDay(const Invocation& call);
 int RunRange(const Invocation& call);
 int RunNumeral(const Invocation& call);
 int RunVocab(const Invocation& call);
+int RunTimes(const Invocation& call);
+int RunLocations(const Invocation& call);
 
 // ---- Helpers shared by the commands -------------------------------------------------------------
 
@@ -29,5 +31,7 @@ void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, cons
 bool WantsJson(const Invocation& call);
 // The engine language of the texts: Hebrew for --lang he, English for any other code.
 int TextLanguage(const Invocation& call);
+// The civil date of today on this computer's clock.
+CalendarDate CurrentCivilDate();
 
 }  // namespace plx::cli

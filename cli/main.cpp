@@ -20,6 +20,8 @@ const std::map<QString, Command>& Commands() {
         {QStringLiteral("range"), &RunRange},
         {QStringLiteral("numeral"), &RunNumeral},
         {QStringLiteral("vocab"), &RunVocab},
+        {QStringLiteral("times"), &RunTimes},
+        {QStringLiteral("locations"), &RunLocations},
     };
     return commands;
 }
@@ -31,6 +33,17 @@ QList<QCommandLineOption> Options() {
         {QStringLiteral("lang"), QStringLiteral("Language of the texts: he for Hebrew; en (the default) or any other code for English."),
          QStringLiteral("code"), QStringLiteral("en")},
         {QStringLiteral("parse"), QStringLiteral("numeral: read TEXT as a Hebrew numeral and print its number.")},
+        {QStringLiteral("location"), QStringLiteral("times: the place of that key (see 'locations'); default the current location."),
+         QStringLiteral("KEY")},
+        {QStringLiteral("lat"), QStringLiteral("times: latitude in degrees, north positive."), QStringLiteral("D")},
+        {QStringLiteral("lon"), QStringLiteral("times: longitude in degrees, east positive."), QStringLiteral("D")},
+        {QStringLiteral("zone"), QStringLiteral("times: hours of the place's standard time from UT."), QStringLiteral("H")},
+        {QStringLiteral("height"), QStringLiteral("times: metres above sea level (counts with --elevation)."), QStringLiteral("M")},
+        {QStringLiteral("candles"), QStringLiteral("times: candle lighting, minutes before sunset."), QStringLiteral("MIN")},
+        {QStringLiteral("world-refraction"), QStringLiteral("times: the world average refraction instead of the place's.")},
+        {QStringLiteral("dst"), QStringLiteral("times: daylight-saving hours, 0 (off) to 3; default as stored."), QStringLiteral("HOURS")},
+        {QStringLiteral("elevation"), QStringLiteral("times: the place's height lowers the horizon.")},
+        {QStringLiteral("all"), QStringLiteral("times: every time, whatever the stored options switch on.")},
     };
 }
 
@@ -42,11 +55,14 @@ void AddOptions(QCommandLineParser& parser) {
         "  range START END     every civil day from START to END inclusive\n"
         "  numeral N           the Hebrew numeral of N (1 .. 110999)\n"
         "  numeral --parse TEXT  the number a Hebrew numeral stands for\n"
-        "  vocab --json        every table of the Hebrew and English calendar vocabulary"));
+        "  vocab --json        every table of the Hebrew and English calendar vocabulary\n"
+        "  times [DATE [END]]  the halachic times of a day, or of every day to END, at the current\n"
+        "                      location with the stored options; --location, --lat ... replace them\n"
+        "  locations           the built-in and the user's locations with their keys"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("day, range, numeral or vocab"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("day, range, numeral, vocab, times or locations"));
 }
 
 QStringList ValueOptions() {

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QJsonArray>
+
+#include "app/settings.h"
+#include "astro/locations.h"
+#include "astro/times_options.h"
+#include "cli/plxcal_runner.h"
+
+namespace {
+
+QString TimeText(const QJsonObject& day, int kind) {
+    for (const auto& entry : day["times"].toArray()) {
+        if (entry.toObject()["kind"].toInt() == kind) return entry.toObject()["text"].toString();
+    }
+    return QStringLiteral("none");
+}
+
+QJsonObject TimeEntryOf(const QJsonObject& day, int kind) {
+    for (const auto& entry : day["times"].toArray()) {
+        if (entry.toObject()["kind"].toInt() == kind) return entry.toObject();
+    }
+    return {};
+}
+
+TEST(PlxcalTimes, JerusalemAtTheEquinox) {
+    const PlxcalResult r = RunPlxcal({"times", "2024-03-21", "--location", "0", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const QJsonObject day = r.json();
+    EXPECT_EQ(day["civil"].toObject()["day"].toInt(), 21);
+    EXPECT_EQ(day["zoneOffsetSeconds"].toDouble(), 7200);
+    EXPECT_EQ(day["location"].toObject()["nameEnglish"].toString(), QStringLiteral("Jerusalem"));
+    EXPECT_EQ(day["location"].toObject()["height"].toDouble(), 800);
+    EXPECT_EQ(day["location"].toObject()["refraction"].toInt(), 1);
+    const QJsonObject sunrise = TimeEntryOf(day, 3);
+    EXPECT_EQ(sunrise["label"].toInt(), 2);
+    EXPECT_EQ(sunrise["name"].toString(), QStringLiteral("Sunrise"));  // without its tabs
+    EXPECT_EQ(sunrise["text"].toString(), QStringLiteral("05:43"));
+    EXPECT_EQ(TimeText(day, 18), QStringLiteral("17:52"));
+    EXPECT_EQ(TimeText(day, 10), QStringLiteral("11:46"));
+}
+
+TEST(PlxcalTimes, OptionsOverTheStoredOnes) {
+    const auto sunrise = [](const QStringList& extra) {
+        const PlxcalResult r = RunPlxcal(QStringList{"times", "2024-03-21", "--location", "0", "--json"} + extra);
+        EXPECT_EQ(r.status, 0) << r.err.constData();
+        return TimeText(r.json(), 3);
+    };
+    EXPECT_EQ(sunrise({"--dst", "1"}), QStringLiteral("06:43"));
+    EXPECT_LT(sunrise({"--elevation"}), QStringLiteral("05:43"));
+    EXPECT_EQ(sunrise({"--world-refraction"}), QStringLiteral("05:42"));  // more refraction, an earlier sun
+    EXPECT_EQ(sunrise({"--zone", "0"}), QStringLiteral("03:43"));
+
+    const PlxcalResult all = RunPlxcal({"times", "2024-03-22", "--location", "0", "--all", "--json"});
+    EXPECT_EQ(all.json()["times"].toArray().size(), 23);
+    EXPECT_EQ(TimeText(all.json(), 23), QStringLiteral("17:11"));  // 40 minutes before a sunset of 17:51 and seconds
+}
+
+TEST(PlxcalTimes, ASpanGivesOneObjectPerDay) {
+    const PlxcalResult r = RunPlxcal({"times", "2024-03-22", "2024-03-24", "--location", "0", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.lines().size(), 3);
+    EXPECT_NE(TimeText(r.json(0), 23), QStringLiteral("none"));  // Friday: candle lighting
+    const QJsonObject nightfall = TimeEntryOf(r.json(1), 19);
+    EXPECT_EQ(nightfall["label"].toInt(), 24);
+    EXPECT_EQ(nightfall["name"].toString(), QStringLiteral("End of Shabbat"));
+    EXPECT_EQ(TimeText(r.json(2), 23), QStringLiteral("none"));
+}
+
+TEST(PlxcalTimes, PlacesByCoordinates) {
+    // Helsinki at midsummer: no dawn by degrees, so no Maga times.
+    PlxcalResult r = RunPlxcal({"times", "2024-06-20", "--lat", "60.1667", "--lon", "24.95", "--zone", "2", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(TimeText(r.json(), 1), QStringLiteral("none"));
+    EXPECT_NE(TimeText(r.json(), 3), QStringLiteral("none"));
+    EXPECT_EQ(r.json()["location"].toObject()["nameEnglish"].toString(), QString());
+
+    r = RunPlxcal({"times", "2024-06-20", "--lat", "80", "--lon", "-20.5", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.json()["times"].toArray().isEmpty());
+}
+
+TEST(PlxcalTimes, TheTimesPageTextInEitherLanguage) {
+    PlxcalResult r = RunPlxcal({"times", "2024-03-21", "--location", "0"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.contains("Jerusalem\nAlot Hashachar\t\t04:31\n"));
+    EXPECT_TRUE(r.out.contains("\nSunrise\t\t\t05:43\n"));
+    r = RunPlxcal({"times", "2024-03-21", "--location", "0", "--lang", "he"});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\nהנץ החמה\t\t05:43\n").toUtf8()));
+}
+
+TEST(PlxcalTimes, TheUsersStoredPlaceAndOptions) {
+    QTemporaryDir config;
+    plx::IniSettingsStore store(QDir(config.path()).filePath(QStringLiteral("plx/plx.ini")));
+    plx::Location tiberias = plx::BuiltInLocation(13);
+    tiberias.nameEnglish = u"Home";
+    plx::SaveCustomLocations(store, {tiberias});
+    plx::CalculationSettings settings;
+    settings.locationKey = plx::CustomLocationKey(0);
+    settings.daylightHours = 1;
+    settings.daylightOn = 1;
+    settings.times.sunset = 0;
+    plx::SaveCalculationSettings(store, settings);
+
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    PlxcalResult r = RunPlxcal({"times", "2024-03-21", "--json"}, env);
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.json()["location"].toObject()["nameEnglish"].toString(), QStringLiteral("Home"));
+    EXPECT_EQ(r.json()["zoneOffsetSeconds"].toDouble(), 3 * 3600);
+    EXPECT_EQ(TimeText(r.json(), 18), QStringLiteral("none"));
+
+    r = RunPlxcal({"times", "2024-03-21", "--location", "80", "--dst", "0", "--json"}, env);
+    EXPECT_EQ(r.json()["zoneOffsetSeconds"].toDouble(), 2 * 3600);
+
+    r = RunPlxcal({"locations", "--json"}, env);
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.lines().size(), 81);
+    EXPECT_EQ(r.json(80)["key"].toInt(), 80);
+    EXPECT_TRUE(r.json(80)["custom"].toBool());
+    EXPECT_EQ(r.json(80)["candleMinutes"].toInt(), 30);
+}
+
+TEST(PlxcalLocations, KeysAndListTexts) {
+    PlxcalResult r = RunPlxcal({"locations"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.lines().size(), 80);
+    EXPECT_EQ(r.lines()[0], QByteArray("0\tJerusalem (40)"));
+    EXPECT_EQ(r.lines()[79], QByteArray("79\tChicago (20)"));
+    r = RunPlxcal({"locations", "--json"});
+    EXPECT_EQ(r.json(20)["nameHebrew"].toString(), QStringLiteral("פתח תקוה"));
+    EXPECT_FALSE(r.json(20)["custom"].toBool());
+}
+
+TEST(PlxcalTimes, BadInputIsOneLineAndStatusTwo) {
+    const QList<QStringList> cases = {
+        {"times", "2024-03-21", "--location", "80"},      // no such custom location
+        {"times", "2024-03-21", "--location", "-1"},
+        {"times", "2024-03-21", "--location", "x"},
+        {"times", "2024-03-21", "--lat", "91", "--lon", "0"},
+        {"times", "2024-03-21", "--lat", "31,5"},
+        {"times", "2024-03-21", "--lon", "nan"},
+        {"times", "2024-03-21", "--zone", "inf"},
+        {"times", "2024-03-21", "--candles", "22.5"},
+        {"times", "2024-03-21", "--dst", "4"},
+        {"times", "2024-03-21", "2024-03-20"},
+        {"times", "2024-02-30"},
+        {"times", "2024-03-21", "2024-03-22", "2024-03-23"},
+        {"locations", "extra"},
+    };
+    for (const QStringList& arguments : cases) {
+        const PlxcalResult r = RunPlxcal(arguments);
+        EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty()) << arguments.join(' ').toStdString();
+    }
+}
+
+}  // namespace
