@@ -1,0 +1,46 @@
+// The halachic times with every time switched on: one day, and every day of a year at one place.
+#include <benchmark/benchmark.h>
+
+#include "astro/halachic_times.h"
+
+namespace {
+
+plx::TimesOfDayOptions EveryTime() {
+    plx::TimesOfDayOptions options;
+    plx::SetAllTimeSwitches(options, true);
+    return options;
+}
+
+void BM_HalachicTimesOneDay(benchmark::State& state) {
+    const plx::TimesOfDayOptions options = EveryTime();
+    for (auto _ : state) {
+        auto times = plx::ComputeHalachicTimes({22, 3, 2024}, 7200, options, 40, 1, plx::DayKind::kOrdinary, 31.78,
+                                               35.231, 800);
+        benchmark::DoNotOptimize(times);
+    }
+}
+BENCHMARK(BM_HalachicTimesOneDay);
+
+void BM_HalachicTimesWholeYear(benchmark::State& state) {
+    const plx::TimesOfDayOptions options = EveryTime();
+    for (auto _ : state) {
+        for (plx::CalendarDate day{1, 1, 2024}; day.year == 2024; day = plx::NextCivilDay(day)) {
+            auto times = plx::ComputeHalachicTimes(day, 7200, options, 40, 1, plx::DayKind::kOrdinary, 31.78, 35.231, 800);
+            benchmark::DoNotOptimize(times);
+        }
+    }
+}
+BENCHMARK(BM_HalachicTimesWholeYear)->Unit(benchmark::kMicrosecond);
+
+// What the times page does on every change of date: the day's festival kind, the times, the text.
+void BM_TimesPageText(benchmark::State& state) {
+    const plx::CalculationSettings settings;
+    const plx::Location jerusalem = plx::BuiltInLocation(0);
+    for (auto _ : state) {
+        auto text = plx::BuildTimesText({22, 3, 2024}, settings, jerusalem, 1);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_TimesPageText);
+
+}  // namespace
