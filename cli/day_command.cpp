@@ -3,16 +3,24 @@
 
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/day_events_record.h"
 #include "cli/day_record.h"
 
 namespace plx::cli {
 namespace {
 
-void Print(const Invocation& call, CalendarDate civil) {
+QString LanguageCode(const Invocation& call) { return call.parser.value(QStringLiteral("lang")); }
+
+// One JSON object per day; without --json one line per day, and for a single day the
+// information text below it.
+void Print(const Invocation& call, CalendarDate civil, bool withInformation) {
     if (WantsJson(call)) {
-        call.out << QJsonDocument(DayRecord(civil, TextLanguage(call))).toJson(QJsonDocument::Compact) << '\n';
+        QJsonObject record = DayRecord(civil, TextLanguage(call));
+        AddEventFields(record, civil, TextLanguage(call), LanguageCode(call));
+        call.out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
     } else {
         call.out << DayLine(civil) << '\n';
+        if (withInformation) call.out << InformationLines(civil, LanguageCode(call)) << '\n';
     }
 }
 
@@ -31,7 +39,7 @@ int RunDay(const Invocation& call) {
         const QString& text = call.positionals.first();
         civil = call.parser.isSet(QStringLiteral("hebrew")) ? HebrewToCivil(ParseHebrewDate(text)) : ParseCivilDate(text);
     }
-    Print(call, civil);
+    Print(call, civil, true);
     return 0;
 }
 
@@ -42,7 +50,7 @@ int RunRange(const Invocation& call) {
     const DayNumber last = CivilToDayNumber(end);
     if (last < CivilToDayNumber(start)) throw UsageError{QStringLiteral("range: END is before START")};
     for (CalendarDate day = start;; day = NextCivilDay(day)) {
-        Print(call, day);
+        Print(call, day, false);
         if (CivilToDayNumber(day) >= last) break;
     }
     return 0;
