@@ -10,6 +10,7 @@
 
 #include "app/language.h"
 #include "app/settings_store.h"
+#include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
 #include "ui/toolkit/link_button.h"
 
@@ -56,9 +57,7 @@ CAboutDlg::CAboutDlg(SettingsStore& store, QWidget* parent)
 
 CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     : QDialog(parent), store_(store) {
-    setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(LayoutString(kTitle, hebrewLayout));
+    PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 14, 16, 12);

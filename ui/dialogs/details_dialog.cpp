@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/language.h"
+#include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
 
 namespace plx {
@@ -64,9 +65,7 @@ constexpr int kTextWidth = 560;
 CPLXDetails::CPLXDetails(QWidget* parent) : CPLXDetails(ActiveLanguage().rightToLeft, parent) {}
 
 CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : QDialog(parent) {
-    setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(LayoutString(kTitle, hebrewLayout));
+    PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 12, 14, 12);

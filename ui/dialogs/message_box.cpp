@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
 
 namespace plx {
@@ -58,8 +59,7 @@ CMessageBoxDlg::CMessageBoxDlg(QWidget* parent)
     : CMessageBoxDlg(ActiveLanguage().rightToLeft, parent) {}
 
 CMessageBoxDlg::CMessageBoxDlg(bool hebrewLayout, QWidget* parent) : QDialog(parent) {
-    setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    PrepareSmallDialog(*this, hebrewLayout, QString());
     message_ = new QLabel(this);
     message_->setTextFormat(Qt::PlainText);
     for (std::size_t i = 0; i < kButtons.size(); ++i) {

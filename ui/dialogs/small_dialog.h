@@ -1,0 +1,16 @@
+// What the small modal dialogs share: the layout of the interface language and a plain frame
+// with a title and a close box.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+namespace plx {
+
+inline void PrepareSmallDialog(QDialog& dialog, bool hebrewLayout, const QString& title) {
+    dialog.setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(title);
+}
+
+}  // namespace plx
