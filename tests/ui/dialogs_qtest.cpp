@@ -1,0 +1,169 @@
+// The small windows: the message box's size and answers, the About box's start-up check box,
+// links and closing click, the explanation dialog, and the two layouts of the times page.
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include "app/settings_store.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/details_dialog.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/times_events.h"
+#include "ui/toolkit/link_button.h"
+
+using namespace plx;
+
+namespace {
+
+// Runs `act` on the dialog once its modal loop has started.
+void WhenShown(QDialog* dialog, std::function<void()> act) {
+    QTimer::singleShot(0, dialog, [dialog, act = std::move(act)] {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        act();
+    });
+}
+
+}  // namespace
+
+// Receives the links the About box opens instead of the desktop.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxFitsItsButtonsOrItsText() {
+        CMessageBoxDlg box(false, nullptr);
+        box.Prepare(QStringLiteral("Delete?"), QString(), kMessageYesNo);
+        const int bw = box.Button(kAnswerYes)->width();
+        // Two buttons and 28 pixels of margin, less the frame's side borders.
+        QCOMPARE(box.width(), 2 * (bw + 2) + 28 - 22);
+        QVERIFY(box.Button(kAnswerYes)->isVisibleTo(&box));
+        QVERIFY(box.Button(kAnswerNo)->isVisibleTo(&box));
+        QVERIFY(!box.Button(kAnswerOk)->isVisibleTo(&box));
+        QVERIFY(box.Button(kAnswerYes)->x() < box.Button(kAnswerNo)->x());
+
+        const QString longLine(120, u'W');
+        box.Prepare(longLine + QStringLiteral("\nsecond line"), QString(), kMessageOk);
+        const QSize text = box.MessageLabel()->size();
+        QCOMPARE(box.width(), text.width() + 10);
+        QCOMPARE(box.height(), 15 + box.Button(kAnswerOk)->height() + text.height());
+        QVERIFY(text.height() >= 2 * box.MessageLabel()->fontMetrics().height());
+
+        CMessageBoxDlg hebrew(true, nullptr);
+        hebrew.Prepare(QStringLiteral("למחוק?"), QString(), kMessageYesNo);
+        QVERIFY(hebrew.Button(kAnswerYes)->x() > hebrew.Button(kAnswerNo)->x());
+    }
+
+    void messageBoxAnswers() {
+        {
+            CMessageBoxDlg box(false, nullptr);
+            WhenShown(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
+            QCOMPARE(box.Show(QStringLiteral("Delete?"), QStringLiteral("plx"), kMessageYesNo), int(kAnswerNo));
+            QCOMPARE(box.windowTitle(), QStringLiteral("plx"));
+        }
+        {
+            CMessageBoxDlg box(false, nullptr);
+            WhenShown(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
+            QCOMPARE(box.Show(QStringLiteral("Go on?"), QString(), kMessageYesNoCancel), int(kAnswerCancel));
+        }
+        {
+            CMessageBoxDlg box(false, nullptr);
+            WhenShown(&box, [&] { QTest::mouseClick(box.Button(kAnswerYes), Qt::LeftButton); });
+            QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), kMessageYesNo), int(kAnswerYes));
+        }
+        QStringList asked;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+            asked << message;
+            return int(kAnswerYes);
+        });
+        CMessageBoxDlg box(false, nullptr);
+        QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), kMessageYesNo), int(kAnswerYes));
+        ShowErrorMessage(nullptr, QStringLiteral("Broken"));
+        SetMessageBoxAnswerer({});
+        QCOMPARE(asked, (QStringList{QStringLiteral("Delete?"), QStringLiteral("Broken")}));
+    }
+
+    void aboutBoxStartupCheckBoxWritesAtOnce() {
+        MemorySettingsStore store;
+        QVERIFY(ShowWelcomeAtStart(store));
+        {
+            CAboutDlg about(store, false, nullptr);
+            about.show();
+            QVERIFY(about.StartupCheckBox()->isChecked());
+            QTest::mouseClick(about.StartupCheckBox(), Qt::LeftButton);
+            QCOMPARE(store.ReadInteger(u"Settings", u"ShowWelcome", -1), 0);
+        }
+        QVERIFY(!ShowWelcomeAtStart(store));
+        CAboutDlg again(store, true, nullptr);
+        QVERIFY(!again.StartupCheckBox()->isChecked());
+        QCOMPARE(again.layoutDirection(), Qt::RightToLeft);
+    }
+
+    void aboutBoxOpensLinksShowsTheVersionAndClosesOnAClick() {
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+        LinkCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        MemorySettingsStore store;
+        CAboutDlg about(store, false, nullptr);
+        QVERIFY(about.VersionLabel()->text().contains(QStringLiteral("9.8.7")));
+        WhenShown(&about, [&] {
+            QTest::mouseClick(about.MailButton(), Qt::LeftButton);
+            QTest::mouseClick(about.WebButton(), Qt::LeftButton);
+            QVERIFY(about.isVisible());
+            QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(4, about.height() / 2));
+        });
+        QCOMPARE(about.exec(), int(QDialog::Accepted));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)),
+                                              QUrl(QString::fromUtf16(kWebAddress))}));
+    }
+
+    void explanationClosesWithOk() {
+        CPLXDetails details(true, nullptr);
+        QCOMPARE(details.layoutDirection(), Qt::RightToLeft);
+        WhenShown(&details, [&] { QTest::mouseClick(details.OkButton(), Qt::LeftButton); });
+        QCOMPARE(details.exec(), int(QDialog::Accepted));
+    }
+
+    void timesPageLayouts() {
+        QWidget parent;
+        parent.resize(600, 400);
+        CPLXTimesEventsDlg english(QStringLiteral("en"), &parent);
+        english.resize(600, 400);
+        english.show();
+        QVERIFY(english.InformationBox()->x() < english.TimesBox()->x());
+        for (const QString& code : {QStringLiteral("he"), QStringLiteral("fr"), QString()}) {
+            CPLXTimesEventsDlg other(code, &parent);
+            other.resize(600, 400);
+            other.show();
+            QVERIFY2(other.InformationBox()->x() > other.TimesBox()->x(), qPrintable(code));
+            QVERIFY(other.InformationBox()->document()->defaultTextOption().alignment() & Qt::AlignLeading);
+            QCOMPARE(other.InformationBox()->document()->defaultTextOption().textDirection(), Qt::RightToLeft);
+        }
+
+        english.SetTimesText(QStringLiteral("\r\nSunrise\t\t06:01\r\nSunset\t17:02"));
+        QCOMPARE(english.TimesBox()->toPlainText(), QStringLiteral("\nSunrise\t06:01\nSunset\t17:02"));
+        english.SetTimesText(QString());
+        QVERIFY(english.TimesBox()->toPlainText().isEmpty());
+        QVERIFY(english.TimesBox()->isReadOnly() && english.InformationBox()->isReadOnly());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_qtest.moc"

@@ -1,0 +1,330 @@
+// The main window driven as a user drives it: spinners clicked, keys typed into the fields and
+// month boxes, menu commands chosen, the window closed.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+#include "app/language.h"
+#include "app/settings_store.h"
+#include "engine/calendar.h"
+#include "ui/calendar_view.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/main_menu.h"
+#include "ui/main_window.h"
+#include "ui/times_events.h"
+#include "ui/toolkit/up_down.h"
+
+using namespace plx;
+
+namespace {
+
+const QString kLanguages = QStringLiteral(PLX_SOURCE_DIR "/resources/Languages");
+
+void LoadLanguage(const QString& name) {
+    QVERIFY(LoadLanguageFile(kLanguages + u'/' + name + QStringLiteral(".xml")));
+}
+
+// A shown main window over a store of its own, without the welcome screen.
+struct Window {
+    MemorySettingsStore store;
+    CustomLocationList custom;
+    std::unique_ptr<CPLXDlg> dlg;
+
+    explicit Window(bool welcome = false) {
+        if (!welcome) store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        dlg = std::make_unique<CPLXDlg>(store, custom, kLanguages);
+        dlg->show();
+        QApplication::setActiveWindow(dlg.get());
+    }
+
+    CalendarDate Civil() const { return dlg->CalendarView()->selected(); }
+    CalendarDate Hebrew() const { return dlg->CalendarView()->selectedHebrew(); }
+    void Select(CalendarDate civil) const { dlg->CalendarView()->setCivil(civil); }
+    QString CalendarSwitchText() const { return dlg->CommandAction(kCmdCalendarMode)->text(); }
+};
+
+void Up(UpDownControl* spinner) { QTest::mouseClick(spinner->UpButton(), Qt::LeftButton); }
+void Down(UpDownControl* spinner) { QTest::mouseClick(spinner->DownButton(), Qt::LeftButton); }
+
+// Selects everything in the field and types `text` over it, key by key; QTest::keyClicks cannot
+// type Hebrew.
+void TypeOver(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    for (QChar ch : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+bool InRange(CalendarDate civil) {
+    const DayNumber n = CivilToDayNumber(civil);
+    return n >= kFirstDayNumber && n <= kLastDayNumber && NormalizeCivilDate(civil) == civil;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { LoadLanguage(QStringLiteral("English")); }
+
+    void spinnersStepOneUnitFromTheSelectedDate() {
+        Window w;
+        w.Select({1, 1, 2020});
+        Up(w.dlg->CivilDecadeSpinner());
+        QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2030}));
+        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("2030"));
+        Down(w.dlg->CivilDecadeSpinner());
+        Down(w.dlg->CivilDecadeSpinner());
+        QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2010}));
+
+        w.Select({29, 2, 2024});
+        Down(w.dlg->CivilYearSpinner());
+        QCOMPARE(w.Civil(), (CalendarDate{28, 2, 2023}));
+        QCOMPARE(w.dlg->CivilDayField()->text(), QStringLiteral("28"));
+        QCOMPARE(w.dlg->CivilMonthBox()->currentText(), QStringLiteral("February"));
+
+        w.dlg->CalendarView()->setFromHebrew({29, 12, 5783});
+        Up(w.dlg->HebrewDaySpinner());
+        QCOMPARE(w.Hebrew(), (CalendarDate{1, 1, 5784}));
+        Up(w.dlg->HebrewDecadeSpinner());
+        QCOMPARE(w.Hebrew(), (CalendarDate{1, 1, 5794}));
+        QCOMPARE(w.dlg->HebrewYearField()->text(), QStringLiteral("ה'תשצד"));
+    }
+
+    void civilDayStepsOverTheReformAndRecaptionsTheSwitch() {
+        Window w;
+        w.Select({4, 10, 1582});
+        QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Julian Calendar"));
+        Up(w.dlg->CivilDaySpinner());
+        QCOMPARE(w.Civil(), (CalendarDate{15, 10, 1582}));
+        QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Gregorian Calendar"));
+        Down(w.dlg->CivilDaySpinner());
+        QCOMPARE(w.Civil(), (CalendarDate{4, 10, 1582}));
+        QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Julian Calendar"));
+    }
+
+    void calendarSwitchNamesTheOtherCalendar() {
+        Window w;
+        w.Select({1, 1, 2020});
+        QAction* toggle = w.dlg->CommandAction(kCmdCalendarMode);
+        toggle->trigger();
+        QVERIFY(w.dlg->CalendarView()->civilMode());
+        QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Hebrew Calendar"));
+        w.Select({1, 1, 1500});
+        QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Hebrew Calendar"));
+        toggle->trigger();
+        QVERIFY(!w.dlg->CalendarView()->civilMode());
+        QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Julian Calendar"));
+    }
+
+    void civilMonthBoxTakesNamesAndNumbers() {
+        Window w;
+        w.Select({10, 5, 2021});
+        QLineEdit* edit = w.dlg->CivilMonthBox()->lineEdit();
+        TypeOver(edit, QStringLiteral("12"));
+        QCOMPARE(w.Civil(), (CalendarDate{10, 12, 2021}));
+        QCOMPARE(edit->text(), QStringLiteral("December"));
+
+        TypeOver(edit, QStringLiteral("3"));
+        QCOMPARE(w.Civil(), (CalendarDate{10, 3, 2021}));
+        QCOMPARE(edit->text(), QStringLiteral("March"));
+        QCOMPARE(edit->selectedText(), QStringLiteral("arch"));
+
+        // A prefix completes the name and leaves its rest selected for further typing.
+        TypeOver(edit, QStringLiteral("au"));
+        QCOMPARE(w.Civil(), (CalendarDate{10, 8, 2021}));
+        QCOMPARE(edit->text(), QStringLiteral("August"));
+        QCOMPARE(edit->selectedText(), QStringLiteral("gust"));
+
+        // Neither a name nor a month number: the date stays.
+        TypeOver(edit, QStringLiteral("x"));
+        QCOMPARE(w.Civil(), (CalendarDate{10, 8, 2021}));
+    }
+
+    void adarTwoKeepsTheDayAndBecomesAdarInACommonYear() {
+        Window w;
+        w.dlg->CalendarView()->setFromHebrew({10, 5, 5784});  // 10 Shevat of a leap year
+        QComboBox* months = w.dlg->HebrewMonthBox();
+        QCOMPARE(months->count(), 13);
+        QTest::keyClick(months, Qt::Key_Down);
+        QTest::keyClick(months, Qt::Key_Down);
+        QCOMPARE(w.Hebrew(), (CalendarDate{10, 7, 5784}));
+        QCOMPARE(months->currentText(), QStringLiteral("Adar B"));
+
+        Up(w.dlg->HebrewYearSpinner());
+        QCOMPARE(w.Hebrew(), (CalendarDate{10, 6, 5785}));
+        QCOMPARE(months->count(), 12);
+        QCOMPARE(months->currentText(), QStringLiteral("Adar"));
+    }
+
+    void hebrewFieldsTakeNumerals() {
+        LoadLanguage(QStringLiteral("Hebrew"));
+        Window w;
+        w.dlg->CalendarView()->setFromHebrew({3, 8, 5784});  // 3 Nisan of a leap year
+        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("טו"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{15, 8, 5784}));
+        QCOMPARE(w.dlg->HebrewDayField()->text(), QStringLiteral("טו"));
+        QCOMPARE(w.dlg->HebrewDayField()->cursorPosition(), 2);
+
+        // Typing a year keeps the month's name: Nisan is the 7th month of the common year 5785.
+        TypeOver(w.dlg->HebrewYearField(), QStringLiteral("התשפה"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{15, 7, 5785}));
+        QCOMPARE(w.dlg->HebrewMonthBox()->currentText(), QStringLiteral("ניסן"));
+
+        // No Hebrew letters (year 0, day 0) leave the date alone.
+        TypeOver(w.dlg->HebrewYearField(), QStringLiteral("12"));
+        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("x"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{15, 7, 5785}));
+
+        // A day past the month's end carries into the next month.
+        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("לא"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{1, 8, 5785}));
+
+        // Years past the calendar wait for the typing to come back into it: 111 is taken, 111000
+        // is not, and the field keeps what was typed.
+        TypeOver(w.dlg->HebrewYearField(), QStringLiteral("קיא'"));
+        QCOMPARE(w.Hebrew().year, 111);
+        QCOMPARE(w.dlg->HebrewYearField()->text(), QStringLiteral("קיא'"));
+
+        // So do days that would carry past the last day of the calendar.
+        w.Select({19, 12, 107240});
+        const CalendarDate last = w.Hebrew();
+        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("ל"));
+        QCOMPARE(w.Hebrew(), last);
+    }
+
+    void arrowKeysStepTheFields() {
+        Window w;
+        w.Select({31, 12, 2020});
+        w.dlg->CivilDayField()->setFocus();
+        QTest::keyClick(w.dlg->CivilDayField(), Qt::Key_Up);
+        QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2021}));
+        QTest::keyClick(w.dlg->CivilYearField(), Qt::Key_Down);
+        QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2020}));
+        const CalendarDate hebrew = w.Hebrew();
+        QTest::keyClick(w.dlg->HebrewYearField(), Qt::Key_Up);
+        QCOMPARE(w.Hebrew(), AddHebrewYears(1, hebrew));
+        QTest::keyClick(w.dlg->HebrewDayField(), Qt::Key_Down);
+        QCOMPARE(w.Hebrew(), PrevHebrewDay(AddHebrewYears(1, hebrew)));
+    }
+
+    void garbageNeverLeavesTheRange() {
+        const QString alphabet = QStringLiteral("0123456789-+ 'x\"אבגדהוזחטיכךלמםנןסעפףצץקרשת");
+        Window w;
+        QList<QLineEdit*> fields{w.dlg->HebrewDayField(), w.dlg->HebrewYearField(),
+                                 w.dlg->CivilDayField(), w.dlg->CivilYearField(),
+                                 w.dlg->HebrewMonthBox()->lineEdit(), w.dlg->CivilMonthBox()->lineEdit()};
+        QRandomGenerator random(8);
+        const QList<CalendarDate> starts{{7, 10, -3761}, {19, 12, 107240}, {29, 2, 2024}, {4, 10, 1582}};
+        for (int round = 0; round < 120; ++round) {
+            w.Select(starts[round % starts.size()]);
+            QLineEdit* field = fields[random.bounded(fields.size())];
+            QString text;
+            for (int i = random.bounded(1, 9); i > 0; --i) text += alphabet[random.bounded(alphabet.size())];
+            TypeOver(field, text);
+            QVERIFY2(InRange(w.Civil()), qPrintable(text));
+            if (round % 10 == 0) {
+                Up(w.dlg->HebrewDecadeSpinner());
+                Down(w.dlg->CivilDecadeSpinner());
+                QVERIFY(InRange(w.Civil()));
+            }
+        }
+    }
+
+    void todayJumpsToTheLocalDate() {
+        Window w;
+        w.Select({1, 1, 2000});
+        w.dlg->CommandAction(kCmdToday)->trigger();
+        QCOMPARE(w.Civil(), LocalToday());
+    }
+
+    void daylightSavingChecksCaptionsAndTitle() {
+        Window w;
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QCOMPARE(w.dlg->DaylightMenu()->title(), QStringLiteral("Daylight Saving: Off"));
+        QCOMPARE(w.dlg->windowTitle(), QStringLiteral("plx Hebrew Calendar - Jerusalem (40) - Daylight Saving: Off"));
+        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(), QStringLiteral("Time Zone - Jerusalem (40)"));
+        const QString sunriseOff = w.dlg->TimesEventsPage()->TimesBox()->toPlainText();
+
+        w.dlg->CommandAction(kCmdDaylight2)->trigger();
+        QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightOn)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QCOMPARE(w.dlg->DaylightMenu()->title(), QStringLiteral("Daylight Saving: 2 Hours"));
+        QVERIFY(w.dlg->windowTitle().endsWith(QStringLiteral(" - Daylight Saving: 2 Hours")));
+        QVERIFY(w.dlg->TimesEventsPage()->TimesBox()->toPlainText() != sunriseOff);
+
+        // Choosing the checked item again leaves its check mark.
+        w.dlg->CommandAction(kCmdDaylight2)->trigger();
+        QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());
+        w.dlg->CommandAction(kCmdDaylightOff)->trigger();
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());  // the hours are remembered
+    }
+
+    void commandsOfLaterWindowsAreDisabled() {
+        Window w;
+        for (int id : {kCmdLocation, kCmdTimesSettings, kCmdDailyReport, kCmdWeeklyReport, kCmdMonthlyReport,
+                       kCmdYearlyReport, kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
+            QVERIFY2(w.dlg->CommandAction(id) && !w.dlg->CommandAction(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(w.dlg->CommandAction(kCmdSwitchToHebrew));
+        QVERIFY(!w.dlg->CommandAction(kCmdSwitchToEnglish));  // the English menu switches to Hebrew only
+    }
+
+    void escapeAndCloseSaveTheSettingsEnterDoesNothing() {
+        Window w;
+        w.dlg->CommandAction(kCmdDaylight3)->trigger();
+        QTest::keyClick(w.dlg.get(), Qt::Key_Return);
+        QVERIFY(w.dlg->isVisible());
+        QVERIFY(!w.store.Contains(u"Settings", u"plx_daylight"));
+        QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
+        QVERIFY(!w.dlg->isVisible());
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_daylight", -1), 3);
+        QVERIFY(!w.dlg->SwitchLanguage());
+    }
+
+    void languageSwitchLoadsTheOtherFileAndCloses() {
+        LoadLanguage(QStringLiteral("Hebrew"));
+        Window w;
+        QCOMPARE(w.dlg->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(w.dlg->Tabs()->tabText(0), QStringLiteral("לוח שנה"));
+        w.dlg->CommandAction(kCmdSwitchToEnglish)->trigger();
+        QVERIFY(w.dlg->SwitchLanguage());
+        QVERIFY(!w.dlg->isVisible());
+        QCOMPARE(ActiveLanguage().code, QStringLiteral("en"));
+        QVERIFY(w.store.Contains(u"Settings", u"plx_timezone"));
+    }
+
+    void welcomeOpensTheAboutBoxUnlessSwitchedOff() {
+        {
+            Window w;
+            QVERIFY(!w.dlg->WelcomeTimer().isActive());
+        }
+        Window w(true);
+        QVERIFY(w.dlg->WelcomeTimer().isActive());
+        bool aboutOpened = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                aboutOpened = dynamic_cast<CAboutDlg*>(about) != nullptr;
+                about->reject();
+            }
+        });
+        poll.start(20);
+        QTRY_VERIFY(aboutOpened);
+        QVERIFY(!w.dlg->WelcomeTimer().isActive());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_qtest.moc"

@@ -1,0 +1,290 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/language.h"
+#include "app/settings_store.h"
+#include "astro/time_zones.h"
+#include "engine/vocabulary.h"
+#include "ui/calendar_view.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/details_dialog.h"
+#include "ui/layout_text.h"
+#include "ui/times_events.h"
+#include "ui/toolkit/up_down.h"
+
+namespace plx {
+namespace {
+
+constexpr LayoutText kHebrewGroup{u" תאריך עברי ", u" Hebrew Date "};
+constexpr LayoutText kCivilGroup{u" תאריך לועזי ", u" Civil Date "};
+constexpr LayoutText kDayStep{u"יום אחד קדימה או אחורה", u"One day on or back"};
+constexpr LayoutText kYearStep{u"שנה אחת קדימה או אחורה", u"One year on or back"};
+constexpr LayoutText kDecadeStep{u"עשר שנים קדימה או אחורה", u"Ten years on or back"};
+
+constexpr int kDayFieldWidth = 48;
+constexpr int kMonthBoxWidth = 112;
+constexpr int kYearFieldWidth = 72;
+
+QString FromUtf16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Caption(std::u16string_view key) { return LookupString(u"Plx", FromUtf16(key)); }
+
+QLineEdit* DateField(int width, Qt::Alignment alignment, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setFixedWidth(width);
+    field->setAlignment(alignment);
+    return field;
+}
+
+QComboBox* MonthBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setCompleter(nullptr);  // the window completes month names itself
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(13);
+    box->setFixedWidth(kMonthBoxWidth);
+    return box;
+}
+
+UpDownControl* Spinner(const LayoutText& tip, bool hebrewLayout, QWidget* parent) {
+    auto* spinner = new UpDownControl(parent);
+    spinner->setToolTip(LayoutString(tip, hebrewLayout));
+    return spinner;
+}
+
+}  // namespace
+
+const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
+    {kCmdToday, &CPLXDlg::OnToday},
+    {kCmdCalendarMode, &CPLXDlg::OnCalendarMode},
+    {kCmdLocation, nullptr},
+    {kCmdDaylightOff, &CPLXDlg::OnDaylightOff},
+    {kCmdDaylightOn, &CPLXDlg::OnDaylightOn},
+    {kCmdDaylight1, &CPLXDlg::OnDaylight1},
+    {kCmdDaylight2, &CPLXDlg::OnDaylight2},
+    {kCmdDaylight3, &CPLXDlg::OnDaylight3},
+    {kCmdTimesSettings, nullptr},
+    {kCmdSwitchToEnglish, &CPLXDlg::OnSwitchToEnglish},
+    {kCmdSwitchToHebrew, &CPLXDlg::OnSwitchToHebrew},
+    {kCmdAbout, &CPLXDlg::OnAbout},
+    {kCmdDailyReport, nullptr},
+    {kCmdWeeklyReport, nullptr},
+    {kCmdMonthlyReport, nullptr},
+    {kCmdYearlyReport, nullptr},
+    {kCmdSunsetTimetable, nullptr},
+    {kCmdSunriseTimetable, nullptr},
+    {kCmdDawnTimetable, nullptr},
+    {kCmdExplanation, &CPLXDlg::OnExplanation},
+    {kCmdClose, &CPLXDlg::OnClose},
+};
+
+CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QString languagesFolder,
+                 QWidget* parent)
+    : QDialog(parent),
+      store_(store),
+      customLocations_(customLocations),
+      languagesFolder_(std::move(languagesFolder)),
+      languageCode_(ActiveLanguage().code),
+      vocabulary_(languageCode_ == QStringLiteral("he") ? kHebrew : kEnglish),
+      settings_(LoadCalculationSettings(store)) {
+    const bool hebrewLayout = ActiveLanguage().rightToLeft;
+    setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    column->setContentsMargins(6, 2, 6, 6);
+    menuBar_ = new QMenuBar(this);
+    column->setMenuBar(menuBar_);
+    BuildMenu();
+    auto* dates = new QHBoxLayout;
+    BuildDateGroups(dates);
+    column->addLayout(dates);
+
+    tabs_ = new QTabWidget(this);
+    view_ = new CPLXCalendar(ActiveCalendarViewLanguage(), tabs_);
+    view_->Attach();
+    page_ = new CPLXTimesEventsDlg(languageCode_, tabs_);
+    tabs_->addTab(view_, Caption(u"CALENDAR"));
+    tabs_->addTab(page_, Caption(u"TIMESEVENTS"));
+    column->addWidget(tabs_);
+
+    location_ = LookupLocation(settings_.locationKey, customLocations_);
+    ShowDate(view_->selected(), view_->selectedHebrew());
+    CaptionLocationItem();
+    RefreshDaylightMenu();
+
+    ConnectFields();
+    connect(view_, &CPLXCalendar::dateChanged, this,
+            [this](CalendarDate civil, CalendarDate hebrew) { ShowDate(civil, hebrew); });
+
+    welcomeTimer_.setInterval(100);
+    connect(&welcomeTimer_, &QTimer::timeout, this, [this] { OnWelcome(); });
+    if (ShowWelcomeAtStart(store_)) welcomeTimer_.start();
+}
+
+void CPLXDlg::BuildDateGroups(QHBoxLayout* row) {
+    const bool hebrewLayout = ActiveLanguage().rightToLeft;
+    // Hebrew dates are written in Hebrew numerals, which read from the right in either layout.
+    const Qt::Alignment hebrewAlignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+
+    auto* hebrewGroup = new QGroupBox(LayoutString(kHebrewGroup, hebrewLayout), this);
+    auto* hebrewRow = new QHBoxLayout(hebrewGroup);
+    hebrewDay_ = DateField(kDayFieldWidth, hebrewAlignment, hebrewGroup);
+    hebrewDaySpin_ = Spinner(kDayStep, hebrewLayout, hebrewGroup);
+    hebrewMonth_ = MonthBox(hebrewGroup);
+    hebrewYear_ = DateField(kYearFieldWidth, hebrewAlignment, hebrewGroup);
+    hebrewDecadeSpin_ = Spinner(kDecadeStep, hebrewLayout, hebrewGroup);
+    hebrewYearSpin_ = Spinner(kYearStep, hebrewLayout, hebrewGroup);
+    for (QWidget* w : std::initializer_list<QWidget*>{hebrewDay_, hebrewDaySpin_, hebrewMonth_, hebrewYear_,
+                                                      hebrewDecadeSpin_, hebrewYearSpin_}) {
+        hebrewRow->addWidget(w);
+    }
+
+    auto* civilGroup = new QGroupBox(LayoutString(kCivilGroup, hebrewLayout), this);
+    auto* civilRow = new QHBoxLayout(civilGroup);
+    civilDay_ = DateField(kDayFieldWidth, Qt::AlignCenter, civilGroup);
+    civilDaySpin_ = Spinner(kDayStep, hebrewLayout, civilGroup);
+    civilMonth_ = MonthBox(civilGroup);
+    civilYear_ = DateField(kYearFieldWidth, Qt::AlignCenter, civilGroup);
+    civilYearSpin_ = Spinner(kYearStep, hebrewLayout, civilGroup);
+    civilDecadeSpin_ = Spinner(kDecadeStep, hebrewLayout, civilGroup);
+    for (QWidget* w : std::initializer_list<QWidget*>{civilDay_, civilDaySpin_, civilMonth_, civilYear_,
+                                                      civilYearSpin_, civilDecadeSpin_}) {
+        civilRow->addWidget(w);
+    }
+    for (QHBoxLayout* groupRow : {hebrewRow, civilRow}) {
+        groupRow->setSpacing(3);
+        groupRow->setContentsMargins(8, 4, 8, 6);
+        groupRow->insertStretch(0);
+        groupRow->addStretch();
+    }
+    row->addWidget(hebrewGroup);
+    row->addWidget(civilGroup);
+}
+
+void CPLXDlg::BuildMenu() {
+    menu_ = BuildMainMenu(menuBar_, ActiveLanguage().rightToLeft);
+    for (QAction* action : std::as_const(menu_.commands)) {
+        const int id = action->data().toInt();
+        const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                        [id](const CommandEntry& e) { return e.id == id; });
+        // Commands whose windows come later stay disabled rather than do nothing when chosen.
+        action->setEnabled(entry != std::end(kCommands) && entry->handler != nullptr);
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    }
+}
+
+void CPLXDlg::RunCommand(int id) {
+    for (const CommandEntry& entry : kCommands) {
+        if (entry.id == id && entry.handler) (this->*entry.handler)();
+    }
+}
+
+void CPLXDlg::reject() {
+    SaveCalculationSettings(store_, settings_);
+    QDialog::reject();
+}
+
+void CPLXDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();  // Enter has no default action here
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// ---- Commands -------------------------------------------------------------------------------
+
+void CPLXDlg::OnToday() {
+    const CalendarDate today = LocalToday();
+    if (today == view_->today() && today == view_->selected()) return;
+    view_->setToday(today);
+    view_->setSelected(today);
+    view_->Refill();
+}
+
+void CPLXDlg::OnCalendarMode() {
+    view_->setCivilMode(!view_->civilMode());
+    view_->LayOutCells();
+    view_->Refill();
+}
+
+void CPLXDlg::OnDaylightOff() { AfterDaylightChange(SwitchDaylightOff(settings_)); }
+void CPLXDlg::OnDaylightOn() { AfterDaylightChange(SwitchDaylightOn(settings_)); }
+void CPLXDlg::OnDaylight1() { AfterDaylightChange(ChooseDaylightHours(settings_, 1)); }
+void CPLXDlg::OnDaylight2() { AfterDaylightChange(ChooseDaylightHours(settings_, 2)); }
+void CPLXDlg::OnDaylight3() { AfterDaylightChange(ChooseDaylightHours(settings_, 3)); }
+
+void CPLXDlg::AfterDaylightChange(bool changed) {
+    if (changed) RebuildTimesText();
+    // Also when nothing changed: choosing a checkable item has flipped its check mark.
+    RefreshDaylightMenu();
+}
+
+void CPLXDlg::RefreshDaylightMenu() {
+    const DaylightChecks checks = DaylightMenuChecks(settings_);
+    menu_.commands.value(kCmdDaylightOff)->setChecked(checks.off);
+    menu_.commands.value(kCmdDaylightOn)->setChecked(checks.on);
+    menu_.commands.value(kCmdDaylight1)->setChecked(checks.hours[0]);
+    menu_.commands.value(kCmdDaylight2)->setChecked(checks.hours[1]);
+    menu_.commands.value(kCmdDaylight3)->setChecked(checks.hours[2]);
+    const std::u16string_view key = DaylightCaptionKey(settings_);
+    menu_.daylight->setTitle(key.empty() ? QString() : Caption(key));
+    SetTitle();
+}
+
+void CPLXDlg::CaptionLocationItem() {
+    const QString timezone = Caption(kLocationCaptionKey);
+    menu_.commands.value(kCmdLocation)
+        ->setText(FromUtf16(LocationCaption(timezone.toStdU16String(), location_, vocabulary_)));
+}
+
+void CPLXDlg::SetTitle() {
+    statusText_ = FromUtf16(LocationListText(location_, vocabulary_)) + QStringLiteral(" - ");
+    const std::u16string_view key = DaylightCaptionKey(settings_);
+    if (!key.empty()) statusText_ += Caption(key);
+    setWindowTitle(Caption(u"PLX") + QStringLiteral(" - ") + statusText_);
+}
+
+void CPLXDlg::OnSwitchToEnglish() { SwitchLanguageTo(QStringLiteral("English.xml")); }
+void CPLXDlg::OnSwitchToHebrew() { SwitchLanguageTo(QStringLiteral("Hebrew.xml")); }
+
+void CPLXDlg::SwitchLanguageTo(const QString& fileName) {
+    // When the file does not load, the window is built again in the language it has.
+    LoadLanguageFile(QDir(languagesFolder_).filePath(fileName));
+    switchLanguage_ = true;
+    reject();
+}
+
+void CPLXDlg::OnAbout() { CAboutDlg(store_, this).exec(); }
+void CPLXDlg::OnExplanation() { CPLXDetails(this).exec(); }
+void CPLXDlg::OnClose() { reject(); }
+
+void CPLXDlg::OnWelcome() {
+    welcomeTimer_.stop();
+    showNormal();
+    if (const QScreen* where = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(where->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    OnAbout();
+}
+
+}  // namespace plx

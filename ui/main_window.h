@@ -1,0 +1,161 @@
+// The main window: the selected day as a Hebrew and as a civil date in two groups of entry
+// fields, the month view and the times-and-events page in a tab control, and the menu.
+//
+// The month view owns the selected date. Every way of changing it (typing, spinners, arrow keys,
+// month boxes, Today, a click in the view) goes through the view, whose dateChanged rewrites the
+// six fields and the page under the updating flag, so the fields never disagree with the view
+// and the rewrite never feeds back into a new date.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QString>
+#include <QTimer>
+
+#include "astro/locations.h"
+#include "astro/times_options.h"
+#include "engine/calendar.h"
+#include "ui/main_menu.h"
+
+class QComboBox;
+class QHBoxLayout;
+class QLineEdit;
+class QMenuBar;
+class QTabWidget;
+
+namespace plx {
+
+class CPLXCalendar;
+class CPLXTimesEventsDlg;
+class SettingsStore;
+class UpDownControl;
+
+class CPLXDlg : public QDialog {
+public:
+    // The layout (Hebrew for a right-to-left language, English otherwise) follows the active
+    // language. The calculation settings are read from `store` here and written back when the
+    // window closes; `customLocations` stays the application's. The language switch loads its file
+    // from `languagesFolder`.
+    CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QString languagesFolder,
+            QWidget* parent = nullptr);
+
+    // Set when the window closed to be built again in the other language.
+    bool SwitchLanguage() const { return switchLanguage_; }
+
+    const CalculationSettings& Settings() const { return settings_; }
+    const Location& CurrentLocation() const { return location_; }
+
+    // The window's parts, for the tests that drive it.
+    QLineEdit* HebrewDayField() const { return hebrewDay_; }
+    QComboBox* HebrewMonthBox() const { return hebrewMonth_; }
+    QLineEdit* HebrewYearField() const { return hebrewYear_; }
+    UpDownControl* HebrewDaySpinner() const { return hebrewDaySpin_; }
+    UpDownControl* HebrewYearSpinner() const { return hebrewYearSpin_; }
+    UpDownControl* HebrewDecadeSpinner() const { return hebrewDecadeSpin_; }
+    QLineEdit* CivilDayField() const { return civilDay_; }
+    QComboBox* CivilMonthBox() const { return civilMonth_; }
+    QLineEdit* CivilYearField() const { return civilYear_; }
+    UpDownControl* CivilDaySpinner() const { return civilDaySpin_; }
+    UpDownControl* CivilYearSpinner() const { return civilYearSpin_; }
+    UpDownControl* CivilDecadeSpinner() const { return civilDecadeSpin_; }
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QAction* CommandAction(int id) const { return menu_.commands.value(id); }
+    QMenu* DaylightMenu() const { return menu_.daylight; }
+    QTabWidget* Tabs() const { return tabs_; }
+    CPLXCalendar* CalendarView() const { return view_; }
+    CPLXTimesEventsDlg* TimesEventsPage() const { return page_; }
+    const QTimer& WelcomeTimer() const { return welcomeTimer_; }
+
+    // Closing by any way (Escape, the close box, Close, a language switch) saves the settings.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using Handler = void (CPLXDlg::*)();
+    struct CommandEntry {
+        int id;
+        Handler handler;  // none yet: the command's item stays disabled
+    };
+    static const CommandEntry kCommands[];
+
+    void BuildDateGroups(QHBoxLayout* row);
+    void BuildMenu();
+    void ConnectFields();
+    void RunCommand(int id);
+
+    // Showing the selected date.
+    void ShowDate(CalendarDate civil, CalendarDate hebrew);
+    void FillMonthBoxes(std::int32_t hebrewYear);
+    void SelectMonthEntry(QComboBox* box, const QString& name);
+    void RebuildTimesText();
+    void CaptionCalendarSwitch(CalendarDate civil);
+
+    // What the user does to the fields.
+    void SetCivil(CalendarDate civil);
+    void SetFromHebrew(CalendarDate hebrew);
+    void OnFieldEdited(QLineEdit* field);
+    void OnMonthChosen(QComboBox* box, int index);
+    void OnMonthTyped(QComboBox* box);
+    void OnSpinner(UpDownControl* spinner, int direction);
+    UpDownControl* SpinnerOf(QObject* field) const;
+    CalendarDate SelectedCivil() const;
+    CalendarDate SelectedHebrew() const;
+
+    // Commands.
+    void OnToday();
+    void OnCalendarMode();
+    void OnDaylightOff();
+    void OnDaylightOn();
+    void OnDaylight1();
+    void OnDaylight2();
+    void OnDaylight3();
+    void OnSwitchToEnglish();
+    void OnSwitchToHebrew();
+    void OnAbout();
+    void OnExplanation();
+    void OnClose();
+    void SwitchLanguageTo(const QString& fileName);
+    void AfterDaylightChange(bool changed);
+    void RefreshDaylightMenu();
+    void CaptionLocationItem();
+    void SetTitle();
+    void OnWelcome();
+
+    SettingsStore& store_;
+    CustomLocationList& customLocations_;
+    QString languagesFolder_;
+    QString languageCode_;
+    int vocabulary_;  // 0 Hebrew, 1 English: month names, times labels
+
+    bool switchLanguage_ = false;
+    bool updating_ = false;
+    std::int32_t lastHebrewYear_ = -1;
+    bool lastCivilMode_ = false;
+    CalculationSettings settings_;
+    Location location_;
+    QString statusText_;
+
+    QMenuBar* menuBar_ = nullptr;
+    MainMenu menu_;
+    QLineEdit* hebrewDay_ = nullptr;
+    QComboBox* hebrewMonth_ = nullptr;
+    QLineEdit* hebrewYear_ = nullptr;
+    UpDownControl* hebrewDaySpin_ = nullptr;
+    UpDownControl* hebrewYearSpin_ = nullptr;
+    UpDownControl* hebrewDecadeSpin_ = nullptr;
+    QLineEdit* civilDay_ = nullptr;
+    QComboBox* civilMonth_ = nullptr;
+    QLineEdit* civilYear_ = nullptr;
+    UpDownControl* civilDaySpin_ = nullptr;
+    UpDownControl* civilYearSpin_ = nullptr;
+    UpDownControl* civilDecadeSpin_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    CPLXCalendar* view_ = nullptr;
+    CPLXTimesEventsDlg* page_ = nullptr;
+    QTimer welcomeTimer_;
+};
+
+}  // namespace plx
