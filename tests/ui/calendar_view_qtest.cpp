@@ -1,0 +1,376 @@
+// The month view: which day lands in which cell, how clicks, header clicks, double clicks and
+// hovering move the selection or open the balloon, and the minute timer's move of today.
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+#include "engine/calendar.h"
+#include "engine/portion.h"
+#include "ui/calendar_view.h"
+#include "ui/day_texts.h"
+#include "ui/toolkit/balloon_tip.h"
+
+using namespace plx;
+
+Q_DECLARE_METATYPE(plx::CalendarDate)
+
+namespace {
+
+CalendarViewLanguage Hebrew() {
+    return {true, 0, {u"ראשון"_qs, u"שני"_qs, u"שלישי"_qs, u"רביעי"_qs, u"חמישי"_qs, u"שישי"_qs, u"שבת"_qs}};
+}
+
+CalendarViewLanguage English() {
+    return {false, 1, {u"Sunday"_qs, u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs, u"Thursday"_qs,
+                       u"Friday"_qs, u"Saturday"_qs}};
+}
+
+// A view at its natural size with a clock the test sets.
+struct Calendar {
+    std::shared_ptr<CalendarDate> clock;
+    std::unique_ptr<CPLXCalendar> view;
+
+    explicit Calendar(const CalendarViewLanguage& language, CalendarDate today = {14, 2, 2024},
+                      bool show = false)
+        : clock(std::make_shared<CalendarDate>(today)),
+          view(std::make_unique<CPLXCalendar>(language)) {
+        view->resize(600, 410);
+        view->setTodaySource([clock = clock] { return *clock; });
+        if (show) {
+            view->show();
+            QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        }
+        view->Attach();
+    }
+
+    void ShowMonth(CalendarDate civil, bool civilMode) {
+        view->setCivilMode(civilMode);
+        view->LayOutCells();
+        view->setCivil(civil);
+        view->Refill();
+    }
+
+    // The week cells that show a day, in grid order.
+    QList<CPLXCalendarChild*> Days() const {
+        QList<CPLXCalendarChild*> days;
+        for (int row = 1; row < 7; ++row) {
+            for (int column = 0; column < 7; ++column) {
+                if (!view->cell(row, column)->isBlank()) days << view->cell(row, column);
+            }
+        }
+        return days;
+    }
+
+    QList<int> CivilDays() const {
+        QList<int> days;
+        for (const CPLXCalendarChild* cell : Days()) days << cell->date().day;
+        return days;
+    }
+
+    CPLXCalendarChild* CellOf(CalendarDate civil) const {
+        for (CPLXCalendarChild* cell : Days()) {
+            if (cell->date() == civil) return cell;
+        }
+        return nullptr;
+    }
+};
+
+QList<int> Range(int from, int to) {
+    QList<int> days;
+    for (int day = from; day <= to; ++day) days << day;
+    return days;
+}
+
+}  // namespace
+
+class CalendarViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<CalendarDate>(); }
+
+    void attachSelectsTodayAndSaysSo() {
+        Calendar calendar(English());
+        QCOMPARE(calendar.view->selected(), (CalendarDate{14, 2, 2024}));
+        QCOMPARE(calendar.view->todayHebrew(), CivilToHebrew({14, 2, 2024}));
+        QCOMPARE(calendar.CellOf({14, 2, 2024})->highlight(), Highlight::kToday);
+        QCOMPARE(calendar.view->cell(0, 3)->highlight(), Highlight::kToday);  // a Wednesday
+        QCOMPARE(calendar.view->cell(0, 3)->dayText(), u"Wednesday"_qs);
+        auto* timer = calendar.view->findChild<QTimer*>(u"todayTimer"_qs);
+        QVERIFY(timer != nullptr && timer->isActive());
+        QCOMPARE(timer->interval(), 60000);
+    }
+
+    void octoberOf1582SkipsTheReformDays() {
+        Calendar calendar(English());
+        calendar.ShowMonth({1, 10, 1582}, true);
+        QCOMPARE(calendar.CivilDays(), Range(1, 4) + Range(15, 31));
+        CPLXCalendarChild* thursday = calendar.view->cell(1, 4);
+        CPLXCalendarChild* friday = calendar.view->cell(1, 5);
+        QCOMPARE(thursday->date(), (CalendarDate{4, 10, 1582}));
+        QCOMPARE(friday->date(), (CalendarDate{15, 10, 1582}));
+        QVERIFY(calendar.view->cell(1, 0)->isBlank());
+        // Civil-month mode puts Sunday at the left, so Friday follows Thursday to the right.
+        QCOMPARE(calendar.view->cell(1, 0)->x(), 0);
+        QVERIFY(qAbs(friday->x() - thursday->geometry().right()) <= 2);
+        QCOMPARE(friday->dayText(), u"יט\t15"_qs);  // 19 Tishrei 5343
+    }
+
+    void firstMonthOfTheRangeStartsOnTheSeventh() {
+        Calendar calendar(English());
+        calendar.ShowMonth({20, 10, -3761}, true);
+        QCOMPARE(calendar.CivilDays(), Range(7, 31));
+        QVERIFY(calendar.view->cell(1, 0)->isBlank());
+        QCOMPARE(calendar.view->cell(1, 1)->date(), (CalendarDate{7, 10, -3761}));  // a Monday
+        // The Hebrew month of the same day, Tishrei of year 1, with Sunday at the right.
+        calendar.ShowMonth({20, 10, -3761}, false);
+        QCOMPARE(calendar.Days().size(), 30);
+        QCOMPARE(calendar.view->cell(1, 1)->date(), (CalendarDate{7, 10, -3761}));
+        QVERIFY(calendar.view->cell(1, 0)->x() > calendar.view->cell(1, 6)->x());
+        QCOMPARE(calendar.view->cell(1, 0)->geometry().right(), 599 - 1);
+    }
+
+    void februaryOf2015FillsFourRows() {
+        Calendar calendar(English());
+        calendar.ShowMonth({10, 2, 2015}, true);
+        QCOMPARE(calendar.CivilDays(), Range(1, 28));
+        QCOMPARE(calendar.view->cell(1, 0)->date(), (CalendarDate{1, 2, 2015}));
+        QCOMPARE(calendar.view->cell(4, 6)->date(), (CalendarDate{28, 2, 2015}));
+        for (int column = 0; column < 7; ++column) {
+            QVERIFY(calendar.view->cell(5, column)->isBlank());
+            QVERIFY(calendar.view->cell(6, column)->isBlank());
+        }
+    }
+
+    void adarIOfALeapYearHasThirtyDays() {
+        Calendar calendar(Hebrew());
+        QSignalSpy changes(calendar.view.get(), &CPLXCalendar::dateChanged);
+        calendar.view->setFromHebrew({12, 6, 5784});
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.last().at(1).value<CalendarDate>(), (CalendarDate{12, 6, 5784}));
+        QCOMPARE(changes.last().at(0).value<CalendarDate>(), calendar.view->selected());
+        const QList<CPLXCalendarChild*> days = calendar.Days();
+        QCOMPARE(days.size(), 30);
+        QVERIFY(days.first()->dayText().startsWith(u"א\t"_qs));
+        QVERIFY(days.last()->dayText().startsWith(u"ל\t"_qs));
+        QCOMPARE(calendar.CellOf(calendar.view->selected())->highlight(), Highlight::kSelected);
+        // The same day in civil-month mode shows its civil month, February 2024.
+        calendar.view->setCivilMode(true);
+        calendar.view->LayOutCells();
+        calendar.view->Refill();
+        QCOMPARE(calendar.CivilDays(), Range(1, 29));
+        QCOMPARE(calendar.view->selectedHebrew(), (CalendarDate{12, 6, 5784}));
+    }
+
+    void festivalSabbathShowsNoPortion() {
+        Calendar calendar(Hebrew());
+        calendar.view->setFromHebrew({15, 8, 5779});  // Saturday 20 April 2019, first day of Pesach
+        CPLXCalendarChild* festival = calendar.CellOf({20, 4, 2019});
+        QVERIFY(festival != nullptr);
+        QCOMPARE(festival->column(), 6);
+        const char16_t* portion = PortionName(0, WeeklyPortionIndex({15, 8, 5779}), 0);
+        if (portion != nullptr) {
+            QVERIFY(!festival->eventsText().contains(QString::fromUtf16(portion)));
+        }
+        // The Saturday after is a plain Sabbath in Israel and opens with its portion.
+        const char16_t* next = PortionName(0, WeeklyPortionIndex({22, 8, 5779}), 0);
+        QVERIFY(next != nullptr);
+        QVERIFY(calendar.CellOf({27, 4, 2019})->eventsText().startsWith(QString::fromUtf16(next)));
+    }
+
+    void festivalSabbaths_data() {
+        QTest::addColumn<CalendarDate>("hebrew");
+        QTest::addColumn<bool>("festival");
+        QTest::newRow("Rosh Hashana") << CalendarDate{1, 1, 5784} << true;
+        QTest::newRow("Yom Kippur") << CalendarDate{10, 1, 5784} << true;
+        QTest::newRow("Sukkot intermediate") << CalendarDate{20, 1, 5784} << true;
+        QTest::newRow("Hoshana Rabba") << CalendarDate{21, 1, 5784} << false;
+        QTest::newRow("Shemini Atzeret") << CalendarDate{22, 1, 5784} << true;
+        QTest::newRow("Simchat Torah abroad") << CalendarDate{23, 1, 5784} << false;
+        QTest::newRow("Pesach, common year") << CalendarDate{15, 7, 5783} << true;
+        QTest::newRow("last day of Pesach, leap year") << CalendarDate{21, 8, 5784} << true;
+        QTest::newRow("day after Pesach") << CalendarDate{22, 8, 5784} << false;
+        QTest::newRow("Shushan Purim, leap year") << CalendarDate{15, 7, 5784} << false;
+    }
+
+    void festivalSabbaths() {
+        QFETCH(CalendarDate, hebrew);
+        QFETCH(bool, festival);
+        QCOMPARE(IsFestivalSabbath(hebrew), festival);
+    }
+
+    void clickSelectsADayAndDoubleClickTellsTheParent() {
+        Calendar calendar(English(), {14, 2, 2024}, true);
+        QSignalSpy changes(calendar.view.get(), &CPLXCalendar::dateChanged);
+        QSignalSpy doubles(calendar.view.get(), &CPLXCalendar::calendarDoubleClicked);
+        CPLXCalendarChild* target = calendar.CellOf({20, 2, 2024});
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(changes.count(), 0);  // the cell posts: handled once the event loop turns
+        QTRY_COMPARE(changes.count(), 1);
+        QCOMPARE(calendar.view->selected(), (CalendarDate{20, 2, 2024}));
+        QCOMPARE(changes.last().at(1).value<CalendarDate>(), CivilToHebrew({20, 2, 2024}));
+        QCOMPARE(target->highlight(), Highlight::kSelected);
+        QCOMPARE(calendar.CellOf({14, 2, 2024})->highlight(), Highlight::kToday);
+
+        // The selected day again, and a blank cell, change nothing.
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::mouseClick(calendar.view->cell(6, 6), Qt::LeftButton);
+        QTest::qWait(20);
+        QCOMPARE(changes.count(), 1);
+
+        CPLXCalendarChild* other = calendar.CellOf({22, 2, 2024});
+        QTest::mouseClick(other, Qt::LeftButton);
+        QTest::mouseDClick(other, Qt::LeftButton);
+        QTRY_COMPARE(doubles.count(), 1);
+        QCOMPARE(changes.count(), 2);  // the press selected it; the double click found it selected
+        QCOMPARE(calendar.view->selected(), (CalendarDate{22, 2, 2024}));
+    }
+
+    void headerClickMovesTheSelectionWithinItsWeek() {
+        Calendar calendar(Hebrew(), {14, 2, 2024}, true);
+        calendar.view->setCivil({22, 2, 2024});  // a Thursday
+        QTest::mouseClick(calendar.view->cell(0, 1), Qt::LeftButton);
+        QTRY_COMPARE(calendar.view->selected(), (CalendarDate{19, 2, 2024}));  // that Monday
+        // When today is the selected day, today's week is the one.
+        calendar.view->setCivil({14, 2, 2024});
+        QTest::mouseClick(calendar.view->cell(0, 6), Qt::LeftButton);
+        QTRY_COMPARE(calendar.view->selected(), (CalendarDate{17, 2, 2024}));
+        // A header whose cell in the selected week is blank moves nothing: Adar I 5784 opens
+        // on a Saturday.
+        calendar.view->setFromHebrew({1, 6, 5784});
+        QSignalSpy changes(calendar.view.get(), &CPLXCalendar::dateChanged);
+        QTest::mouseClick(calendar.view->cell(0, 2), Qt::LeftButton);
+        QTest::qWait(20);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(calendar.view->selected(), (CalendarDate{10, 2, 2024}));
+    }
+
+    void headerClickWithNothingSelectedMovesNothing() {
+        CPLXCalendar view(English());
+        view.resize(600, 410);
+        view.LayOutCells();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy changes(&view, &CPLXCalendar::dateChanged);
+        QTest::mouseClick(view.cell(0, 2), Qt::LeftButton);
+        QTest::qWait(20);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(view.selected(), (CalendarDate{0, 0, 0}));
+    }
+
+    void headerClickAfterAShorterMonthUsesTheSelectedWeek() {
+        Calendar calendar(English(), {1, 1, 2000}, true);
+        calendar.ShowMonth({31, 3, 2025}, true);  // March 2025 reaches a sixth row
+        QCOMPARE(calendar.view->cell(6, 1)->highlight(), Highlight::kSelected);
+        calendar.view->setCivil({28, 2, 2025});  // February 2025 ends in the fifth
+        QVERIFY(calendar.view->cell(6, 1)->isBlank());
+        QTest::mouseClick(calendar.view->cell(0, 1), Qt::LeftButton);
+        QTRY_COMPARE(calendar.view->selected(), (CalendarDate{24, 2, 2025}));
+    }
+
+    void hoverOpensTheEventsBalloonOncePerEntry() {
+        for (const CalendarViewLanguage& language : {Hebrew(), English()}) {
+            Calendar calendar(language, {14, 2, 2024}, true);
+            calendar.view->setFromHebrew({18, 8, 5779});  // Tuesday in the middle of Pesach
+            CPLXCalendarChild* festival = calendar.CellOf({23, 4, 2019});
+            QVERIFY(!festival->eventsText().isEmpty());
+            // In from a blank cell, which opens no balloon.
+            CPLXCalendarChild* blank = calendar.view->cell(6, 6);
+            QVERIFY(blank->isBlank());
+            QTest::mouseMove(blank, QPoint(20, 20));
+            QTest::mouseMove(festival, QPoint(20, 40));
+            QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+            QCOMPARE(blank->findChildren<CBalloonHelp*>().size(), 0);
+            QTest::mouseMove(festival, QPoint(30, 45));
+            QTest::mouseMove(festival, QPoint(25, 35));
+            QTest::qWait(20);
+            QCOMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+            CBalloonHelp* balloon = festival->findChild<CBalloonHelp*>();
+            QVERIFY(balloon->isVisible());
+            QCOMPARE(balloon->title(), festival->dayText());
+            QCOMPARE(balloon->content(), QString(festival->eventsText()).replace(u"\r\n"_qs, u"\n"_qs));
+            const QRect client = festival->clientRect();
+            QCOMPARE(balloon->tip(),
+                     festival->mapToGlobal(client.topLeft() + QPoint(client.width() / 2, 5)));
+            // Mirror images: the stem sits near the balloon's right end in Hebrew.
+            const int stemFromLeft = balloon->tip().x() - balloon->geometry().left();
+            QCOMPARE(stemFromLeft > balloon->width() / 2, language.rightToLeft);
+
+            // Leaving the cell closes it; a day without events opens none.
+            const QList<CPLXCalendarChild*> days = calendar.Days();
+            const auto plainDay = std::find_if(days.begin(), days.end(), [](auto* day) {
+                return day->eventsText().isEmpty();
+            });
+            QVERIFY(plainDay != days.end());
+            CPLXCalendarChild* plain = *plainDay;
+            QTest::mouseMove(plain, QPoint(20, 20));
+            QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 0);
+            QTest::qWait(20);
+            QCOMPARE(plain->findChildren<CBalloonHelp*>().size(), 0);
+            // Re-entering opens it again.
+            QTest::mouseMove(festival, QPoint(20, 40));
+            QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+        }
+    }
+
+    void balloonClosesByItself() {
+        Calendar calendar(English(), {14, 2, 2024}, true);
+        calendar.view->setFromHebrew({15, 8, 5779});
+        CPLXCalendarChild* festival = calendar.CellOf({20, 4, 2019});
+        QTest::mouseMove(festival, QPoint(20, 40));
+        QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+        QTest::qWait(4000);
+        QCOMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(festival->findChildren<CBalloonHelp*>().size(), 0, 3000);
+    }
+
+    void midnightMovesOnlyTheTodayHighlight() {
+        Calendar calendar(Hebrew(), {14, 2, 2024});
+        calendar.view->setCivil({20, 2, 2024});
+        QSignalSpy changes(calendar.view.get(), &CPLXCalendar::dateChanged);
+        auto* timer = calendar.view->findChild<QTimer*>(u"todayTimer"_qs);
+        timer->setInterval(5);
+        QTest::qWait(30);
+        QCOMPARE(changes.count(), 0);  // the same day: nothing to do
+
+        *calendar.clock = {15, 2, 2024};
+        QTRY_COMPARE(calendar.view->today(), (CalendarDate{15, 2, 2024}));
+        QCOMPARE(calendar.view->todayHebrew(), CivilToHebrew({15, 2, 2024}));
+        QCOMPARE(calendar.view->selected(), (CalendarDate{20, 2, 2024}));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes.first().at(0).value<CalendarDate>(), (CalendarDate{20, 2, 2024}));
+        QCOMPARE(calendar.CellOf({14, 2, 2024})->highlight(), Highlight::kNone);
+        QCOMPARE(calendar.CellOf({15, 2, 2024})->highlight(), Highlight::kToday);
+        QCOMPARE(calendar.CellOf({20, 2, 2024})->highlight(), Highlight::kSelected);
+        QCOMPARE(calendar.view->cell(0, 3)->highlight(), Highlight::kNone);
+        QCOMPARE(calendar.view->cell(0, 4)->highlight(), Highlight::kToday);
+    }
+
+    void oneDayStepRepaintsOnlyTheCellsThatChange() {
+        Calendar calendar(English(), {1, 1, 2000}, true);
+        calendar.view->setCivil({13, 2, 2024});
+        QTest::qWait(50);
+        struct PaintCounter : QObject {
+            QSet<QObject*> painted;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                if (event->type() == QEvent::Paint) painted.insert(watched);
+                return false;
+            }
+        } counter;
+        for (int index = 0; index < 49; ++index) {
+            calendar.view->cell(index / 7, index % 7)->installEventFilter(&counter);
+        }
+        calendar.view->setCivil({14, 2, 2024});
+        QTRY_VERIFY(!counter.painted.isEmpty());
+        QTest::qWait(50);
+        const QSet<QObject*> expected{calendar.CellOf({13, 2, 2024}), calendar.CellOf({14, 2, 2024}),
+                                      calendar.view->cell(0, 2), calendar.view->cell(0, 3)};
+        QCOMPARE(counter.painted, expected);
+    }
+};
+
+QTEST_MAIN(CalendarViewTest)
+#include "calendar_view_qtest.moc"

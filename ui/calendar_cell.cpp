@@ -1,0 +1,176 @@
+#include "ui/calendar_cell.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QStringList>
+
+#include "ui/toolkit/painting.h"
+
+namespace plx {
+namespace {
+
+const QColor kTodayText(255, 255, 255);
+const QColor kPlainText(0, 0, 0);
+const QColor kMarkedText(238, 0, 0);
+
+// One line of text in `box`, clipped to it; `alignment` is absolute, never mirrored.
+void DrawLine(QPainter& painter, const QRectF& box, Qt::Alignment alignment, const QString& text,
+              bool rightToLeft) {
+    painter.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    painter.drawText(box, static_cast<int>(alignment | Qt::AlignAbsolute) | Qt::TextSingleLine,
+                     text);
+}
+
+// The one-pixel sunken edge around the client area.
+void DrawSunkenEdge(QPainter& painter, const QRect& outer) {
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawLine(outer.topLeft(), outer.topRight());
+    painter.drawLine(outer.topLeft(), outer.bottomLeft());
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
+    painter.drawLine(outer.topRight(), outer.bottomRight());
+}
+
+}  // namespace
+
+CPLXCalendarChild::CPLXCalendarChild(int row, int column, bool rightToLeft, QWidget* parent)
+    : QWidget(parent), row_(row), column_(column), rightToLeft_(rightToLeft) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+template <typename T>
+void CPLXCalendarChild::Assign(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    update();
+}
+
+void CPLXCalendarChild::setHeader(bool header) { Assign(isHeader_, header); }
+void CPLXCalendarChild::setDayText(const QString& text) { Assign(dayText_, text); }
+void CPLXCalendarChild::setEventsText(const QString& text) { Assign(eventsText_, text); }
+void CPLXCalendarChild::setRightToLeft(bool rightToLeft) { Assign(rightToLeft_, rightToLeft); }
+void CPLXCalendarChild::setBlank(bool blank) { Assign(blank_, blank); }
+void CPLXCalendarChild::setMarked(bool marked) { Assign(marked_, marked); }
+void CPLXCalendarChild::setHighlight(Highlight highlight) { Assign(highlight_, highlight); }
+
+void CPLXCalendarChild::paintEvent(QPaintEvent*) {
+    const QRect client = clientRect();
+    QPainter painter(this);
+    DrawSunkenEdge(painter, rect());
+    if (client.isEmpty()) return;
+    // Drawn off-screen and copied in one step, so a refill never shows a half-drawn cell.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap buffer(client.size() * ratio);
+    buffer.setDevicePixelRatio(ratio);
+    {
+        QPainter offscreen(&buffer);
+        PaintClient(offscreen, client.size());
+    }
+    painter.drawPixmap(client.topLeft(), buffer);
+}
+
+void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {
+    const int height = client.height();
+    const CellShades shades = CellBackground(isHeader_, blank_, highlight_);
+    // Two bands of half the height each; an odd height leaves one row below them.
+    painter.fillRect(QRect(QPoint(0, 0), client), shades.bottom);
+    const int band = (isHeader_ ? height + 1 : height) / 2;
+    FillGradientBand(painter, QRect(0, 0, client.width(), band), shades.top, shades.middle);
+    FillGradientBand(painter, QRect(0, band, client.width(), band), shades.middle, shades.bottom);
+    if (blank_) return;
+    SizeFonts(height);
+    if (isHeader_) {
+        PaintHeaderText(painter, client);
+    } else {
+        PaintDayNumbers(painter, client);
+        PaintEvents(painter, client);
+    }
+}
+
+void CPLXCalendarChild::SizeFonts(int clientHeight) {
+    if (fontsForHeight_ == clientHeight) return;
+    fontsForHeight_ = clientHeight;
+    const QString family = QStringLiteral("Tahoma");
+    const int headerHeight = static_cast<int>((clientHeight + 1) * 0.4f);
+    headerFont_ = SizedFont(family, headerHeight, static_cast<int>(headerHeight * 0.5f), true);
+    const int quarter = clientHeight / 4;
+    numberFont_ = SizedFont(family, quarter, static_cast<int>(quarter * 0.5f), true);
+    eventsFont_ = SizedFont(family, clientHeight / 5,
+                            static_cast<int>(static_cast<float>(clientHeight) / 5.0f * 0.45f), true);
+}
+
+void CPLXCalendarChild::PaintHeaderText(QPainter& painter, QSize client) {
+    painter.setFont(headerFont_);
+    painter.setPen(highlight_ == Highlight::kToday ? kTodayText : kPlainText);
+    DrawLine(painter, QRectF(QPointF(0, 0), client), Qt::AlignCenter, dayText_, rightToLeft_);
+}
+
+void CPLXCalendarChild::PaintDayNumbers(QPainter& painter, QSize client) {
+    const QRectF band(1, 0, client.width() - 2, client.height() / 4);
+    painter.setFont(numberFont_);
+    painter.setPen(highlight_ == Highlight::kToday ? kTodayText : kPlainText);
+    const qsizetype tab = dayText_.indexOf(QLatin1Char('\t'));
+    if (tab < 0) {
+        DrawLine(painter, band, Qt::AlignCenter, dayText_, rightToLeft_);
+        return;
+    }
+    // The Hebrew day on the reading side, the civil day at the other edge.
+    const Qt::Alignment hebrewSide = rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment civilSide = rightToLeft_ ? Qt::AlignLeft : Qt::AlignRight;
+    DrawLine(painter, band, hebrewSide | Qt::AlignVCenter, dayText_.left(tab), rightToLeft_);
+    DrawLine(painter, band, civilSide | Qt::AlignVCenter, dayText_.mid(tab + 1), rightToLeft_);
+}
+
+void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
+    if (eventsText_.isEmpty()) return;
+    QColor colour = kPlainText;
+    if (highlight_ == Highlight::kToday) {
+        colour = kTodayText;
+    } else if (marked_) {
+        colour = highlight_ == Highlight::kSelected ? kTodayText : kMarkedText;
+    }
+    const int top = client.height() / 4;
+    const QRect area(0, top, client.width(), client.height() - top);
+    painter.save();
+    painter.setClipRect(area);
+    painter.setFont(eventsFont_);
+    painter.setPen(colour);
+    const QFontMetricsF metrics(eventsFont_, painter.device());
+    const qreal lineHeight = metrics.height();
+    qreal y = area.top();
+    for (const QString& line : eventsText_.split(QStringLiteral("\r\n"))) {
+        if (y >= area.bottom()) break;
+        DrawLine(painter, QRectF(area.left(), y, area.width(), lineHeight),
+                 Qt::AlignHCenter | Qt::AlignTop, ElideAtWord(line, metrics, area.width()),
+                 rightToLeft_);
+        y += lineHeight;
+    }
+    painter.restore();
+}
+
+void CPLXCalendarChild::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit childClicked(this, row_, column_);
+    event->accept();
+}
+
+void CPLXCalendarChild::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit childDoubleClicked(this, row_, column_);
+    event->accept();
+}
+
+void CPLXCalendarChild::mouseMoveEvent(QMouseEvent* event) {
+    if (!tracking_) {
+        tracking_ = true;
+        emit childMouseHover(this, row_, column_);
+    }
+    event->accept();
+}
+
+void CPLXCalendarChild::leaveEvent(QEvent* event) {
+    tracking_ = false;
+    QWidget::leaveEvent(event);
+}
+
+}  // namespace plx
