@@ -1,0 +1,68 @@
+#include "app/startup/plx_app.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "app/language.h"
+#include "app/settings.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/main_window.h"
+#include "ui/toolkit/painting.h"
+
+namespace plx {
+
+const QString kNoLanguageFilesMessage = QStringLiteral(
+    "אירעה שגיאה חמורה: לא נמצאו קבצי שפה!\nA serious error occurred: No language files has been found!");
+
+CPLXApp::CPLXApp(SettingsStore& store, QString languagesFolder)
+    : store_(store), languagesFolder_(std::move(languagesFolder)) {}
+
+void CPLXApp::Run() {
+    PinTahomaFont();
+    LoadSettings();
+    while (RunMainWindow()) {
+    }
+    SaveSettings();
+}
+
+void CPLXApp::LoadSettings() {
+    const LanguageChoice choice = LoadLanguageChoice(store_);
+    languageFile_ = QString::fromStdU16String(choice.file);
+    languageCode_ = QString::fromStdU16String(choice.code);
+    customLocations_ = LoadCustomLocations(store_);
+}
+
+void CPLXApp::SaveSettings() {
+    SaveLanguageChoice(store_, {languageFile_.toStdU16String(), languageCode_.toStdU16String()});
+    SaveCustomLocations(store_, customLocations_);
+}
+
+bool CPLXApp::LoadLanguage() {
+    if (!languageFile_.isEmpty() && LoadLanguageFile(QDir(languagesFolder_).filePath(languageFile_))) {
+        return true;
+    }
+    for (const LanguageInfo& language : ListLanguageFilesIn(languagesFolder_)) {
+        if (LoadLanguageFile(language.path)) return true;
+    }
+    return false;
+}
+
+bool CPLXApp::RunMainWindow() {
+    // Without any language the window still opens, with empty texts, left to right.
+    if (!LoadLanguage()) ShowErrorMessage(nullptr, kNoLanguageFilesMessage);
+
+    bool switched = false;
+    {
+        CPLXDlg window(store_, customLocations_, languagesFolder_);
+        window.exec();
+        switched = window.SwitchLanguage();
+        languageFile_ = ActiveLanguage().fileName;
+        languageCode_ = ActiveLanguage().code;
+        // What the closing window left queued must not reach the next one.
+        if (switched) QCoreApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return switched;
+}
+
+}  // namespace plx

@@ -1,0 +1,135 @@
+// The application's passes: the language it starts in, the message when there is none, the
+// rebuild after a language switch and what it saves at exit, on a settings file of its own.
+#include <QAction>
+#include <QApplication>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+#include "app/language.h"
+#include "app/settings.h"
+#include "app/startup/plx_app.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/main_menu.h"
+#include "ui/main_window.h"
+
+using namespace plx;
+
+namespace {
+
+const QString kLanguages = QStringLiteral(PLX_SOURCE_DIR "/resources/Languages");
+
+// What one main window looked like when it opened.
+struct Pass {
+    Qt::LayoutDirection direction;
+    QString calendarTab;
+    QString title;
+};
+
+// Runs the application; each main window it opens is recorded and then handed to `act`
+// (closing it, or switching its language). A welcome screen is closed first.
+QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& act) {
+    QList<Pass> passes;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* about = dynamic_cast<CAboutDlg*>(modal)) {
+            about->reject();
+        } else if (auto* window = dynamic_cast<CPLXDlg*>(modal); window && window->isVisible()) {
+            passes << Pass{window->layoutDirection(), window->Tabs()->tabText(0), window->windowTitle()};
+            act(*window, static_cast<int>(passes.size()) - 1);
+        }
+    });
+    poll.start(10);
+    app.Run();
+    return passes;
+}
+
+void Close(CPLXDlg& window, int) { QTest::keyClick(&window, Qt::Key_Escape); }
+
+QString StoredString(const SettingsStore& store, std::u16string_view name) {
+    return QString::fromStdU16String(store.ReadString(u"Settings", name, u""));
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(settingsFolder_.isValid()); }
+
+    // First, while no language has been loaded in this process.
+    void emptyLanguagesFolderShowsTheMessageAndRunsInEnglishLayout() {
+        QTemporaryDir emptyFolder;
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("empty.ini")));
+        QStringList messages;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+            messages << message;
+            return int(kAnswerOk);
+        });
+        CPLXApp app(store, emptyFolder.path());
+        const QList<Pass> passes = RunApp(app, Close);
+        SetMessageBoxAnswerer({});
+        QCOMPARE(messages, QStringList{kNoLanguageFilesMessage});
+        QCOMPARE(passes.size(), 1);
+        QCOMPARE(passes[0].direction, Qt::LeftToRight);
+        QCOMPARE(passes[0].calendarTab, QString());
+        QVERIFY(passes[0].title.startsWith(QStringLiteral(" - Jerusalem (40) - ")));
+    }
+
+    void firstRunOpensInHebrewAndSavesIt() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("first.ini")));
+        CPLXApp app(store, kLanguages);
+        const QList<Pass> passes = RunApp(app, Close);
+        QCOMPARE(passes.size(), 1);
+        QCOMPARE(passes[0].direction, Qt::RightToLeft);
+        QCOMPARE(passes[0].calendarTab, QStringLiteral("לוח שנה"));
+        QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("Hebrew.xml"));
+        QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("he"));
+        QCOMPARE(store.ReadInteger(u"Settings", u"CustomLocations", -1), 0);
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_timezone", -1), 0);  // the window saved its options
+    }
+
+    void languageSwitchRebuildsTheWindowAndTheLastChoiceIsSaved() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("switch.ini")));
+        store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        CPLXApp app(store, kLanguages);
+        const QList<Pass> passes = RunApp(app, [](CPLXDlg& window, int pass) {
+            if (pass == 0) window.CommandAction(kCmdSwitchToEnglish)->trigger();
+            if (pass == 1) window.CommandAction(kCmdSwitchToHebrew)->trigger();
+            if (pass == 2) window.CommandAction(kCmdSwitchToEnglish)->trigger();
+            if (pass == 3) window.CommandAction(kCmdClose)->trigger();
+        });
+        QCOMPARE(passes.size(), 4);
+        QCOMPARE(passes[1].direction, Qt::LeftToRight);
+        QCOMPARE(passes[1].calendarTab, QStringLiteral("Calendar"));
+        QCOMPARE(passes[2].direction, Qt::RightToLeft);
+        QCOMPARE(passes[3].direction, Qt::LeftToRight);
+        QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("English.xml"));
+        QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("en"));
+    }
+
+    void missingLanguageFileFallsBackOnTheFolder() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("missing.ini")));
+        store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        store.WriteString(u"Settings", u"LanguageFile", u"Klingon.xml");
+        store.WriteString(u"Settings", u"LanguageCode", u"tlh");
+        CPLXApp app(store, kLanguages);
+        const QList<Pass> passes = RunApp(app, Close);
+        QCOMPARE(passes.size(), 1);
+        const QString fallback = ListLanguageFilesIn(kLanguages).first().path.section(u'/', -1);
+        QCOMPARE(StoredString(store, u"LanguageFile"), fallback);
+        QCOMPARE(app.LanguageFile(), fallback);
+    }
+
+private:
+    QTemporaryDir settingsFolder_;
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_qtest.moc"
