@@ -1,0 +1,62 @@
+// The main window: how long it takes to open and paint, and one step of a spinner (new date,
+// refill of the month view, the six fields and both texts of the times-and-events page).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QToolButton>
+
+#include "app/language.h"
+#include "app/settings_store.h"
+#include "ui/main_window.h"
+#include "ui/toolkit/painting.h"
+#include "ui/toolkit/up_down.h"
+
+namespace {
+
+void StartApplication() {
+    static int argc = 1;
+    static char name[] = "plx_main_window_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    plx::PinTahomaFont();
+    const QString languages = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../resources/Languages"));
+    plx::LoadLanguageFile(QDir(languages).filePath(QStringLiteral("Hebrew.xml")));
+}
+
+struct Window {
+    plx::MemorySettingsStore store;
+    plx::CustomLocationList custom;
+    plx::CPLXDlg dlg;
+
+    Window() : dlg((store.WriteInteger(u"Settings", u"ShowWelcome", 0), store), custom, QString()) {}
+};
+
+void BM_OpenMainWindow(benchmark::State& state) {
+    StartApplication();
+    for (auto _ : state) {
+        Window w;
+        w.dlg.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(w.dlg.isVisible());
+    }
+}
+BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_SpinnerStep(benchmark::State& state, bool civilDay) {
+    StartApplication();
+    Window w;
+    w.dlg.show();
+    QApplication::processEvents();
+    QToolButton* arrow = civilDay ? w.dlg.CivilDaySpinner()->UpButton() : w.dlg.HebrewYearSpinner()->UpButton();
+    for (auto _ : state) {
+        arrow->click();
+        QApplication::processEvents();  // the repaint of what changed
+    }
+}
+BENCHMARK_CAPTURE(BM_SpinnerStep, CivilDay, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SpinnerStep, HebrewYear, false)->Unit(benchmark::kMillisecond);
+
+}  // namespace
