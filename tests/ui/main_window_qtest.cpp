@@ -150,6 +150,22 @@ private slots:
         QCOMPARE(w.Civil(), (CalendarDate{10, 8, 2021}));
     }
 
+    void hebrewMonthBoxTakesNamesAndNumbers() {
+        LoadLanguage(QStringLiteral("Hebrew"));
+        Window w;
+        w.dlg->CalendarView()->setFromHebrew({12, 1, 5784});  // a leap year: 13 months
+        QLineEdit* edit = w.dlg->HebrewMonthBox()->lineEdit();
+        TypeOver(edit, QStringLiteral("ני"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{12, 8, 5784}));
+        QCOMPARE(edit->text(), QStringLiteral("ניסן"));
+        QCOMPARE(edit->selectedText(), QStringLiteral("סן"));
+        TypeOver(edit, QStringLiteral("13"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{12, 13, 5784}));
+        QCOMPARE(edit->text(), QStringLiteral("אלול"));
+        TypeOver(edit, QStringLiteral("אדר ב"));
+        QCOMPARE(w.Hebrew(), (CalendarDate{12, 7, 5784}));
+    }
+
     void adarTwoKeepsTheDayAndBecomesAdarInACommonYear() {
         Window w;
         w.dlg->CalendarView()->setFromHebrew({10, 5, 5784});  // 10 Shevat of a leap year
