@@ -185,7 +185,8 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
     const auto rt = [&](int method, int choice) {
         options.starsOutRabeinuTamMethod = static_cast<std::uint8_t>(method);
         options.starsOutRabeinuTamMinutes = static_cast<std::uint8_t>(choice);
-        const TimeEntry* entry = Find(Jerusalem(kWednesday, options), kTimeStarsOutRt);
+        const auto times = Jerusalem(kWednesday, options);
+        const TimeEntry* entry = Find(times, kTimeStarsOutRt);
         return entry ? entry->text : u"none";
     };
     EXPECT_EQ(rt(0, 0), Clock(sun.sunset + 1.2, MinuteRounding::Later));
