@@ -56,21 +56,20 @@ std::u16string IniSettingsStore::ReadString(std::u16string_view section, std::u1
     return value.toString().toStdU16String();
 }
 
+void IniSettingsStore::Flush() { settings_.sync(); }
+
 void IniSettingsStore::WriteInteger(std::u16string_view section, std::u16string_view name,
                                     std::int32_t value) {
     settings_.setValue(Key(section, name), value);
-    settings_.sync();
 }
 
 void IniSettingsStore::WriteString(std::u16string_view section, std::u16string_view name,
                                    std::u16string_view value) {
     settings_.setValue(Key(section, name), ToQString(value));
-    settings_.sync();
 }
 
 void IniSettingsStore::DeleteValue(std::u16string_view section, std::u16string_view name) {
     settings_.remove(Key(section, name));
-    settings_.sync();
 }
 
 LanguageChoice LoadLanguageChoice(const SettingsStore& store) {

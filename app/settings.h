@@ -1,9 +1,12 @@
 // The settings store of the program: an INI file in the per-user configuration folder
 // (<config>/plx/plx.ini), one group per section, read and written through QSettings.
 //
-// Every write and deletion reaches the file before it returns. QSettings writes the whole file to a
-// temporary beside it and renames it over the old one (QSaveFile, under a lock file), so a process
-// that dies mid-write leaves the previous file intact.
+// A value written is read back at once by this store. The file follows when the event loop next
+// runs (QSettings posts itself an update), when the store is destroyed, or on Flush(): one write
+// of the whole file for a burst of values, rather than one per value (the options alone are some
+// fifty values, each write an fsync). QSettings writes the whole file to a temporary beside it and
+// renames it over the old one (QSaveFile, under a lock file), so a process that dies at any moment
+// leaves a whole file: the previous one or the new one.
 #pragma once
 
 #include <QSettings>
@@ -23,6 +26,8 @@ public:
     explicit IniSettingsStore(const QString& filePath = DefaultSettingsPath());
 
     QString FilePath() const { return settings_.fileName(); }
+    // Writes what has changed to the file now.
+    void Flush();
 
     std::int32_t ReadInteger(std::u16string_view section, std::u16string_view name,
                              std::int32_t fallback) const override;

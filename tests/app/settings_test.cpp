@@ -36,13 +36,15 @@ TEST_F(IniStoreTest, AbsentValuesReadAsTheCallersDefault) {
     EXPECT_FALSE(QFile::exists(Path()));  // reading creates nothing
 }
 
-TEST_F(IniStoreTest, ValuesReachTheFileAtOnceInNestedSections) {
+TEST_F(IniStoreTest, ValuesReachTheFileInNestedSections) {
     IniSettingsStore store(Path());
     store.WriteInteger(kSettingsSection, u"plx_timezone", 83);
     store.WriteInteger(kTimesOfDaySection, u"MilesMethod", 90);
     store.WriteString(LocationSection(0), u"name_heb", u"ירושלים, העיר העתיקה");
     store.WriteString(LocationSection(0), u"name_eng", u"@home; \"quoted\" = odd");
     store.WriteString(LocationSection(0), u"empty", u"");
+    EXPECT_EQ(store.ReadString(LocationSection(0), u"empty", u"default"), u"");
+    store.Flush();
 
     // A second store on the same file (another process, in effect) sees every value.
     const IniSettingsStore other(Path());
@@ -56,8 +58,18 @@ TEST_F(IniStoreTest, ValuesReachTheFileAtOnceInNestedSections) {
     EXPECT_TRUE(text.contains("plx_timezone=83"));
 
     store.DeleteValue(kSettingsSection, u"plx_timezone");
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", -1), -1);
+    store.Flush();
     EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"plx_timezone", -1), -1);
     EXPECT_FALSE(ReadFile().contains("plx_timezone"));
+}
+
+TEST_F(IniStoreTest, AStoreWritesItsValuesWhenItCloses) {
+    {
+        IniSettingsStore store(Path());
+        store.WriteInteger(kSettingsSection, u"ShowWelcome", 0);
+    }
+    EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"ShowWelcome", 1), 0);
 }
 
 TEST_F(IniStoreTest, TextsWhereIntegersBelongReadAsTheDefault) {
@@ -82,6 +94,7 @@ TEST_F(IniStoreTest, GarbageOrATruncatedFileReadsAsDefaults) {
         EXPECT_EQ(store.ReadString(kSettingsSection, u"LanguageCode", u"he"), u"he");
         // The next write leaves a readable file again.
         store.WriteInteger(kSettingsSection, u"plx_timezone", 12);
+        store.Flush();
         EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"plx_timezone", 0), 12);
     }
 }
@@ -99,6 +112,7 @@ TEST_F(IniStoreTest, AProcessKilledWhileWritingLeavesAWholeFile) {
         for (int i = 0;; ++i) {
             store.WriteString(kSettingsSection, u"LanguageFile", value);
             store.WriteInteger(kSettingsSection, u"counter", i);
+            store.Flush();
         }
     }
     usleep(50000);

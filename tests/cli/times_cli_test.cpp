@@ -102,6 +102,7 @@ TEST(PlxcalTimes, TheUsersStoredPlaceAndOptions) {
     settings.daylightOn = 1;
     settings.times.sunset = 0;
     plx::SaveCalculationSettings(store, settings);
+    store.Flush();
 
     QProcessEnvironment env;
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
