@@ -19,12 +19,10 @@ QString Key(std::u16string_view section, std::u16string_view name) {
 }  // namespace
 
 QString DefaultSettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/plx/plx.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/plx/plx.ini");
 }
 
-IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {
+IniSettingsStore::IniSettingsStore(const QString& filePath) : settings_(filePath, QSettings::IniFormat) {
     // QSettings parses INI sections on first use and, in a hand-edited file where "[Settings]" is
     // followed by "[Settings/Location0]", never finds the keys of "[Settings]". Parse them all now.
     settings_.allKeys();
@@ -56,15 +54,15 @@ std::u16string IniSettingsStore::ReadString(std::u16string_view section, std::u1
     return value.toString().toStdU16String();
 }
 
-void IniSettingsStore::Flush() { settings_.sync(); }
+void IniSettingsStore::Flush() {
+    settings_.sync();
+}
 
-void IniSettingsStore::WriteInteger(std::u16string_view section, std::u16string_view name,
-                                    std::int32_t value) {
+void IniSettingsStore::WriteInteger(std::u16string_view section, std::u16string_view name, std::int32_t value) {
     settings_.setValue(Key(section, name), value);
 }
 
-void IniSettingsStore::WriteString(std::u16string_view section, std::u16string_view name,
-                                   std::u16string_view value) {
+void IniSettingsStore::WriteString(std::u16string_view section, std::u16string_view name, std::u16string_view value) {
     settings_.setValue(Key(section, name), ToQString(value));
 }
 

@@ -32,10 +32,8 @@ public:
                                      std::int32_t fallback) const = 0;
     virtual std::u16string ReadString(std::u16string_view section, std::u16string_view name,
                                       std::u16string_view fallback) const = 0;
-    virtual void WriteInteger(std::u16string_view section, std::u16string_view name,
-                              std::int32_t value) = 0;
-    virtual void WriteString(std::u16string_view section, std::u16string_view name,
-                             std::u16string_view value) = 0;
+    virtual void WriteInteger(std::u16string_view section, std::u16string_view name, std::int32_t value) = 0;
+    virtual void WriteString(std::u16string_view section, std::u16string_view name, std::u16string_view value) = 0;
     virtual void DeleteValue(std::u16string_view section, std::u16string_view name) = 0;
 };
 
@@ -58,12 +56,10 @@ public:
         const auto* text = value ? std::get_if<std::u16string>(value) : nullptr;
         return text ? *text : std::u16string(fallback);
     }
-    void WriteInteger(std::u16string_view section, std::u16string_view name,
-                      std::int32_t value) override {
+    void WriteInteger(std::u16string_view section, std::u16string_view name, std::int32_t value) override {
         values_[MakeKey(section, name)] = value;
     }
-    void WriteString(std::u16string_view section, std::u16string_view name,
-                     std::u16string_view value) override {
+    void WriteString(std::u16string_view section, std::u16string_view name, std::u16string_view value) override {
         values_[MakeKey(section, name)] = std::u16string(value);
     }
     void DeleteValue(std::u16string_view section, std::u16string_view name) override {

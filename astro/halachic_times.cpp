@@ -45,8 +45,7 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
             maga.nightfall = sun.noon + *h;
             break;
         }
-        default:
-            return std::nullopt;
+        default: return std::nullopt;
     }
     maga.hour = (maga.nightfall - maga.dawn) / 12;
     return maga;
@@ -123,8 +122,8 @@ TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
 
 std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffsetSeconds,
                                             const TimesOfDayOptions& options, double candleMinutes,
-                                            int refractionIsrael, DayKind dayKind, double latitude,
-                                            double longitude, double height) {
+                                            int refractionIsrael, DayKind dayKind, double latitude, double longitude,
+                                            double height) {
     if (!std::isfinite(zoneOffsetSeconds) || !std::isfinite(candleMinutes)) return {};
     const std::optional<SolarDay> day = ComputeSolarDay(civil, refractionIsrael, latitude, longitude, height);
     if (!day) return {};
@@ -152,7 +151,8 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
     using enum MinuteRounding;
     TimeList list(zoneOffsetSeconds / 3600);
     list.AddClock(options.breakOfDawn, kTimeBreakOfDawn, kLabelBreakOfDawn, afterMagaDawn(0), Later);
-    list.AddClock(options.talitTfilin, kTimeTalitTfilin, kLabelTalitTfilin, TallitTime(sun, options.talitTfilinMethod), Later);
+    list.AddClock(options.talitTfilin, kTimeTalitTfilin, kLabelTalitTfilin, TallitTime(sun, options.talitTfilinMethod),
+                  Later);
     list.AddClock(options.sunrise, kTimeSunrise, kLabelSunrise, sun.sunrise, Later);
     list.AddClock(options.endShmaMaga, kTimeEndShmaMaga, kLabelEndShmaMaga, afterMagaDawn(3), Nearest);
     list.AddClock(options.endShmaGra, kTimeEndShmaGra, kLabelEndShmaGra, sun.sunrise + 3 * g, Nearest);
@@ -170,26 +170,29 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
     list.AddClock(options.sunset, kTimeSunset, kLabelSunset, sun.sunset, Later);
     list.AddClock(showNightfall, kTimeNightfall, NightfallLabel(endOfFestival, endOfSabbath),
                   Plus(noon, DepressionHourAngle(sun, 8.5)), Later);
-    list.AddClock(options.starsOutGra, kTimeStarsOutGra, kLabelStarsOutGra, sun.sunset + StarsOutGraDelay(options.milesMethod), Later);
+    list.AddClock(options.starsOutGra, kTimeStarsOutGra, kLabelStarsOutGra,
+                  sun.sunset + StarsOutGraDelay(options.milesMethod), Later);
     // The Rashaz counts from the sunset altitude itself, then adds four minutes.
     list.AddClock(options.starsOutRashaz, kTimeStarsOutRashaz, kLabelStarsOutRashaz,
-                  Plus(noon + 0.06666666666666667, EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)), Later);
+                  Plus(noon + 0.06666666666666667, EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
+                  Later);
     list.AddClock(options.starsOutRt, kTimeStarsOutRt, kLabelStarsOutRt,
                   RabbeinuTamTime(sun, g, options.starsOutRabeinuTamMethod, options.starsOutRabeinuTamMinutes), Later);
-    list.AddLength(options.propHourMaga, kTimePropHourMaga, kLabelPropHourMaga, maga ? std::optional(maga->hour) : std::nullopt);
+    list.AddLength(options.propHourMaga, kTimePropHourMaga, kLabelPropHourMaga,
+                   maga ? std::optional(maga->hour) : std::nullopt);
     list.AddLength(options.propHourGra, kTimePropHourGra, kLabelPropHourGra, g);
     return list.Take();
 }
 
-std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
-                                      const Location& place, const TimesOfDayOptions& options) {
+std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings, const Location& place,
+                                      const TimesOfDayOptions& options) {
     return ComputeHalachicTimes(civil, ZoneOffsetSeconds(place, settings), options, place.candleMinutes,
-                                place.refraction, HolidayCodeForCivilDate(civil).kind, place.latitude,
-                                place.longitude, settings.calcHeights ? place.height : 0);
+                                place.refraction, HolidayCodeForCivilDate(civil).kind, place.latitude, place.longitude,
+                                settings.calcHeights ? place.height : 0);
 }
 
-std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
-                              const Location& place, int language) {
+std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings, const Location& place,
+                              int language) {
     const char16_t* const* names = Vocabulary(language).TimeNames();
     std::u16string text;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {

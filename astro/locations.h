@@ -28,7 +28,9 @@ struct Location {
 // 0..79 a built-in row, 80 + id a custom location.
 using LocationKey = std::int32_t;
 inline constexpr int kBuiltInLocationCount = 80;
-constexpr LocationKey CustomLocationKey(std::int32_t id) { return kBuiltInLocationCount + id; }
+constexpr LocationKey CustomLocationKey(std::int32_t id) {
+    return kBuiltInLocationCount + id;
+}
 
 // The user's locations in their order; ids are unique within the list.
 using CustomLocationList = std::vector<Location>;

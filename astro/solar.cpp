@@ -10,10 +10,16 @@ namespace {
 constexpr double kRadians = std::numbers::pi / 180.0;  // degrees to radians
 constexpr double kDegrees = 180.0 / std::numbers::pi;  // radians to degrees
 
-double SinDeg(double x) { return std::sin(x * kRadians); }
-double CosDeg(double x) { return std::cos(x * kRadians); }
+double SinDeg(double x) {
+    return std::sin(x * kRadians);
+}
+double CosDeg(double x) {
+    return std::cos(x * kRadians);
+}
 
-double Fold360(double x) { return (x < 0 || x > 360) ? x - 360.0 * std::floor(x / 360.0) : x; }
+double Fold360(double x) {
+    return (x < 0 || x > 360) ? x - 360.0 * std::floor(x / 360.0) : x;
+}
 
 bool IsGregorian(CalendarDate civil) {
     if (civil.year != 1582) return civil.year > 1582;
@@ -47,7 +53,9 @@ double JulianDayOfDate(CalendarDate civil) noexcept {
     return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + civil.day + b - 1524.5;
 }
 
-double DaysSince2000(CalendarDate civil) noexcept { return JulianDayOfDate(civil) - kJulianDay1999Dec31; }
+double DaysSince2000(CalendarDate civil) noexcept {
+    return JulianDayOfDate(civil) - kJulianDay1999Dec31;
+}
 
 double EccentricAnomaly(double meanAnomaly, double eccentricity) noexcept {
     const double e = eccentricity;
@@ -97,8 +105,8 @@ SunPosition ComputeSunPosition(CalendarDate civil, double longitude) noexcept {
 
 std::optional<double> EventHourAngle(double altitude, double latitude, double declination) noexcept {
     constexpr double kTolerance = 1.000000000001;  // rounding noise beyond +-1 is clamped, not refused
-    const double c = (SinDeg(altitude) - SinDeg(latitude) * SinDeg(declination)) /
-                     (CosDeg(latitude) * CosDeg(declination));
+    const double c =
+        (SinDeg(altitude) - SinDeg(latitude) * SinDeg(declination)) / (CosDeg(latitude) * CosDeg(declination));
     if (!(c >= -kTolerance && c <= kTolerance)) return std::nullopt;
     return std::acos(std::clamp(c, -1.0, 1.0)) * kDegrees / 15.0;
 }
@@ -134,8 +142,8 @@ std::u16string FormatClockTime(double hours, MinuteRounding mode) {
             static_cast<char16_t>(u'0' + minutes / 10), static_cast<char16_t>(u'0' + minutes % 10)};
 }
 
-std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude,
-                                        double longitude, double height) noexcept {
+std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude, double longitude,
+                                        double height) noexcept {
     if (!(std::fabs(latitude) <= 90 && std::fabs(longitude) <= 180 && std::isfinite(height))) {
         return std::nullopt;
     }

@@ -6,8 +6,12 @@
 namespace plx {
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool IsSpace(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
 
 // The longest prefix of the form [+-]digits[.digits][e[+-]digits] with at least one mantissa
 // digit, in ASCII without the '+' (from_chars refuses it); empty when there is none.

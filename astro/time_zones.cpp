@@ -40,7 +40,8 @@ std::u16string_view DaylightCaptionKey(const CalculationSettings& settings) {
     static constexpr std::array<std::u16string_view, 4> kKeys{u"DAYLIGHT_SAVING_0", u"DAYLIGHT_SAVING_1",
                                                               u"DAYLIGHT_SAVING_2", u"DAYLIGHT_SAVING_3"};
     if (!settings.daylightOn) return kKeys[0];
-    if (settings.daylightHours >= 1 && settings.daylightHours <= 3) return kKeys[static_cast<std::size_t>(settings.daylightHours)];
+    if (settings.daylightHours >= 1 && settings.daylightHours <= 3)
+        return kKeys[static_cast<std::size_t>(settings.daylightHours)];
     return {};
 }
 

@@ -15,8 +15,8 @@ double ZoneOffsetSeconds(const Location& place, const CalculationSettings& setti
 
 // The daylight-saving commands. Each returns whether the times must be recomputed (and the menu
 // refreshed).
-bool SwitchDaylightOff(CalculationSettings& settings);  // only when it was on
-bool SwitchDaylightOn(CalculationSettings& settings);   // always; 1 hour when no hours were chosen
+bool SwitchDaylightOff(CalculationSettings& settings);               // only when it was on
+bool SwitchDaylightOn(CalculationSettings& settings);                // always; 1 hour when no hours were chosen
 bool ChooseDaylightHours(CalculationSettings& settings, int hours);  // unless already on with those hours
 
 // Which daylight-saving menu items carry a check mark.

@@ -24,7 +24,7 @@ constexpr std::array<MonthlySwitch, 5> kMonthlySwitches{{
 // 0 and 1 are themselves, everything else the method by degrees.
 std::uint8_t DayEdgeMethodOf(std::int32_t stored) {
     return stored == kFixedMinutes || stored == kProportionalMinutes ? static_cast<std::uint8_t>(stored)
-                                                                      : std::uint8_t{kDegrees};
+                                                                     : std::uint8_t{kDegrees};
 }
 
 std::uint8_t MilesOf(std::int32_t minutes) {
@@ -66,7 +66,8 @@ void LoadLegacyLayout(const SettingsStore& store, std::uint32_t flags, TimesOfDa
     times.talitTfilinMethod = TallitMethodOf(store.ReadInteger(kSettingsSection, kTimesTallit, 3), 4);
 
     // Bits 0..21: "BreakOfDawn" .. "StarsOutRt" in field order.
-    for (int n = 0; n < 22; ++n) times.*kTimeSwitches[static_cast<std::size_t>(n)].field = static_cast<std::int32_t>(bit(n));
+    for (int n = 0; n < 22; ++n)
+        times.*kTimeSwitches[static_cast<std::size_t>(n)].field = static_cast<std::int32_t>(bit(n));
     times.candleLighting = times.motzash = bit(28) ? 0 : 1;
     times.starsOutRabeinuTamMinutes = bit(24) ? 2 : bit(23) ? 1 : 0;
     times.starsOutRabeinuTamMethod = bit(27) ? kDegrees : bit(26) ? kProportionalMinutes : kFixedMinutes;
@@ -105,9 +106,11 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     }
 
     const TimesOfDayOptions& times = settings.times;
-    for (const TimeSwitch& s : kTimeSwitches) store.WriteInteger(kTimesOfDaySection, s.name, times.*s.field != 0 ? 1 : 0);
+    for (const TimeSwitch& s : kTimeSwitches)
+        store.WriteInteger(kTimesOfDaySection, s.name, times.*s.field != 0 ? 1 : 0);
     store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod", times.starsOutRabeinuTamMethod);
-    store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes", RabeinuTamMinutesOf(times.starsOutRabeinuTamMinutes));
+    store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes",
+                       RabeinuTamMinutesOf(times.starsOutRabeinuTamMinutes));
     store.WriteInteger(kTimesOfDaySection, u"MilesMethod", MilesOf(times.milesMethod));
     store.WriteInteger(kTimesOfDaySection, u"RiseSetDiffMethod", times.riseSetDiffMethod);
     store.WriteInteger(kTimesOfDaySection, u"TalitTfilinMethod", times.talitTfilinMethod);

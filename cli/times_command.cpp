@@ -103,8 +103,9 @@ QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
                                  {QStringLiteral("text"), QString::fromStdU16String(entry.text)}});
     }
     return {
-        {QStringLiteral("civil"),
-         QJsonObject{{QStringLiteral("year"), civil.year}, {QStringLiteral("month"), civil.month}, {QStringLiteral("day"), civil.day}}},
+        {QStringLiteral("civil"), QJsonObject{{QStringLiteral("year"), civil.year},
+                                              {QStringLiteral("month"), civil.month},
+                                              {QStringLiteral("day"), civil.day}}},
         {QStringLiteral("zoneOffsetSeconds"), ZoneOffsetSeconds(place, settings)},
         {QStringLiteral("location"), LocationRecord(place)},
         {QStringLiteral("times"), times},
@@ -120,7 +121,8 @@ void Print(const Invocation& call, CalendarDate civil, const CalculationSettings
     // The times page's text puts a line break before every line.
     QString text = QString::fromStdU16String(BuildTimesText(civil, settings, place, language));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    call.out << DayLine(civil) << "  " << QString::fromStdU16String(LocationDisplayName(place, language)) << text << '\n';
+    call.out << DayLine(civil) << "  " << QString::fromStdU16String(LocationDisplayName(place, language)) << text
+             << '\n';
 }
 
 }  // namespace

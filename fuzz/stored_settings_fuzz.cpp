@@ -15,13 +15,20 @@
 
 namespace {
 
-const char16_t* const kSettingsNames[] = {
-    u"plx_times_flags", u"plx_times_mile", u"plx_times_bod", u"plx_times_tt", u"plx_calc_heights",
-    u"plx_daylight", u"plx_timezone", u"CustomLocations", u"plx_reportmonthly_plag"};
-const char16_t* const kTimesNames[] = {
-    u"StarsOutRabeinuTamMinutes", u"StarsOutRabeinuTamMethod", u"MilesMethod", u"RiseSetDiffMethod",
-    u"TalitTfilinMethod", u"BreakOfDawn", u"TalitTfilin", u"Motzash", u"CandleLighting", u"StarsOutStandard"};
-const char16_t* const kLocationNames[] = {u"name_heb", u"name_eng", u"latitude", u"longitude",
+const char16_t* const kSettingsNames[] = {u"plx_times_flags", u"plx_times_mile",   u"plx_times_bod",
+                                          u"plx_times_tt",    u"plx_calc_heights", u"plx_daylight",
+                                          u"plx_timezone",    u"CustomLocations",  u"plx_reportmonthly_plag"};
+const char16_t* const kTimesNames[] = {u"StarsOutRabeinuTamMinutes",
+                                       u"StarsOutRabeinuTamMethod",
+                                       u"MilesMethod",
+                                       u"RiseSetDiffMethod",
+                                       u"TalitTfilinMethod",
+                                       u"BreakOfDawn",
+                                       u"TalitTfilin",
+                                       u"Motzash",
+                                       u"CandleLighting",
+                                       u"StarsOutStandard"};
+const char16_t* const kLocationNames[] = {u"name_heb", u"name_eng", u"latitude",   u"longitude",
                                           u"distance", u"height",   u"candle_dif", u"refraction"};
 
 std::u16string Text(FuzzedDataProvider& data) {
@@ -52,13 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             case 0: Put(data, store, plx::kSettingsSection, data.PickValueInArray(kSettingsNames)); break;
             case 1: Put(data, store, plx::kTimesOfDaySection, data.PickValueInArray(kTimesNames)); break;
             default:
-                Put(data, store, plx::LocationSection(data.ConsumeIntegralInRange(0, 3)), data.PickValueInArray(kLocationNames));
+                Put(data, store, plx::LocationSection(data.ConsumeIntegralInRange(0, 3)),
+                    data.PickValueInArray(kLocationNames));
         }
     }
     const plx::CalculationSettings settings = plx::LoadCalculationSettings(store);
     const plx::CustomLocationList custom = plx::LoadCustomLocations(store);
     const plx::Location place = plx::LookupLocation(settings.locationKey, custom);
-    const plx::CalendarDate day{static_cast<std::uint8_t>(1 + size % 28), static_cast<std::uint8_t>(1 + size % 12), 2024};
+    const plx::CalendarDate day{static_cast<std::uint8_t>(1 + size % 28), static_cast<std::uint8_t>(1 + size % 12),
+                                2024};
     for (const plx::TimeEntry& entry : plx::ComputeTimesAt(day, settings, place, settings.times)) {
         if (!IsClockText(entry.text)) std::abort();
     }

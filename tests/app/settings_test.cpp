@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace plx {
 namespace {
@@ -73,8 +73,9 @@ TEST_F(IniStoreTest, AStoreWritesItsValuesWhenItCloses) {
 }
 
 TEST_F(IniStoreTest, TextsWhereIntegersBelongReadAsTheDefault) {
-    WriteFile("[Settings]\nplx_daylight=two\nplx_timezone= 81 \nCustomLocations=1, 2\nbig=99999999999\n"
-              "[Settings/Location0]\nname_eng=a, b\n");
+    WriteFile(
+        "[Settings]\nplx_daylight=two\nplx_timezone= 81 \nCustomLocations=1, 2\nbig=99999999999\n"
+        "[Settings/Location0]\nname_eng=a, b\n");
     const IniSettingsStore store(Path());
     EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_daylight", 7), 7);
     EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 0), 81);

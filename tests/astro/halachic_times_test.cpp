@@ -33,9 +33,13 @@ const TimeEntry* Find(const std::vector<TimeEntry>& times, TimeKind kind) {
     return found == times.end() ? nullptr : &*found;
 }
 
-SolarDay JerusalemSun(CalendarDate day) { return *ComputeSolarDay(day, 1, kJerusalemLat, kJerusalemLon, 0); }
+SolarDay JerusalemSun(CalendarDate day) {
+    return *ComputeSolarDay(day, 1, kJerusalemLat, kJerusalemLon, 0);
+}
 
-std::u16string Clock(double ut, MinuteRounding mode) { return FormatClockTime(ut + 2, mode); }
+std::u16string Clock(double ut, MinuteRounding mode) {
+    return FormatClockTime(ut + 2, mode);
+}
 
 TimesOfDayOptions AllOn() {
     TimesOfDayOptions options;
@@ -57,20 +61,26 @@ TEST(HalachicTimes, DefaultOptionsOnAnOrdinaryWednesday) {
     EXPECT_EQ(Find(times, kTimeMinchaGdolaGra)->text, Clock(sun.noon + 0.5 * g, MinuteRounding::Later));
     EXPECT_EQ(Find(times, kTimePlagHaMinchaGra)->text, Clock(sun.noon + 4.75 * g, MinuteRounding::Nearest));
     // Dawn and Rabbeinu Tam by 15.99 degrees, tallit by 11.5, nightfall by 8.5.
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.noon - *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeStarsOutRt)->text, Clock(sun.noon + *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeTalitTfilin)->text, Clock(sun.noon - *DepressionHourAngle(sun, 11.5), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeNightfall)->text, Clock(sun.noon + *DepressionHourAngle(sun, 8.5), MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
+              Clock(sun.noon - *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeStarsOutRt)->text,
+              Clock(sun.noon + *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeTalitTfilin)->text,
+              Clock(sun.noon - *DepressionHourAngle(sun, 11.5), MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeNightfall)->text,
+              Clock(sun.noon + *DepressionHourAngle(sun, 8.5), MinuteRounding::Later));
     // The hour length carries no zone offset.
     EXPECT_EQ(Find(times, kTimePropHourGra)->text, FormatClockTime(g, MinuteRounding::Nearest));
 }
 
 TEST(HalachicTimes, EveryTimeInTableOrder) {
     const auto times = Jerusalem(kFriday, AllOn());
-    EXPECT_EQ(Kinds(times), (std::vector<int>{1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 23, 18, 19, 20, 21, 22, 4, 5}));
+    EXPECT_EQ(Kinds(times),
+              (std::vector<int>{1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 23, 18, 19, 20, 21, 22, 4, 5}));
     std::vector<int> labels;
     for (const TimeEntry& t : times) labels.push_back(t.label);
-    EXPECT_EQ(labels, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23}));
+    EXPECT_EQ(labels,
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23}));
 }
 
 TEST(HalachicTimes, FridayLightsCandlesBeforeSunset) {
@@ -119,7 +129,8 @@ TEST(HalachicTimes, MotzashLabelsAndForcesTheNightfall) {
 TEST(HalachicTimes, HighSummerWithoutTheMagaDay) {
     // Helsinki at the solstice (a Thursday): the sun sinks about 6.4 degrees at most, so the Maga day by degrees,
     // tallit by 11.5 degrees, the 8.5 degree nightfall and Rabbeinu Tam by degrees all disappear.
-    const auto times = ComputeHalachicTimes({20, 6, 2024}, 3 * 3600, AllOn(), 22, 0, DayKind::kOrdinary, 60.1667, 24.95, 0);
+    const auto times =
+        ComputeHalachicTimes({20, 6, 2024}, 3 * 3600, AllOn(), 22, 0, DayKind::kOrdinary, 60.1667, 24.95, 0);
     EXPECT_EQ(Kinds(times), (std::vector<int>{3, 7, 9, 10, 12, 13, 15, 17, 18, 20, 21, 5}));
 }
 
@@ -141,14 +152,17 @@ TEST(HalachicTimes, MagaDayByFixedAndProportionalMinutes) {
     times = Jerusalem(kWednesday, options);
     const double k = day * 90 / 720;
     EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.sunrise - k, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimePlagHaMinchaMaga)->text, Clock(sun.noon + 4.75 * (day + 2 * k) / 12, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimePlagHaMinchaMaga)->text,
+              Clock(sun.noon + 4.75 * (day + 2 * k) / 12, MinuteRounding::Later));
 
     options.riseSetDiffMethod = kDegrees;
     times = Jerusalem(kWednesday, options);
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.noon - *DepressionHourAngle(sun, 19.75), MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
+              Clock(sun.noon - *DepressionHourAngle(sun, 19.75), MinuteRounding::Later));
     options.milesMethod = 120;
     times = Jerusalem(kWednesday, options);
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.noon - *DepressionHourAngle(sun, 25.9), MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
+              Clock(sun.noon - *DepressionHourAngle(sun, 25.9), MinuteRounding::Later));
     EXPECT_EQ(Find(times, kTimeStarsOutGra)->text, Clock(sun.sunset + 0.3, MinuteRounding::Later));
 
     options.riseSetDiffMethod = 7;  // not a method: no Maga day
@@ -166,12 +180,14 @@ TEST(HalachicTimes, TallitByMinutesOrDegrees) {
     for (const auto& [method, minutes] : byMinutes) {
         options.talitTfilinMethod = static_cast<std::uint8_t>(method);
         EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeTalitTfilin)->text,
-                  Clock(sun.sunrise - minutes / 60, MinuteRounding::Later)) << method;
+                  Clock(sun.sunrise - minutes / 60, MinuteRounding::Later))
+            << method;
     }
     for (const auto& [method, degrees] : byDegrees) {
         options.talitTfilinMethod = static_cast<std::uint8_t>(method);
         EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeTalitTfilin)->text,
-                  Clock(sun.noon - *DepressionHourAngle(sun, degrees), MinuteRounding::Later)) << method;
+                  Clock(sun.noon - *DepressionHourAngle(sun, degrees), MinuteRounding::Later))
+            << method;
     }
     options.talitTfilinMethod = 6;
     EXPECT_FALSE(Find(Jerusalem(kWednesday, options), kTimeTalitTfilin));
@@ -197,7 +213,8 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
     EXPECT_EQ(rt(3, 0), u"none");
     EXPECT_EQ(rt(0, 3), u"none");
 
-    const double rashaz = sun.noon + *EventHourAngle(HorizonAltitude(1, 0) - 4.25, kJerusalemLat, sun.declination) + 4.0 / 60;
+    const double rashaz =
+        sun.noon + *EventHourAngle(HorizonAltitude(1, 0) - 4.25, kJerusalemLat, sun.declination) + 4.0 / 60;
     EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeStarsOutRashaz)->text, Clock(rashaz, MinuteRounding::Later));
 }
 
@@ -219,7 +236,8 @@ TEST(HalachicTimes, ClockTimesPastMidnightKeepTheirHour) {
     TimesOfDayOptions options;
     options.starsOutRabeinuTamMethod = kFixedMinutes;
     options.starsOutRabeinuTamMinutes = 2;
-    const auto times = ComputeHalachicTimes({21, 6, 2024}, 3 * 3600, options, 22, 0, DayKind::kOrdinary, 60.1667, 24.95, 0);
+    const auto times =
+        ComputeHalachicTimes({21, 6, 2024}, 3 * 3600, options, 22, 0, DayKind::kOrdinary, 60.1667, 24.95, 0);
     ASSERT_TRUE(Find(times, kTimeStarsOutRt));
     EXPECT_EQ(Find(times, kTimeStarsOutRt)->text.substr(0, 3), u"24:");
 }

@@ -13,7 +13,9 @@ constexpr double kJerusalemLat = 31.78;
 constexpr double kJerusalemLon = 35.231;
 constexpr double kIsraelZone = 2;
 
-std::u16string Clock(double ut, MinuteRounding mode) { return FormatClockTime(ut + kIsraelZone, mode); }
+std::u16string Clock(double ut, MinuteRounding mode) {
+    return FormatClockTime(ut + kIsraelZone, mode);
+}
 
 TEST(SolarDays, CountFromTheLastDayOf1999AcrossTheCalendarReform) {
     EXPECT_EQ(DaysSince2000({31, 12, 1999}), 0);
@@ -86,7 +88,8 @@ TEST(SolarDays, KeplerStopsAtAFixedPointOrATwoValueSwing) {
     for (double e : {0.016709, 0.0, -0.027, 0.06}) {
         for (double m = 0; m <= 360; m += 0.37) {
             const double anomaly = EccentricAnomaly(m, e);
-            const double residual = anomaly - e * (180 / std::numbers::pi) * std::sin(anomaly * std::numbers::pi / 180) - m;
+            const double residual =
+                anomaly - e * (180 / std::numbers::pi) * std::sin(anomaly * std::numbers::pi / 180) - m;
             EXPECT_NEAR(residual, 0, 1e-9) << "M " << m << " e " << e;
         }
     }

@@ -105,14 +105,17 @@ TEST(CalculationSettingsStore, LegacyFlagsConvertOnTheFirstSave) {
     EXPECT_EQ(settings.times.talitTfilinMethod, 4);
 
     SaveCalculationSettings(store, settings);
-    for (std::u16string_view name : kLegacy) EXPECT_FALSE(store.Contains(kSettingsSection, name)) << "legacy value left";
+    for (std::u16string_view name : kLegacy)
+        EXPECT_FALSE(store.Contains(kSettingsSection, name)) << "legacy value left";
     EXPECT_EQ(LoadCalculationSettings(store), settings);
 }
 
 TEST(CalculationSettingsStore, LegacyBitsForCandlesAndTheLaterChoices) {
     MemorySettingsStore store;
     // Bit 28 switches candles and Motzash off; bits 23 and 24 both set: 24 wins; 27 over 26.
-    store.WriteInteger(kSettingsSection, u"plx_times_flags", static_cast<std::int32_t>((1u << 28) | (1u << 23) | (1u << 24) | (1u << 26) | (1u << 27) | (1u << 31)));
+    store.WriteInteger(
+        kSettingsSection, u"plx_times_flags",
+        static_cast<std::int32_t>((1u << 28) | (1u << 23) | (1u << 24) | (1u << 26) | (1u << 27) | (1u << 31)));
     store.WriteInteger(kSettingsSection, u"plx_times_tt", 5);  // 10.2 degrees came later
     const TimesOfDayOptions times = LoadCalculationSettings(store).times;
     EXPECT_EQ(times.candleLighting, 0);

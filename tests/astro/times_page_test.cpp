@@ -23,14 +23,16 @@ TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
     // The height of 800 m counts only with elevation on.
     EXPECT_NE(english.find(u"\r\nSunrise\t\t\t05:43\r\n"), std::u16string::npos);
     const auto lines = std::count(english.begin(), english.end(), u'\n');
-    EXPECT_EQ(static_cast<std::size_t>(lines), ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times).size());
+    EXPECT_EQ(static_cast<std::size_t>(lines),
+              ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times).size());
 
     const std::u16string hebrew = BuildTimesText(kEquinox2024, settings, jerusalem, kHebrew);
     EXPECT_NE(hebrew.find(u"\r\nהנץ החמה\t\t05:43\r\n"), std::u16string::npos);
 
     CalculationSettings elevated = settings;
     elevated.calcHeights = 1;
-    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, kEnglish).find(u"Sunrise\t\t\t05:43"), std::u16string::npos);
+    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, kEnglish).find(u"Sunrise\t\t\t05:43"),
+              std::u16string::npos);
 
     Location arctic = jerusalem;
     arctic.latitude = 75;
@@ -60,7 +62,8 @@ TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
     place.zone = 5.5f;
     const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
     const auto sunrise = [](const std::vector<TimeEntry>& times) {
-        return Minutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeSunrise; })->text);
+        return Minutes(
+            std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeSunrise; })->text);
     };
     EXPECT_EQ(sunrise(india) - sunrise(utc), 330);
 }
@@ -69,7 +72,8 @@ TEST(TimesPage, TheDayKindComesFromTheCalendar) {
     // Yom Kippur 5785 fell on a Saturday.
     const CalculationSettings settings;
     const auto times = ComputeTimesAt({12, 10, 2024}, settings, BuiltInLocation(0), settings.times);
-    const auto nightfall = std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeNightfall; });
+    const auto nightfall =
+        std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeNightfall; });
     ASSERT_NE(nightfall, times.end());
     EXPECT_EQ(nightfall->label, kLabelEndOfSabbathOrChag);
     EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[nightfall->label]), u"End of Sabbath/Chag");

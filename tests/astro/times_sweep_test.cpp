@@ -35,16 +35,16 @@ const std::vector<int> kListOrder = {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15
 const std::vector<std::vector<TimeKind>> kOrderedChains = {
     {kTimeBreakOfDawn, kTimeTalitTfilin, kTimeSunrise, kTimeEndShmaGra, kTimeEndShachritGra, kTimeMidday,
      kTimeMinchaGdolaGra, kTimeMinchaKtanaGra, kTimePlagHaMinchaGra, kTimeSunset, kTimeNightfall, kTimeStarsOutRt},
-    {kTimeBreakOfDawn, kTimeEndShmaMaga, kTimeEndShachritMaga, kTimeMidday, kTimeMinchaGdolaMaga,
-     kTimeMinchaKtanaMaga, kTimePlagHaMinchaMaga},
+    {kTimeBreakOfDawn, kTimeEndShmaMaga, kTimeEndShachritMaga, kTimeMidday, kTimeMinchaGdolaMaga, kTimeMinchaKtanaMaga,
+     kTimePlagHaMinchaMaga},
     {kTimeMidday, kTimeMinchaGdola30},
     {kTimeCandleLighting, kTimeSunset, kTimeStarsOutGra},
     {kTimeSunset, kTimeStarsOutRashaz},
 };
 
 TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
-    const Place places[] = {{"equator", 0, 0}, {"31N", 31.78, 35.231}, {"60N", 60.17, 24.95},
-                            {"69N", 69.65, 18.96}, {"45S", -45, 170}};
+    const Place places[] = {
+        {"equator", 0, 0}, {"31N", 31.78, 35.231}, {"60N", 60.17, 24.95}, {"69N", 69.65, 18.96}, {"45S", -45, 170}};
     TimesOfDayOptions options;
     SetAllTimeSwitches(options, true);
     for (const Place& place : places) {
@@ -59,7 +59,8 @@ TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
             std::map<int, int> minutes;
             int lastPosition = -1;
             for (const TimeEntry& t : times) {
-                const int position = static_cast<int>(std::find(kListOrder.begin(), kListOrder.end(), t.kind) - kListOrder.begin());
+                const int position =
+                    static_cast<int>(std::find(kListOrder.begin(), kListOrder.end(), t.kind) - kListOrder.begin());
                 ASSERT_GT(position, lastPosition) << "list order, kind " << t.kind;
                 lastPosition = position;
                 ASSERT_TRUE(IsClockText(t.text)) << place.name << " " << int(day.month) << "/" << int(day.day);
@@ -71,8 +72,8 @@ TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
                     const auto found = minutes.find(kind);
                     if (found == minutes.end()) continue;
                     // Rounding (to the nearest minute or a minute late) may cost one minute.
-                    EXPECT_GE(found->second, last - 1) << place.name << " " << int(day.month) << "/"
-                                                       << int(day.day) << " kind " << kind;
+                    EXPECT_GE(found->second, last - 1)
+                        << place.name << " " << int(day.month) << "/" << int(day.day) << " kind " << kind;
                     last = found->second;
                 }
             }

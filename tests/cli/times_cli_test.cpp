@@ -136,7 +136,7 @@ TEST(PlxcalLocations, KeysAndListTexts) {
 
 TEST(PlxcalTimes, BadInputIsOneLineAndStatusTwo) {
     const QList<QStringList> cases = {
-        {"times", "2024-03-21", "--location", "80"},      // no such custom location
+        {"times", "2024-03-21", "--location", "80"},  // no such custom location
         {"times", "2024-03-21", "--location", "-1"},
         {"times", "2024-03-21", "--location", "x"},
         {"times", "2024-03-21", "--lat", "91", "--lon", "0"},
