@@ -42,24 +42,40 @@ CPLXCalendarChild::CPLXCalendarChild(int row, int column, bool rightToLeft, QWid
 
 template <typename T>
 void CPLXCalendarChild::Assign(T& field, const T& value) {
-    if (field == value) return;
+    if (field == value)
+        return;
     field = value;
     update();
 }
 
-void CPLXCalendarChild::setHeader(bool header) { Assign(isHeader_, header); }
-void CPLXCalendarChild::setDayText(const QString& text) { Assign(dayText_, text); }
-void CPLXCalendarChild::setEventsText(const QString& text) { Assign(eventsText_, text); }
-void CPLXCalendarChild::setRightToLeft(bool rightToLeft) { Assign(rightToLeft_, rightToLeft); }
-void CPLXCalendarChild::setBlank(bool blank) { Assign(blank_, blank); }
-void CPLXCalendarChild::setMarked(bool marked) { Assign(marked_, marked); }
-void CPLXCalendarChild::setHighlight(Highlight highlight) { Assign(highlight_, highlight); }
+void CPLXCalendarChild::setHeader(bool header) {
+    Assign(isHeader_, header);
+}
+void CPLXCalendarChild::setDayText(const QString& text) {
+    Assign(dayText_, text);
+}
+void CPLXCalendarChild::setEventsText(const QString& text) {
+    Assign(eventsText_, text);
+}
+void CPLXCalendarChild::setRightToLeft(bool rightToLeft) {
+    Assign(rightToLeft_, rightToLeft);
+}
+void CPLXCalendarChild::setBlank(bool blank) {
+    Assign(blank_, blank);
+}
+void CPLXCalendarChild::setMarked(bool marked) {
+    Assign(marked_, marked);
+}
+void CPLXCalendarChild::setHighlight(Highlight highlight) {
+    Assign(highlight_, highlight);
+}
 
 void CPLXCalendarChild::paintEvent(QPaintEvent*) {
     const QRect client = clientRect();
     QPainter painter(this);
     DrawSunkenEdge(painter, rect());
-    if (client.isEmpty()) return;
+    if (client.isEmpty())
+        return;
     // Drawn off-screen and copied in one step, so a refill never shows a half-drawn cell.
     const qreal ratio = devicePixelRatioF();
     QPixmap buffer(client.size() * ratio);
@@ -79,7 +95,8 @@ void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {
     const int band = (isHeader_ ? height + 1 : height) / 2;
     FillGradientBand(painter, QRect(0, 0, client.width(), band), shades.top, shades.middle);
     FillGradientBand(painter, QRect(0, band, client.width(), band), shades.middle, shades.bottom);
-    if (blank_) return;
+    if (blank_)
+        return;
     SizeFonts(height);
     if (isHeader_) {
         PaintHeaderText(painter, client);
@@ -90,15 +107,17 @@ void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {
 }
 
 void CPLXCalendarChild::SizeFonts(int clientHeight) {
-    if (fontsForHeight_ == clientHeight) return;
+    if (fontsForHeight_ == clientHeight)
+        return;
     fontsForHeight_ = clientHeight;
     const QString family = QStringLiteral("Tahoma");
     const int headerHeight = static_cast<int>((clientHeight + 1) * 0.4f);
     headerFont_ = SizedFont(family, headerHeight, static_cast<int>(headerHeight * 0.5f), true);
     const int quarter = clientHeight / 4;
     numberFont_ = SizedFont(family, quarter, static_cast<int>(quarter * 0.5f), true);
-    eventsFont_ = SizedFont(family, clientHeight / 5,
-                            static_cast<int>(static_cast<float>(clientHeight) / 5.0f * 0.45f), true);
+    eventsFont_ =
+        SizedFont(family, clientHeight / 5,
+                  static_cast<int>(static_cast<float>(clientHeight) / 5.0f * 0.45f), true);
 }
 
 void CPLXCalendarChild::PaintHeaderText(QPainter& painter, QSize client) {
@@ -124,7 +143,8 @@ void CPLXCalendarChild::PaintDayNumbers(QPainter& painter, QSize client) {
 }
 
 void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
-    if (eventsText_.isEmpty()) return;
+    if (eventsText_.isEmpty())
+        return;
     QColor colour = kPlainText;
     if (highlight_ == Highlight::kToday) {
         colour = kTodayText;
@@ -141,7 +161,8 @@ void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
     const qreal lineHeight = metrics.height();
     qreal y = area.top();
     for (const QString& line : eventsText_.split(QStringLiteral("\r\n"))) {
-        if (y >= area.bottom()) break;
+        if (y >= area.bottom())
+            break;
         DrawLine(painter, QRectF(area.left(), y, area.width(), lineHeight),
                  Qt::AlignHCenter | Qt::AlignTop, ElideAtWord(line, metrics, area.width()),
                  rightToLeft_);
@@ -151,12 +172,14 @@ void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
 }
 
 void CPLXCalendarChild::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit childClicked(this, row_, column_);
+    if (event->button() == Qt::LeftButton)
+        emit childClicked(this, row_, column_);
     event->accept();
 }
 
 void CPLXCalendarChild::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit childDoubleClicked(this, row_, column_);
+    if (event->button() == Qt::LeftButton)
+        emit childDoubleClicked(this, row_, column_);
     event->accept();
 }
 

@@ -57,7 +57,9 @@ CPLXCalendar::CPLXCalendar(const CalendarViewLanguage& language, QWidget* parent
     connect(&todayTimer_, &QTimer::timeout, this, &CPLXCalendar::RenewToday);
 }
 
-void CPLXCalendar::setTodaySource(TodaySource source) { todaySource_ = std::move(source); }
+void CPLXCalendar::setTodaySource(TodaySource source) {
+    todaySource_ = std::move(source);
+}
 
 void CPLXCalendar::Attach() {
     LayOutCells();
@@ -70,14 +72,16 @@ void CPLXCalendar::Attach() {
 }
 
 void CPLXCalendar::setCivil(CalendarDate civil) {
-    if (civil == selected_) return;
+    if (civil == selected_)
+        return;
     selected_ = NormalizeCivilDate(civil);
     Refill();
 }
 
 void CPLXCalendar::setFromHebrew(CalendarDate hebrew) {
     const CalendarDate civil = HebrewToCivil(hebrew);
-    if (civil == selected_) return;
+    if (civil == selected_)
+        return;
     selected_ = civil;
     Refill();
 }
@@ -146,11 +150,13 @@ void CPLXCalendar::Refill() {
             highlight = header = Highlight::kToday;
         } else if (day->dayOfMonth == selectedDay) {
             highlight = Highlight::kSelected;
-            if (header == Highlight::kNone) header = Highlight::kSelected;
+            if (header == Highlight::kNone)
+                header = Highlight::kSelected;
         }
         child->setHighlight(highlight);
     }
-    for (int column = 0; column < 7; ++column) cell(0, column)->setHighlight(headers[column]);
+    for (int column = 0; column < 7; ++column)
+        cell(0, column)->setHighlight(headers[column]);
     emit dateChanged(selected_, hebrew);
 }
 
@@ -158,24 +164,30 @@ int CPLXCalendar::WeekRowHighlighted(Highlight highlight) const {
     int found = 0;
     for (int row = 1; row < 7; ++row) {
         for (int column = 0; column < 7; ++column) {
-            if (cell(row, column)->highlight() == highlight) found = row;
+            if (cell(row, column)->highlight() == highlight)
+                found = row;
         }
     }
     return found;
 }
 
 void CPLXCalendar::OnChildClicked(CPLXCalendarChild* clicked) {
-    if (clicked == nullptr || clicked->isBlank()) return;
+    if (clicked == nullptr || clicked->isBlank())
+        return;
     CPLXCalendarChild* target = clicked;
     if (clicked->isHeader()) {
         // A weekday header moves the selection to that weekday of the selected (or current) week.
         int row = WeekRowHighlighted(Highlight::kSelected);
-        if (row == 0) row = WeekRowHighlighted(Highlight::kToday);
-        if (row == 0) return;
+        if (row == 0)
+            row = WeekRowHighlighted(Highlight::kToday);
+        if (row == 0)
+            return;
         target = cell(row, clicked->column());
-        if (target->isBlank()) return;
+        if (target->isBlank())
+            return;
     }
-    if (target->highlight() == Highlight::kSelected || target->date() == selected_) return;
+    if (target->highlight() == Highlight::kSelected || target->date() == selected_)
+        return;
     selected_ = target->date();
     Refill();
 }
@@ -186,7 +198,11 @@ void CPLXCalendar::OnChildDoubleClicked(CPLXCalendarChild* clicked) {
 }
 
 void CPLXCalendar::OnChildMouseHover(CPLXCalendarChild* hovered) {
-    if (hovered == nullptr || hovered->isBlank() || hovered->eventsText().isEmpty()) return;
+    if (hovered == nullptr || hovered->isBlank() || hovered->eventsText().isEmpty())
+        return;
+    // The mouse may have crossed the cell before its message came: no balloon left behind.
+    if (!hovered->underMouse())
+        return;
     const QRect client = hovered->clientRect();
     CBalloonHelp::Launch(hovered->dayText(), hovered->eventsText(), hovered,
                          client.topLeft() + QPoint(client.width() / 2, 5), language_.rightToLeft,
@@ -195,7 +211,8 @@ void CPLXCalendar::OnChildMouseHover(CPLXCalendarChild* hovered) {
 
 void CPLXCalendar::RenewToday() {
     const CalendarDate now = todaySource_();
-    if (now == today_) return;
+    if (now == today_)
+        return;
     setToday(now);
     Refill();
 }

@@ -22,7 +22,7 @@ namespace plx {
 // What the view takes from the interface language.
 struct CalendarViewLanguage {
     bool rightToLeft = false;
-    int vocabulary = 1;                    // portion and event names: 0 Hebrew, 1 English
+    int vocabulary = 1;                   // portion and event names: 0 Hebrew, 1 English
     std::array<QString, 7> weekdayNames;  // Sunday first
 };
 

@@ -18,38 +18,48 @@ Hls ToHls(QColor rgb) {
     const float mx = std::max({r, g, b});
     const float mn = std::min({r, g, b});
     const float lightness = (mx + mn) / 2.0f;
-    if (mx == mn) return {0, static_cast<int>(lightness), 0};
+    if (mx == mn)
+        return {0, static_cast<int>(lightness), 0};
     const float delta = mx - mn;
     const float saturation =
         ((mx + mn) / 510.0f <= 0.5f ? delta / (mx + mn) : delta / (510.0f - mx - mn)) * 255.0f;
     const float rc = (mx - r) / delta;
     const float gc = (mx - g) / delta;
     const float bc = (mx - b) / delta;
-    float hue = b == mx ? 60.0f * (4.0f + gc - rc)
-              : g == mx ? 60.0f * (2.0f + rc - bc)
-                        : 60.0f * (6.0f + bc - gc);
-    if (hue > 360.0f) hue -= 360.0f;
+    float hue = b == mx   ? 60.0f * (4.0f + gc - rc)
+                : g == mx ? 60.0f * (2.0f + rc - bc)
+                          : 60.0f * (6.0f + bc - gc);
+    if (hue > 360.0f)
+        hue -= 360.0f;
     return {static_cast<int>(hue * 255.0f / 360.0f), static_cast<int>(lightness),
             static_cast<int>(saturation)};
 }
 
 int Shift(int value, int percent) {
-    if (percent > 0) return value + (255 - value) * percent / 100;
-    if (percent < 0) return value * (100 + percent) / 100;
+    if (percent > 0)
+        return value + (255 - value) * percent / 100;
+    if (percent < 0)
+        return value * (100 + percent) / 100;
     return value;
 }
 
 float HueValue(float m1, float m2, float hue) {
-    if (hue < 0.0f) hue += 360.0f;
-    if (hue > 360.0f) hue -= 360.0f;
-    if (hue < 60.0f) return m1 + (m2 - m1) * hue / 60.0f;
-    if (hue < 180.0f) return m2;
-    if (hue < 240.0f) return m1 + (m2 - m1) * (240.0f - hue) / 60.0f;
+    if (hue < 0.0f)
+        hue += 360.0f;
+    if (hue > 360.0f)
+        hue -= 360.0f;
+    if (hue < 60.0f)
+        return m1 + (m2 - m1) * hue / 60.0f;
+    if (hue < 180.0f)
+        return m2;
+    if (hue < 240.0f)
+        return m1 + (m2 - m1) * (240.0f - hue) / 60.0f;
     return m1;
 }
 
 QColor FromHls(Hls hls) {
-    if (hls.saturation == 0) return QColor(hls.lightness, hls.lightness, hls.lightness);
+    if (hls.saturation == 0)
+        return QColor(hls.lightness, hls.lightness, hls.lightness);
     const float l = static_cast<float>(hls.lightness) / 255.0f;
     const float s = static_cast<float>(hls.saturation) / 255.0f;
     const float m2 = l <= 0.5f ? l * (1.0f + s) : l + s - l * s;
@@ -77,7 +87,8 @@ CellShades CellBackground(bool header, bool blank, Highlight highlight) {
         const QColor edge = AdjustColor(top, lightness, saturation);
         return CellShades{edge, AdjustColor(middle, lightness, saturation), edge};
     };
-    if (blank) return adjusted(30, -30);
+    if (blank)
+        return adjusted(30, -30);
     switch (highlight) {
         case Highlight::kToday:
             return header ? adjusted(-40, 40) : adjusted(-50, 50);

@@ -10,7 +10,8 @@ namespace plx {
 
 bool IsFestivalSabbath(CalendarDate hebrew) {
     const int day = hebrew.day;
-    if (hebrew.month == 1) return day == 1 || day == 10 || (day >= 15 && day <= 20) || day == 22;
+    if (hebrew.month == 1)
+        return day == 1 || day == 10 || (day >= 15 && day <= 20) || day == 22;
     const int nisan = IsHebrewLeapYear(hebrew.year) ? 8 : 7;
     return hebrew.month == nisan && day >= 15 && day <= 21;
 }
@@ -24,11 +25,13 @@ DayCellTexts DayCellTextsFor(CalendarDate civil, CalendarDate hebrew, bool satur
     QStringList lines;
     if (saturday && !IsFestivalSabbath(hebrew)) {
         const char16_t* portion = PortionName(vocabulary, WeeklyPortionIndex(hebrew), 0);
-        if (portion != nullptr && *portion != u'\0') lines << QString::fromUtf16(portion);
+        if (portion != nullptr && *portion != u'\0')
+            lines << QString::fromUtf16(portion);
     }
     // An entry the vocabulary has no text for would only leave an empty line.
     for (const std::u16string& entry : DayEvents(vocabulary, civil).entries) {
-        if (!entry.empty()) lines << QString::fromStdU16String(entry);
+        if (!entry.empty())
+            lines << QString::fromStdU16String(entry);
     }
     texts.eventsText = lines.join(QStringLiteral("\r\n"));
     return texts;

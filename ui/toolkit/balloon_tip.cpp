@@ -29,7 +29,9 @@ QFont BalloonFont(bool bold) {
     return font;
 }
 
-int TextFlags() { return Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs; }
+int TextFlags() {
+    return Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
+}
 
 }  // namespace
 
@@ -57,9 +59,11 @@ CBalloonHelp::CBalloonHelp(const QString& title, const QString& content, QWidget
     const QRect limit(0, 0, kMaxTextWidth, 10000);
     titleRect_ = QFontMetrics(BalloonFont(true)).boundingRect(limit, TextFlags(), title_);
     contentRect_ = QFontMetrics(BalloonFont(false)).boundingRect(limit, TextFlags(), content_);
-    const int width = std::max({titleRect_.width(), contentRect_.width(), 2 * kStemInset + kStemWidth});
+    const int width =
+        std::max({titleRect_.width(), contentRect_.width(), 2 * kStemInset + kStemWidth});
     titleRect_ = QRect(kMargin, kMargin, width, titleRect_.height());
-    contentRect_ = QRect(kMargin, titleRect_.bottom() + 1 + kTitleGap, width, contentRect_.height());
+    contentRect_ =
+        QRect(kMargin, titleRect_.bottom() + 1 + kTitleGap, width, contentRect_.height());
     body_ = QRect(0, 0, width + 2 * kMargin, contentRect_.bottom() + 1 + kMargin);
 }
 
@@ -72,7 +76,8 @@ void CBalloonHelp::Place(QPoint globalAnchor) {
     const int stemFromNearEdge = kStemInset + kStemWidth / 2;
     int left = rightToLeft ? globalAnchor.x() + stemFromNearEdge - body_.width()
                            : globalAnchor.x() - stemFromNearEdge;
-    left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() + 1 - body_.width()));
+    left = std::clamp(left, screen.left(),
+                      std::max(screen.left(), screen.right() + 1 - body_.width()));
     const int top = above ? globalAnchor.y() - kStemHeight - body_.height() : globalAnchor.y();
     setGeometry(left, top, body_.width(), body_.height() + kStemHeight);
 
@@ -100,7 +105,9 @@ void CBalloonHelp::paintEvent(QPaintEvent*) {
     painter.setBrush(kFill);
     painter.drawPath(outline_);
     painter.setPen(Qt::black);
-    // Alignment follows the layout direction, so a right-to-left balloon reads from the right.
+    // With the widget's direction the left alignment turns into the right one, and the text
+    // reads from the right.
+    painter.setLayoutDirection(layoutDirection());
     painter.setFont(BalloonFont(true));
     painter.drawText(titleRect_.translated(body_.topLeft()), TextFlags(), title_);
     painter.setFont(BalloonFont(false));
@@ -108,7 +115,8 @@ void CBalloonHelp::paintEvent(QPaintEvent*) {
 }
 
 bool CBalloonHelp::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && (event->type() == QEvent::Leave || event->type() == QEvent::Hide)) {
+    if (watched == parentWidget() &&
+        (event->type() == QEvent::Leave || event->type() == QEvent::Hide)) {
         close();
     }
     return QWidget::eventFilter(watched, event);
