@@ -42,9 +42,6 @@ public:
     // Set when the window closed to be built again in the other language.
     bool SwitchLanguage() const { return switchLanguage_; }
 
-    const CalculationSettings& Settings() const { return settings_; }
-    const Location& CurrentLocation() const { return location_; }
-
     // The window's parts, for the tests that drive it.
     QLineEdit* HebrewDayField() const { return hebrewDay_; }
     QComboBox* HebrewMonthBox() const { return hebrewMonth_; }
@@ -58,7 +55,6 @@ public:
     UpDownControl* CivilDaySpinner() const { return civilDaySpin_; }
     UpDownControl* CivilYearSpinner() const { return civilYearSpin_; }
     UpDownControl* CivilDecadeSpinner() const { return civilDecadeSpin_; }
-    QMenuBar* MenuBar() const { return menuBar_; }
     QAction* CommandAction(int id) const { return menu_.commands.value(id); }
     QMenu* DaylightMenu() const { return menu_.daylight; }
     QTabWidget* Tabs() const { return tabs_; }
