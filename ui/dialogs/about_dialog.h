@@ -12,8 +12,10 @@ class FooButton;
 class SettingsStore;
 
 // The addresses the About box offers; the e-mail button opens "mailto:" + the address.
-inline constexpr char16_t kSupportAddress[] = u"support@plx-calendar.org";
-inline constexpr char16_t kWebAddress[] = u"https://www.plx-calendar.org";
+// They stay on a reserved domain until the project has addresses of its own, so that no user's
+// mail ever reaches a domain someone else may own.
+inline constexpr char16_t kSupportAddress[] = u"support@plx.example.org";
+inline constexpr char16_t kWebAddress[] = u"https://plx.example.org";
 
 class CAboutDlg : public QDialog {
 public:
