@@ -1,4 +1,3 @@
-#include <QDate>
 #include <QJsonDocument>
 
 #include "cli/arguments.h"
@@ -24,17 +23,11 @@ void Print(const Invocation& call, CalendarDate civil, bool withInformation) {
     }
 }
 
-CalendarDate Today() {
-    const QDate today = QDate::currentDate();
-    return NormalizeCivilDate({static_cast<std::uint8_t>(today.day()), static_cast<std::uint8_t>(today.month()),
-                               static_cast<std::int32_t>(today.year())});
-}
-
 }  // namespace
 
 int RunDay(const Invocation& call) {
     ExpectArguments(call, 0, 1, "day [DATE] [--hebrew] [--json] [--lang CODE]");
-    CalendarDate civil = Today();
+    CalendarDate civil = CurrentCivilDate();
     if (!call.positionals.isEmpty()) {
         const QString& text = call.positionals.first();
         civil = call.parser.isSet(QStringLiteral("hebrew")) ? HebrewToCivil(ParseHebrewDate(text)) : ParseCivilDate(text);
