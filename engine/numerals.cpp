@@ -140,7 +140,7 @@ std::u16string MoladText(int language, CalendarDate hebrew) {
     const CalendarDate date = MoladAnnouncementDate(hebrew);
     const Molad molad = MoladOfMonth(date.year, date.month);
     const PlxLocaleBase& vocabulary = Vocabulary(language);
-    // The molad hour counts from 6 p.m.; the text uses a 12-hour clock and names the part of the day.
+    // The molad hour counts from 6 p.m.; the text uses a 12-hour clock and names the time of day.
     const std::u16string clock = DecimalText((molad.hour + 5) % 12 + 1, 2) + u':' + DecimalText(molad.minute, 2);
     const std::u16string_view partOfDay = vocabulary.DayPartNames()[(molad.hour + 3) / 6];
     const std::u16string_view month = HebrewMonthName(date.year, date.month, language);

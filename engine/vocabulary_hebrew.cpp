@@ -439,7 +439,7 @@ constexpr const char16_t* kHolidayEveNames[] = {
 };
 static_assert(std::size(kHolidayEveNames) == kHolidayEveCount);
 
-// The parts of the day a molad falls in; a null entry ends the list.
+// The stretches of the day (evening, night, ...) a molad falls in; a null entry ends the list.
 constexpr const char16_t* kDayPartNames[] = {
     u"ערב", u"ליל", u"בוקר", u"יום", u"סוף", nullptr,
 };

@@ -84,7 +84,7 @@ TEST(HebrewCalendar, WholeRangeYearShapes) {
     }
 }
 
-// The postponement rules at their exact thresholds, to the part.
+// The postponement rules at their exact thresholds, down to one chelek.
 TEST(HebrewCalendar, PostponementThresholds) {
     constexpr int kNoon = 18 * 1080;
     EXPECT_EQ(RoshHashanaWeekdayForMolad(2, kNoon, false, false), 3);
