@@ -46,7 +46,9 @@ CPLXTimesEventsDlg::CPLXTimesEventsDlg(const QString& languageCode, QWidget* par
     setLayoutDirection(direction);
     setAttribute(Qt::WA_TranslucentBackground);
 
-    information_ = ReadOnlyBox(Qt::AlignLeading | Qt::AlignTop, direction, this);
+    // Absolute alignment: the text layout does not mirror a plain AlignLeft for right-to-left text.
+    const Qt::Alignment reading = englishLayout_ ? Qt::AlignLeft : Qt::AlignRight;
+    information_ = ReadOnlyBox(reading | Qt::AlignAbsolute | Qt::AlignTop, direction, this);
     times_ = ReadOnlyBox(Qt::AlignHCenter | Qt::AlignTop, direction, this);
     information_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
+#include <QTextCursor>
 
 #include "app/settings_store.h"
 #include "ui/dialogs/about_dialog.h"
@@ -148,13 +149,19 @@ private slots:
         english.resize(600, 400);
         english.show();
         QVERIFY(english.InformationBox()->x() < english.TimesBox()->x());
+        english.SetInformationText(QStringLiteral("Year 5787"));
+        QVERIFY(english.InformationBox()->cursorRect(QTextCursor(english.InformationBox()->document())).x() <
+                english.InformationBox()->viewport()->width() / 4);
         for (const QString& code : {QStringLiteral("he"), QStringLiteral("fr"), QString()}) {
             CPLXTimesEventsDlg other(code, &parent);
             other.resize(600, 400);
             other.show();
             QVERIFY2(other.InformationBox()->x() > other.TimesBox()->x(), qPrintable(code));
-            QVERIFY(other.InformationBox()->document()->defaultTextOption().alignment() & Qt::AlignLeading);
-            QCOMPARE(other.InformationBox()->document()->defaultTextOption().textDirection(), Qt::RightToLeft);
+            // A short Hebrew line begins at the right edge of the box.
+            other.SetInformationText(QStringLiteral("שנת 5787"));
+            QTextCursor start(other.InformationBox()->document());
+            QVERIFY2(other.InformationBox()->cursorRect(start).x() > other.InformationBox()->viewport()->width() * 3 / 4,
+                     qPrintable(code));
         }
 
         english.SetTimesText(QStringLiteral("\r\nSunrise\t\t06:01\r\nSunset\t17:02"));
