@@ -33,8 +33,10 @@ public:
                              std::int32_t fallback) const override;
     std::u16string ReadString(std::u16string_view section, std::u16string_view name,
                               std::u16string_view fallback) const override;
-    void WriteInteger(std::u16string_view section, std::u16string_view name, std::int32_t value) override;
-    void WriteString(std::u16string_view section, std::u16string_view name, std::u16string_view value) override;
+    void WriteInteger(std::u16string_view section, std::u16string_view name,
+                      std::int32_t value) override;
+    void WriteString(std::u16string_view section, std::u16string_view name,
+                     std::u16string_view value) override;
     void DeleteValue(std::u16string_view section, std::u16string_view name) override;
 
 private:

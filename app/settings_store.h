@@ -20,7 +20,8 @@ inline constexpr std::u16string_view kTimesOfDaySection = u"Settings/TimesOfDay"
 // The section of the custom location at position index: "Settings/Location<index>".
 inline std::u16string LocationSection(int index) {
     std::u16string section(u"Settings/Location");
-    for (char c : std::to_string(index)) section += static_cast<char16_t>(c);
+    for (char c : std::to_string(index))
+        section += static_cast<char16_t>(c);
     return section;
 }
 
@@ -32,8 +33,10 @@ public:
                                      std::int32_t fallback) const = 0;
     virtual std::u16string ReadString(std::u16string_view section, std::u16string_view name,
                                       std::u16string_view fallback) const = 0;
-    virtual void WriteInteger(std::u16string_view section, std::u16string_view name, std::int32_t value) = 0;
-    virtual void WriteString(std::u16string_view section, std::u16string_view name, std::u16string_view value) = 0;
+    virtual void WriteInteger(std::u16string_view section, std::u16string_view name,
+                              std::int32_t value) = 0;
+    virtual void WriteString(std::u16string_view section, std::u16string_view name,
+                             std::u16string_view value) = 0;
     virtual void DeleteValue(std::u16string_view section, std::u16string_view name) = 0;
 };
 
@@ -56,10 +59,12 @@ public:
         const auto* text = value ? std::get_if<std::u16string>(value) : nullptr;
         return text ? *text : std::u16string(fallback);
     }
-    void WriteInteger(std::u16string_view section, std::u16string_view name, std::int32_t value) override {
+    void WriteInteger(std::u16string_view section, std::u16string_view name,
+                      std::int32_t value) override {
         values_[MakeKey(section, name)] = value;
     }
-    void WriteString(std::u16string_view section, std::u16string_view name, std::u16string_view value) override {
+    void WriteString(std::u16string_view section, std::u16string_view name,
+                     std::u16string_view value) override {
         values_[MakeKey(section, name)] = std::u16string(value);
     }
     void DeleteValue(std::u16string_view section, std::u16string_view name) override {

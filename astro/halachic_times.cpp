@@ -19,8 +19,10 @@ struct MagaDay {
 
 // Depression of the sun at dawn for a mile of that many minutes.
 double MileDepression(int minutes) {
-    if (minutes == 72) return 15.99;
-    if (minutes == 120) return 25.9;
+    if (minutes == 72)
+        return 15.99;
+    if (minutes == 120)
+        return 25.9;
     return 19.75;
 }
 
@@ -39,13 +41,16 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
             break;
         }
         case kDegrees: {
-            const std::optional<double> h = DepressionHourAngle(sun, MileDepression(options.milesMethod));
-            if (!h) return std::nullopt;
+            const std::optional<double> h =
+                DepressionHourAngle(sun, MileDepression(options.milesMethod));
+            if (!h)
+                return std::nullopt;
             maga.dawn = sun.noon - *h;
             maga.nightfall = sun.noon + *h;
             break;
         }
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
     maga.hour = (maga.nightfall - maga.dawn) / 12;
     return maga;
@@ -54,37 +59,48 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
 std::optional<double> TallitTime(const SolarDay& sun, int method) {
     constexpr double kMinutesBefore[] = {0.6666666666666666, 0.8666666666666667, 1.0};
     constexpr double kDepression[] = {11.5, 11, 10.2};
-    if (method >= 0 && method <= 2) return sun.sunrise - kMinutesBefore[method];
-    if (method < 3 || method > 5) return std::nullopt;
+    if (method >= 0 && method <= 2)
+        return sun.sunrise - kMinutesBefore[method];
+    if (method < 3 || method > 5)
+        return std::nullopt;
     const std::optional<double> h = DepressionHourAngle(sun, kDepression[method - 3]);
-    if (!h || *h == 0) return std::nullopt;
+    if (!h || *h == 0)
+        return std::nullopt;
     return sun.noon - *h;
 }
 
 std::optional<double> RabbeinuTamTime(const SolarDay& sun, double graHour, int method, int choice) {
     constexpr double kHours[] = {1.2, 1.5, 2.0};
     constexpr double kDepression[] = {15.99, 19.75, 25.9};
-    if (choice < 0 || choice > 2) return std::nullopt;
+    if (choice < 0 || choice > 2)
+        return std::nullopt;
     switch (method) {
-        case kFixedMinutes: return sun.sunset + kHours[choice];
-        case kProportionalMinutes: return sun.sunset + kHours[choice] * graHour;
+        case kFixedMinutes:
+            return sun.sunset + kHours[choice];
+        case kProportionalMinutes:
+            return sun.sunset + kHours[choice] * graHour;
         case kDegrees: {
             const std::optional<double> h = DepressionHourAngle(sun, kDepression[choice]);
-            if (!h) return std::nullopt;
+            if (!h)
+                return std::nullopt;
             return sun.noon + *h;
         }
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
 double StarsOutGraDelay(int mile) {
-    if (mile == 72) return 0.225;
-    if (mile == 120) return 0.3;
+    if (mile == 72)
+        return 0.225;
+    if (mile == 120)
+        return 0.3;
     return 0.2833333333333333;
 }
 
 std::optional<double> Plus(double base, const std::optional<double>& hours) {
-    if (!hours) return std::nullopt;
+    if (!hours)
+        return std::nullopt;
     return base + *hours;
 }
 
@@ -92,19 +108,25 @@ std::optional<double> Plus(double base, const std::optional<double>& hours) {
 // the time can be written as a clock time.
 class TimeList {
 public:
-    explicit TimeList(double zoneHours) : zoneHours_(zoneHours) { entries_.reserve(kTimeCandleLighting); }
+    explicit TimeList(double zoneHours) : zoneHours_(zoneHours) {
+        entries_.reserve(kTimeCandleLighting);
+    }
 
-    void AddClock(bool on, TimeKind kind, TimeLabel label, std::optional<double> ut, MinuteRounding rounding) {
-        if (on && ut) Add(kind, label, FormatClockTime(*ut + zoneHours_, rounding));
+    void AddClock(bool on, TimeKind kind, TimeLabel label, std::optional<double> ut,
+                  MinuteRounding rounding) {
+        if (on && ut)
+            Add(kind, label, FormatClockTime(*ut + zoneHours_, rounding));
     }
     void AddLength(bool on, TimeKind kind, TimeLabel label, std::optional<double> hours) {
-        if (on && hours) Add(kind, label, FormatClockTime(*hours, MinuteRounding::Nearest));
+        if (on && hours)
+            Add(kind, label, FormatClockTime(*hours, MinuteRounding::Nearest));
     }
     std::vector<TimeEntry> Take() { return std::move(entries_); }
 
 private:
     void Add(TimeKind kind, TimeLabel label, std::u16string text) {
-        if (!text.empty()) entries_.push_back({kind, label, std::move(text)});
+        if (!text.empty())
+            entries_.push_back({kind, label, std::move(text)});
     }
 
     double zoneHours_;
@@ -112,9 +134,12 @@ private:
 };
 
 TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
-    if (endOfFestival && endOfSabbath) return kLabelEndOfSabbathOrChag;
-    if (endOfFestival) return kLabelEndOfChag;
-    if (endOfSabbath) return kLabelEndOfShabbat;
+    if (endOfFestival && endOfSabbath)
+        return kLabelEndOfSabbathOrChag;
+    if (endOfFestival)
+        return kLabelEndOfChag;
+    if (endOfSabbath)
+        return kLabelEndOfShabbat;
     return kLabelStarsOut;
 }
 
@@ -122,11 +147,14 @@ TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
 
 std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffsetSeconds,
                                             const TimesOfDayOptions& options, double candleMinutes,
-                                            int refractionIsrael, DayKind dayKind, double latitude, double longitude,
-                                            double height) {
-    if (!std::isfinite(zoneOffsetSeconds) || !std::isfinite(candleMinutes)) return {};
-    const std::optional<SolarDay> day = ComputeSolarDay(civil, refractionIsrael, latitude, longitude, height);
-    if (!day) return {};
+                                            int refractionIsrael, DayKind dayKind, double latitude,
+                                            double longitude, double height) {
+    if (!std::isfinite(zoneOffsetSeconds) || !std::isfinite(candleMinutes))
+        return {};
+    const std::optional<SolarDay> day =
+        ComputeSolarDay(civil, refractionIsrael, latitude, longitude, height);
+    if (!day)
+        return {};
     const SolarDay& sun = *day;
     const double g = (sun.sunset - sun.sunrise) / 12;
     const std::optional<MagaDay> maga = ComputeMagaDay(sun, options);
@@ -142,31 +170,45 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
     const int weekday = DayNumberWeekday(CivilToDayNumber(civil));
     const bool friday = weekday == 6;
     const bool saturday = weekday == 7;
-    const bool candles = options.candleLighting && (friday || (dayKind == DayKind::kEve && !saturday));
+    const bool candles =
+        options.candleLighting && (friday || (dayKind == DayKind::kEve && !saturday));
     const bool endOfFestival = options.motzash && dayKind == DayKind::kFestival && !friday;
-    const bool endOfSabbath =
-        options.motzash && saturday && (dayKind == DayKind::kOrdinary || dayKind == DayKind::kFestival);
+    const bool endOfSabbath = options.motzash && saturday &&
+                              (dayKind == DayKind::kOrdinary || dayKind == DayKind::kFestival);
     const bool showNightfall = options.starsOutStandard || endOfFestival || endOfSabbath;
 
     using enum MinuteRounding;
     TimeList list(zoneOffsetSeconds / 3600);
-    list.AddClock(options.breakOfDawn, kTimeBreakOfDawn, kLabelBreakOfDawn, afterMagaDawn(0), Later);
-    list.AddClock(options.talitTfilin, kTimeTalitTfilin, kLabelTalitTfilin, TallitTime(sun, options.talitTfilinMethod),
+    list.AddClock(options.breakOfDawn, kTimeBreakOfDawn, kLabelBreakOfDawn, afterMagaDawn(0),
                   Later);
+    list.AddClock(options.talitTfilin, kTimeTalitTfilin, kLabelTalitTfilin,
+                  TallitTime(sun, options.talitTfilinMethod), Later);
     list.AddClock(options.sunrise, kTimeSunrise, kLabelSunrise, sun.sunrise, Later);
-    list.AddClock(options.endShmaMaga, kTimeEndShmaMaga, kLabelEndShmaMaga, afterMagaDawn(3), Nearest);
-    list.AddClock(options.endShmaGra, kTimeEndShmaGra, kLabelEndShmaGra, sun.sunrise + 3 * g, Nearest);
-    list.AddClock(options.endShachritMaga, kTimeEndShachritMaga, kLabelEndShachritMaga, afterMagaDawn(4), Nearest);
-    list.AddClock(options.endShachritGra, kTimeEndShachritGra, kLabelEndShachritGra, sun.sunrise + 4 * g, Nearest);
+    list.AddClock(options.endShmaMaga, kTimeEndShmaMaga, kLabelEndShmaMaga, afterMagaDawn(3),
+                  Nearest);
+    list.AddClock(options.endShmaGra, kTimeEndShmaGra, kLabelEndShmaGra, sun.sunrise + 3 * g,
+                  Nearest);
+    list.AddClock(options.endShachritMaga, kTimeEndShachritMaga, kLabelEndShachritMaga,
+                  afterMagaDawn(4), Nearest);
+    list.AddClock(options.endShachritGra, kTimeEndShachritGra, kLabelEndShachritGra,
+                  sun.sunrise + 4 * g, Nearest);
     list.AddClock(options.midday, kTimeMidday, kLabelMidday, noon, Nearest);
-    list.AddClock(options.minchaGdolaMaga, kTimeMinchaGdolaMaga, kLabelMinchaGdolaMaga, afterNoonMaga(0.5), Later);
-    list.AddClock(options.minchaGdolaGra, kTimeMinchaGdolaGra, kLabelMinchaGdolaGra, noon + 0.5 * g, Later);
-    list.AddClock(options.minchaGdola30, kTimeMinchaGdola30, kLabelMinchaGdola30, noon + 0.5, Later);
-    list.AddClock(options.minchaKtanaMaga, kTimeMinchaKtanaMaga, kLabelMinchaKtanaMaga, afterNoonMaga(3.5), Later);
-    list.AddClock(options.minchaKtanaGra, kTimeMinchaKtanaGra, kLabelMinchaKtanaGra, noon + 3.5 * g, Later);
-    list.AddClock(options.plagHaMinchaMaga, kTimePlagHaMinchaMaga, kLabelPlagHaMinchaMaga, afterNoonMaga(4.75), Later);
-    list.AddClock(options.plagHaMinchaGra, kTimePlagHaMinchaGra, kLabelPlagHaMinchaGra, noon + 4.75 * g, Nearest);
-    list.AddClock(candles, kTimeCandleLighting, kLabelCandleLighting, sun.sunset - candleMinutes / 60, Nearest);
+    list.AddClock(options.minchaGdolaMaga, kTimeMinchaGdolaMaga, kLabelMinchaGdolaMaga,
+                  afterNoonMaga(0.5), Later);
+    list.AddClock(options.minchaGdolaGra, kTimeMinchaGdolaGra, kLabelMinchaGdolaGra, noon + 0.5 * g,
+                  Later);
+    list.AddClock(options.minchaGdola30, kTimeMinchaGdola30, kLabelMinchaGdola30, noon + 0.5,
+                  Later);
+    list.AddClock(options.minchaKtanaMaga, kTimeMinchaKtanaMaga, kLabelMinchaKtanaMaga,
+                  afterNoonMaga(3.5), Later);
+    list.AddClock(options.minchaKtanaGra, kTimeMinchaKtanaGra, kLabelMinchaKtanaGra, noon + 3.5 * g,
+                  Later);
+    list.AddClock(options.plagHaMinchaMaga, kTimePlagHaMinchaMaga, kLabelPlagHaMinchaMaga,
+                  afterNoonMaga(4.75), Later);
+    list.AddClock(options.plagHaMinchaGra, kTimePlagHaMinchaGra, kLabelPlagHaMinchaGra,
+                  noon + 4.75 * g, Nearest);
+    list.AddClock(candles, kTimeCandleLighting, kLabelCandleLighting,
+                  sun.sunset - candleMinutes / 60, Nearest);
     list.AddClock(options.sunset, kTimeSunset, kLabelSunset, sun.sunset, Later);
     list.AddClock(showNightfall, kTimeNightfall, NightfallLabel(endOfFestival, endOfSabbath),
                   Plus(noon, DepressionHourAngle(sun, 8.5)), Later);
@@ -174,25 +216,29 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
                   sun.sunset + StarsOutGraDelay(options.milesMethod), Later);
     // The Rashaz counts from the sunset altitude itself, then adds four minutes.
     list.AddClock(options.starsOutRashaz, kTimeStarsOutRashaz, kLabelStarsOutRashaz,
-                  Plus(noon + 0.06666666666666667, EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
+                  Plus(noon + 0.06666666666666667,
+                       EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
                   Later);
     list.AddClock(options.starsOutRt, kTimeStarsOutRt, kLabelStarsOutRt,
-                  RabbeinuTamTime(sun, g, options.starsOutRabeinuTamMethod, options.starsOutRabeinuTamMinutes), Later);
+                  RabbeinuTamTime(sun, g, options.starsOutRabeinuTamMethod,
+                                  options.starsOutRabeinuTamMinutes),
+                  Later);
     list.AddLength(options.propHourMaga, kTimePropHourMaga, kLabelPropHourMaga,
                    maga ? std::optional(maga->hour) : std::nullopt);
     list.AddLength(options.propHourGra, kTimePropHourGra, kLabelPropHourGra, g);
     return list.Take();
 }
 
-std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings, const Location& place,
-                                      const TimesOfDayOptions& options) {
-    return ComputeHalachicTimes(civil, ZoneOffsetSeconds(place, settings), options, place.candleMinutes,
-                                place.refraction, HolidayCodeForCivilDate(civil).kind, place.latitude, place.longitude,
-                                settings.calcHeights ? place.height : 0);
+std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
+                                      const Location& place, const TimesOfDayOptions& options) {
+    return ComputeHalachicTimes(civil, ZoneOffsetSeconds(place, settings), options,
+                                place.candleMinutes, place.refraction,
+                                HolidayCodeForCivilDate(civil).kind, place.latitude,
+                                place.longitude, settings.calcHeights ? place.height : 0);
 }
 
-std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings, const Location& place,
-                              int language) {
+std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
+                              const Location& place, int language) {
     const char16_t* const* names = Vocabulary(language).TimeNames();
     std::u16string text;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {

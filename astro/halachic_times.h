@@ -83,17 +83,17 @@ struct TimeEntry {
 // Empty when the sun does not rise or set that day, or the place is not on the globe.
 std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffsetSeconds,
                                             const TimesOfDayOptions& options, double candleMinutes,
-                                            int refractionIsrael, DayKind dayKind, double latitude, double longitude,
-                                            double height);
+                                            int refractionIsrael, DayKind dayKind, double latitude,
+                                            double longitude, double height);
 
 // The times of a civil date at a place under the user's settings (zone and daylight saving,
 // height when elevation is on, the day's festival kind), with the given options: the user's own,
 // or a copy with only the times a report needs.
-std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings, const Location& place,
-                                      const TimesOfDayOptions& options);
+std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
+                                      const Location& place, const TimesOfDayOptions& options);
 
 // The times page: "\r\n<label>\t<time>" per entry, labels of TimeNames in the language (0 Hebrew).
-std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings, const Location& place,
-                              int language);
+std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
+                              const Location& place, int language);
 
 }  // namespace plx

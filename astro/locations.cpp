@@ -122,27 +122,33 @@ std::u16string NumberText(int n) {
 
 Location BuiltInLocation(LocationKey key) {
     const LocationRow& row =
-        kBuiltInLocations[key >= 0 && key < kBuiltInLocationCount ? static_cast<std::size_t>(key) : 0];
+        kBuiltInLocations[key >= 0 && key < kBuiltInLocationCount ? static_cast<std::size_t>(key)
+                                                                  : 0];
     return {row.nameHebrew,    row.nameEnglish, row.latitude,
             row.longitude,     row.zone,        row.height,
             row.candleMinutes, row.refraction,  0};
 }
 
 Location LookupLocation(LocationKey key, const CustomLocationList& custom) {
-    if (key < kBuiltInLocationCount) return BuiltInLocation(key);
-    if (const auto found = FindCustomLocation(custom, key - kBuiltInLocationCount)) return custom[*found];
+    if (key < kBuiltInLocationCount)
+        return BuiltInLocation(key);
+    if (const auto found = FindCustomLocation(custom, key - kBuiltInLocationCount))
+        return custom[*found];
     return custom.empty() ? BuiltInLocation(0) : custom.back();
 }
 
 std::optional<std::size_t> FindCustomLocation(const CustomLocationList& custom, std::int32_t id) {
-    const auto found = std::find_if(custom.begin(), custom.end(), [id](const Location& l) { return l.id == id; });
-    if (found == custom.end()) return std::nullopt;
+    const auto found =
+        std::find_if(custom.begin(), custom.end(), [id](const Location& l) { return l.id == id; });
+    if (found == custom.end())
+        return std::nullopt;
     return static_cast<std::size_t>(found - custom.begin());
 }
 
 std::size_t AddCustomLocation(CustomLocationList& custom, Location place) {
     std::int32_t largest = 0;
-    for (const Location& l : custom) largest = std::max(largest, l.id);
+    for (const Location& l : custom)
+        largest = std::max(largest, l.id);
     place.id = largest + 1;
     custom.push_back(std::move(place));
     return custom.size() - 1;
@@ -150,7 +156,8 @@ std::size_t AddCustomLocation(CustomLocationList& custom, Location place) {
 
 bool UpdateCustomLocation(CustomLocationList& custom, std::int32_t id, Location place) {
     const auto found = FindCustomLocation(custom, id);
-    if (!found) return false;
+    if (!found)
+        return false;
     place.id = id;
     custom[*found] = std::move(place);
     return true;
@@ -158,7 +165,8 @@ bool UpdateCustomLocation(CustomLocationList& custom, std::int32_t id, Location 
 
 bool DeleteCustomLocation(CustomLocationList& custom, std::int32_t id) {
     const auto found = FindCustomLocation(custom, id);
-    if (!found) return false;
+    if (!found)
+        return false;
     custom.erase(custom.begin() + static_cast<std::ptrdiff_t>(*found));
     return true;
 }
@@ -188,7 +196,8 @@ CustomLocationList LoadCustomLocations(const SettingsStore& store) {
 }
 
 void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom) {
-    store.WriteInteger(kSettingsSection, u"CustomLocations", static_cast<std::int32_t>(custom.size()));
+    store.WriteInteger(kSettingsSection, u"CustomLocations",
+                       static_cast<std::int32_t>(custom.size()));
     for (std::size_t i = 0; i < custom.size(); ++i) {
         const Location& place = custom[i];
         const std::u16string section = LocationSection(static_cast<int>(i));
@@ -196,7 +205,8 @@ void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom)
         store.WriteString(section, u"name_eng", place.nameEnglish);
         store.WriteString(section, u"latitude", FormatStoredNumber(place.latitude));
         store.WriteString(section, u"longitude", FormatStoredNumber(place.longitude));
-        store.WriteString(section, u"distance", FormatStoredNumber(static_cast<double>(place.zone)));
+        store.WriteString(section, u"distance",
+                          FormatStoredNumber(static_cast<double>(place.zone)));
         store.WriteString(section, u"height", FormatStoredNumber(place.height));
         store.WriteInteger(section, u"candle_dif", place.candleMinutes);
         store.WriteInteger(section, u"refraction", place.refraction != 0 ? 1 : 0);

@@ -22,7 +22,8 @@ double Fold360(double x) {
 }
 
 bool IsGregorian(CalendarDate civil) {
-    if (civil.year != 1582) return civil.year > 1582;
+    if (civil.year != 1582)
+        return civil.year > 1582;
     return civil.month > 10 || (civil.month == 10 && civil.day >= 15);
 }
 
@@ -49,8 +50,10 @@ double JulianDayOfDate(CalendarDate civil) noexcept {
         month += 12;
     }
     double b = 0;
-    if (IsGregorian(civil)) b = 2 - std::floor(year / 100) + std::floor(year / 400);
-    return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + civil.day + b - 1524.5;
+    if (IsGregorian(civil))
+        b = 2 - std::floor(year / 100) + std::floor(year / 400);
+    return std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + civil.day + b -
+           1524.5;
 }
 
 double DaysSince2000(CalendarDate civil) noexcept {
@@ -63,8 +66,10 @@ double EccentricAnomaly(double meanAnomaly, double eccentricity) noexcept {
     double before = std::nan("");
     double current = m + e * kDegrees * SinDeg(m) * (1 + e * CosDeg(m));
     for (int step = 0; step < kMaxKeplerSteps; ++step) {
-        const double next = current - (current - e * kDegrees * SinDeg(current) - m) / (1 - e * CosDeg(current));
-        if (next == current || next == before) return next;
+        const double next =
+            current - (current - e * kDegrees * SinDeg(current) - m) / (1 - e * CosDeg(current));
+        if (next == current || next == before)
+            return next;
         before = current;
         current = next;
     }
@@ -103,11 +108,14 @@ SunPosition ComputeSunPosition(CalendarDate civil, double longitude) noexcept {
     return sun;
 }
 
-std::optional<double> EventHourAngle(double altitude, double latitude, double declination) noexcept {
-    constexpr double kTolerance = 1.000000000001;  // rounding noise beyond +-1 is clamped, not refused
-    const double c =
-        (SinDeg(altitude) - SinDeg(latitude) * SinDeg(declination)) / (CosDeg(latitude) * CosDeg(declination));
-    if (!(c >= -kTolerance && c <= kTolerance)) return std::nullopt;
+std::optional<double> EventHourAngle(double altitude, double latitude,
+                                     double declination) noexcept {
+    constexpr double kTolerance =
+        1.000000000001;  // rounding noise beyond +-1 is clamped, not refused
+    const double c = (SinDeg(altitude) - SinDeg(latitude) * SinDeg(declination)) /
+                     (CosDeg(latitude) * CosDeg(declination));
+    if (!(c >= -kTolerance && c <= kTolerance))
+        return std::nullopt;
     return std::acos(std::clamp(c, -1.0, 1.0)) * kDegrees / 15.0;
 }
 
@@ -122,8 +130,10 @@ double HorizonAltitude(int refractionIsrael, double dip) noexcept {
 
 std::u16string FormatClockTime(double hours, MinuteRounding mode) {
     double x = hours;
-    if (mode == MinuteRounding::Later) x = std::trunc(hours * 3600) / 3600 + 0.0165;
-    if (!(std::fabs(x) < kLatestClockHour)) return {};
+    if (mode == MinuteRounding::Later)
+        x = std::trunc(hours * 3600) / 3600 + 0.0165;
+    if (!(std::fabs(x) < kLatestClockHour))
+        return {};
 
     int h = static_cast<int>(std::trunc(x));
     const double m = (x - h) * 60;
@@ -132,18 +142,20 @@ std::u16string FormatClockTime(double hours, MinuteRounding mode) {
         minutes += 60;
         h -= 1;
     }
-    if (h < 0) h += 24;
+    if (h < 0)
+        h += 24;
     if (minutes == 60) {
         h += 1;
         minutes = 0;
     }
-    if (h < 0 || h >= kLatestClockHour) return {};
+    if (h < 0 || h >= kLatestClockHour)
+        return {};
     return {static_cast<char16_t>(u'0' + h / 10), static_cast<char16_t>(u'0' + h % 10), u':',
             static_cast<char16_t>(u'0' + minutes / 10), static_cast<char16_t>(u'0' + minutes % 10)};
 }
 
-std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude, double longitude,
-                                        double height) noexcept {
+std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude,
+                                        double longitude, double height) noexcept {
     if (!(std::fabs(latitude) <= 90 && std::fabs(longitude) <= 180 && std::isfinite(height))) {
         return std::nullopt;
     }
@@ -155,7 +167,8 @@ std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael
     day.dip = HorizonDip(height);
     day.horizon = HorizonAltitude(refractionIsrael, day.dip);
     const std::optional<double> half = EventHourAngle(day.horizon, latitude, sun.declination);
-    if (!half) return std::nullopt;
+    if (!half)
+        return std::nullopt;
     day.sunrise = day.noon - *half;
     day.sunset = day.noon + *half;
     return day;

@@ -61,8 +61,8 @@ struct SolarDay {
 
 // None when the sun does not rise or set on the date, or the place is not on the globe
 // (latitude beyond +-90, longitude beyond +-180, height not a number).
-std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude, double longitude,
-                                        double height) noexcept;
+std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude,
+                                        double longitude, double height) noexcept;
 
 // Hours from noon to the moment the sun is `depression` degrees below the horizon, the dip of the
 // place's height included.

@@ -15,9 +15,10 @@ double ZoneOffsetSeconds(const Location& place, const CalculationSettings& setti
 
 // The daylight-saving commands. Each returns whether the times must be recomputed (and the menu
 // refreshed).
-bool SwitchDaylightOff(CalculationSettings& settings);               // only when it was on
-bool SwitchDaylightOn(CalculationSettings& settings);                // always; 1 hour when no hours were chosen
-bool ChooseDaylightHours(CalculationSettings& settings, int hours);  // unless already on with those hours
+bool SwitchDaylightOff(CalculationSettings& settings);  // only when it was on
+bool SwitchDaylightOn(CalculationSettings& settings);   // always; 1 hour when no hours were chosen
+bool ChooseDaylightHours(CalculationSettings& settings,
+                         int hours);  // unless already on with those hours
 
 // Which daylight-saving menu items carry a check mark.
 struct DaylightChecks {
@@ -35,6 +36,7 @@ inline constexpr std::u16string_view kLocationCaptionKey = u"TIMEZONE";
 std::u16string_view DaylightCaptionKey(const CalculationSettings& settings);
 
 // "<TIMEZONE text> - <display name> (<candle minutes>)", the caption of the location menu item.
-std::u16string LocationCaption(std::u16string_view timezoneText, const Location& place, int language);
+std::u16string LocationCaption(std::u16string_view timezoneText, const Location& place,
+                               int language);
 
 }  // namespace plx

@@ -23,8 +23,9 @@ constexpr std::array<MonthlySwitch, 5> kMonthlySwitches{{
 
 // 0 and 1 are themselves, everything else the method by degrees.
 std::uint8_t DayEdgeMethodOf(std::int32_t stored) {
-    return stored == kFixedMinutes || stored == kProportionalMinutes ? static_cast<std::uint8_t>(stored)
-                                                                     : std::uint8_t{kDegrees};
+    return stored == kFixedMinutes || stored == kProportionalMinutes
+               ? static_cast<std::uint8_t>(stored)
+               : std::uint8_t{kDegrees};
 }
 
 std::uint8_t MilesOf(std::int32_t minutes) {
@@ -37,24 +38,31 @@ std::uint8_t TallitMethodOf(std::int32_t stored, std::int32_t last) {
 
 std::int32_t RabeinuTamMinutesOf(std::uint8_t choice) {
     switch (choice) {
-        case 1: return 90;
-        case 2: return 120;
-        default: return 72;
+        case 1:
+            return 90;
+        case 2:
+            return 120;
+        default:
+            return 72;
     }
 }
 
 void LoadCurrentLayout(const SettingsStore& store, TimesOfDayOptions& times) {
     const TimesOfDayOptions defaults;
     for (const TimeSwitch& s : kTimeSwitches) {
-        times.*s.field = store.ReadInteger(kTimesOfDaySection, s.name, defaults.*s.field) != 0 ? 1 : 0;
+        times.*s.field =
+            store.ReadInteger(kTimesOfDaySection, s.name, defaults.*s.field) != 0 ? 1 : 0;
     }
-    const std::int32_t rtMinutes = store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes", 72);
+    const std::int32_t rtMinutes =
+        store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes", 72);
     times.starsOutRabeinuTamMinutes = rtMinutes == 90 ? 1 : rtMinutes == 120 ? 2 : 0;
-    times.starsOutRabeinuTamMethod =
-        DayEdgeMethodOf(store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod", kDegrees));
+    times.starsOutRabeinuTamMethod = DayEdgeMethodOf(
+        store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod", kDegrees));
     times.milesMethod = MilesOf(store.ReadInteger(kTimesOfDaySection, u"MilesMethod", 72));
-    times.riseSetDiffMethod = DayEdgeMethodOf(store.ReadInteger(kTimesOfDaySection, u"RiseSetDiffMethod", kDegrees));
-    times.talitTfilinMethod = TallitMethodOf(store.ReadInteger(kTimesOfDaySection, u"TalitTfilinMethod", 3), 5);
+    times.riseSetDiffMethod =
+        DayEdgeMethodOf(store.ReadInteger(kTimesOfDaySection, u"RiseSetDiffMethod", kDegrees));
+    times.talitTfilinMethod =
+        TallitMethodOf(store.ReadInteger(kTimesOfDaySection, u"TalitTfilinMethod", 3), 5);
 }
 
 // The older layout: the switches as bits of one word, the definitions in three integers.
@@ -62,21 +70,26 @@ void LoadLegacyLayout(const SettingsStore& store, std::uint32_t flags, TimesOfDa
     const auto bit = [flags](int n) { return (flags >> n) & 1U; };
     const std::int32_t mile = store.ReadInteger(kSettingsSection, kTimesMile, 0);
     times.milesMethod = mile == 1 ? 90 : mile == 2 ? 120 : 72;
-    times.riseSetDiffMethod = DayEdgeMethodOf(store.ReadInteger(kSettingsSection, kTimesDawn, kDegrees));
-    times.talitTfilinMethod = TallitMethodOf(store.ReadInteger(kSettingsSection, kTimesTallit, 3), 4);
+    times.riseSetDiffMethod =
+        DayEdgeMethodOf(store.ReadInteger(kSettingsSection, kTimesDawn, kDegrees));
+    times.talitTfilinMethod =
+        TallitMethodOf(store.ReadInteger(kSettingsSection, kTimesTallit, 3), 4);
 
     // Bits 0..21: "BreakOfDawn" .. "StarsOutRt" in field order.
     for (int n = 0; n < 22; ++n)
         times.*kTimeSwitches[static_cast<std::size_t>(n)].field = static_cast<std::int32_t>(bit(n));
     times.candleLighting = times.motzash = bit(28) ? 0 : 1;
     times.starsOutRabeinuTamMinutes = bit(24) ? 2 : bit(23) ? 1 : 0;
-    times.starsOutRabeinuTamMethod = bit(27) ? kDegrees : bit(26) ? kProportionalMinutes : kFixedMinutes;
+    times.starsOutRabeinuTamMethod = bit(27)   ? kDegrees
+                                     : bit(26) ? kProportionalMinutes
+                                               : kFixedMinutes;
 }
 
 }  // namespace
 
 void SetAllTimeSwitches(TimesOfDayOptions& options, bool on) {
-    for (const TimeSwitch& s : kTimeSwitches) options.*s.field = on ? 1 : 0;
+    for (const TimeSwitch& s : kTimeSwitches)
+        options.*s.field = on ? 1 : 0;
 }
 
 CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
@@ -94,7 +107,8 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
     settings.locationKey = store.ReadInteger(kSettingsSection, u"plx_timezone", 0);
     const CalculationSettings defaults;
     for (const MonthlySwitch& s : kMonthlySwitches) {
-        settings.*s.field = store.ReadInteger(kSettingsSection, s.name, defaults.*s.field) == 1 ? 1 : 0;
+        settings.*s.field =
+            store.ReadInteger(kSettingsSection, s.name, defaults.*s.field) == 1 ? 1 : 0;
     }
     settings.monthlyPlag = store.ReadInteger(kSettingsSection, u"plx_reportmonthly_plag", 0);
     return settings;
@@ -108,7 +122,8 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     const TimesOfDayOptions& times = settings.times;
     for (const TimeSwitch& s : kTimeSwitches)
         store.WriteInteger(kTimesOfDaySection, s.name, times.*s.field != 0 ? 1 : 0);
-    store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod", times.starsOutRabeinuTamMethod);
+    store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod",
+                       times.starsOutRabeinuTamMethod);
     store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes",
                        RabeinuTamMinutesOf(times.starsOutRabeinuTamMinutes));
     store.WriteInteger(kTimesOfDaySection, u"MilesMethod", MilesOf(times.milesMethod));
@@ -116,7 +131,8 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     store.WriteInteger(kTimesOfDaySection, u"TalitTfilinMethod", times.talitTfilinMethod);
 
     store.WriteInteger(kSettingsSection, u"plx_calc_heights", settings.calcHeights);
-    store.WriteInteger(kSettingsSection, u"plx_daylight", settings.daylightOn ? settings.daylightHours : 0);
+    store.WriteInteger(kSettingsSection, u"plx_daylight",
+                       settings.daylightOn ? settings.daylightHours : 0);
     store.WriteInteger(kSettingsSection, u"plx_timezone", settings.locationKey);
     for (const MonthlySwitch& s : kMonthlySwitches) {
         store.WriteInteger(kSettingsSection, s.name, settings.*s.field != 0 ? 1 : 0);

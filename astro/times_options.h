@@ -17,9 +17,10 @@ enum DayEdgeMethod : std::uint8_t { kFixedMinutes = 0, kProportionalMinutes = 1,
 // those of an empty store.
 struct TimesOfDayOptions {
     // Field 0, four bytes.
-    std::uint8_t riseSetDiffMethod = kDegrees;   // DayEdgeMethod of the Maga dawn and nightfall
-    std::uint8_t milesMethod = 72;               // minutes of a mile: 72, 90 or 120
-    std::uint8_t talitTfilinMethod = 3;          // 40, 52, 60 minutes before sunrise; 11.5, 11, 10.2 degrees
+    std::uint8_t riseSetDiffMethod = kDegrees;  // DayEdgeMethod of the Maga dawn and nightfall
+    std::uint8_t milesMethod = 72;              // minutes of a mile: 72, 90 or 120
+    std::uint8_t talitTfilinMethod =
+        3;  // 40, 52, 60 minutes before sunrise; 11.5, 11, 10.2 degrees
     std::uint8_t starsOutRabeinuTamMinutes = 0;  // choice 0, 1, 2: 72, 90, 120 minutes
     // Field 1.
     std::uint8_t starsOutRabeinuTamMethod = kDegrees;  // DayEdgeMethod

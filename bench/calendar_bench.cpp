@@ -13,7 +13,8 @@ void BM_CivilHebrewRoundTrip(benchmark::State& state) {
     DayNumber n = 1;
     for (auto _ : state) {
         n = n % kLastDayNumber + 104729;
-        if (n > kLastDayNumber) n -= kLastDayNumber;
+        if (n > kLastDayNumber)
+            n -= kLastDayNumber;
         const CalendarDate civil = DayNumberToCivil(n);
         const CalendarDate back = HebrewToCivil(CivilToHebrew(civil));
         benchmark::DoNotOptimize(back);
@@ -42,7 +43,8 @@ void BM_WholeRangeWalk(benchmark::State& state) {
             mismatches += !(CivilToHebrew(civil) == hebrew) || !(HebrewToCivil(hebrew) == civil);
             const CalendarDate nextCivil = NextCivilDay(civil);
             const CalendarDate nextHebrew = NextHebrewDay(hebrew);
-            mismatches += !(PrevCivilDay(nextCivil) == civil) || !(PrevHebrewDay(nextHebrew) == hebrew);
+            mismatches +=
+                !(PrevCivilDay(nextCivil) == civil) || !(PrevHebrewDay(nextHebrew) == hebrew);
             civil = nextCivil;
             hebrew = nextHebrew;
         }

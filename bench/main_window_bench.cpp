@@ -19,10 +19,13 @@ void StartApplication() {
     static int argc = 1;
     static char name[] = "plx_main_window_bench";
     static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(argc, argv);
     plx::PinTahomaFont();
-    const QString languages = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../resources/Languages"));
+    const QString languages = QFileInfo(QStringLiteral(__FILE__))
+                                  .dir()
+                                  .filePath(QStringLiteral("../resources/Languages"));
     plx::LoadLanguageFile(QDir(languages).filePath(QStringLiteral("Hebrew.xml")));
 }
 
@@ -31,7 +34,8 @@ struct Window {
     plx::CustomLocationList custom;
     plx::CPLXDlg dlg;
 
-    Window() : dlg((store.WriteInteger(u"Settings", u"ShowWelcome", 0), store), custom, QString()) {}
+    Window()
+        : dlg((store.WriteInteger(u"Settings", u"ShowWelcome", 0), store), custom, QString()) {}
 };
 
 void BM_OpenMainWindow(benchmark::State& state) {
@@ -50,7 +54,8 @@ void BM_SpinnerStep(benchmark::State& state, bool civilDay) {
     Window w;
     w.dlg.show();
     QApplication::processEvents();
-    QToolButton* arrow = civilDay ? w.dlg.CivilDaySpinner()->UpButton() : w.dlg.HebrewYearSpinner()->UpButton();
+    QToolButton* arrow =
+        civilDay ? w.dlg.CivilDaySpinner()->UpButton() : w.dlg.HebrewYearSpinner()->UpButton();
     for (auto _ : state) {
         arrow->click();
         QApplication::processEvents();  // the repaint of what changed

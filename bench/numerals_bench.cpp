@@ -20,7 +20,8 @@ BENCHMARK(BM_HebrewNumeral);
 
 void BM_ParseHebrewNumeral(benchmark::State& state) {
     const std::u16string text = u"ה'תשפד";
-    for (auto _ : state) benchmark::DoNotOptimize(plx::ParseHebrewNumeral(text));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plx::ParseHebrewNumeral(text));
 }
 BENCHMARK(BM_ParseHebrewNumeral);
 
@@ -28,7 +29,8 @@ BENCHMARK(BM_ParseHebrewNumeral);
 std::vector<plx::CalendarDate> CycleDays() {
     std::vector<plx::CalendarDate> days;
     const plx::DayNumber start = plx::CivilToDayNumber({5, 1, 2020});
-    for (plx::DayNumber n = start; n < start + plx::kDafYomiCycleDays; ++n) days.push_back(plx::DayNumberToCivil(n));
+    for (plx::DayNumber n = start; n < start + plx::kDafYomiCycleDays; ++n)
+        days.push_back(plx::DayNumberToCivil(n));
     return days;
 }
 
@@ -45,7 +47,8 @@ BENCHMARK(BM_DafYomiText)->Arg(plx::kHebrew)->Arg(plx::kEnglish);
 
 void BM_MoladText(benchmark::State& state) {
     const int language = static_cast<int>(state.range(0));
-    for (auto _ : state) benchmark::DoNotOptimize(plx::MoladText(language, {1, 1, 5785}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plx::MoladText(language, {1, 1, 5785}));
 }
 BENCHMARK(BM_MoladText)->Arg(plx::kHebrew)->Arg(plx::kEnglish);
 

@@ -21,26 +21,33 @@ DateFields SplitDate(const QString& text) {
 }
 
 CalendarDate Make(const DateFields& f) {
-    return {static_cast<std::uint8_t>(f.day), static_cast<std::uint8_t>(f.month), static_cast<std::int32_t>(f.year)};
+    return {static_cast<std::uint8_t>(f.day), static_cast<std::uint8_t>(f.month),
+            static_cast<std::int32_t>(f.year)};
 }
 
 }  // namespace
 
 CalendarDate ParseCivilDate(const QString& text) {
     const DateFields f = SplitDate(text);
-    if (f.year == 0) throw UsageError{QStringLiteral("invalid date '%1': there is no year 0").arg(text)};
+    if (f.year == 0)
+        throw UsageError{QStringLiteral("invalid date '%1': there is no year 0").arg(text)};
     if (f.year < kFirstCivilYear || f.year > kLastCivilYear || f.month < 1 || f.month > 12) {
-        throw UsageError{QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
+        throw UsageError{
+            QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
     }
     const CalendarDate date = Make(f);
     if (f.day < 1 || f.day > CivilMonthLength(date.year, date.month)) {
         throw UsageError{QStringLiteral("invalid date '%1': no such day in that month").arg(text)};
     }
     if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14) {
-        throw UsageError{QStringLiteral("invalid date '%1': 5-14 October 1582 were skipped by the calendar reform").arg(text)};
+        throw UsageError{
+            QStringLiteral(
+                "invalid date '%1': 5-14 October 1582 were skipped by the calendar reform")
+                .arg(text)};
     }
     if (date.year == kFirstCivilYear && (date.month < 10 || (date.month == 10 && date.day < 7))) {
-        throw UsageError{QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
+        throw UsageError{
+            QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
     }
     return date;
 }
@@ -53,11 +60,15 @@ CalendarDate ParseHebrewDate(const QString& text) {
     const auto year = static_cast<std::int32_t>(f.year);
     const int months = 12 + IsHebrewLeapYear(year);
     if (f.month < 1 || f.month > months) {
-        throw UsageError{QStringLiteral("invalid Hebrew date '%1': year %2 has months 1 .. %3 (Tishrei = 1)")
-                             .arg(text).arg(year).arg(months)};
+        throw UsageError{
+            QStringLiteral("invalid Hebrew date '%1': year %2 has months 1 .. %3 (Tishrei = 1)")
+                .arg(text)
+                .arg(year)
+                .arg(months)};
     }
     if (f.day < 1 || f.day > HebrewMonthLength(year, f.month)) {
-        throw UsageError{QStringLiteral("invalid Hebrew date '%1': no such day in that month").arg(text)};
+        throw UsageError{
+            QStringLiteral("invalid Hebrew date '%1': no such day in that month").arg(text)};
     }
     return Make(f);
 }
@@ -78,7 +89,8 @@ QStringList ProtectPositionals(const QStringList& arguments, const QStringList& 
         }
         options << arg;
         const QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
-        if (!name.contains(QLatin1Char('=')) && valueOptions.contains(name) && i + 1 < arguments.size()) {
+        if (!name.contains(QLatin1Char('=')) && valueOptions.contains(name) &&
+            i + 1 < arguments.size()) {
             options << arguments[++i];
         }
     }

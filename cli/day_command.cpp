@@ -8,7 +8,9 @@
 namespace plx::cli {
 namespace {
 
-QString LanguageCode(const Invocation& call) { return call.parser.value(QStringLiteral("lang")); }
+QString LanguageCode(const Invocation& call) {
+    return call.parser.value(QStringLiteral("lang"));
+}
 
 // One JSON object per day; without --json one line per day, and for a single day the
 // information text below it.
@@ -19,7 +21,8 @@ void Print(const Invocation& call, CalendarDate civil, bool withInformation) {
         call.out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
     } else {
         call.out << DayLine(civil) << '\n';
-        if (withInformation) call.out << InformationLines(civil, LanguageCode(call)) << '\n';
+        if (withInformation)
+            call.out << InformationLines(civil, LanguageCode(call)) << '\n';
     }
 }
 
@@ -30,7 +33,8 @@ int RunDay(const Invocation& call) {
     CalendarDate civil = CurrentCivilDate();
     if (!call.positionals.isEmpty()) {
         const QString& text = call.positionals.first();
-        civil = call.parser.isSet(QStringLiteral("hebrew")) ? HebrewToCivil(ParseHebrewDate(text)) : ParseCivilDate(text);
+        civil = call.parser.isSet(QStringLiteral("hebrew")) ? HebrewToCivil(ParseHebrewDate(text))
+                                                            : ParseCivilDate(text);
     }
     Print(call, civil, true);
     return 0;
@@ -41,10 +45,12 @@ int RunRange(const Invocation& call) {
     const CalendarDate start = ParseCivilDate(call.positionals[0]);
     const CalendarDate end = ParseCivilDate(call.positionals[1]);
     const DayNumber last = CivilToDayNumber(end);
-    if (last < CivilToDayNumber(start)) throw UsageError{QStringLiteral("range: END is before START")};
+    if (last < CivilToDayNumber(start))
+        throw UsageError{QStringLiteral("range: END is before START")};
     for (CalendarDate day = start;; day = NextCivilDay(day)) {
         Print(call, day, false);
-        if (CivilToDayNumber(day) >= last) break;
+        if (CivilToDayNumber(day) >= last)
+            break;
     }
     return 0;
 }

@@ -15,11 +15,13 @@ QJsonValue TextOrNull(const char16_t* text) {
 
 }  // namespace
 
-void AddEventFields(QJsonObject& record, CalendarDate civil, int language, const QString& languageCode) {
+void AddEventFields(QJsonObject& record, CalendarDate civil, int language,
+                    const QString& languageCode) {
     const CalendarDate hebrew = CivilToHebrew(civil);
     const DayEventList events = DayEvents(language, civil);
     QJsonArray entries;
-    for (const std::u16string& entry : events.entries) entries.append(QString::fromStdU16String(entry));
+    for (const std::u16string& entry : events.entries)
+        entries.append(QString::fromStdU16String(entry));
     const int portion = WeeklyPortionIndex(hebrew);
     const auto mevarchim = MevarchimMoladText(language, hebrew);
 
@@ -32,13 +34,15 @@ void AddEventFields(QJsonObject& record, CalendarDate civil, int language, const
     record.insert(QStringLiteral("portion"), TextOrNull(PortionName(language, portion, 0)));
     record.insert(QStringLiteral("portionIsrael"), TextOrNull(PortionName(language, portion, 1)));
     record.insert(QStringLiteral("portionDiaspora"), TextOrNull(PortionName(language, portion, 2)));
-    record.insert(QStringLiteral("mevarchim"), mevarchim ? QJsonValue(QString::fromStdU16String(*mevarchim))
-                                                         : QJsonValue(QJsonValue::Null));
+    record.insert(QStringLiteral("mevarchim"),
+                  mevarchim ? QJsonValue(QString::fromStdU16String(*mevarchim))
+                            : QJsonValue(QJsonValue::Null));
     record.insert(QStringLiteral("information"), InformationLines(civil, languageCode));
 }
 
 QString InformationLines(CalendarDate civil, const QString& languageCode) {
-    QString text = QString::fromStdU16String(YearInformationText(civil, languageCode.toStdU16String()));
+    QString text =
+        QString::fromStdU16String(YearInformationText(civil, languageCode.toStdU16String()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text.mid(1);  // every line starts with a break, the first one too
 }

@@ -7,21 +7,30 @@ namespace plx::cli {
 namespace {
 
 QJsonObject DateObject(CalendarDate d) {
-    return {{QStringLiteral("year"), d.year}, {QStringLiteral("month"), d.month}, {QStringLiteral("day"), d.day}};
+    return {{QStringLiteral("year"), d.year},
+            {QStringLiteral("month"), d.month},
+            {QStringLiteral("day"), d.day}};
 }
 
 QString IsoDate(CalendarDate d) {
-    return QStringLiteral("%1-%2-%3").arg(d.year).arg(d.month, 2, 10, QLatin1Char('0')).arg(d.day, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2-%3")
+        .arg(d.year)
+        .arg(d.month, 2, 10, QLatin1Char('0'))
+        .arg(d.day, 2, 10, QLatin1Char('0'));
 }
 
-QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
+QString Text(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
 
 // The molad of the month the day announces (the 30th already announces the next month).
 QJsonObject MoladObject(CalendarDate hebrew, int language) {
     const CalendarDate announced = MoladAnnouncementDate(hebrew);
     const Molad molad = MoladOfMonth(announced.year, announced.month);
-    return {{QStringLiteral("weekday"), molad.weekday}, {QStringLiteral("hour"), molad.hour},
-            {QStringLiteral("minute"), molad.minute},   {QStringLiteral("parts"), molad.parts},
+    return {{QStringLiteral("weekday"), molad.weekday},
+            {QStringLiteral("hour"), molad.hour},
+            {QStringLiteral("minute"), molad.minute},
+            {QStringLiteral("parts"), molad.parts},
             {QStringLiteral("text"), Text(MoladText(language, hebrew))}};
 }
 
@@ -64,10 +73,13 @@ QString DayLine(CalendarDate civil) {
     static const char* const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     const CalendarDate hebrew = CivilToHebrew(civil);
     const DayNumber n = CivilToDayNumber(civil);
-    const bool julian = civil.year < 1582 || (civil.year == 1582 && (civil.month < 10 || (civil.month == 10 && civil.day < 5)));
+    const bool julian =
+        civil.year < 1582 ||
+        (civil.year == 1582 && (civil.month < 10 || (civil.month == 10 && civil.day < 5)));
     return QStringLiteral("%1 %2 %3  Hebrew %4 (%5, %6 days)  day %7")
-        .arg(IsoDate(civil), QLatin1String(julian ? "Julian   " : "Gregorian"), QLatin1String(kWeekdays[DayNumberWeekday(n) - 1]),
-             IsoDate(hebrew), QLatin1String(IsHebrewLeapYear(hebrew.year) ? "leap" : "common"))
+        .arg(IsoDate(civil), QLatin1String(julian ? "Julian   " : "Gregorian"),
+             QLatin1String(kWeekdays[DayNumberWeekday(n) - 1]), IsoDate(hebrew),
+             QLatin1String(IsHebrewLeapYear(hebrew.year) ? "leap" : "common"))
         .arg(HebrewYearLength(hebrew.year))
         .arg(n);
 }

@@ -8,7 +8,8 @@
 
 namespace plx::cli {
 
-// The day's facts; its texts are in `language` (kHebrew or kEnglish) where a text has two languages.
+// The day's facts; its texts are in `language` (kHebrew or kEnglish) where a text has two
+// languages.
 QJsonObject DayRecord(CalendarDate civil, int language);
 QString DayLine(CalendarDate civil);
 

@@ -15,7 +15,8 @@ void Print(const Invocation& call, LocationKey key, const Location& place, bool 
         record.insert(QStringLiteral("custom"), custom);
         call.out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
     } else {
-        call.out << key << '\t' << QString::fromStdU16String(LocationListText(place, TextLanguage(call))) << '\n';
+        call.out << key << '\t'
+                 << QString::fromStdU16String(LocationListText(place, TextLanguage(call))) << '\n';
     }
 }
 
@@ -23,7 +24,8 @@ void Print(const Invocation& call, LocationKey key, const Location& place, bool 
 
 int RunLocations(const Invocation& call) {
     ExpectArguments(call, 0, 0, "locations [--json] [--lang he|en]");
-    for (LocationKey key = 0; key < kBuiltInLocationCount; ++key) Print(call, key, BuiltInLocation(key), false);
+    for (LocationKey key = 0; key < kBuiltInLocationCount; ++key)
+        Print(call, key, BuiltInLocation(key), false);
     for (const Location& place : LoadCustomLocations(IniSettingsStore())) {
         Print(call, CustomLocationKey(place.id), place, true);
     }

@@ -16,34 +16,48 @@ using Command = int (*)(const Invocation&);
 
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands{
-        {QStringLiteral("day"), &RunDay},
-        {QStringLiteral("range"), &RunRange},
-        {QStringLiteral("numeral"), &RunNumeral},
-        {QStringLiteral("vocab"), &RunVocab},
-        {QStringLiteral("times"), &RunTimes},
-        {QStringLiteral("locations"), &RunLocations},
+        {QStringLiteral("day"), &RunDay},         {QStringLiteral("range"), &RunRange},
+        {QStringLiteral("numeral"), &RunNumeral}, {QStringLiteral("vocab"), &RunVocab},
+        {QStringLiteral("times"), &RunTimes},     {QStringLiteral("locations"), &RunLocations},
     };
     return commands;
 }
 
 QList<QCommandLineOption> Options() {
     return {
-        {QStringLiteral("hebrew"), QStringLiteral("DATE is a Hebrew date, months counted from Tishrei = 1.")},
+        {QStringLiteral("hebrew"),
+         QStringLiteral("DATE is a Hebrew date, months counted from Tishrei = 1.")},
         {QStringLiteral("json"), QStringLiteral("One JSON object per line.")},
-        {QStringLiteral("lang"), QStringLiteral("Language of the texts: he for Hebrew; en (the default) or any other code for English."),
+        {QStringLiteral("lang"),
+         QStringLiteral("Language of the texts: he for Hebrew; en (the default) or any other code "
+                        "for English."),
          QStringLiteral("code"), QStringLiteral("en")},
-        {QStringLiteral("parse"), QStringLiteral("numeral: read TEXT as a Hebrew numeral and print its number.")},
-        {QStringLiteral("location"), QStringLiteral("times: the place of that key (see 'locations'); default the current location."),
+        {QStringLiteral("parse"),
+         QStringLiteral("numeral: read TEXT as a Hebrew numeral and print its number.")},
+        {QStringLiteral("location"),
+         QStringLiteral(
+             "times: the place of that key (see 'locations'); default the current location."),
          QStringLiteral("KEY")},
-        {QStringLiteral("lat"), QStringLiteral("times: latitude in degrees, north positive."), QStringLiteral("D")},
-        {QStringLiteral("lon"), QStringLiteral("times: longitude in degrees, east positive."), QStringLiteral("D")},
-        {QStringLiteral("zone"), QStringLiteral("times: hours of the place's standard time from UT."), QStringLiteral("H")},
-        {QStringLiteral("height"), QStringLiteral("times: metres above sea level (counts with --elevation)."), QStringLiteral("M")},
-        {QStringLiteral("candles"), QStringLiteral("times: candle lighting, minutes before sunset."), QStringLiteral("MIN")},
-        {QStringLiteral("world-refraction"), QStringLiteral("times: the world average refraction instead of the place's.")},
-        {QStringLiteral("dst"), QStringLiteral("times: daylight-saving hours, 0 (off) to 3; default as stored."), QStringLiteral("HOURS")},
-        {QStringLiteral("elevation"), QStringLiteral("times: the place's height lowers the horizon.")},
-        {QStringLiteral("all"), QStringLiteral("times: every time, whatever the stored options switch on.")},
+        {QStringLiteral("lat"), QStringLiteral("times: latitude in degrees, north positive."),
+         QStringLiteral("D")},
+        {QStringLiteral("lon"), QStringLiteral("times: longitude in degrees, east positive."),
+         QStringLiteral("D")},
+        {QStringLiteral("zone"),
+         QStringLiteral("times: hours of the place's standard time from UT."), QStringLiteral("H")},
+        {QStringLiteral("height"),
+         QStringLiteral("times: metres above sea level (counts with --elevation)."),
+         QStringLiteral("M")},
+        {QStringLiteral("candles"),
+         QStringLiteral("times: candle lighting, minutes before sunset."), QStringLiteral("MIN")},
+        {QStringLiteral("world-refraction"),
+         QStringLiteral("times: the world average refraction instead of the place's.")},
+        {QStringLiteral("dst"),
+         QStringLiteral("times: daylight-saving hours, 0 (off) to 3; default as stored."),
+         QStringLiteral("HOURS")},
+        {QStringLiteral("elevation"),
+         QStringLiteral("times: the place's height lowers the horizon.")},
+        {QStringLiteral("all"),
+         QStringLiteral("times: every time, whatever the stored options switch on.")},
     };
 }
 
@@ -51,24 +65,29 @@ void AddOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "The Hebrew calendar from the command line.\n\n"
         "Commands:\n"
-        "  day [DATE]          one day (DATE is YEAR-MM-DD, civil, or Hebrew with --hebrew; default today)\n"
+        "  day [DATE]          one day (DATE is YEAR-MM-DD, civil, or Hebrew with --hebrew; "
+        "default today)\n"
         "  range START END     every civil day from START to END inclusive\n"
         "  numeral N           the Hebrew numeral of N (1 .. 110999)\n"
         "  numeral --parse TEXT  the number a Hebrew numeral stands for\n"
         "  vocab --json        every table of the Hebrew and English calendar vocabulary\n"
-        "  times [DATE [END]]  the halachic times of a day, or of every day to END, at the current\n"
-        "                      location with the stored options; --location, --lat ... replace them\n"
+        "  times [DATE [END]]  the halachic times of a day, or of every day to END, at the "
+        "current\n"
+        "                      location with the stored options; --location, --lat ... replace "
+        "them\n"
         "  locations           the built-in and the user's locations with their keys"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("day, range, numeral, vocab, times or locations"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("day, range, numeral, vocab, times or locations"));
 }
 
 QStringList ValueOptions() {
     QStringList names;
     for (const QCommandLineOption& option : Options()) {
-        if (!option.valueName().isEmpty()) names += option.names();
+        if (!option.valueName().isEmpty())
+            names += option.names();
     }
     return names;
 }
@@ -76,15 +95,20 @@ QStringList ValueOptions() {
 int Run(QCoreApplication& app) {
     QCommandLineParser parser;
     AddOptions(parser);
-    if (!parser.parse(ProtectPositionals(app.arguments(), ValueOptions()))) throw UsageError{parser.errorText()};
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    if (!parser.parse(ProtectPositionals(app.arguments(), ValueOptions())))
+        throw UsageError{parser.errorText()};
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
 
     QStringList positionals = parser.positionalArguments();
-    if (positionals.isEmpty()) throw UsageError{QStringLiteral("no command given; try 'plxcal --help'")};
+    if (positionals.isEmpty())
+        throw UsageError{QStringLiteral("no command given; try 'plxcal --help'")};
     const QString name = positionals.takeFirst();
     const auto command = Commands().find(name);
-    if (command == Commands().end()) throw UsageError{QStringLiteral("unknown command '%1'; try 'plxcal --help'").arg(name)};
+    if (command == Commands().end())
+        throw UsageError{QStringLiteral("unknown command '%1'; try 'plxcal --help'").arg(name)};
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);

@@ -6,7 +6,8 @@ namespace plx::cli {
 namespace {
 
 UsageError OutOfRange(const QString& text, const char* what) {
-    return UsageError{QStringLiteral("'%1' is not %2 1 .. %3").arg(text, QLatin1String(what), QString::number(kLargestHebrewNumeral))};
+    return UsageError{QStringLiteral("'%1' is not %2 1 .. %3")
+                          .arg(text, QLatin1String(what), QString::number(kLargestHebrewNumeral))};
 }
 
 }  // namespace
@@ -16,13 +17,15 @@ int RunNumeral(const Invocation& call) {
     const QString& text = call.positionals.first();
     if (call.parser.isSet(QStringLiteral("parse"))) {
         const int n = ParseHebrewNumeral(text.toStdU16String());
-        if (n < 1 || n > kLargestHebrewNumeral) throw OutOfRange(text, "a Hebrew numeral of");
+        if (n < 1 || n > kLargestHebrewNumeral)
+            throw OutOfRange(text, "a Hebrew numeral of");
         call.out << n << '\n';
         return 0;
     }
     bool isNumber = false;
     const int n = text.toInt(&isNumber);
-    if (!isNumber || n < 1 || n > kLargestHebrewNumeral) throw OutOfRange(text, "a whole number in");
+    if (!isNumber || n < 1 || n > kLargestHebrewNumeral)
+        throw OutOfRange(text, "a whole number in");
     call.out << QString::fromStdU16String(HebrewNumeral(n).value()) << '\n';
     return 0;
 }

@@ -19,13 +19,16 @@ namespace plx::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN --world-refraction] "
+    "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN "
+    "--world-refraction] "
     "[--dst HOURS] [--elevation] [--all] [--lang he|en] [--json]";
 
 // The value of a number option within [low, high]; nullopt when the option is absent.
-std::optional<double> NumberOption(const Invocation& call, const char* name, double low, double high) {
+std::optional<double> NumberOption(const Invocation& call, const char* name, double low,
+                                   double high) {
     const QString option = QLatin1String(name);
-    if (!call.parser.isSet(option)) return std::nullopt;
+    if (!call.parser.isSet(option))
+        return std::nullopt;
     const QString text = call.parser.value(option);
     bool ok = false;
     const double value = text.toDouble(&ok);
@@ -33,20 +36,25 @@ std::optional<double> NumberOption(const Invocation& call, const char* name, dou
         throw UsageError{QStringLiteral("invalid --%1 '%2': expected a number").arg(option, text)};
     }
     if (value < low || value > high) {
-        throw UsageError{QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
+        throw UsageError{
+            QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
     }
     return value;
 }
 
 std::optional<int> IntegerOption(const Invocation& call, const char* name, int low, int high) {
     const QString option = QLatin1String(name);
-    if (!call.parser.isSet(option)) return std::nullopt;
+    if (!call.parser.isSet(option))
+        return std::nullopt;
     const QString text = call.parser.value(option);
     bool ok = false;
     const int value = text.toInt(&ok);
-    if (!ok) throw UsageError{QStringLiteral("invalid --%1 '%2': expected a whole number").arg(option, text)};
+    if (!ok)
+        throw UsageError{
+            QStringLiteral("invalid --%1 '%2': expected a whole number").arg(option, text)};
     if (value < low || value > high) {
-        throw UsageError{QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
+        throw UsageError{
+            QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
     }
     return value;
 }
@@ -54,23 +62,28 @@ std::optional<int> IntegerOption(const Invocation& call, const char* name, int l
 // --location KEY (a built-in row, or 80 + the id of one of the user's locations), else the current
 // location; then each of --lat, --lon, --zone, --height, --candles, --world-refraction replaces
 // that value. New coordinates make it a place without a name.
-Location ChosenPlace(const Invocation& call, const CalculationSettings& settings, const CustomLocationList& custom) {
+Location ChosenPlace(const Invocation& call, const CalculationSettings& settings,
+                     const CustomLocationList& custom) {
     Location place = LookupLocation(settings.locationKey, custom);
     if (const auto key = IntegerOption(call, "location", 0, std::numeric_limits<int>::max())) {
-        if (*key >= kBuiltInLocationCount && !FindCustomLocation(custom, *key - kBuiltInLocationCount)) {
-            throw UsageError{QStringLiteral("unknown location key %1; 'plxcal locations' lists them").arg(*key)};
+        if (*key >= kBuiltInLocationCount &&
+            !FindCustomLocation(custom, *key - kBuiltInLocationCount)) {
+            throw UsageError{
+                QStringLiteral("unknown location key %1; 'plxcal locations' lists them").arg(*key)};
         }
         place = LookupLocation(*key, custom);
     }
     const auto latitude = NumberOption(call, "lat", -90, 90);
     const auto longitude = NumberOption(call, "lon", -180, 180);
-    if (latitude || longitude) place.nameHebrew = place.nameEnglish = {};
+    if (latitude || longitude)
+        place.nameHebrew = place.nameEnglish = {};
     place.latitude = latitude.value_or(place.latitude);
     place.longitude = longitude.value_or(place.longitude);
     place.zone = static_cast<float>(NumberOption(call, "zone", -24, 24).value_or(place.zone));
     place.height = NumberOption(call, "height", -1000, 10000).value_or(place.height);
     place.candleMinutes = IntegerOption(call, "candles", 0, 180).value_or(place.candleMinutes);
-    if (call.parser.isSet(QStringLiteral("world-refraction"))) place.refraction = 0;
+    if (call.parser.isSet(QStringLiteral("world-refraction")))
+        place.refraction = 0;
     return place;
 }
 
@@ -83,17 +96,21 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
             ChooseDaylightHours(settings, *hours);
         }
     }
-    if (call.parser.isSet(QStringLiteral("elevation"))) settings.calcHeights = 1;
-    if (call.parser.isSet(QStringLiteral("all"))) SetAllTimeSwitches(settings.times, true);
+    if (call.parser.isSet(QStringLiteral("elevation")))
+        settings.calcHeights = 1;
+    if (call.parser.isSet(QStringLiteral("all")))
+        SetAllTimeSwitches(settings.times, true);
 }
 
 QString TrimmedName(const char16_t* name) {
     QString text = QString::fromUtf16(name);
-    while (text.endsWith(QLatin1Char('\t'))) text.chop(1);
+    while (text.endsWith(QLatin1Char('\t')))
+        text.chop(1);
     return text;
 }
 
-QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings, const Location& place, int language) {
+QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
+                        const Location& place, int language) {
     const char16_t* const* names = Vocabulary(language).TimeNames();
     QJsonArray times;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
@@ -112,17 +129,20 @@ QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
     };
 }
 
-void Print(const Invocation& call, CalendarDate civil, const CalculationSettings& settings, const Location& place) {
+void Print(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
+           const Location& place) {
     const int language = TextLanguage(call);
     if (WantsJson(call)) {
-        call.out << QJsonDocument(TimesRecord(civil, settings, place, language)).toJson(QJsonDocument::Compact) << '\n';
+        call.out << QJsonDocument(TimesRecord(civil, settings, place, language))
+                        .toJson(QJsonDocument::Compact)
+                 << '\n';
         return;
     }
     // The times page's text puts a line break before every line.
     QString text = QString::fromStdU16String(BuildTimesText(civil, settings, place, language));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    call.out << DayLine(civil) << "  " << QString::fromStdU16String(LocationDisplayName(place, language)) << text
-             << '\n';
+    call.out << DayLine(civil) << "  "
+             << QString::fromStdU16String(LocationDisplayName(place, language)) << text << '\n';
 }
 
 }  // namespace
@@ -134,13 +154,17 @@ int RunTimes(const Invocation& call) {
     const Location place = ChosenPlace(call, settings, LoadCustomLocations(store));
     ApplyOptions(call, settings);
 
-    const CalendarDate start = call.positionals.isEmpty() ? CurrentCivilDate() : ParseCivilDate(call.positionals[0]);
-    const CalendarDate end = call.positionals.size() < 2 ? start : ParseCivilDate(call.positionals[1]);
+    const CalendarDate start =
+        call.positionals.isEmpty() ? CurrentCivilDate() : ParseCivilDate(call.positionals[0]);
+    const CalendarDate end =
+        call.positionals.size() < 2 ? start : ParseCivilDate(call.positionals[1]);
     const DayNumber last = CivilToDayNumber(end);
-    if (last < CivilToDayNumber(start)) throw UsageError{QStringLiteral("times: END is before DATE")};
+    if (last < CivilToDayNumber(start))
+        throw UsageError{QStringLiteral("times: END is before DATE")};
     for (CalendarDate day = start;; day = NextCivilDay(day)) {
         Print(call, day, settings, place);
-        if (CivilToDayNumber(day) >= last) break;
+        if (CivilToDayNumber(day) >= last)
+            break;
     }
     return 0;
 }

@@ -38,14 +38,16 @@ constexpr StringTable kStringTables[] = {
 
 QJsonArray Strings(const char16_t* const* table, int count) {
     QJsonArray strings;
-    for (int i = 0; i < count; ++i) strings.append(QString::fromUtf16(table[i]));
+    for (int i = 0; i < count; ++i)
+        strings.append(QString::fromUtf16(table[i]));
     return strings;
 }
 
 // The split portion names, keyed by their portion index.
 QJsonObject Parts(const PortionPart* parts) {
     QJsonObject byKey;
-    for (int i = 0; i < kPortionPartCount; ++i) byKey.insert(QString::number(parts[i].key), QString::fromUtf16(parts[i].text));
+    for (int i = 0; i < kPortionPartCount; ++i)
+        byKey.insert(QString::number(parts[i].key), QString::fromUtf16(parts[i].text));
     return byKey;
 }
 
@@ -56,8 +58,10 @@ QJsonObject Tables(const PlxLocaleBase& vocabulary) {
     }
     tables.insert(QStringLiteral("PortionIsraelParts"), Parts(vocabulary.PortionIsraelParts()));
     tables.insert(QStringLiteral("PortionDiasporaParts"), Parts(vocabulary.PortionDiasporaParts()));
-    tables.insert(QStringLiteral("HolidayNames"), Strings(vocabulary.HolidayNames(0), kHolidayCount));
-    tables.insert(QStringLiteral("HolidayNamesOutside"), Strings(vocabulary.HolidayNames(2), kHolidayCount));
+    tables.insert(QStringLiteral("HolidayNames"),
+                  Strings(vocabulary.HolidayNames(0), kHolidayCount));
+    tables.insert(QStringLiteral("HolidayNamesOutside"),
+                  Strings(vocabulary.HolidayNames(2), kHolidayCount));
     return tables;
 }
 
@@ -66,8 +70,10 @@ QJsonObject Tables(const PlxLocaleBase& vocabulary) {
 int RunVocab(const Invocation& call) {
     constexpr const char* kUsage = "vocab --json";
     ExpectArguments(call, 0, 0, kUsage);
-    if (!WantsJson(call)) throw Usage(kUsage);
-    const QJsonObject both{{QStringLiteral("he"), Tables(HebrewVocabulary())}, {QStringLiteral("en"), Tables(EnglishVocabulary())}};
+    if (!WantsJson(call))
+        throw Usage(kUsage);
+    const QJsonObject both{{QStringLiteral("he"), Tables(HebrewVocabulary())},
+                           {QStringLiteral("en"), Tables(EnglishVocabulary())}};
     call.out << QJsonDocument(both).toJson(QJsonDocument::Compact) << '\n';
     return 0;
 }

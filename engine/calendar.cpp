@@ -42,7 +42,9 @@ constexpr std::int16_t kCivilDaysBefore[3][13] = {
 constexpr std::uint32_t kLeapYearBits = 337060;
 constexpr int kPartsPerHour = 1080;
 
-bool IsLeapIndex(std::uint32_t index) { return (kLeapYearBits >> (index % 19)) & 1u; }
+bool IsLeapIndex(std::uint32_t index) {
+    return (kLeapYearBits >> (index % 19)) & 1u;
+}
 
 struct MoladParts {
     std::int64_t months;  // months since the epoch molad
@@ -55,20 +57,25 @@ MoladParts MoladOfMonthsElapsed(std::int64_t months) {
     return {months, parts, 12 * months + 5 + parts / kPartsPerHour};
 }
 
-int WeekdayOfMolad(const MoladParts& m) { return static_cast<int>((m.months + 1 + m.hours / 24) % 7) + 1; }
-
-int PartsSinceEve(const MoladParts& m) {
-    return static_cast<int>(m.hours % 24) * kPartsPerHour + static_cast<int>(m.parts % kPartsPerHour);
+int WeekdayOfMolad(const MoladParts& m) {
+    return static_cast<int>((m.months + 1 + m.hours / 24) % 7) + 1;
 }
 
-bool PreviousYearIsLeap(std::int32_t year) { return IsLeapIndex(static_cast<std::uint32_t>(year) + 17u); }
+int PartsSinceEve(const MoladParts& m) {
+    return static_cast<int>(m.hours % 24) * kPartsPerHour +
+           static_cast<int>(m.parts % kPartsPerHour);
+}
+
+bool PreviousYearIsLeap(std::int32_t year) {
+    return IsLeapIndex(static_cast<std::uint32_t>(year) + 17u);
+}
 
 // The DayNumber of 1 Tishrei: the day of the molad plus the postponement.
 DayNumber FirstDayOfHebrewYear(std::int32_t year) {
     const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
     const int moladWeekday = WeekdayOfMolad(m);
-    const int rosh = RoshHashanaWeekdayForMolad(moladWeekday, PartsSinceEve(m), IsHebrewLeapYear(year) == 1,
-                                                PreviousYearIsLeap(year));
+    const int rosh = RoshHashanaWeekdayForMolad(
+        moladWeekday, PartsSinceEve(m), IsHebrewLeapYear(year) == 1, PreviousYearIsLeap(year));
     return static_cast<DayNumber>(29 * m.months + m.hours / 24 + (rosh - moladWeekday + 7) % 7 + 1);
 }
 
@@ -77,17 +84,25 @@ int ShapeRow(std::int32_t year, DayNumber first, DayNumber next) {
     return (next - first) % 10 - 3 + 3 * IsHebrewLeapYear(year);
 }
 
-int ShapeRow(std::int32_t year) { return ShapeRow(year, FirstDayOfHebrewYear(year), FirstDayOfHebrewYear(year + 1)); }
+int ShapeRow(std::int32_t year) {
+    return ShapeRow(year, FirstDayOfHebrewYear(year), FirstDayOfHebrewYear(year + 1));
+}
 
-int CivilRow(std::int32_t year) { return year == 1582 ? 2 : IsCivilLeapYear(year); }
+int CivilRow(std::int32_t year) {
+    return year == 1582 ? 2 : IsCivilLeapYear(year);
+}
 
-int LastHebrewMonth(std::int32_t year) { return 12 + IsHebrewLeapYear(year); }
+int LastHebrewMonth(std::int32_t year) {
+    return 12 + IsHebrewLeapYear(year);
+}
 
 CalendarDate MakeDate(int day, int month, std::int32_t year) {
     return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
 }
 
-bool IsDroppedReformDay(CalendarDate d) { return d.year == 1582 && d.month == 10 && d.day >= 5 && d.day <= 14; }
+bool IsDroppedReformDay(CalendarDate d) {
+    return d.year == 1582 && d.month == 10 && d.day >= 5 && d.day <= 14;
+}
 
 constexpr CalendarDate kFirstCivilDate{7, 10, kFirstCivilYear};
 constexpr CalendarDate kLastCivilDate{19, 12, kLastCivilYear};
@@ -114,12 +129,14 @@ int MoladTishreiWeekday(std::int32_t year) noexcept {
 }
 
 Molad MoladOfMonth(std::int32_t year, int month) noexcept {
-    const MoladParts m = MoladOfMonthsElapsed(std::int64_t{HebrewMonthsBeforeYear(year)} + month - 1);
+    const MoladParts m =
+        MoladOfMonthsElapsed(std::int64_t{HebrewMonthsBeforeYear(year)} + month - 1);
     const int partOfHour = static_cast<int>(m.parts % kPartsPerHour);
     return {WeekdayOfMolad(m), static_cast<int>(m.hours % 24), partOfHour / 18, partOfHour % 18};
 }
 
-int RoshHashanaWeekdayForMolad(int weekday, int partsSinceEve, bool leapYear, bool previousYearLeap) noexcept {
+int RoshHashanaWeekdayForMolad(int weekday, int partsSinceEve, bool leapYear,
+                               bool previousYearLeap) noexcept {
     if (partsSinceEve >= 18 * kPartsPerHour) {
         ++weekday;  // molad at or after noon
     } else if (previousYearLeap && weekday == 2 && partsSinceEve >= 16789) {
@@ -127,15 +144,17 @@ int RoshHashanaWeekdayForMolad(int weekday, int partsSinceEve, bool leapYear, bo
     } else if (!leapYear && weekday == 3 && partsSinceEve >= 9924) {
         ++weekday;  // Tuesday, 9 hours 204 parts, in a common year
     }
-    if (weekday > 7) weekday -= 7;
-    if (weekday == 1 || weekday == 4 || weekday == 6) ++weekday;  // never Sunday, Wednesday, Friday
+    if (weekday > 7)
+        weekday -= 7;
+    if (weekday == 1 || weekday == 4 || weekday == 6)
+        ++weekday;  // never Sunday, Wednesday, Friday
     return weekday;
 }
 
 int RoshHashanaWeekday(std::int32_t year) noexcept {
     const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
-    return RoshHashanaWeekdayForMolad(WeekdayOfMolad(m), PartsSinceEve(m), IsHebrewLeapYear(year) == 1,
-                                      PreviousYearIsLeap(year));
+    return RoshHashanaWeekdayForMolad(WeekdayOfMolad(m), PartsSinceEve(m),
+                                      IsHebrewLeapYear(year) == 1, PreviousYearIsLeap(year));
 }
 
 int HebrewYearLength(std::int32_t year) noexcept {
@@ -143,30 +162,36 @@ int HebrewYearLength(std::int32_t year) noexcept {
     return 351 + 28 * IsHebrewLeapYear(year) + shift;
 }
 
-int HebrewYearKind(std::int32_t year) noexcept { return HebrewYearLength(year) % 10 - 2; }
+int HebrewYearKind(std::int32_t year) noexcept {
+    return HebrewYearLength(year) % 10 - 2;
+}
 
 int HebrewMonthLength(std::int32_t year, int month) noexcept {
-    if (month < 1 || month > 13) return 0;
+    if (month < 1 || month > 13)
+        return 0;
     return kHebrewMonthLengths[ShapeRow(year)][month - 1];
 }
 
 int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept {
-    if (month < 1 || month > 14) return 0;
+    if (month < 1 || month > 14)
+        return 0;
     return kHebrewDaysBefore[ShapeRow(year)][month - 1];
 }
 
 DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
     const DayNumber first = FirstDayOfHebrewYear(year);
-    const int before = month >= 1 && month <= 14
-                           ? kHebrewDaysBefore[ShapeRow(year, first, FirstDayOfHebrewYear(year + 1))][month - 1]
-                           : 0;
+    const int before =
+        month >= 1 && month <= 14
+            ? kHebrewDaysBefore[ShapeRow(year, first, FirstDayOfHebrewYear(year + 1))][month - 1]
+            : 0;
     return first - 1 + before + day;
 }
 
 CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept {
     std::int32_t year = guessYear;
     DayNumber start = FirstDayOfHebrewYear(year);
-    while (n < start) start = FirstDayOfHebrewYear(--year);
+    while (n < start)
+        start = FirstDayOfHebrewYear(--year);
     DayNumber next = FirstDayOfHebrewYear(year + 1);
     while (n >= next) {
         start = next;
@@ -176,7 +201,8 @@ CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept {
     const std::int16_t* before = kHebrewDaysBefore[ShapeRow(year, start, next)];
     int month = 1;
     if (offset > 0) {
-        while (month < 13 && offset >= before[month]) ++month;
+        while (month < 13 && offset >= before[month])
+            ++month;
     }
     return MakeDate(offset - before[month - 1] + 1, month, year);
 }
@@ -184,20 +210,25 @@ CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept {
 // ---- Civil calendar --------------------------------------------------------------------------
 
 int IsCivilLeapYear(std::int32_t year) noexcept {
-    if (year < 1) return (year + 3761) % 4 == 0 ? 1 : 0;
-    if (year <= 1581) return year % 4 == 0 ? 1 : 0;
-    if (year == 1582) return 0;
+    if (year < 1)
+        return (year + 3761) % 4 == 0 ? 1 : 0;
+    if (year <= 1581)
+        return year % 4 == 0 ? 1 : 0;
+    if (year == 1582)
+        return 0;
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 1 : 0;
 }
 
 int CivilMonthLength(std::int32_t year, int month) noexcept {
-    if (month < 1 || month > 12) return 0;
+    if (month < 1 || month > 12)
+        return 0;
     const int row = year == kLastCivilYear ? 2 : IsCivilLeapYear(year);
     return kCivilMonthLengths[row][month - 1];
 }
 
 int CivilDaysBeforeMonth(std::int32_t year, int index) noexcept {
-    if (index < 0 || index > 12) return 0;
+    if (index < 0 || index > 12)
+        return 0;
     return kCivilDaysBefore[CivilRow(year)][index];
 }
 
@@ -237,8 +268,10 @@ CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
         }
     }
     if (!monthForced) {
-        if (m > 12) m = 12;
-        if (m == 0) m = 1;
+        if (m > 12)
+            m = 12;
+        if (m == 0)
+            m = 1;
     }
     while (d > CivilMonthLength(y, m)) {
         d -= CivilMonthLength(y, m);
@@ -246,11 +279,14 @@ CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
             m = 1;
             y = y == -1 ? 1 : y + 1;
         }
-        if (y >= kLastCivilYear) clampTop();
+        if (y >= kLastCivilYear)
+            clampTop();
     }
-    if (d == 0) d = 1;
+    if (d == 0)
+        d = 1;
     CalendarDate result = MakeDate(d, m, y);
-    if (IsDroppedReformDay(result)) result.day = 15;
+    if (IsDroppedReformDay(result))
+        result.day = 15;
     return result;
 }
 
@@ -259,7 +295,8 @@ CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
 CalendarDate CivilToHebrew(CalendarDate civil) noexcept {
     const CalendarDate c = NormalizeCivilDate(civil);
     std::int32_t guess = c.year + 3760 + (c.year < 1 ? 1 : 0);
-    if (guess == 0) guess = 1;
+    if (guess == 0)
+        guess = 1;
     return LocateInHebrewYear(CivilToDayNumber(c), guess);
 }
 
@@ -267,7 +304,8 @@ namespace {
 
 CalendarDate LocateInCivilYear(DayNumber n, std::int32_t y) {
     auto startOf = [](std::int32_t year) { return CivilToDayNumber(CalendarDate{1, 1, year}); };
-    while (n < startOf(y)) y = y == 1 ? -1 : y - 1;
+    while (n < startOf(y))
+        y = y == 1 ? -1 : y - 1;
     int offset = n - startOf(y);
     while (offset >= CivilDaysBeforeMonth(y, 12)) {
         y = y == -1 ? 1 : y + 1;
@@ -276,10 +314,12 @@ CalendarDate LocateInCivilYear(DayNumber n, std::int32_t y) {
     const std::int16_t* before = kCivilDaysBefore[CivilRow(y)];
     int month = 1;
     if (offset > 0) {
-        while (month < 12 && offset >= before[month]) ++month;
+        while (month < 12 && offset >= before[month])
+            ++month;
     }
     int day = offset - before[month - 1] + 1;
-    if (y == 1582 && month == 10 && day > 4) day += 10;
+    if (y == 1582 && month == 10 && day > 4)
+        day += 10;
     return MakeDate(day, month, y);
 }
 
@@ -308,76 +348,94 @@ CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
 // ---- Civil stepping --------------------------------------------------------------------------
 
 CalendarDate NextCivilMonth(CalendarDate c) noexcept {
-    if (c.month == 12 && c.year == kLastCivilYear) return c;
+    if (c.month == 12 && c.year == kLastCivilYear)
+        return c;
     int day = c.day;
     if (c.month == 12) {
         c.year = c.year == -1 ? 1 : c.year + 1;
         c.month = 1;
-        if (c.year == kLastCivilYear) day = std::min(day, 19);
+        if (c.year == kLastCivilYear)
+            day = std::min(day, 19);
     } else {
         ++c.month;
     }
     c.day = static_cast<std::uint8_t>(std::min(day, CivilMonthLength(c.year, c.month)));
-    if (IsDroppedReformDay(c)) c.day = 15;
+    if (IsDroppedReformDay(c))
+        c.day = 15;
     return c;
 }
 
 CalendarDate PrevCivilMonth(CalendarDate c) noexcept {
-    if (c.month == 10 && c.year == kFirstCivilYear) return c;
+    if (c.month == 10 && c.year == kFirstCivilYear)
+        return c;
     int day = c.day;
     if (c.month == 1) {
         c.year = c.year == 1 ? -1 : c.year - 1;
         c.month = 12;
-        if (c.year == kFirstCivilYear) day = 7;
+        if (c.year == kFirstCivilYear)
+            day = 7;
     } else {
         --c.month;
     }
     // October of the first year begins on the 7th: never step onto the days before it.
-    if (c.year == kFirstCivilYear && c.month == 10) day = std::max(day, 7);
+    if (c.year == kFirstCivilYear && c.month == 10)
+        day = std::max(day, 7);
     c.day = static_cast<std::uint8_t>(std::min(day, CivilMonthLength(c.year, c.month)));
-    if (IsDroppedReformDay(c)) c.day = 4;
+    if (IsDroppedReformDay(c))
+        c.day = 4;
     return c;
 }
 
 CalendarDate NextCivilDay(CalendarDate c) noexcept {
-    if (c == kLastCivilDate) return c;
+    if (c == kLastCivilDate)
+        return c;
     if (c.day == CivilMonthLength(c.year, c.month)) {
         c.day = 1;
         c = NextCivilMonth(c);
     } else {
         ++c.day;
     }
-    if (IsDroppedReformDay(c)) c.day = 15;
+    if (IsDroppedReformDay(c))
+        c.day = 15;
     return c;
 }
 
 CalendarDate PrevCivilDay(CalendarDate c) noexcept {
-    if (c == kFirstCivilDate) return c;
+    if (c == kFirstCivilDate)
+        return c;
     if (c.day == 1) {
         c = PrevCivilMonth(c);
         c.day = static_cast<std::uint8_t>(CivilMonthLength(c.year, c.month));
     } else {
         --c.day;
     }
-    if (IsDroppedReformDay(c)) c.day = 4;
+    if (IsDroppedReformDay(c))
+        c.day = 4;
     return c;
 }
 
 CalendarDate AddCivilYears(int n, CalendarDate c) noexcept {
     const std::int64_t target = std::int64_t{c.year} + n;
-    if (target < kFirstCivilYear || target > kLastCivilYear) return n > 0 ? kLastCivilDate : kFirstCivilDate;
+    if (target < kFirstCivilYear || target > kLastCivilYear)
+        return n > 0 ? kLastCivilDate : kFirstCivilDate;
     std::int32_t y = static_cast<std::int32_t>(target);
     c.day = static_cast<std::uint8_t>(std::min<int>(c.day, CivilMonthLength(y, c.month)));
     if (n > 0) {
-        if (y == 0) y = 1;
+        if (y == 0)
+            y = 1;
         c.year = y;
-        if (IsDroppedReformDay(c)) c.day = 15;
-        if (y == kLastCivilYear && c.month == 12 && c.day > 19) c.day = 19;
+        if (IsDroppedReformDay(c))
+            c.day = 15;
+        if (y == kLastCivilYear && c.month == 12 && c.day > 19)
+            c.day = 19;
     } else if (n < 0) {
-        if (y == 0) y = -1;
+        if (y == 0)
+            y = -1;
         c.year = y;
-        if (IsDroppedReformDay(c)) c.day = 4;
-        if (y == kFirstCivilYear && (c.month < 10 || (c.month == 10 && c.day < 7))) c = kFirstCivilDate;
+        if (IsDroppedReformDay(c))
+            c.day = 4;
+        if (y == kFirstCivilYear && (c.month < 10 || (c.month == 10 && c.day < 7)))
+            c = kFirstCivilDate;
     }
     return c;
 }
@@ -386,11 +444,13 @@ CalendarDate AddCivilYears(int n, CalendarDate c) noexcept {
 
 CalendarDate AddHebrewYears(int n, CalendarDate h) noexcept {
     const std::int64_t target = std::int64_t{h.year} + n;
-    if (target < kFirstHebrewYear || target > kLastHebrewYear) return n > 0 ? kLastHebrewDate : kFirstHebrewDate;
+    if (target < kFirstHebrewYear || target > kLastHebrewYear)
+        return n > 0 ? kLastHebrewDate : kFirstHebrewDate;
     const auto y = static_cast<std::int32_t>(target);
     const int leapChange = IsHebrewLeapYear(y) - IsHebrewLeapYear(h.year);
     int month = h.month;
-    if (month > 6) month += leapChange;  // Nisan onwards keeps its name across the leap boundary
+    if (month > 6)
+        month += leapChange;  // Nisan onwards keeps its name across the leap boundary
     h.year = y;
     h.month = static_cast<std::uint8_t>(month);
     h.day = static_cast<std::uint8_t>(std::min<int>(h.day, HebrewMonthLength(y, month)));
@@ -398,7 +458,8 @@ CalendarDate AddHebrewYears(int n, CalendarDate h) noexcept {
 }
 
 CalendarDate NextHebrewMonth(CalendarDate h) noexcept {
-    if (h.month == 12 && h.year == kLastHebrewYear) return h;
+    if (h.month == 12 && h.year == kLastHebrewYear)
+        return h;
     if (h.month >= LastHebrewMonth(h.year)) {
         h = AddHebrewYears(1, h);
         h.month = 1;
@@ -410,7 +471,8 @@ CalendarDate NextHebrewMonth(CalendarDate h) noexcept {
 }
 
 CalendarDate PrevHebrewMonth(CalendarDate h) noexcept {
-    if (h.month == 1 && h.year == kFirstHebrewYear) return h;
+    if (h.month == 1 && h.year == kFirstHebrewYear)
+        return h;
     if (h.month == 1) {
         --h.year;
         h.month = static_cast<std::uint8_t>(LastHebrewMonth(h.year));
@@ -422,7 +484,8 @@ CalendarDate PrevHebrewMonth(CalendarDate h) noexcept {
 }
 
 CalendarDate NextHebrewDay(CalendarDate h) noexcept {
-    if (h == kLastHebrewDate) return h;
+    if (h == kLastHebrewDate)
+        return h;
     if (h.day == HebrewMonthLength(h.year, h.month)) {
         h.day = 1;
         return NextHebrewMonth(h);
@@ -432,7 +495,8 @@ CalendarDate NextHebrewDay(CalendarDate h) noexcept {
 }
 
 CalendarDate PrevHebrewDay(CalendarDate h) noexcept {
-    if (h == kFirstHebrewDate) return h;
+    if (h == kFirstHebrewDate)
+        return h;
     if (h.day == 1) {
         h = PrevHebrewMonth(h);
         h.day = static_cast<std::uint8_t>(HebrewMonthLength(h.year, h.month));

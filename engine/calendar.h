@@ -44,15 +44,18 @@ int MoladTishreiWeekday(std::int32_t year) noexcept;
 Molad MoladOfMonth(std::int32_t year, int month) noexcept;
 int RoshHashanaWeekday(std::int32_t year) noexcept;  // 2, 3, 5 or 7
 // The postponement rules applied to a Tishrei molad (weekday, parts since 6 p.m. of its eve).
-int RoshHashanaWeekdayForMolad(int moladWeekday, int partsSinceEve, bool leapYear, bool previousYearLeap) noexcept;
-int HebrewYearLength(std::int32_t year) noexcept;    // 353..355, 383..385
-int HebrewYearKind(std::int32_t year) noexcept;      // 1 deficient, 2 regular, 3 complete
+int RoshHashanaWeekdayForMolad(int moladWeekday, int partsSinceEve, bool leapYear,
+                               bool previousYearLeap) noexcept;
+int HebrewYearLength(std::int32_t year) noexcept;  // 353..355, 383..385
+int HebrewYearKind(std::int32_t year) noexcept;    // 1 deficient, 2 regular, 3 complete
 int HebrewMonthLength(std::int32_t year, int month) noexcept;
 // Days of the year before `month` (1-based); month 13 (14 in a leap year) gives the year length.
 int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept;
 DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept;
 CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept;
-constexpr int DayNumberWeekday(DayNumber n) noexcept { return n % 7 + 1; }
+constexpr int DayNumberWeekday(DayNumber n) noexcept {
+    return n % 7 + 1;
+}
 
 // ---- Civil calendar --------------------------------------------------------------------------
 

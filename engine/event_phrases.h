@@ -54,7 +54,7 @@ enum class Phrase : int {
     kTuBeAv = 56,
     kSelichotSepharad = 57,
     kSelichotAshkenaz = 58,
-    kJulianEndNote = 60,      // three lines, 60..62
+    kJulianEndNote = 60,       // three lines, 60..62
     kGregorianStartNote = 63,  // three lines, 63..65
     kSigd = 67,
 };
@@ -65,7 +65,8 @@ public:
     EventWriter(int language, std::vector<std::u16string>& entries);
 
     std::u16string_view Text(Phrase phrase) const;
-    // A number as the event texts write it: the English ordinal (3rd) or the bare Hebrew numeral (ג).
+    // A number as the event texts write it: the English ordinal (3rd) or the bare Hebrew numeral
+    // (ג).
     std::u16string Count(int n) const;
 
     void Add(std::u16string text);

@@ -1,4 +1,5 @@
-// What a day is: its festival (or eve), Rosh Chodesh, and the list of event texts the calendar shows.
+// What a day is: its festival (or eve), Rosh Chodesh, and the list of event texts the calendar
+// shows.
 //
 // Festivals are those kept in Israel; the extra days kept outside Israel appear as separate,
 // labelled entries. Every function computes from the date alone.

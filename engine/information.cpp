@@ -13,7 +13,7 @@ namespace {
 
 // The fixed wording around the values; every "%s" takes the next value in order.
 struct Layout {
-    std::u16string_view creation;    // year
+    std::u16string_view creation;  // year
     std::u16string_view leapYear;
     std::u16string_view commonYear;
     std::u16string_view sign;        // leap or common, the year's sign
@@ -25,29 +25,39 @@ struct Layout {
 };
 
 constexpr Layout kEnglishLayout{
-    u"%s yrs. to the Creation",      u"Pregnant",
-    u"Simple",                       u"%s year, and its sign: %s",
+    u"%s yrs. to the Creation",
+    u"Pregnant",
+    u"Simple",
+    u"%s year, and its sign: %s",
     u"This year has %s days and %s Shabbats",
-    u"Year %s in Moon's period %s",  u"Year %s in Sun's period %s",
-    u"Parashat HaShavua: %s",        u"Daf Yomi: %s",
+    u"Year %s in Moon's period %s",
+    u"Year %s in Sun's period %s",
+    u"Parashat HaShavua: %s",
+    u"Daf Yomi: %s",
 };
 
 constexpr Layout kHebrewLayout{
-    u"שנת %s לבריאת העולם",          u"מעוברת",
-    u"פשוטה",                         u"שנה %s וסימנה: %s",
+    u"שנת %s לבריאת העולם",
+    u"מעוברת",
+    u"פשוטה",
+    u"שנה %s וסימנה: %s",
     u"בשנה זו %s ימים ו - %s שבתות",
-    u"שנה %s במחזור לבנה %s",         u"שנה %s במחזור חמה %s",
-    u"פרשת השבוע: %s",               u"הדף היומי: %s",
+    u"שנה %s במחזור לבנה %s",
+    u"שנה %s במחזור חמה %s",
+    u"פרשת השבוע: %s",
+    u"הדף היומי: %s",
 };
 
 // The Mevarchim heading follows the engine's language, not the layout.
 constexpr std::u16string_view kMevarchimHeading[] = {u"שבת מברכים: ", u"Shabbat Mevarchim: "};
 
-void AppendLine(std::u16string& text, std::u16string_view pattern, std::initializer_list<std::u16string_view> values) {
+void AppendLine(std::u16string& text, std::u16string_view pattern,
+                std::initializer_list<std::u16string_view> values) {
     text += u"\r\n";
     auto value = values.begin();
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1] == u's' && value != values.end()) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1] == u's' &&
+            value != values.end()) {
             text += *value++;
             ++i;
         } else {
@@ -56,11 +66,15 @@ void AppendLine(std::u16string& text, std::u16string_view pattern, std::initiali
     }
 }
 
-void AppendLine(std::u16string& text, std::u16string_view line) { AppendLine(text, u"%s", {line}); }
+void AppendLine(std::u16string& text, std::u16string_view line) {
+    AppendLine(text, u"%s", {line});
+}
 
 }  // namespace
 
-int ShabbatCount(std::int32_t year) noexcept { return (RoshHashanaWeekday(year) + HebrewYearLength(year) - 1) / 7; }
+int ShabbatCount(std::int32_t year) noexcept {
+    return (RoshHashanaWeekday(year) + HebrewYearLength(year) - 1) / 7;
+}
 
 std::u16string YearInformationText(CalendarDate civil, std::u16string_view languageCode) {
     const Layout& layout = languageCode == u"en" ? kEnglishLayout : kHebrewLayout;
@@ -72,8 +86,10 @@ std::u16string YearInformationText(CalendarDate civil, std::u16string_view langu
     std::u16string text;
     text.reserve(512);
     AppendLine(text, layout.creation, {DecimalText(year)});
-    AppendLine(text, layout.sign, {IsHebrewLeapYear(year) ? layout.leapYear : layout.commonYear, YearSignText(year)});
-    AppendLine(text, layout.length, {DecimalText(HebrewYearLength(year)), DecimalText(ShabbatCount(year))});
+    AppendLine(text, layout.sign,
+               {IsHebrewLeapYear(year) ? layout.leapYear : layout.commonYear, YearSignText(year)});
+    AppendLine(text, layout.length,
+               {DecimalText(HebrewYearLength(year)), DecimalText(ShabbatCount(year))});
     AppendLine(text, vocabulary.ShmitaYearNames()[ShmitaYearIndex(year)]);
     const CyclePosition lunar = LunarCyclePosition(year);
     AppendLine(text, layout.lunarCycle, {DecimalText(lunar.year), DecimalText(lunar.cycle)});
@@ -83,7 +99,8 @@ std::u16string YearInformationText(CalendarDate civil, std::u16string_view langu
     const char16_t* portion = PortionName(language, WeeklyPortionIndex(hebrew), 0);
     AppendLine(text, layout.portion, {portion != nullptr ? portion : u""});
     AppendLine(text, layout.dafYomi, {DafYomiText(language, civil)});
-    for (const std::u16string& entry : DayEvents(language, civil).entries) AppendLine(text, entry);
+    for (const std::u16string& entry : DayEvents(language, civil).entries)
+        AppendLine(text, entry);
     if (const auto announcement = MevarchimMoladText(language, hebrew)) {
         text.append(u"\r\n").append(kMevarchimHeading[language]).append(*announcement);
     }

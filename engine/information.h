@@ -1,4 +1,5 @@
-// The block of text about the selected day and its Hebrew year that the times-and-events page shows.
+// The block of text about the selected day and its Hebrew year that the times-and-events page
+// shows.
 #pragma once
 
 #include <cstdint>

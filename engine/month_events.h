@@ -11,8 +11,8 @@ struct EventDay {
     YearShape year;
     HebrewMonth month = HebrewMonth::kTishrei;
     int day = 1;
-    int weekday = 1;     // 1 = Sunday .. 7 = Saturday
-    int civilYear = 1;   // the Sigd rule changed with the era
+    int weekday = 1;    // 1 = Sunday .. 7 = Saturday
+    int civilYear = 1;  // the Sigd rule changed with the era
 };
 
 // The entries of the day's month rules, in their fixed order.

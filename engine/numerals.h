@@ -43,7 +43,8 @@ std::u16string YearSignText(std::int32_t year);
 // month it opens.
 CalendarDate MoladAnnouncementDate(CalendarDate hebrew);
 
-// The molad announcement of the month of `hebrew` (see MoladAnnouncementDate), in Hebrew or English.
+// The molad announcement of the month of `hebrew` (see MoladAnnouncementDate), in Hebrew or
+// English.
 std::u16string MoladText(int language, CalendarDate hebrew);
 
 }  // namespace plx

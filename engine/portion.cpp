@@ -19,40 +19,89 @@ struct YearTypeRow {
 
 // Index = type - 1.
 constexpr YearTypeRow kYearTypes[14] = {
-    {2, 1, 0, 353}, {2, 1, 1, 383}, {2, 3, 0, 355}, {2, 3, 1, 385}, {3, 2, 0, 354}, {3, 2, 1, 384}, {5, 2, 0, 354},
-    {5, 1, 1, 383}, {5, 3, 0, 355}, {5, 3, 1, 385}, {7, 1, 0, 353}, {7, 1, 1, 383}, {7, 3, 0, 355}, {7, 3, 1, 385},
+    {2, 1, 0, 353}, {2, 1, 1, 383}, {2, 3, 0, 355}, {2, 3, 1, 385}, {3, 2, 0, 354},
+    {3, 2, 1, 384}, {5, 2, 0, 354}, {5, 1, 1, 383}, {5, 3, 0, 355}, {5, 3, 1, 385},
+    {7, 1, 0, 353}, {7, 1, 1, 383}, {7, 3, 0, 355}, {7, 3, 1, 385},
 };
 
 // Week w (1-based) holds the days of the year whose offset from the Sunday before 1 Tishrei is in
 // [7 (w - 1), 7 w); `dayOfYear` counts from 1.
-constexpr int WeekOfYear(int dayOfYear, int roshHashana) { return (dayOfYear + roshHashana - 2) / 7 + 1; }
+constexpr int WeekOfYear(int dayOfYear, int roshHashana) {
+    return (dayOfYear + roshHashana - 2) / 7 + 1;
+}
 
-constexpr int LastWeek(const YearTypeRow& t) { return WeekOfYear(t.length, t.roshHashana); }
+constexpr int LastWeek(const YearTypeRow& t) {
+    return WeekOfYear(t.length, t.roshHashana);
+}
 
 // The portion of each week, by year type; the last entry belongs to the first Sabbath of the next
 // year. No week is without one.
-constexpr std::uint8_t kType1[] = {74, 52, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 53, 18, 58, 61, 66, 23, 71, 111, 25, 99, 100, 30, 101, 33, 34, 35, 36, 37, 38, 39, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 75};
-constexpr std::uint8_t kType2[] = {74, 52, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 55, 22, 59, 64, 69, 26, 72, 111, 28, 29, 30, 31, 32, 33, 88, 90, 91, 92, 93, 94, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 104};
-constexpr std::uint8_t kType3[] = {74, 52, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 53, 18, 58, 61, 66, 23, 71, 111, 25, 99, 100, 30, 101, 33, 88, 90, 91, 92, 93, 94, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 104};
-constexpr std::uint8_t kType4[] = {74, 52, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 55, 22, 59, 24, 65, 70, 72, 108, 76, 78, 80, 84, 85, 86, 89, 90, 91, 92, 93, 95, 96, 97, 98, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType5[] = {74, 52, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 53, 18, 58, 61, 66, 23, 71, 111, 25, 99, 100, 30, 101, 33, 88, 90, 91, 92, 93, 94, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 104};
-constexpr std::uint8_t kType6[] = {74, 52, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 55, 22, 59, 24, 65, 70, 72, 108, 76, 78, 80, 84, 85, 86, 89, 90, 91, 92, 93, 95, 96, 97, 98, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType7[] = {75, 105, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 53, 18, 58, 20, 63, 68, 71, 108, 77, 79, 81, 83, 84, 87, 33, 34, 35, 36, 37, 38, 39, 40, 102, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType8[] = {75, 105, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 56, 59, 24, 65, 70, 27, 73, 110, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType9[] = {75, 105, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 54, 58, 20, 62, 67, 23, 71, 110, 25, 99, 100, 30, 101, 33, 34, 35, 36, 37, 38, 39, 40, 102, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType10[] = {75, 105, 109, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 56, 23, 60, 65, 70, 27, 73, 111, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 103, 75};
-constexpr std::uint8_t kType11[] = {104, 75, 106, 107, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 53, 57, 19, 61, 66, 23, 71, 110, 25, 99, 100, 30, 101, 33, 34, 35, 36, 37, 38, 39, 40, 102, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType12[] = {104, 75, 106, 107, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 55, 22, 59, 64, 69, 26, 72, 111, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 75};
-constexpr std::uint8_t kType13[] = {104, 75, 106, 107, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 53, 18, 58, 61, 66, 23, 71, 111, 25, 99, 100, 30, 101, 33, 34, 35, 36, 37, 38, 39, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 75};
-constexpr std::uint8_t kType14[] = {104, 75, 106, 107, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 55, 22, 59, 64, 69, 26, 72, 111, 28, 29, 30, 31, 32, 33, 88, 90, 91, 92, 93, 94, 40, 102, 43, 44, 45, 46, 47, 48, 49, 103, 104};
+constexpr std::uint8_t kType1[] = {74, 52,  109, 0,  1,   2,  3,   4,  5,  6,  7,   8,  9,
+                                   10, 11,  12,  13, 14,  15, 16,  53, 18, 58, 61,  66, 23,
+                                   71, 111, 25,  99, 100, 30, 101, 33, 34, 35, 36,  37, 38,
+                                   39, 40,  102, 43, 44,  45, 46,  47, 48, 49, 103, 75};
+constexpr std::uint8_t kType2[] = {74, 52, 109, 0,   1,  2,  3,  4,  5,  6,  7,  8,   9,  10,
+                                   11, 12, 13,  14,  15, 16, 17, 18, 19, 20, 55, 22,  59, 64,
+                                   69, 26, 72,  111, 28, 29, 30, 31, 32, 33, 88, 90,  91, 92,
+                                   93, 94, 40,  102, 43, 44, 45, 46, 47, 48, 49, 103, 104};
+constexpr std::uint8_t kType3[] = {74, 52,  109, 0,  1,   2,  3,   4,  5,  6,  7,   8,  9,
+                                   10, 11,  12,  13, 14,  15, 16,  53, 18, 58, 61,  66, 23,
+                                   71, 111, 25,  99, 100, 30, 101, 33, 88, 90, 91,  92, 93,
+                                   94, 40,  102, 43, 44,  45, 46,  47, 48, 49, 103, 104};
+constexpr std::uint8_t kType4[] = {74, 52, 109, 0,   1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                   11, 12, 13,  14,  15, 16, 17, 18, 19, 20, 55, 22, 59, 24,
+                                   65, 70, 72,  108, 76, 78, 80, 84, 85, 86, 89, 90, 91, 92,
+                                   93, 95, 96,  97,  98, 43, 44, 45, 46, 47, 48, 49, 50, 74};
+constexpr std::uint8_t kType5[] = {74, 52,  109, 0,  1,   2,  3,   4,  5,  6,  7,   8,  9,
+                                   10, 11,  12,  13, 14,  15, 16,  53, 18, 58, 61,  66, 23,
+                                   71, 111, 25,  99, 100, 30, 101, 33, 88, 90, 91,  92, 93,
+                                   94, 40,  102, 43, 44,  45, 46,  47, 48, 49, 103, 104};
+constexpr std::uint8_t kType6[] = {74, 52, 109, 0,   1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                   11, 12, 13,  14,  15, 16, 17, 18, 19, 20, 55, 22, 59, 24,
+                                   65, 70, 72,  108, 76, 78, 80, 84, 85, 86, 89, 90, 91, 92,
+                                   93, 95, 96,  97,  98, 43, 44, 45, 46, 47, 48, 49, 50, 74};
+constexpr std::uint8_t kType7[] = {75, 105, 109, 0,   1,  2,  3,  4,  5,  6,  7,  8,  9,
+                                   10, 11,  12,  13,  14, 15, 16, 53, 18, 58, 20, 63, 68,
+                                   71, 108, 77,  79,  81, 83, 84, 87, 33, 34, 35, 36, 37,
+                                   38, 39,  40,  102, 43, 44, 45, 46, 47, 48, 49, 50, 74};
+constexpr std::uint8_t kType8[] = {75, 105, 109, 0,  1,   2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                   11, 12,  13,  14, 15,  16, 17, 18, 19, 20, 21, 56, 59, 24,
+                                   65, 70,  27,  73, 110, 29, 30, 31, 32, 33, 34, 35, 36, 37,
+                                   38, 39,  40,  41, 42,  43, 44, 45, 46, 47, 48, 49, 50, 74};
+constexpr std::uint8_t kType9[] = {75, 105, 109, 0,   1,  2,   3,  4,   5,  6,  7,  8,  9,
+                                   10, 11,  12,  13,  14, 15,  16, 17,  54, 58, 20, 62, 67,
+                                   23, 71,  110, 25,  99, 100, 30, 101, 33, 34, 35, 36, 37,
+                                   38, 39,  40,  102, 43, 44,  45, 46,  47, 48, 49, 50, 74};
+constexpr std::uint8_t kType10[] = {75, 105, 109, 0,  1,   2,  3,  4,  5,  6,  7,  8,  9,   10,
+                                    11, 12,  13,  14, 15,  16, 17, 18, 19, 20, 21, 56, 23,  60,
+                                    65, 70,  27,  73, 111, 29, 30, 31, 32, 33, 34, 35, 36,  37,
+                                    38, 39,  40,  41, 42,  43, 44, 45, 46, 47, 48, 49, 103, 75};
+constexpr std::uint8_t kType11[] = {104, 75, 106, 107, 0,  1,   2,  3,   4,  5,  6,  7,  8,
+                                    9,   10, 11,  12,  13, 14,  15, 16,  53, 57, 19, 61, 66,
+                                    23,  71, 110, 25,  99, 100, 30, 101, 33, 34, 35, 36, 37,
+                                    38,  39, 40,  102, 43, 44,  45, 46,  47, 48, 49, 50, 74};
+constexpr std::uint8_t kType12[] = {104, 75, 106, 107, 0,   1,  2,  3,  4,  5,  6,  7,  8,   9,
+                                    10,  11, 12,  13,  14,  15, 16, 17, 18, 19, 20, 55, 22,  59,
+                                    64,  69, 26,  72,  111, 28, 29, 30, 31, 32, 33, 34, 35,  36,
+                                    37,  38, 39,  40,  102, 43, 44, 45, 46, 47, 48, 49, 103, 75};
+constexpr std::uint8_t kType13[] = {104, 75, 106, 107, 0,  1,   2,  3,   4,  5,  6,  7,   8,
+                                    9,   10, 11,  12,  13, 14,  15, 16,  53, 18, 58, 61,  66,
+                                    23,  71, 111, 25,  99, 100, 30, 101, 33, 34, 35, 36,  37,
+                                    38,  39, 40,  102, 43, 44,  45, 46,  47, 48, 49, 103, 75};
+constexpr std::uint8_t kType14[] = {104, 75, 106, 107, 0,   1,  2,  3,  4,  5,  6,  7,  8,   9,
+                                    10,  11, 12,  13,  14,  15, 16, 17, 18, 19, 20, 55, 22,  59,
+                                    64,  69, 26,  72,  111, 28, 29, 30, 31, 32, 33, 88, 90,  91,
+                                    92,  93, 94,  40,  102, 43, 44, 45, 46, 47, 48, 49, 103, 104};
 
 constexpr std::span<const std::uint8_t> kSchedule[14] = {
-    kType1, kType2, kType3, kType4, kType5, kType6, kType7, kType8, kType9, kType10, kType11, kType12, kType13, kType14,
+    kType1, kType2, kType3,  kType4,  kType5,  kType6,  kType7,
+    kType8, kType9, kType10, kType11, kType12, kType13, kType14,
 };
 
 constexpr bool EveryWeekHasAnEntry() {
     for (int t = 0; t < 14; ++t) {
-        if (static_cast<int>(kSchedule[t].size()) != LastWeek(kYearTypes[t])) return false;
+        if (static_cast<int>(kSchedule[t].size()) != LastWeek(kYearTypes[t]))
+            return false;
     }
     return true;
 }
@@ -61,31 +110,39 @@ static_assert(EveryWeekHasAnEntry(), "a schedule row must cover every week its y
 }  // namespace
 
 int HebrewYearType(std::int32_t year) noexcept {
-    const YearTypeRow shape{RoshHashanaWeekday(year), HebrewYearKind(year), IsHebrewLeapYear(year), 0};
+    const YearTypeRow shape{RoshHashanaWeekday(year), HebrewYearKind(year), IsHebrewLeapYear(year),
+                            0};
     for (int t = 0; t < 14; ++t) {
         const YearTypeRow& row = kYearTypes[t];
-        if (row.roshHashana == shape.roshHashana && row.kind == shape.kind && row.leap == shape.leap) return t + 1;
+        if (row.roshHashana == shape.roshHashana && row.kind == shape.kind &&
+            row.leap == shape.leap)
+            return t + 1;
     }
     return 0;  // only outside the supported years
 }
 
 int WeeklyPortionIndex(CalendarDate hebrew) noexcept {
     const int type = HebrewYearType(hebrew.year);
-    if (type == 0) return -1;
+    if (type == 0)
+        return -1;
     const int dayOfYear = HebrewDaysBeforeMonth(hebrew.year, hebrew.month) + hebrew.day;
     const int week = WeekOfYear(dayOfYear, kYearTypes[type - 1].roshHashana);
     const std::span<const std::uint8_t> row = kSchedule[type - 1];
-    if (week < 1 || week > static_cast<int>(row.size())) return -1;
+    if (week < 1 || week > static_cast<int>(row.size()))
+        return -1;
     return row[week - 1];
 }
 
 const char16_t* PortionName(int language, int index, int part) noexcept {
-    if (index < 0 || index >= kPortionCount) return nullptr;
+    if (index < 0 || index >= kPortionCount)
+        return nullptr;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     if (part == 1 || part == 2) {
-        const PortionPart* halves = part == 1 ? vocabulary.PortionIsraelParts() : vocabulary.PortionDiasporaParts();
+        const PortionPart* halves =
+            part == 1 ? vocabulary.PortionIsraelParts() : vocabulary.PortionDiasporaParts();
         for (int i = 0; i < kPortionPartCount; ++i) {
-            if (halves[i].key == index) return halves[i].text;
+            if (halves[i].key == index)
+                return halves[i].text;
         }
     }
     return vocabulary.PortionNames()[index];
@@ -94,7 +151,8 @@ const char16_t* PortionName(int language, int index, int part) noexcept {
 std::optional<std::u16string> MevarchimMoladText(int language, CalendarDate hebrew) {
     const DayNumber n = HebrewToDayNumber(hebrew);
     const DayNumber sabbath = n + 7 - DayNumberWeekday(n);
-    if (sabbath >= kLastDayNumber) return std::nullopt;  // the calendar ends before that Sabbath
+    if (sabbath >= kLastDayNumber)
+        return std::nullopt;  // the calendar ends before that Sabbath
     // The month is blessed on the last Sabbath before its Rosh Chodesh; a Rosh Chodesh on the
     // Sabbath itself was blessed a week earlier.
     for (DayNumber day = sabbath + 1; day <= std::min(sabbath + 7, kLastDayNumber); ++day) {

@@ -31,12 +31,24 @@ inline YearShape ShapeOfHebrewYear(std::int32_t year) noexcept {
 // Months by their common-year number, so that a rule names Nisan once for both kinds of year;
 // Adar I exists in leap years only.
 enum class HebrewMonth : int {
-    kTishrei = 1, kHeshvan, kKislev, kTevet, kShevat, kAdar, kNisan, kIyar, kSivan, kTammuz, kAv, kElul,
+    kTishrei = 1,
+    kHeshvan,
+    kKislev,
+    kTevet,
+    kShevat,
+    kAdar,
+    kNisan,
+    kIyar,
+    kSivan,
+    kTammuz,
+    kAv,
+    kElul,
     kAdarI,
 };
 
 constexpr HebrewMonth MonthOfYear(int month, int leap) noexcept {
-    if (leap != 0 && month == 6) return HebrewMonth::kAdarI;
+    if (leap != 0 && month == 6)
+        return HebrewMonth::kAdarI;
     return static_cast<HebrewMonth>(leap != 0 && month > 6 ? month - 1 : month);
 }
 

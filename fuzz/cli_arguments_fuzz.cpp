@@ -10,20 +10,26 @@
 #include "cli/arguments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (auto parse : {&plx::cli::ParseCivilDate, &plx::cli::ParseHebrewDate}) {
         try {
             const plx::CalendarDate date = parse(text);
-            const plx::DayNumber n = parse == &plx::cli::ParseCivilDate ? plx::CivilToDayNumber(date)
-                                                                         : plx::HebrewToDayNumber(date);
-            if (n < plx::kFirstDayNumber || n > plx::kLastDayNumber) std::abort();
+            const plx::DayNumber n = parse == &plx::cli::ParseCivilDate
+                                         ? plx::CivilToDayNumber(date)
+                                         : plx::HebrewToDayNumber(date);
+            if (n < plx::kFirstDayNumber || n > plx::kLastDayNumber)
+                std::abort();
         } catch (const plx::cli::UsageError&) {
         }
     }
-    const QStringList arguments = QStringList{QStringLiteral("plxcal")} + text.split(QLatin1Char(' '));
-    const QStringList protectedArguments = plx::cli::ProtectPositionals(arguments, {QStringLiteral("lang")});
+    const QStringList arguments =
+        QStringList{QStringLiteral("plxcal")} + text.split(QLatin1Char(' '));
+    const QStringList protectedArguments =
+        plx::cli::ProtectPositionals(arguments, {QStringLiteral("lang")});
     // Nothing is lost or invented: only a "--" is added, unless the user typed one already.
     const qsizetype added = arguments.contains(QStringLiteral("--")) ? 0 : 1;
-    if (protectedArguments.size() != arguments.size() + added) std::abort();
+    if (protectedArguments.size() != arguments.size() + added)
+        std::abort();
     return 0;
 }

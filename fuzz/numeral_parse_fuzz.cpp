@@ -13,7 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
     const int n = plx::ParseHebrewNumeral(text);
-    if (n < 0) std::abort();
-    if (n <= plx::kLargestHebrewNumeral && plx::ParseHebrewNumeral(plx::HebrewNumeral(n).value()) != n) std::abort();
+    if (n < 0)
+        std::abort();
+    if (n <= plx::kLargestHebrewNumeral &&
+        plx::ParseHebrewNumeral(plx::HebrewNumeral(n).value()) != n)
+        std::abort();
     return 0;
 }

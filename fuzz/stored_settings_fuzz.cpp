@@ -15,9 +15,10 @@
 
 namespace {
 
-const char16_t* const kSettingsNames[] = {u"plx_times_flags", u"plx_times_mile",   u"plx_times_bod",
-                                          u"plx_times_tt",    u"plx_calc_heights", u"plx_daylight",
-                                          u"plx_timezone",    u"CustomLocations",  u"plx_reportmonthly_plag"};
+const char16_t* const kSettingsNames[] = {
+    u"plx_times_flags", u"plx_times_mile",   u"plx_times_bod",
+    u"plx_times_tt",    u"plx_calc_heights", u"plx_daylight",
+    u"plx_timezone",    u"CustomLocations",  u"plx_reportmonthly_plag"};
 const char16_t* const kTimesNames[] = {u"StarsOutRabeinuTamMinutes",
                                        u"StarsOutRabeinuTamMethod",
                                        u"MilesMethod",
@@ -36,7 +37,8 @@ std::u16string Text(FuzzedDataProvider& data) {
     return {bytes.begin(), bytes.end()};
 }
 
-void Put(FuzzedDataProvider& data, plx::SettingsStore& store, std::u16string_view section, std::u16string_view name) {
+void Put(FuzzedDataProvider& data, plx::SettingsStore& store, std::u16string_view section,
+         std::u16string_view name) {
     if (data.ConsumeBool()) {
         store.WriteInteger(section, name, data.ConsumeIntegral<std::int32_t>());
     } else {
@@ -45,8 +47,8 @@ void Put(FuzzedDataProvider& data, plx::SettingsStore& store, std::u16string_vie
 }
 
 bool IsClockText(const std::u16string& t) {
-    return t.size() == 5 && t[2] == u':' && t[0] >= u'0' && t[0] <= u'9' && t[1] >= u'0' && t[1] <= u'9' &&
-           t[3] >= u'0' && t[3] <= u'5' && t[4] >= u'0' && t[4] <= u'9';
+    return t.size() == 5 && t[2] == u':' && t[0] >= u'0' && t[0] <= u'9' && t[1] >= u'0' &&
+           t[1] <= u'9' && t[3] >= u'0' && t[3] <= u'5' && t[4] >= u'0' && t[4] <= u'9';
 }
 
 }  // namespace
@@ -56,8 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     plx::MemorySettingsStore store;
     while (data.remaining_bytes() > 0) {
         switch (data.ConsumeIntegralInRange(0, 2)) {
-            case 0: Put(data, store, plx::kSettingsSection, data.PickValueInArray(kSettingsNames)); break;
-            case 1: Put(data, store, plx::kTimesOfDaySection, data.PickValueInArray(kTimesNames)); break;
+            case 0:
+                Put(data, store, plx::kSettingsSection, data.PickValueInArray(kSettingsNames));
+                break;
+            case 1:
+                Put(data, store, plx::kTimesOfDaySection, data.PickValueInArray(kTimesNames));
+                break;
             default:
                 Put(data, store, plx::LocationSection(data.ConsumeIntegralInRange(0, 3)),
                     data.PickValueInArray(kLocationNames));
@@ -66,16 +72,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const plx::CalculationSettings settings = plx::LoadCalculationSettings(store);
     const plx::CustomLocationList custom = plx::LoadCustomLocations(store);
     const plx::Location place = plx::LookupLocation(settings.locationKey, custom);
-    const plx::CalendarDate day{static_cast<std::uint8_t>(1 + size % 28), static_cast<std::uint8_t>(1 + size % 12),
-                                2024};
+    const plx::CalendarDate day{static_cast<std::uint8_t>(1 + size % 28),
+                                static_cast<std::uint8_t>(1 + size % 12), 2024};
     for (const plx::TimeEntry& entry : plx::ComputeTimesAt(day, settings, place, settings.times)) {
-        if (!IsClockText(entry.text)) std::abort();
+        if (!IsClockText(entry.text))
+            std::abort();
     }
     (void)plx::BuildTimesText(day, settings, place, static_cast<int>(size % 2));
     // What is saved reads back, to six decimals.
     for (const plx::Location& l : custom) {
         const double back = plx::ParseStoredNumber(plx::FormatStoredNumber(l.latitude));
-        if (!(std::abs(back - l.latitude) <= std::max(1e-6, std::abs(l.latitude) * 1e-15))) std::abort();
+        if (!(std::abs(back - l.latitude) <= std::max(1e-6, std::abs(l.latitude) * 1e-15)))
+            std::abort();
     }
     return 0;
 }

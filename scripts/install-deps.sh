@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   fonts-dejavu-core culmus
   xvfb xauth poppler-utils
-  clang
+  clang clang-format
 )
 
 missing=()

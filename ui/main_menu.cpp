@@ -71,21 +71,29 @@ MainMenu BuildMainMenu(QMenuBar* bar, bool hebrewLayout) {
     MainMenu menu;
     std::vector<QMenu*> open;  // the popups being filled, innermost last
     for (const MenuEntry& entry : kMainMenu) {
-        if (!InLayout(entry, hebrewLayout)) continue;
+        if (!InLayout(entry, hebrewLayout))
+            continue;
         const QString text = LayoutString(entry.text, hebrewLayout);
         switch (entry.item) {
             case Item::kPopup: {
                 QMenu* popup = open.empty() ? bar->addMenu(text) : open.back()->addMenu(text);
-                if (entry.id == kSettingsPopup) menu.settings = popup;
-                if (entry.id == kDaylightPopup) menu.daylight = popup;
+                if (entry.id == kSettingsPopup)
+                    menu.settings = popup;
+                if (entry.id == kDaylightPopup)
+                    menu.daylight = popup;
                 open.push_back(popup);
                 break;
             }
-            case Item::kEnd: open.pop_back(); break;
-            case Item::kSeparator: open.back()->addSeparator(); break;
+            case Item::kEnd:
+                open.pop_back();
+                break;
+            case Item::kSeparator:
+                open.back()->addSeparator();
+                break;
             case Item::kCommand:
             case Item::kCheckable: {
-                QAction* action = open.empty() ? bar->addAction(text) : open.back()->addAction(text);
+                QAction* action =
+                    open.empty() ? bar->addAction(text) : open.back()->addAction(text);
                 action->setData(entry.id);
                 action->setCheckable(entry.item == Item::kCheckable);
                 menu.commands.insert(entry.id, action);

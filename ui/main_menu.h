@@ -37,7 +37,7 @@ enum MainCommand : int {
 struct MainMenu {
     QHash<int, QAction*> commands;  // every command of the layout, by id (QAction::data holds it)
     QMenu* settings = nullptr;
-    QMenu* daylight = nullptr;      // the daylight-saving popup inside "Settings"
+    QMenu* daylight = nullptr;  // the daylight-saving popup inside "Settings"
 };
 
 // Fills the menu bar with the menu of the layout: the Hebrew menu (which offers the switch to

@@ -41,7 +41,9 @@ QString FromUtf16(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Caption(std::u16string_view key) { return LookupString(u"Plx", FromUtf16(key)); }
+QString Caption(std::u16string_view key) {
+    return LookupString(u"Plx", FromUtf16(key));
+}
 
 QLineEdit* DateField(int width, Qt::Alignment alignment, QWidget* parent) {
     auto* field = new QLineEdit(parent);
@@ -135,7 +137,8 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
 
     welcomeTimer_.setInterval(100);
     connect(&welcomeTimer_, &QTimer::timeout, this, [this] { OnWelcome(); });
-    if (ShowWelcomeAtStart(store_)) welcomeTimer_.start();
+    if (ShowWelcomeAtStart(store_))
+        welcomeTimer_.start();
 }
 
 void CPLXDlg::BuildDateGroups(QHBoxLayout* row) {
@@ -151,8 +154,9 @@ void CPLXDlg::BuildDateGroups(QHBoxLayout* row) {
     hebrewYear_ = DateField(kYearFieldWidth, hebrewAlignment, hebrewGroup);
     hebrewDecadeSpin_ = Spinner(kDecadeStep, hebrewLayout, hebrewGroup);
     hebrewYearSpin_ = Spinner(kYearStep, hebrewLayout, hebrewGroup);
-    for (QWidget* w : std::initializer_list<QWidget*>{hebrewDay_, hebrewDaySpin_, hebrewMonth_, hebrewYear_,
-                                                      hebrewDecadeSpin_, hebrewYearSpin_}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{hebrewDay_, hebrewDaySpin_, hebrewMonth_, hebrewYear_,
+                                         hebrewDecadeSpin_, hebrewYearSpin_}) {
         hebrewRow->addWidget(w);
     }
 
@@ -164,8 +168,8 @@ void CPLXDlg::BuildDateGroups(QHBoxLayout* row) {
     civilYear_ = DateField(kYearFieldWidth, Qt::AlignCenter, civilGroup);
     civilYearSpin_ = Spinner(kYearStep, hebrewLayout, civilGroup);
     civilDecadeSpin_ = Spinner(kDecadeStep, hebrewLayout, civilGroup);
-    for (QWidget* w : std::initializer_list<QWidget*>{civilDay_, civilDaySpin_, civilMonth_, civilYear_,
-                                                      civilYearSpin_, civilDecadeSpin_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             civilDay_, civilDaySpin_, civilMonth_, civilYear_, civilYearSpin_, civilDecadeSpin_}) {
         civilRow->addWidget(w);
     }
     for (QHBoxLayout* groupRow : {hebrewRow, civilRow}) {
@@ -192,7 +196,8 @@ void CPLXDlg::BuildMenu() {
 
 void CPLXDlg::RunCommand(int id) {
     for (const CommandEntry& entry : kCommands) {
-        if (entry.id == id && entry.handler) (this->*entry.handler)();
+        if (entry.id == id && entry.handler)
+            (this->*entry.handler)();
     }
 }
 
@@ -213,7 +218,8 @@ void CPLXDlg::keyPressEvent(QKeyEvent* event) {
 
 void CPLXDlg::OnToday() {
     const CalendarDate today = LocalToday();
-    if (today == view_->today() && today == view_->selected()) return;
+    if (today == view_->today() && today == view_->selected())
+        return;
     view_->setToday(today);
     view_->setSelected(today);
     view_->Refill();
@@ -225,14 +231,25 @@ void CPLXDlg::OnCalendarMode() {
     view_->Refill();
 }
 
-void CPLXDlg::OnDaylightOff() { AfterDaylightChange(SwitchDaylightOff(settings_)); }
-void CPLXDlg::OnDaylightOn() { AfterDaylightChange(SwitchDaylightOn(settings_)); }
-void CPLXDlg::OnDaylight1() { AfterDaylightChange(ChooseDaylightHours(settings_, 1)); }
-void CPLXDlg::OnDaylight2() { AfterDaylightChange(ChooseDaylightHours(settings_, 2)); }
-void CPLXDlg::OnDaylight3() { AfterDaylightChange(ChooseDaylightHours(settings_, 3)); }
+void CPLXDlg::OnDaylightOff() {
+    AfterDaylightChange(SwitchDaylightOff(settings_));
+}
+void CPLXDlg::OnDaylightOn() {
+    AfterDaylightChange(SwitchDaylightOn(settings_));
+}
+void CPLXDlg::OnDaylight1() {
+    AfterDaylightChange(ChooseDaylightHours(settings_, 1));
+}
+void CPLXDlg::OnDaylight2() {
+    AfterDaylightChange(ChooseDaylightHours(settings_, 2));
+}
+void CPLXDlg::OnDaylight3() {
+    AfterDaylightChange(ChooseDaylightHours(settings_, 3));
+}
 
 void CPLXDlg::AfterDaylightChange(bool changed) {
-    if (changed) RebuildTimesText();
+    if (changed)
+        RebuildTimesText();
     // Also when nothing changed: choosing a checkable item has flipped its check mark.
     RefreshDaylightMenu();
 }
@@ -258,12 +275,17 @@ void CPLXDlg::CaptionLocationItem() {
 void CPLXDlg::SetTitle() {
     statusText_ = FromUtf16(LocationListText(location_, vocabulary_)) + QStringLiteral(" - ");
     const std::u16string_view key = DaylightCaptionKey(settings_);
-    if (!key.empty()) statusText_ += Caption(key);
+    if (!key.empty())
+        statusText_ += Caption(key);
     setWindowTitle(Caption(u"PLX") + QStringLiteral(" - ") + statusText_);
 }
 
-void CPLXDlg::OnSwitchToEnglish() { SwitchLanguageTo(QStringLiteral("English.xml")); }
-void CPLXDlg::OnSwitchToHebrew() { SwitchLanguageTo(QStringLiteral("Hebrew.xml")); }
+void CPLXDlg::OnSwitchToEnglish() {
+    SwitchLanguageTo(QStringLiteral("English.xml"));
+}
+void CPLXDlg::OnSwitchToHebrew() {
+    SwitchLanguageTo(QStringLiteral("Hebrew.xml"));
+}
 
 void CPLXDlg::SwitchLanguageTo(const QString& fileName) {
     // When the file does not load, the window is built again in the language it has.
@@ -272,9 +294,15 @@ void CPLXDlg::SwitchLanguageTo(const QString& fileName) {
     reject();
 }
 
-void CPLXDlg::OnAbout() { CAboutDlg(store_, this).exec(); }
-void CPLXDlg::OnExplanation() { CPLXDetails(this).exec(); }
-void CPLXDlg::OnClose() { reject(); }
+void CPLXDlg::OnAbout() {
+    CAboutDlg(store_, this).exec();
+}
+void CPLXDlg::OnExplanation() {
+    CPLXDetails(this).exec();
+}
+void CPLXDlg::OnClose() {
+    reject();
+}
 
 void CPLXDlg::OnWelcome() {
     welcomeTimer_.stop();

@@ -28,12 +28,15 @@ std::u16string_view ToUtf16(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-QString Numeral(int n) { return FromUtf16(HebrewNumeral(n).value_or(std::u16string())); }
+QString Numeral(int n) {
+    return FromUtf16(HebrewNumeral(n).value_or(std::u16string()));
+}
 
 QStringList Entries(const QComboBox* box) {
     QStringList entries;
     entries.reserve(box->count());
-    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
     return entries;
 }
 
@@ -51,20 +54,29 @@ void CPLXDlg::ConnectFields() {
         field->installEventFilter(this);
     }
     for (QComboBox* box : {hebrewMonth_, civilMonth_}) {
-        connect(box, &QComboBox::activated, this, [this, box](int index) { OnMonthChosen(box, index); });
+        connect(box, &QComboBox::activated, this,
+                [this, box](int index) { OnMonthChosen(box, index); });
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { OnMonthTyped(box); });
     }
-    for (UpDownControl* spinner : {hebrewDaySpin_, hebrewYearSpin_, hebrewDecadeSpin_, civilDaySpin_,
-                                   civilYearSpin_, civilDecadeSpin_}) {
+    for (UpDownControl* spinner : {hebrewDaySpin_, hebrewYearSpin_, hebrewDecadeSpin_,
+                                   civilDaySpin_, civilYearSpin_, civilDecadeSpin_}) {
         connect(spinner, &UpDownControl::stepped, this,
                 [this, spinner](int direction) { OnSpinner(spinner, direction); });
     }
 }
 
-CalendarDate CPLXDlg::SelectedCivil() const { return view_->selected(); }
-CalendarDate CPLXDlg::SelectedHebrew() const { return view_->selectedHebrew(); }
-void CPLXDlg::SetCivil(CalendarDate civil) { view_->setCivil(civil); }
-void CPLXDlg::SetFromHebrew(CalendarDate hebrew) { view_->setFromHebrew(hebrew); }
+CalendarDate CPLXDlg::SelectedCivil() const {
+    return view_->selected();
+}
+CalendarDate CPLXDlg::SelectedHebrew() const {
+    return view_->selectedHebrew();
+}
+void CPLXDlg::SetCivil(CalendarDate civil) {
+    view_->setCivil(civil);
+}
+void CPLXDlg::SetFromHebrew(CalendarDate hebrew) {
+    view_->setFromHebrew(hebrew);
+}
 
 // ---- Showing the date -------------------------------------------------------------------------
 
@@ -75,11 +87,13 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
         lastHebrewYear_ = hebrew.year;
         FillMonthBoxes(hebrew.year);
     }
-    SelectMonthEntry(hebrewMonth_, FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, vocabulary_)));
+    SelectMonthEntry(hebrewMonth_,
+                     FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, vocabulary_)));
     hebrewYear_->setText(Numeral(hebrew.year));
     civilDay_->setText(QString::number(civil.day));
     civilYear_->setText(QString::number(civil.year));
-    SelectMonthEntry(civilMonth_, QString::fromUtf16(Vocabulary(vocabulary_).CivilMonthNames()[civil.month - 1]));
+    SelectMonthEntry(civilMonth_, QString::fromUtf16(
+                                      Vocabulary(vocabulary_).CivilMonthNames()[civil.month - 1]));
     RebuildTimesText();
     page_->SetInformationText(FromUtf16(YearInformationText(civil, ToUtf16(languageCode_))));
     CaptionCalendarSwitch(civil);
@@ -89,11 +103,14 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
 void CPLXDlg::FillMonthBoxes(std::int32_t hebrewYear) {
     const PlxLocaleBase& words = Vocabulary(vocabulary_);
     const bool leap = IsHebrewLeapYear(hebrewYear) != 0;
-    const char16_t* const* hebrewNames = leap ? words.HebrewLeapMonthNames() : words.HebrewMonthNames();
+    const char16_t* const* hebrewNames =
+        leap ? words.HebrewLeapMonthNames() : words.HebrewMonthNames();
     hebrewMonth_->clear();
-    for (int i = 0; i < (leap ? 13 : 12); ++i) hebrewMonth_->addItem(QString::fromUtf16(hebrewNames[i]));
+    for (int i = 0; i < (leap ? 13 : 12); ++i)
+        hebrewMonth_->addItem(QString::fromUtf16(hebrewNames[i]));
     civilMonth_->clear();
-    for (int i = 0; i < 12; ++i) civilMonth_->addItem(QString::fromUtf16(words.CivilMonthNames()[i]));
+    for (int i = 0; i < 12; ++i)
+        civilMonth_->addItem(QString::fromUtf16(words.CivilMonthNames()[i]));
 }
 
 void CPLXDlg::SelectMonthEntry(QComboBox* box, const QString& name) {
@@ -104,12 +121,14 @@ void CPLXDlg::SelectMonthEntry(QComboBox* box, const QString& name) {
 }
 
 void CPLXDlg::RebuildTimesText() {
-    page_->SetTimesText(FromUtf16(BuildTimesText(SelectedCivil(), settings_, location_, vocabulary_)));
+    page_->SetTimesText(
+        FromUtf16(BuildTimesText(SelectedCivil(), settings_, location_, vocabulary_)));
 }
 
 void CPLXDlg::CaptionCalendarSwitch(CalendarDate civil) {
     const bool civilMode = view_->civilMode();
-    if (civilMode == lastCivilMode_ && lastCivilMode_) return;
+    if (civilMode == lastCivilMode_ && lastCivilMode_)
+        return;
     lastCivilMode_ = civilMode;
     const QString key = civilMode             ? QStringLiteral("HEBREW_CALENDAR")
                         : BeforeReform(civil) ? QStringLiteral("JULY_CALENDAR")
@@ -121,7 +140,8 @@ void CPLXDlg::CaptionCalendarSwitch(CalendarDate civil) {
 // ---- Typing, choosing and stepping --------------------------------------------------------------
 
 void CPLXDlg::OnFieldEdited(QLineEdit* field) {
-    if (updating_) return;
+    if (updating_)
+        return;
     // Showing the new date rewrites the text; the caret stays where the user is typing.
     const int selectionStart = field->selectionStart();
     const int selectionLength = field->selectionLength();
@@ -134,19 +154,23 @@ void CPLXDlg::OnFieldEdited(QLineEdit* field) {
         // Day 0 (a field without Hebrew letters) would step back into the month before; like a
         // day beyond the range, it leaves the date alone until the user has typed a day.
         const int day = ParseHebrewNumeral(ToUtf16(text)) & 0xFF;
-        const auto target = HebrewDateInRange({static_cast<std::uint8_t>(day), hebrew.month, hebrew.year});
-        if (day != 0 && target) SetFromHebrew(*target);
+        const auto target =
+            HebrewDateInRange({static_cast<std::uint8_t>(day), hebrew.month, hebrew.year});
+        if (day != 0 && target)
+            SetFromHebrew(*target);
     } else if (field == hebrewYear_) {
         // The month keeps its name in the new year (Nisan stays Nisan whether or not either year
         // is a leap year); a year outside the calendar leaves the date alone.
         const int year = ParseHebrewNumeral(ToUtf16(text));
-        if (year >= kFirstHebrewYear && year <= kLastHebrewYear) SetFromHebrew(AddHebrewYears(year - hebrew.year, hebrew));
+        if (year >= kFirstHebrewYear && year <= kLastHebrewYear)
+            SetFromHebrew(AddHebrewYears(year - hebrew.year, hebrew));
     } else if (field == civilDay_) {
         SetCivil({static_cast<std::uint8_t>(ReadDecimal(text) & 0xFF), civil.month, civil.year});
     } else if (field == civilYear_) {
         // There is no year 0: a lone "-" or an empty field leaves the date alone.
         const int year = ReadDecimal(text);
-        if (year != 0) SetCivil({civil.day, civil.month, year});
+        if (year != 0)
+            SetCivil({civil.day, civil.month, year});
     }
 
     if (selectionLength > 0) {
@@ -157,26 +181,32 @@ void CPLXDlg::OnFieldEdited(QLineEdit* field) {
 }
 
 void CPLXDlg::OnMonthChosen(QComboBox* box, int index) {
-    if (updating_ || index < 0) return;
+    if (updating_ || index < 0)
+        return;
     const QString name = box->itemText(index);
     if (box == hebrewMonth_) {
         const CalendarDate hebrew = SelectedHebrew();
-        const int month = HebrewMonthFromName(IsHebrewLeapYear(hebrew.year) != 0, ToUtf16(name), vocabulary_);
-        const auto target = HebrewDateInRange({hebrew.day, static_cast<std::uint8_t>(month), hebrew.year});
-        if (month != 0 && target) SetFromHebrew(*target);
+        const int month =
+            HebrewMonthFromName(IsHebrewLeapYear(hebrew.year) != 0, ToUtf16(name), vocabulary_);
+        const auto target =
+            HebrewDateInRange({hebrew.day, static_cast<std::uint8_t>(month), hebrew.year});
+        if (month != 0 && target)
+            SetFromHebrew(*target);
     } else {
         const CalendarDate civil = SelectedCivil();
         const char16_t* const* names = Vocabulary(vocabulary_).CivilMonthNames();
         int month = 0;
         for (int i = 0; i < 12 && month == 0; ++i) {
-            if (name == QString::fromUtf16(names[i])) month = i + 1;
+            if (name == QString::fromUtf16(names[i]))
+                month = i + 1;
         }
         SetCivil({civil.day, static_cast<std::uint8_t>(month), civil.year});
     }
 }
 
 void CPLXDlg::OnMonthTyped(QComboBox* box) {
-    if (updating_) return;
+    if (updating_)
+        return;
     QLineEdit* edit = box->lineEdit();
     const QString text = edit->text();
     int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
@@ -188,7 +218,8 @@ void CPLXDlg::OnMonthTyped(QComboBox* box) {
             edit->setSelection(1, static_cast<int>(text.size()) - 1);
             start = 1;
         }
-        if (n < 1 || n > box->count()) return;
+        if (n < 1 || n > box->count())
+            return;
         index = n - 1;
     }
     box->setCurrentIndex(index);
@@ -201,7 +232,8 @@ void CPLXDlg::OnMonthTyped(QComboBox* box) {
 }
 
 void CPLXDlg::OnSpinner(UpDownControl* spinner, int direction) {
-    if (updating_) return;
+    if (updating_)
+        return;
     const bool forward = direction > 0;
     const CalendarDate civil = SelectedCivil();
     const CalendarDate hebrew = SelectedHebrew();
@@ -221,10 +253,14 @@ void CPLXDlg::OnSpinner(UpDownControl* spinner, int direction) {
 }
 
 UpDownControl* CPLXDlg::SpinnerOf(QObject* field) const {
-    if (field == hebrewDay_) return hebrewDaySpin_;
-    if (field == hebrewYear_) return hebrewYearSpin_;
-    if (field == civilDay_) return civilDaySpin_;
-    if (field == civilYear_) return civilYearSpin_;
+    if (field == hebrewDay_)
+        return hebrewDaySpin_;
+    if (field == hebrewYear_)
+        return hebrewYearSpin_;
+    if (field == civilDay_)
+        return civilDaySpin_;
+    if (field == civilYear_)
+        return civilYearSpin_;
     return nullptr;
 }
 
@@ -233,7 +269,8 @@ bool CPLXDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !updating_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         UpDownControl* spinner = SpinnerOf(watched);
-        if (spinner && (key == Qt::Key_Up || key == Qt::Key_Down)) OnSpinner(spinner, key == Qt::Key_Up ? +1 : -1);
+        if (spinner && (key == Qt::Key_Up || key == Qt::Key_Down))
+            OnSpinner(spinner, key == Qt::Key_Up ? +1 : -1);
     }
     return QDialog::eventFilter(watched, event);
 }

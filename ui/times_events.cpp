@@ -23,7 +23,8 @@ constexpr int kInformationStretch = 256;
 constexpr int kTimesStretch = 138;
 constexpr int kTimeColumnGap = 14;
 
-QPlainTextEdit* ReadOnlyBox(Qt::Alignment alignment, Qt::LayoutDirection direction, QWidget* parent) {
+QPlainTextEdit* ReadOnlyBox(Qt::Alignment alignment, Qt::LayoutDirection direction,
+                            QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setReadOnly(true);
     box->setUndoRedoEnabled(false);
@@ -36,7 +37,9 @@ QPlainTextEdit* ReadOnlyBox(Qt::Alignment alignment, Qt::LayoutDirection directi
     return box;
 }
 
-QString WithPlainLineBreaks(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString WithPlainLineBreaks(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 }  // namespace
 

@@ -12,7 +12,8 @@
 namespace plx {
 
 const QString kNoLanguageFilesMessage = QStringLiteral(
-    "אירעה שגיאה חמורה: לא נמצאו קבצי שפה!\nA serious error occurred: No language files has been found!");
+    "אירעה שגיאה חמורה: לא נמצאו קבצי שפה!\nA serious error occurred: No language files has been "
+    "found!");
 
 CPLXApp::CPLXApp(SettingsStore& store, QString languagesFolder)
     : store_(store), languagesFolder_(std::move(languagesFolder)) {}
@@ -38,18 +39,21 @@ void CPLXApp::SaveSettings() {
 }
 
 bool CPLXApp::LoadLanguage() {
-    if (!languageFile_.isEmpty() && LoadLanguageFile(QDir(languagesFolder_).filePath(languageFile_))) {
+    if (!languageFile_.isEmpty() &&
+        LoadLanguageFile(QDir(languagesFolder_).filePath(languageFile_))) {
         return true;
     }
     for (const LanguageInfo& language : ListLanguageFilesIn(languagesFolder_)) {
-        if (LoadLanguageFile(language.path)) return true;
+        if (LoadLanguageFile(language.path))
+            return true;
     }
     return false;
 }
 
 bool CPLXApp::RunMainWindow() {
     // Without any language the window still opens, with empty texts, left to right.
-    if (!LoadLanguage()) ShowErrorMessage(nullptr, kNoLanguageFilesMessage);
+    if (!LoadLanguage())
+        ShowErrorMessage(nullptr, kNoLanguageFilesMessage);
 
     bool switched = false;
     {
@@ -59,7 +63,8 @@ bool CPLXApp::RunMainWindow() {
         languageFile_ = ActiveLanguage().fileName;
         languageCode_ = ActiveLanguage().code;
         // What the closing window left queued must not reach the next one.
-        if (switched) QCoreApplication::processEvents();
+        if (switched)
+            QCoreApplication::processEvents();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return switched;

@@ -86,9 +86,11 @@ TEST_F(IniStoreTest, TextsWhereIntegersBelongReadAsTheDefault) {
 
 TEST_F(IniStoreTest, GarbageOrATruncatedFileReadsAsDefaults) {
     QByteArray garbage;
-    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
-    for (const QByteArray& bytes : {garbage, QByteArray("[Settings]\nplx_timez"), QByteArray("[Sett"),
-                                    QByteArray("\0\0\0[Settings]\n\0=\0", 16), QByteArray("@Variant(\0\0\0\x7f", 14)}) {
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919) % 256);
+    for (const QByteArray& bytes :
+         {garbage, QByteArray("[Settings]\nplx_timez"), QByteArray("[Sett"),
+          QByteArray("\0\0\0[Settings]\n\0=\0", 16), QByteArray("@Variant(\0\0\0\x7f", 14)}) {
         WriteFile(bytes);
         IniSettingsStore store(Path());
         EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 4), 4);

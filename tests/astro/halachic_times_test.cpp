@@ -19,17 +19,20 @@ constexpr CalendarDate kSaturday{23, 3, 2024};
 
 std::vector<TimeEntry> Jerusalem(CalendarDate day, const TimesOfDayOptions& options,
                                  DayKind kind = DayKind::kOrdinary) {
-    return ComputeHalachicTimes(day, kIsraelZoneSeconds, options, 40, 1, kind, kJerusalemLat, kJerusalemLon, 0);
+    return ComputeHalachicTimes(day, kIsraelZoneSeconds, options, 40, 1, kind, kJerusalemLat,
+                                kJerusalemLon, 0);
 }
 
 std::vector<int> Kinds(const std::vector<TimeEntry>& times) {
     std::vector<int> kinds;
-    for (const TimeEntry& t : times) kinds.push_back(t.kind);
+    for (const TimeEntry& t : times)
+        kinds.push_back(t.kind);
     return kinds;
 }
 
 const TimeEntry* Find(const std::vector<TimeEntry>& times, TimeKind kind) {
-    const auto found = std::find_if(times.begin(), times.end(), [kind](const TimeEntry& t) { return t.kind == kind; });
+    const auto found = std::find_if(times.begin(), times.end(),
+                                    [kind](const TimeEntry& t) { return t.kind == kind; });
     return found == times.end() ? nullptr : &*found;
 }
 
@@ -57,9 +60,12 @@ TEST(HalachicTimes, DefaultOptionsOnAnOrdinaryWednesday) {
     const SolarDay sun = JerusalemSun(kWednesday);
     const double g = (sun.sunset - sun.sunrise) / 12;
     EXPECT_EQ(Find(times, kTimeSunrise)->text, Clock(sun.sunrise, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeEndShmaGra)->text, Clock(sun.sunrise + 3 * g, MinuteRounding::Nearest));
-    EXPECT_EQ(Find(times, kTimeMinchaGdolaGra)->text, Clock(sun.noon + 0.5 * g, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimePlagHaMinchaGra)->text, Clock(sun.noon + 4.75 * g, MinuteRounding::Nearest));
+    EXPECT_EQ(Find(times, kTimeEndShmaGra)->text,
+              Clock(sun.sunrise + 3 * g, MinuteRounding::Nearest));
+    EXPECT_EQ(Find(times, kTimeMinchaGdolaGra)->text,
+              Clock(sun.noon + 0.5 * g, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimePlagHaMinchaGra)->text,
+              Clock(sun.noon + 4.75 * g, MinuteRounding::Nearest));
     // Dawn and Rabbeinu Tam by 15.99 degrees, tallit by 11.5, nightfall by 8.5.
     EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
               Clock(sun.noon - *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
@@ -75,12 +81,13 @@ TEST(HalachicTimes, DefaultOptionsOnAnOrdinaryWednesday) {
 
 TEST(HalachicTimes, EveryTimeInTableOrder) {
     const auto times = Jerusalem(kFriday, AllOn());
-    EXPECT_EQ(Kinds(times),
-              (std::vector<int>{1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 23, 18, 19, 20, 21, 22, 4, 5}));
+    EXPECT_EQ(Kinds(times), (std::vector<int>{1,  2,  3,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                                              15, 16, 17, 23, 18, 19, 20, 21, 22, 4,  5}));
     std::vector<int> labels;
-    for (const TimeEntry& t : times) labels.push_back(t.label);
-    EXPECT_EQ(labels,
-              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23}));
+    for (const TimeEntry& t : times)
+        labels.push_back(t.label);
+    EXPECT_EQ(labels, (std::vector<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                        12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23}));
 }
 
 TEST(HalachicTimes, FridayLightsCandlesBeforeSunset) {
@@ -90,7 +97,8 @@ TEST(HalachicTimes, FridayLightsCandlesBeforeSunset) {
     ASSERT_NE(candles, kinds.end());
     EXPECT_EQ(*(candles + 1), kTimeSunset);
     const SolarDay sun = JerusalemSun(kFriday);
-    EXPECT_EQ(Find(times, kTimeCandleLighting)->text, Clock(sun.sunset - 40.0 / 60, MinuteRounding::Nearest));
+    EXPECT_EQ(Find(times, kTimeCandleLighting)->text,
+              Clock(sun.sunset - 40.0 / 60, MinuteRounding::Nearest));
     EXPECT_EQ(Find(times, kTimeCandleLighting)->label, kLabelCandleLighting);
 
     TimesOfDayOptions noCandles;
@@ -100,7 +108,8 @@ TEST(HalachicTimes, FridayLightsCandlesBeforeSunset) {
 }
 
 TEST(HalachicTimes, FestivalEvesLightCandlesExceptOnTheSabbath) {
-    EXPECT_TRUE(Find(Jerusalem({22, 4, 2024}, TimesOfDayOptions{}, DayKind::kEve), kTimeCandleLighting));
+    EXPECT_TRUE(
+        Find(Jerusalem({22, 4, 2024}, TimesOfDayOptions{}, DayKind::kEve), kTimeCandleLighting));
     const auto saturdayEve = Jerusalem({12, 4, 2025}, TimesOfDayOptions{}, DayKind::kEve);
     EXPECT_FALSE(Find(saturdayEve, kTimeCandleLighting));
     // An eve is neither a Sabbath that ends nor a festival that ends.
@@ -114,11 +123,13 @@ TEST(HalachicTimes, MotzashLabelsAndForcesTheNightfall) {
     EXPECT_EQ(Find(Jerusalem(kSaturday, options), kTimeNightfall)->label, kLabelEndOfShabbat);
     EXPECT_EQ(Find(Jerusalem({12, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label,
               kLabelEndOfSabbathOrChag);
-    EXPECT_EQ(Find(Jerusalem({17, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label, kLabelEndOfChag);
+    EXPECT_EQ(Find(Jerusalem({17, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label,
+              kLabelEndOfChag);
     // A festival on a Friday runs into the Sabbath: nothing ends that night.
     EXPECT_FALSE(Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), kTimeNightfall));
     options.starsOutStandard = 1;
-    EXPECT_EQ(Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label, kLabelStarsOut);
+    EXPECT_EQ(Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label,
+              kLabelStarsOut);
 
     options.motzash = 0;
     EXPECT_EQ(Find(Jerusalem(kSaturday, options), kTimeNightfall)->label, kLabelStarsOut);
@@ -127,10 +138,11 @@ TEST(HalachicTimes, MotzashLabelsAndForcesTheNightfall) {
 }
 
 TEST(HalachicTimes, HighSummerWithoutTheMagaDay) {
-    // Helsinki at the solstice (a Thursday): the sun sinks about 6.4 degrees at most, so the Maga day by degrees,
-    // tallit by 11.5 degrees, the 8.5 degree nightfall and Rabbeinu Tam by degrees all disappear.
-    const auto times =
-        ComputeHalachicTimes({20, 6, 2024}, 3 * 3600, AllOn(), 22, 0, DayKind::kOrdinary, 60.1667, 24.95, 0);
+    // Helsinki at the solstice (a Thursday): the sun sinks about 6.4 degrees at most, so the Maga
+    // day by degrees, tallit by 11.5 degrees, the 8.5 degree nightfall and Rabbeinu Tam by degrees
+    // all disappear.
+    const auto times = ComputeHalachicTimes({20, 6, 2024}, 3 * 3600, AllOn(), 22, 0,
+                                            DayKind::kOrdinary, 60.1667, 24.95, 0);
     EXPECT_EQ(Kinds(times), (std::vector<int>{3, 7, 9, 10, 12, 13, 15, 17, 18, 20, 21, 5}));
 }
 
@@ -143,10 +155,13 @@ TEST(HalachicTimes, MagaDayByFixedAndProportionalMinutes) {
     options.riseSetDiffMethod = kFixedMinutes;
     auto times = Jerusalem(kWednesday, options);
     EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.sunrise - 1.5, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimePropHourMaga)->text, FormatClockTime((day + 3) / 12, MinuteRounding::Nearest));
-    EXPECT_EQ(Find(times, kTimeEndShmaMaga)->text, Clock(sun.sunrise - 1.5 + (day + 3) / 4, MinuteRounding::Nearest));
+    EXPECT_EQ(Find(times, kTimePropHourMaga)->text,
+              FormatClockTime((day + 3) / 12, MinuteRounding::Nearest));
+    EXPECT_EQ(Find(times, kTimeEndShmaMaga)->text,
+              Clock(sun.sunrise - 1.5 + (day + 3) / 4, MinuteRounding::Nearest));
     // 90-minute miles: 17 minutes for the Gra's nightfall.
-    EXPECT_EQ(Find(times, kTimeStarsOutGra)->text, Clock(sun.sunset + 17.0 / 60, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, kTimeStarsOutGra)->text,
+              Clock(sun.sunset + 17.0 / 60, MinuteRounding::Later));
 
     options.riseSetDiffMethod = kProportionalMinutes;
     times = Jerusalem(kWednesday, options);
@@ -214,15 +229,17 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
     EXPECT_EQ(rt(0, 3), u"none");
 
     const double rashaz =
-        sun.noon + *EventHourAngle(HorizonAltitude(1, 0) - 4.25, kJerusalemLat, sun.declination) + 4.0 / 60;
-    EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeStarsOutRashaz)->text, Clock(rashaz, MinuteRounding::Later));
+        sun.noon + *EventHourAngle(HorizonAltitude(1, 0) - 4.25, kJerusalemLat, sun.declination) +
+        4.0 / 60;
+    EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeStarsOutRashaz)->text,
+              Clock(rashaz, MinuteRounding::Later));
 }
 
 TEST(HalachicTimes, HeightDipsEveryDepressionAngle) {
-    const auto sea = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1, DayKind::kOrdinary,
-                                          kJerusalemLat, kJerusalemLon, 0);
-    const auto hill = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1, DayKind::kOrdinary,
-                                           kJerusalemLat, kJerusalemLon, 800);
+    const auto sea = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1,
+                                          DayKind::kOrdinary, kJerusalemLat, kJerusalemLon, 0);
+    const auto hill = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1,
+                                           DayKind::kOrdinary, kJerusalemLat, kJerusalemLon, 800);
     for (TimeKind kind : {kTimeBreakOfDawn, kTimeTalitTfilin, kTimeSunrise}) {
         EXPECT_LT(Find(hill, kind)->text, Find(sea, kind)->text) << kind;
     }
@@ -236,23 +253,33 @@ TEST(HalachicTimes, ClockTimesPastMidnightKeepTheirHour) {
     TimesOfDayOptions options;
     options.starsOutRabeinuTamMethod = kFixedMinutes;
     options.starsOutRabeinuTamMinutes = 2;
-    const auto times =
-        ComputeHalachicTimes({21, 6, 2024}, 3 * 3600, options, 22, 0, DayKind::kOrdinary, 60.1667, 24.95, 0);
+    const auto times = ComputeHalachicTimes({21, 6, 2024}, 3 * 3600, options, 22, 0,
+                                            DayKind::kOrdinary, 60.1667, 24.95, 0);
     ASSERT_TRUE(Find(times, kTimeStarsOutRt));
     EXPECT_EQ(Find(times, kTimeStarsOutRt)->text.substr(0, 3), u"24:");
 }
 
 TEST(HalachicTimes, NoTimesForPlacesOffTheGlobeOrBrokenNumbers) {
     const TimesOfDayOptions options = AllOn();
-    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, 7200, options, 40, 1, DayKind::kOrdinary, 91, 35, 0).empty());
-    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, 7200, options, 40, 1, DayKind::kOrdinary, 31, 200, 0).empty());
-    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, std::nan(""), options, 40, 1, DayKind::kOrdinary, 31, 35, 0).empty());
-    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, 7200, options, INFINITY, 1, DayKind::kOrdinary, 31, 35, 0).empty());
+    EXPECT_TRUE(
+        ComputeHalachicTimes(kWednesday, 7200, options, 40, 1, DayKind::kOrdinary, 91, 35, 0)
+            .empty());
+    EXPECT_TRUE(
+        ComputeHalachicTimes(kWednesday, 7200, options, 40, 1, DayKind::kOrdinary, 31, 200, 0)
+            .empty());
+    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, std::nan(""), options, 40, 1, DayKind::kOrdinary,
+                                     31, 35, 0)
+                    .empty());
+    EXPECT_TRUE(
+        ComputeHalachicTimes(kWednesday, 7200, options, INFINITY, 1, DayKind::kOrdinary, 31, 35, 0)
+            .empty());
     // Candle minutes no clock can show drop that one time only; so does a zone too far for one.
-    const auto far = ComputeHalachicTimes(kFriday, 7200, options, 1e7, 1, DayKind::kOrdinary, 31, 35, 0);
+    const auto far =
+        ComputeHalachicTimes(kFriday, 7200, options, 1e7, 1, DayKind::kOrdinary, 31, 35, 0);
     EXPECT_FALSE(Find(far, kTimeCandleLighting));
     EXPECT_TRUE(Find(far, kTimeSunset));
-    const auto shifted = ComputeHalachicTimes(kFriday, 1e9, options, 40, 1, DayKind::kOrdinary, 31, 35, 0);
+    const auto shifted =
+        ComputeHalachicTimes(kFriday, 1e9, options, 40, 1, DayKind::kOrdinary, 31, 35, 0);
     EXPECT_EQ(Kinds(shifted), (std::vector<int>{4, 5}));
 }
 

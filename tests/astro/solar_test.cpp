@@ -89,7 +89,8 @@ TEST(SolarDays, KeplerStopsAtAFixedPointOrATwoValueSwing) {
         for (double m = 0; m <= 360; m += 0.37) {
             const double anomaly = EccentricAnomaly(m, e);
             const double residual =
-                anomaly - e * (180 / std::numbers::pi) * std::sin(anomaly * std::numbers::pi / 180) - m;
+                anomaly -
+                e * (180 / std::numbers::pi) * std::sin(anomaly * std::numbers::pi / 180) - m;
             EXPECT_NEAR(residual, 0, 1e-9) << "M " << m << " e " << e;
         }
     }

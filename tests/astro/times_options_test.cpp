@@ -5,7 +5,8 @@
 namespace plx {
 namespace {
 
-constexpr std::u16string_view kLegacy[] = {u"plx_times_flags", u"plx_times_mile", u"plx_times_bod", u"plx_times_tt"};
+constexpr std::u16string_view kLegacy[] = {u"plx_times_flags", u"plx_times_mile", u"plx_times_bod",
+                                           u"plx_times_tt"};
 
 TEST(CalculationSettingsStore, AnEmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
@@ -113,9 +114,9 @@ TEST(CalculationSettingsStore, LegacyFlagsConvertOnTheFirstSave) {
 TEST(CalculationSettingsStore, LegacyBitsForCandlesAndTheLaterChoices) {
     MemorySettingsStore store;
     // Bit 28 switches candles and Motzash off; bits 23 and 24 both set: 24 wins; 27 over 26.
-    store.WriteInteger(
-        kSettingsSection, u"plx_times_flags",
-        static_cast<std::int32_t>((1u << 28) | (1u << 23) | (1u << 24) | (1u << 26) | (1u << 27) | (1u << 31)));
+    store.WriteInteger(kSettingsSection, u"plx_times_flags",
+                       static_cast<std::int32_t>((1u << 28) | (1u << 23) | (1u << 24) | (1u << 26) |
+                                                 (1u << 27) | (1u << 31)));
     store.WriteInteger(kSettingsSection, u"plx_times_tt", 5);  // 10.2 degrees came later
     const TimesOfDayOptions times = LoadCalculationSettings(store).times;
     EXPECT_EQ(times.candleLighting, 0);
@@ -132,9 +133,11 @@ TEST(TimeSwitches, AllOnAndAllOffKeepTheDefinitions) {
     TimesOfDayOptions options;
     options.milesMethod = 90;
     SetAllTimeSwitches(options, true);
-    for (const TimeSwitch& s : kTimeSwitches) EXPECT_EQ(options.*s.field, 1);
+    for (const TimeSwitch& s : kTimeSwitches)
+        EXPECT_EQ(options.*s.field, 1);
     SetAllTimeSwitches(options, false);
-    for (const TimeSwitch& s : kTimeSwitches) EXPECT_EQ(options.*s.field, 0);
+    for (const TimeSwitch& s : kTimeSwitches)
+        EXPECT_EQ(options.*s.field, 0);
     EXPECT_EQ(options.milesMethod, 90);
 }
 

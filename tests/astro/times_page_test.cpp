@@ -12,7 +12,8 @@ namespace {
 constexpr CalendarDate kEquinox2024{21, 3, 2024};
 
 int Minutes(const std::u16string& clock) {
-    return ((clock[0] - u'0') * 10 + (clock[1] - u'0')) * 60 + (clock[3] - u'0') * 10 + (clock[4] - u'0');
+    return ((clock[0] - u'0') * 10 + (clock[1] - u'0')) * 60 + (clock[3] - u'0') * 10 +
+           (clock[4] - u'0');
 }
 
 TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
@@ -31,8 +32,9 @@ TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
 
     CalculationSettings elevated = settings;
     elevated.calcHeights = 1;
-    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, kEnglish).find(u"Sunrise\t\t\t05:43"),
-              std::u16string::npos);
+    EXPECT_EQ(
+        BuildTimesText(kEquinox2024, elevated, jerusalem, kEnglish).find(u"Sunrise\t\t\t05:43"),
+        std::u16string::npos);
 
     Location arctic = jerusalem;
     arctic.latitude = 75;
@@ -49,8 +51,10 @@ TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
     const auto summer = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all);
     ASSERT_EQ(standard.size(), summer.size());
     for (std::size_t i = 0; i < standard.size(); ++i) {
-        const bool length = standard[i].kind == kTimePropHourGra || standard[i].kind == kTimePropHourMaga;
-        EXPECT_EQ(Minutes(summer[i].text) - Minutes(standard[i].text), length ? 0 : 60) << standard[i].kind;
+        const bool length =
+            standard[i].kind == kTimePropHourGra || standard[i].kind == kTimePropHourMaga;
+        EXPECT_EQ(Minutes(summer[i].text) - Minutes(standard[i].text), length ? 0 : 60)
+            << standard[i].kind;
     }
 }
 
@@ -62,8 +66,9 @@ TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
     place.zone = 5.5f;
     const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
     const auto sunrise = [](const std::vector<TimeEntry>& times) {
-        return Minutes(
-            std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeSunrise; })->text);
+        return Minutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
+                           return t.kind == kTimeSunrise;
+                       })->text);
     };
     EXPECT_EQ(sunrise(india) - sunrise(utc), 330);
 }
@@ -72,11 +77,12 @@ TEST(TimesPage, TheDayKindComesFromTheCalendar) {
     // Yom Kippur 5785 fell on a Saturday.
     const CalculationSettings settings;
     const auto times = ComputeTimesAt({12, 10, 2024}, settings, BuiltInLocation(0), settings.times);
-    const auto nightfall =
-        std::find_if(times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeNightfall; });
+    const auto nightfall = std::find_if(
+        times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeNightfall; });
     ASSERT_NE(nightfall, times.end());
     EXPECT_EQ(nightfall->label, kLabelEndOfSabbathOrChag);
-    EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[nightfall->label]), u"End of Sabbath/Chag");
+    EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[nightfall->label]),
+              u"End of Sabbath/Chag");
 }
 
 }  // namespace

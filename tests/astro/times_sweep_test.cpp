@@ -18,33 +18,39 @@ struct Place {
 
 bool IsClockText(const std::u16string& text) {
     const auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    return text.size() == 5 && digit(text[0]) && digit(text[1]) && text[2] == u':' && digit(text[3]) &&
-           text[4] >= u'0' && text[4] <= u'9' && text[3] <= u'5';
+    return text.size() == 5 && digit(text[0]) && digit(text[1]) && text[2] == u':' &&
+           digit(text[3]) && text[4] >= u'0' && text[4] <= u'9' && text[3] <= u'5';
 }
 
 // Minutes of the clock day; a morning time that wrapped to the evening before (23:50 for a dawn
 // just before midnight) counts as negative.
 int Minutes(const std::u16string& text, bool morning) {
-    const int minutes = ((text[0] - u'0') * 10 + (text[1] - u'0')) * 60 + (text[3] - u'0') * 10 + (text[4] - u'0');
+    const int minutes =
+        ((text[0] - u'0') * 10 + (text[1] - u'0')) * 60 + (text[3] - u'0') * 10 + (text[4] - u'0');
     return morning && minutes > 18 * 60 ? minutes - 24 * 60 : minutes;
 }
 
-const std::vector<int> kListOrder = {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 23, 18, 19, 20, 21, 22, 4, 5};
+const std::vector<int> kListOrder = {1,  2,  3,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                                     15, 16, 17, 23, 18, 19, 20, 21, 22, 4,  5};
 
 // Chains of times that follow one another by definition.
 const std::vector<std::vector<TimeKind>> kOrderedChains = {
-    {kTimeBreakOfDawn, kTimeTalitTfilin, kTimeSunrise, kTimeEndShmaGra, kTimeEndShachritGra, kTimeMidday,
-     kTimeMinchaGdolaGra, kTimeMinchaKtanaGra, kTimePlagHaMinchaGra, kTimeSunset, kTimeNightfall, kTimeStarsOutRt},
-    {kTimeBreakOfDawn, kTimeEndShmaMaga, kTimeEndShachritMaga, kTimeMidday, kTimeMinchaGdolaMaga, kTimeMinchaKtanaMaga,
-     kTimePlagHaMinchaMaga},
+    {kTimeBreakOfDawn, kTimeTalitTfilin, kTimeSunrise, kTimeEndShmaGra, kTimeEndShachritGra,
+     kTimeMidday, kTimeMinchaGdolaGra, kTimeMinchaKtanaGra, kTimePlagHaMinchaGra, kTimeSunset,
+     kTimeNightfall, kTimeStarsOutRt},
+    {kTimeBreakOfDawn, kTimeEndShmaMaga, kTimeEndShachritMaga, kTimeMidday, kTimeMinchaGdolaMaga,
+     kTimeMinchaKtanaMaga, kTimePlagHaMinchaMaga},
     {kTimeMidday, kTimeMinchaGdola30},
     {kTimeCandleLighting, kTimeSunset, kTimeStarsOutGra},
     {kTimeSunset, kTimeStarsOutRashaz},
 };
 
 TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
-    const Place places[] = {
-        {"equator", 0, 0}, {"31N", 31.78, 35.231}, {"60N", 60.17, 24.95}, {"69N", 69.65, 18.96}, {"45S", -45, 170}};
+    const Place places[] = {{"equator", 0, 0},
+                            {"31N", 31.78, 35.231},
+                            {"60N", 60.17, 24.95},
+                            {"69N", 69.65, 18.96},
+                            {"45S", -45, 170}};
     TimesOfDayOptions options;
     SetAllTimeSwitches(options, true);
     for (const Place& place : places) {
@@ -52,28 +58,31 @@ TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
         // Local mean time keeps noon near 12:00 wherever the place is.
         const double zoneSeconds = place.longitude / 15 * 3600;
         for (CalendarDate day{1, 1, 2024}; day.year == 2024; day = NextCivilDay(day)) {
-            const auto times = ComputeHalachicTimes(day, zoneSeconds, options, 18, 0, DayKind::kEve, place.latitude,
-                                                    place.longitude, 100);
-            if (times.empty()) continue;
+            const auto times = ComputeHalachicTimes(day, zoneSeconds, options, 18, 0, DayKind::kEve,
+                                                    place.latitude, place.longitude, 100);
+            if (times.empty())
+                continue;
             ++daysWithTimes;
             std::map<int, int> minutes;
             int lastPosition = -1;
             for (const TimeEntry& t : times) {
-                const int position =
-                    static_cast<int>(std::find(kListOrder.begin(), kListOrder.end(), t.kind) - kListOrder.begin());
+                const int position = static_cast<int>(
+                    std::find(kListOrder.begin(), kListOrder.end(), t.kind) - kListOrder.begin());
                 ASSERT_GT(position, lastPosition) << "list order, kind " << t.kind;
                 lastPosition = position;
-                ASSERT_TRUE(IsClockText(t.text)) << place.name << " " << int(day.month) << "/" << int(day.day);
+                ASSERT_TRUE(IsClockText(t.text))
+                    << place.name << " " << int(day.month) << "/" << int(day.day);
                 minutes[t.kind] = Minutes(t.text, t.kind <= kTimeSunrise);
             }
             for (const auto& chain : kOrderedChains) {
                 int last = -24 * 60;
                 for (TimeKind kind : chain) {
                     const auto found = minutes.find(kind);
-                    if (found == minutes.end()) continue;
+                    if (found == minutes.end())
+                        continue;
                     // Rounding (to the nearest minute or a minute late) may cost one minute.
-                    EXPECT_GE(found->second, last - 1)
-                        << place.name << " " << int(day.month) << "/" << int(day.day) << " kind " << kind;
+                    EXPECT_GE(found->second, last - 1) << place.name << " " << int(day.month) << "/"
+                                                       << int(day.day) << " kind " << kind;
                     last = found->second;
                 }
             }

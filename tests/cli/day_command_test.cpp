@@ -51,18 +51,29 @@ TEST(PlxcalRange, OneLinePerDayAcrossTheReform) {
 // Every kind of bad input: one line on standard error, status 2, nothing on standard output.
 TEST(PlxcalErrors, BadInputIsRejectedWithOneLine) {
     const QList<QStringList> cases{
-        {"day", "2024-02-30"},        {"day", "0-01-01"},         {"day", "1582-10-10"},
-        {"day", "-3761-10-06"},       {"day", "107240-12-20"},    {"day", "999999-01-01"},
-        {"day", "2024/01/01"},        {"day", "--bogus"},         {"bogus"},
-        {"day", "--hebrew", "5785-13-01"}, {"day", "--hebrew", "0-01-01"}, {"day", "--hebrew", "111000-01-01"},
-        {"range", "2024-01-02", "2024-01-01"}, {"range", "2024-01-01"}, {},
+        {"day", "2024-02-30"},
+        {"day", "0-01-01"},
+        {"day", "1582-10-10"},
+        {"day", "-3761-10-06"},
+        {"day", "107240-12-20"},
+        {"day", "999999-01-01"},
+        {"day", "2024/01/01"},
+        {"day", "--bogus"},
+        {"bogus"},
+        {"day", "--hebrew", "5785-13-01"},
+        {"day", "--hebrew", "0-01-01"},
+        {"day", "--hebrew", "111000-01-01"},
+        {"range", "2024-01-02", "2024-01-01"},
+        {"range", "2024-01-01"},
+        {},
         {"day", "2024-01-01", "2024-01-02"},
     };
     for (const QStringList& args : cases) {
         const PlxcalResult r = RunPlxcal(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << args.join(' ').toStdString() << ": " << r.err.constData();
+        EXPECT_EQ(r.err.count('\n'), 1)
+            << args.join(' ').toStdString() << ": " << r.err.constData();
     }
 }
 

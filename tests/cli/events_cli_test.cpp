@@ -14,7 +14,8 @@ QJsonObject Day(const QStringList& arguments) {
 
 QStringList Strings(const QJsonValue& array) {
     QStringList strings;
-    for (const QJsonValue& v : array.toArray()) strings << v.toString();
+    for (const QJsonValue& v : array.toArray())
+        strings << v.toString();
     return strings;
 }
 
@@ -38,9 +39,11 @@ TEST(PlxcalDayEvents, RoshHashanaInEnglish) {
 
 TEST(PlxcalDayEvents, LanguageCodes) {
     const QJsonObject hebrew = Day({"day", "--lang", "he", "2024-10-16", "--json"});
-    EXPECT_EQ(Strings(hebrew["events"]), (QStringList{QStringLiteral("ערב סוכות"), QStringLiteral("בחו\"ל ערוב תבשילין")}));
+    EXPECT_EQ(Strings(hebrew["events"]),
+              (QStringList{QStringLiteral("ערב סוכות"), QStringLiteral("בחו\"ל ערוב תבשילין")}));
     EXPECT_EQ(hebrew["dayKind"].toInt(), 1);
-    EXPECT_TRUE(hebrew["information"].toString().startsWith(QStringLiteral("שנת 5785 לבריאת העולם\n")));
+    EXPECT_TRUE(
+        hebrew["information"].toString().startsWith(QStringLiteral("שנת 5785 לבריאת העולם\n")));
 
     // Any other code: the Hebrew layout around English texts, and the English Mevarchim heading.
     const QJsonObject other = Day({"day", "--lang=fr", "2024-10-20", "--json"});
@@ -48,8 +51,10 @@ TEST(PlxcalDayEvents, LanguageCodes) {
     const QStringList information = other["information"].toString().split('\n');
     ASSERT_EQ(information.size(), 11);
     EXPECT_EQ(information[7], QStringLiteral("פרשת השבוע: Bereshit"));
-    EXPECT_TRUE(information[10].startsWith(QStringLiteral("Shabbat Mevarchim: Molad 6th of Heshvan")));
-    EXPECT_EQ(other["mevarchim"].toString(), information[10].mid(QStringLiteral("Shabbat Mevarchim: ").size()));
+    EXPECT_TRUE(
+        information[10].startsWith(QStringLiteral("Shabbat Mevarchim: Molad 6th of Heshvan")));
+    EXPECT_EQ(other["mevarchim"].toString(),
+              information[10].mid(QStringLiteral("Shabbat Mevarchim: ").size()));
 }
 
 TEST(PlxcalDayEvents, SplitReadingAndRoshChodesh) {

@@ -21,7 +21,8 @@ TEST(PlxcalDayTexts, NumeralsMoladDafYomiAndCyclesInEnglish) {
     EXPECT_EQ(molad["hour"].toInt(), 2);
     EXPECT_EQ(molad["minute"].toInt(), 2);
     EXPECT_EQ(molad["parts"].toInt(), 8);
-    EXPECT_EQ(molad["text"].toString(), QStringLiteral("Molad 6th of Teveth, Evening, 08:02 O'Clock and 8 chalakim"));
+    EXPECT_EQ(molad["text"].toString(),
+              QStringLiteral("Molad 6th of Teveth, Evening, 08:02 O'Clock and 8 chalakim"));
     const QJsonObject daf = day["dafYomi"].toObject();
     EXPECT_EQ(daf["tractate"].toInt(), 0);
     EXPECT_EQ(daf["page"].toInt(), 2);
@@ -37,7 +38,8 @@ TEST(PlxcalDayTexts, NumeralsMoladDafYomiAndCyclesInEnglish) {
 TEST(PlxcalDayTexts, LangChoosesTheTexts) {
     const QJsonObject hebrew = Day({"day", "--lang", "he", "2021-04-13", "--json"});
     EXPECT_EQ(hebrew["dafYomi"].toObject()["text"].toString(), QStringLiteral("מסכת יומא דף ב'"));
-    EXPECT_EQ(hebrew["molad"].toObject()["text"].toString(), QStringLiteral("מולד אייר בוקר ב' שעה 07:47 ו- 6 חלקים"));
+    EXPECT_EQ(hebrew["molad"].toObject()["text"].toString(),
+              QStringLiteral("מולד אייר בוקר ב' שעה 07:47 ו- 6 חלקים"));
 
     // Any code but "he" gives the English texts; the Hebrew date text is Hebrew in every language.
     const QJsonObject other = Day({"day", "--lang=fr", "2021-04-13", "--json"});
@@ -60,7 +62,8 @@ TEST(PlxcalNumeral, BothDirections) {
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_EQ(r.out, "5784\n");
 
-    r = RunPlxcal({"numeral", "--parse", QStringLiteral("קיתתקצט")});  // no mark: only ק before a greater letter
+    r = RunPlxcal({"numeral", "--parse",
+                   QStringLiteral("קיתתקצט")});  // no mark: only ק before a greater letter
     EXPECT_EQ(r.out, "11099\n");
 
     r = RunPlxcal({"numeral", "110999"});
@@ -72,18 +75,32 @@ TEST(PlxcalVocab, EveryTableOfBothLanguages) {
     ASSERT_EQ(r.status, 0) << r.err.constData();
     const QJsonObject all = r.json();
     const QList<std::pair<QString, int>> lengths{
-        {"TimeNames", 26},      {"TimeShortNames", 24},      {"HebrewMonthNames", 13}, {"HebrewLeapMonthNames", 13},
-        {"CivilMonthNames", 12}, {"WeekdayNames", 7},         {"WeekdayShortNames", 7}, {"WeekdayLetters", 7},
-        {"TractateNames", 40},  {"ShmitaYearNames", 7},      {"PortionNames", 123},    {"PortionIsraelParts", 23},
-        {"PortionDiasporaParts", 23}, {"DayEventPhrases", 68}, {"HolidayNames", 14},  {"HolidayNamesOutside", 14},
-        {"HolidayEveNames", 8}, {"DayPartNames", 5},
+        {"TimeNames", 26},
+        {"TimeShortNames", 24},
+        {"HebrewMonthNames", 13},
+        {"HebrewLeapMonthNames", 13},
+        {"CivilMonthNames", 12},
+        {"WeekdayNames", 7},
+        {"WeekdayShortNames", 7},
+        {"WeekdayLetters", 7},
+        {"TractateNames", 40},
+        {"ShmitaYearNames", 7},
+        {"PortionNames", 123},
+        {"PortionIsraelParts", 23},
+        {"PortionDiasporaParts", 23},
+        {"DayEventPhrases", 68},
+        {"HolidayNames", 14},
+        {"HolidayNamesOutside", 14},
+        {"HolidayEveNames", 8},
+        {"DayPartNames", 5},
     };
     for (const QString language : {"he", "en"}) {
         const QJsonObject tables = all[language].toObject();
         EXPECT_EQ(tables.size(), lengths.size()) << language.toStdString();
         for (const auto& [name, length] : lengths) {
             const QJsonValue table = tables[name];
-            EXPECT_EQ(table.isObject() ? table.toObject().size() : table.toArray().size(), length) << name.toStdString();
+            EXPECT_EQ(table.isObject() ? table.toObject().size() : table.toArray().size(), length)
+                << name.toStdString();
         }
     }
     const QJsonObject en = all["en"].toObject();
@@ -92,7 +109,8 @@ TEST(PlxcalVocab, EveryTableOfBothLanguages) {
     EXPECT_EQ(en["HebrewMonthNames"].toArray()[12].toString(), QString());
     EXPECT_EQ(en["TractateNames"].toArray()[5].toString(), QStringLiteral("Yoma"));
     EXPECT_EQ(en["DayEventPhrases"].toArray()[11].toString(), QStringLiteral(" Hol Hamoed Sukkot"));
-    EXPECT_EQ(en["HolidayNames"].toArray()[4].toString(), QStringLiteral("Outside Israel 2nd Sukkot"));
+    EXPECT_EQ(en["HolidayNames"].toArray()[4].toString(),
+              QStringLiteral("Outside Israel 2nd Sukkot"));
     EXPECT_EQ(he["HolidayNamesOutside"].toArray()[5].toString(), QStringLiteral("שמיני עצרת"));
     EXPECT_EQ(en["PortionIsraelParts"].toObject()["76"].toString(), QStringLiteral("Achare Mot"));
     EXPECT_EQ(he["PortionDiasporaParts"].toObject()["98"].toString(), QStringLiteral("מטות מסעי"));
@@ -101,11 +119,18 @@ TEST(PlxcalVocab, EveryTableOfBothLanguages) {
 // Bad input: one line on standard error, status 2, nothing on standard output.
 TEST(PlxcalNumeralErrors, BadInputIsRejectedWithOneLine) {
     const QList<QStringList> cases{
-        {"numeral", "0"},          {"numeral", "111000"},          {"numeral", "-5"},
-        {"numeral", "five"},       {"numeral", "1\n2"},            {"numeral"},
-        {"numeral", "1", "2"},     {"numeral", "--parse", "abc"},  {"numeral", "--parse", ""},
+        {"numeral", "0"},
+        {"numeral", "111000"},
+        {"numeral", "-5"},
+        {"numeral", "five"},
+        {"numeral", "1\n2"},
+        {"numeral"},
+        {"numeral", "1", "2"},
+        {"numeral", "--parse", "abc"},
+        {"numeral", "--parse", ""},
         {"numeral", "--parse", QString(60, QChar(0x05EA)) + "'"},
-        {"vocab"},                 {"vocab", "extra", "--json"},
+        {"vocab"},
+        {"vocab", "extra", "--json"},
     };
     for (const QStringList& args : cases) {
         const PlxcalResult r = RunPlxcal(args);

@@ -17,7 +17,9 @@ struct PlxcalResult {
 
     QList<QByteArray> lines() const { return out.trimmed().split('\n'); }
     // The first output line as a JSON object (empty when it is not one).
-    QJsonObject json(int line = 0) const { return QJsonDocument::fromJson(lines().value(line)).object(); }
+    QJsonObject json(int line = 0) const {
+        return QJsonDocument::fromJson(lines().value(line)).object();
+    }
 };
 
 // Runs plxcal with the given arguments and an empty settings store of its own.
@@ -26,10 +28,11 @@ inline PlxcalResult RunPlxcal(const QStringList& arguments, const QProcessEnviro
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    for (const QString& key : extra.keys()) env.insert(key, extra.value(key));
+    for (const QString& key : extra.keys())
+        env.insert(key, extra.value(key));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(PLXCAL_PATH), arguments);
     process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
 }

@@ -12,14 +12,16 @@ namespace {
 
 QString TimeText(const QJsonObject& day, int kind) {
     for (const auto& entry : day["times"].toArray()) {
-        if (entry.toObject()["kind"].toInt() == kind) return entry.toObject()["text"].toString();
+        if (entry.toObject()["kind"].toInt() == kind)
+            return entry.toObject()["text"].toString();
     }
     return QStringLiteral("none");
 }
 
 QJsonObject TimeEntryOf(const QJsonObject& day, int kind) {
     for (const auto& entry : day["times"].toArray()) {
-        if (entry.toObject()["kind"].toInt() == kind) return entry.toObject();
+        if (entry.toObject()["kind"].toInt() == kind)
+            return entry.toObject();
     }
     return {};
 }
@@ -43,22 +45,27 @@ TEST(PlxcalTimes, JerusalemAtTheEquinox) {
 
 TEST(PlxcalTimes, OptionsOverTheStoredOnes) {
     const auto sunrise = [](const QStringList& extra) {
-        const PlxcalResult r = RunPlxcal(QStringList{"times", "2024-03-21", "--location", "0", "--json"} + extra);
+        const PlxcalResult r =
+            RunPlxcal(QStringList{"times", "2024-03-21", "--location", "0", "--json"} + extra);
         EXPECT_EQ(r.status, 0) << r.err.constData();
         return TimeText(r.json(), 3);
     };
     EXPECT_EQ(sunrise({"--dst", "1"}), QStringLiteral("06:43"));
     EXPECT_LT(sunrise({"--elevation"}), QStringLiteral("05:43"));
-    EXPECT_EQ(sunrise({"--world-refraction"}), QStringLiteral("05:42"));  // more refraction, an earlier sun
+    EXPECT_EQ(sunrise({"--world-refraction"}),
+              QStringLiteral("05:42"));  // more refraction, an earlier sun
     EXPECT_EQ(sunrise({"--zone", "0"}), QStringLiteral("03:43"));
 
-    const PlxcalResult all = RunPlxcal({"times", "2024-03-22", "--location", "0", "--all", "--json"});
+    const PlxcalResult all =
+        RunPlxcal({"times", "2024-03-22", "--location", "0", "--all", "--json"});
     EXPECT_EQ(all.json()["times"].toArray().size(), 23);
-    EXPECT_EQ(TimeText(all.json(), 23), QStringLiteral("17:11"));  // 40 minutes before a sunset of 17:51 and seconds
+    EXPECT_EQ(TimeText(all.json(), 23),
+              QStringLiteral("17:11"));  // 40 minutes before a sunset of 17:51 and seconds
 }
 
 TEST(PlxcalTimes, ASpanGivesOneObjectPerDay) {
-    const PlxcalResult r = RunPlxcal({"times", "2024-03-22", "2024-03-24", "--location", "0", "--json"});
+    const PlxcalResult r =
+        RunPlxcal({"times", "2024-03-22", "2024-03-24", "--location", "0", "--json"});
     ASSERT_EQ(r.status, 0) << r.err.constData();
     ASSERT_EQ(r.lines().size(), 3);
     EXPECT_NE(TimeText(r.json(0), 23), QStringLiteral("none"));  // Friday: candle lighting
@@ -70,7 +77,8 @@ TEST(PlxcalTimes, ASpanGivesOneObjectPerDay) {
 
 TEST(PlxcalTimes, PlacesByCoordinates) {
     // Helsinki at midsummer: no dawn by degrees, so no Maga times.
-    PlxcalResult r = RunPlxcal({"times", "2024-06-20", "--lat", "60.1667", "--lon", "24.95", "--zone", "2", "--json"});
+    PlxcalResult r = RunPlxcal(
+        {"times", "2024-06-20", "--lat", "60.1667", "--lon", "24.95", "--zone", "2", "--json"});
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_EQ(TimeText(r.json(), 1), QStringLiteral("none"));
     EXPECT_NE(TimeText(r.json(), 3), QStringLiteral("none"));

@@ -120,7 +120,8 @@ TEST(HebrewCalendar, MonthTablesAgree) {
     std::set<int> shapes;
     for (std::int32_t y = 5700; shapes.size() < 6; ++y) {
         const int leap = IsHebrewLeapYear(y);
-        if (!shapes.insert(HebrewYearKind(y) + 3 * leap).second) continue;
+        if (!shapes.insert(HebrewYearKind(y) + 3 * leap).second)
+            continue;
         int sum = 0;
         for (int m = 1; m <= 12 + leap; ++m) {
             EXPECT_EQ(HebrewDaysBeforeMonth(y, m), sum) << y << '/' << m;
@@ -226,10 +227,10 @@ TEST(CivilCalendar, StepsAcrossTheReformAndTheEnds) {
 }
 
 TEST(HebrewSteps, YearsCarryAdarAcrossLeapBoundaries) {
-    EXPECT_EQ(AddHebrewYears(1, D(30, 6, 5784)), D(29, 6, 5785));   // Adar I 30 -> Adar 29
-    EXPECT_EQ(AddHebrewYears(1, D(15, 7, 5784)), D(15, 6, 5785));   // Adar II -> Adar
-    EXPECT_EQ(AddHebrewYears(2, D(14, 6, 5785)), D(14, 6, 5787));   // Adar -> Adar I
-    EXPECT_EQ(AddHebrewYears(2, D(15, 7, 5785)), D(15, 8, 5787));   // Nisan keeps its name
+    EXPECT_EQ(AddHebrewYears(1, D(30, 6, 5784)), D(29, 6, 5785));     // Adar I 30 -> Adar 29
+    EXPECT_EQ(AddHebrewYears(1, D(15, 7, 5784)), D(15, 6, 5785));     // Adar II -> Adar
+    EXPECT_EQ(AddHebrewYears(2, D(14, 6, 5785)), D(14, 6, 5787));     // Adar -> Adar I
+    EXPECT_EQ(AddHebrewYears(2, D(15, 7, 5785)), D(15, 8, 5787));     // Nisan keeps its name
     EXPECT_EQ(AddHebrewYears(-1, D(29, 13, 5784)), D(29, 12, 5783));  // Elul keeps its name
     // 30 Heshvan of a complete year into a year whose Heshvan has 29 days.
     ASSERT_EQ(HebrewMonthLength(5785, 2), 30);
@@ -265,7 +266,8 @@ TEST(WholeRange, EveryDayConvertsAndStepsConsistently) {
         ASSERT_EQ(CivilToHebrew(civil), hebrew) << n;
         ASSERT_EQ(HebrewToCivil(hebrew), civil) << n;
         ASSERT_EQ(DayNumberWeekday(n), weekday);
-        if (n == kLastDayNumber) break;
+        if (n == kLastDayNumber)
+            break;
         const CalendarDate nextCivil = NextCivilDay(civil);
         const CalendarDate nextHebrew = NextHebrewDay(hebrew);
         ASSERT_EQ(PrevCivilDay(nextCivil), civil) << n;
@@ -286,7 +288,8 @@ TEST(WholeRange, MonthStepsMatchMonthLengths) {
         for (int m = 1; m <= months; ++m) {
             const CalendarDate first = D(1, m, y);
             const CalendarDate next = NextHebrewMonth(first);
-            ASSERT_EQ(HebrewToDayNumber(next) - HebrewToDayNumber(first), HebrewMonthLength(y, m)) << y << '/' << m;
+            ASSERT_EQ(HebrewToDayNumber(next) - HebrewToDayNumber(first), HebrewMonthLength(y, m))
+                << y << '/' << m;
             ASSERT_EQ(PrevHebrewMonth(next), first);
         }
     }

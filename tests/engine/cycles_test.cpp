@@ -65,7 +65,8 @@ TEST(DafYomi, WholeCycleSweep) {
     for (DayNumber n = start; n < start + kDafYomiCycleDays; ++n) {
         ASSERT_EQ(DafYomi(DayNumberToCivil(n)), expected) << n;
         const bool lastPage = expected.page == TractateDays(expected.tractate) + 1;
-        expected = lastPage ? DafYomiPage{expected.tractate + 1, 2} : DafYomiPage{expected.tractate, expected.page + 1};
+        expected = lastPage ? DafYomiPage{expected.tractate + 1, 2}
+                            : DafYomiPage{expected.tractate, expected.page + 1};
     }
     EXPECT_EQ(expected.tractate, kTractateCount);
     EXPECT_EQ(DafYomi(DayNumberToCivil(start + kDafYomiCycleDays)), (DafYomiPage{kBrachot, 2}));

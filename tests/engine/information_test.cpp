@@ -23,7 +23,8 @@ std::vector<std::u16string> Lines(const std::u16string& text) {
     for (std::size_t start = 2;;) {
         const std::size_t end = text.find(u"\r\n", start);
         lines.push_back(text.substr(start, end - start));
-        if (end == std::u16string::npos) return lines;
+        if (end == std::u16string::npos)
+            return lines;
         start = end + 2;
     }
 }
@@ -32,7 +33,8 @@ TEST(ShabbatCount, CountsTheSaturdaysOfTheYear) {
     EXPECT_EQ(ShabbatCount(5785), 51);
     for (std::int32_t year = 5700; year <= 5800; ++year) {
         int saturdays = 0;
-        for (DayNumber n = HebrewToDayNumber(year, 1, 1); n < HebrewToDayNumber(year + 1, 1, 1); ++n) {
+        for (DayNumber n = HebrewToDayNumber(year, 1, 1); n < HebrewToDayNumber(year + 1, 1, 1);
+             ++n) {
             saturdays += DayNumberWeekday(n) == 7;
         }
         ASSERT_EQ(ShabbatCount(year), saturdays) << year;
@@ -83,12 +85,15 @@ TEST(YearInformation, OtherCodesUseTheHebrewLayoutWithEnglishTexts) {
         EXPECT_EQ(lines[9], u"3rd Hol Hamoed Sukkot");
         EXPECT_EQ(lines[10], u"Shabbat Mevarchim: " + MoladText(kEnglish, D(1, 2, 5785)));
     }
-    EXPECT_EQ(Lines(YearInformationText(civil, u"he"))[10], u"שבת מברכים: " + MoladText(kHebrew, D(1, 2, 5785)));
-    EXPECT_EQ(Lines(YearInformationText(civil, u"en"))[10], u"Shabbat Mevarchim: " + MoladText(kEnglish, D(1, 2, 5785)));
+    EXPECT_EQ(Lines(YearInformationText(civil, u"he"))[10],
+              u"שבת מברכים: " + MoladText(kHebrew, D(1, 2, 5785)));
+    EXPECT_EQ(Lines(YearInformationText(civil, u"en"))[10],
+              u"Shabbat Mevarchim: " + MoladText(kEnglish, D(1, 2, 5785)));
 }
 
 TEST(YearInformation, LeapYearsAndDaysWithoutEventsOrAnnouncement) {
-    // 5 Heshvan 5784 (20 October 2023): no event, and no Rosh Chodesh in the week after its Sabbath.
+    // 5 Heshvan 5784 (20 October 2023): no event, and no Rosh Chodesh in the week after its
+    // Sabbath.
     const std::vector<std::u16string> lines = Lines(YearInformationText(D(20, 10, 2023), u"en"));
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[1], u"Pregnant year, and its sign: ז.ח.ג");

@@ -13,7 +13,9 @@ constexpr CalendarDate D(int day, int month, std::int32_t year) {
     return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
 }
 
-std::u16string Numeral(int n) { return HebrewNumeral(n).value(); }
+std::u16string Numeral(int n) {
+    return HebrewNumeral(n).value();
+}
 
 TEST(HebrewNumeral, LettersFinalFormsAndThousands) {
     EXPECT_EQ(Numeral(0), u"");
@@ -50,14 +52,14 @@ TEST(HebrewNumeral, NothingOutsideTheRange) {
 TEST(ParseHebrewNumeral, MarksFinalLettersAndIgnoredCharacters) {
     EXPECT_EQ(ParseHebrewNumeral(u"ה'תשפד"), 5784);
     EXPECT_EQ(ParseHebrewNumeral(u"ה\u05F3תשפד"), 5784);  // Hebrew geresh
-    EXPECT_EQ(ParseHebrewNumeral(u"תשפ\u05F4ד"), 784);     // gershayim are ignored
+    EXPECT_EQ(ParseHebrewNumeral(u"תשפ\u05F4ד"), 784);    // gershayim are ignored
     EXPECT_EQ(ParseHebrewNumeral(u"תשפד"), 784);
     EXPECT_EQ(ParseHebrewNumeral(u"טו"), 15);
     EXPECT_EQ(ParseHebrewNumeral(u"טז"), 16);
     EXPECT_EQ(ParseHebrewNumeral(u"קך"), 120);
     EXPECT_EQ(ParseHebrewNumeral(u"ץףןםך"), 280);
     EXPECT_EQ(ParseHebrewNumeral(u"ג'"), 3000);
-    EXPECT_EQ(ParseHebrewNumeral(u"ה'ת'"), 5400);  // only the first mark multiplies
+    EXPECT_EQ(ParseHebrewNumeral(u"ה'ת'"), 5400);    // only the first mark multiplies
     EXPECT_EQ(ParseHebrewNumeral(u" כג' "), 23000);  // a trailing mark multiplies too
     EXPECT_EQ(ParseHebrewNumeral(u"Day 12, 2024"), 0);
     EXPECT_EQ(ParseHebrewNumeral(u""), 0);
@@ -67,7 +69,8 @@ TEST(ParseHebrewNumeral, LetterBeforeAGreaterOneCountsAsThousands) {
     EXPECT_EQ(ParseHebrewNumeral(u"התשפד"), 5784);
     EXPECT_EQ(ParseHebrewNumeral(u"אב"), 1002);
     EXPECT_EQ(ParseHebrewNumeral(u"ךם"), 20040);
-    EXPECT_EQ(ParseHebrewNumeral(u"קיתתקצט"), 11099);  // only the letter just before the greater one
+    EXPECT_EQ(ParseHebrewNumeral(u"קיתתקצט"),
+              11099);                          // only the letter just before the greater one
     EXPECT_EQ(ParseHebrewNumeral(u"יא"), 11);  // falling values stay units
 }
 
@@ -92,7 +95,8 @@ TEST(HebrewMonthFromName, ExactNameOfTheRightList) {
     EXPECT_EQ(HebrewMonthFromName(false, u"אדר ב", kHebrew), 0);
     EXPECT_EQ(HebrewMonthFromName(false, u"תשרי", kHebrew), 1);
     EXPECT_EQ(HebrewMonthFromName(false, u"Shebat", kEnglish), 5);
-    EXPECT_EQ(HebrewMonthFromName(true, u"Shebat", kEnglish), 0);  // the leap list spells it "Sheba"
+    EXPECT_EQ(HebrewMonthFromName(true, u"Shebat", kEnglish),
+              0);  // the leap list spells it "Sheba"
     EXPECT_EQ(HebrewMonthFromName(true, u"Elul", kEnglish), 13);
     EXPECT_EQ(HebrewMonthFromName(false, u"elul", kEnglish), 0);
     EXPECT_EQ(HebrewMonthFromName(false, u"", kEnglish), 0);  // not the empty thirteenth entry
@@ -134,18 +138,24 @@ TEST(YearSignText, PesachWeekdayMatchesTheCalendar) {
 }
 
 TEST(MoladText, FirstMoladInBothLanguages) {
-    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 1)), u"Molad 2nd of Tishrei, Night, 11:11 O'Clock and 6 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 1)),
+              u"Molad 2nd of Tishrei, Night, 11:11 O'Clock and 6 chalakim");
     EXPECT_EQ(MoladText(kHebrew, D(1, 1, 1)), u"מולד תשרי ליל ב' שעה 11:11 ו- 6 חלקים");
 }
 
 // Evening from 6 p.m., night from 9 p.m. (12 at midnight), morning from 3 a.m., day from 9 a.m.
 // (12 at noon), ending from 3 p.m.
 TEST(MoladText, ClockAndPartOfDay) {
-    EXPECT_EQ(MoladText(kEnglish, D(10, 2, 5784)), u"Molad 1st of Heshvan, Evening, 06:33 O'Clock and 1 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(1, 10, 5784)), u"Molad 6th of Sivan, Night, 12:25 O'Clock and 9 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 5785)), u"Molad 5th of Tishrei, Morning, 03:21 O'Clock and 13 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 5786)), u"Molad 2nd of Tishrei, Day, 12:10 O'Clock and 7 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(29, 2, 5785)), u"Molad 6th of Heshvan, Ending, 04:05 O'Clock and 14 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(10, 2, 5784)),
+              u"Molad 1st of Heshvan, Evening, 06:33 O'Clock and 1 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(1, 10, 5784)),
+              u"Molad 6th of Sivan, Night, 12:25 O'Clock and 9 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 5785)),
+              u"Molad 5th of Tishrei, Morning, 03:21 O'Clock and 13 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 5786)),
+              u"Molad 2nd of Tishrei, Day, 12:10 O'Clock and 7 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(29, 2, 5785)),
+              u"Molad 6th of Heshvan, Ending, 04:05 O'Clock and 14 chalakim");
     EXPECT_EQ(MoladText(kHebrew, D(1, 1, 5785)), u"מולד תשרי בוקר ה' שעה 03:21 ו- 13 חלקים");
 }
 
@@ -153,7 +163,8 @@ TEST(MoladText, ThirtiethAnnouncesTheMonthItOpens) {
     EXPECT_EQ(MoladAnnouncementDate(D(30, 1, 5785)), D(1, 2, 5785));
     EXPECT_EQ(MoladAnnouncementDate(D(29, 1, 5785)), D(29, 1, 5785));
     EXPECT_EQ(MoladText(kEnglish, D(30, 1, 5785)), MoladText(kEnglish, D(1, 2, 5785)));
-    EXPECT_EQ(MoladText(kEnglish, D(30, 6, 5784)), u"Molad 1st of Adar B, Day, 10:13 O'Clock and 6 chalakim");
+    EXPECT_EQ(MoladText(kEnglish, D(30, 6, 5784)),
+              u"Molad 1st of Adar B, Day, 10:13 O'Clock and 6 chalakim");
     EXPECT_EQ(MoladText(kHebrew, D(30, 6, 5784)), u"מולד אדר ב יום א' שעה 10:13 ו- 6 חלקים");
 }
 

@@ -16,7 +16,9 @@ constexpr CalendarDate D(int day, int month, std::int32_t year) {
     return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
 }
 
-CalendarDate HebrewOfDay(DayNumber n) { return DayNumberToHebrew(n); }
+CalendarDate HebrewOfDay(DayNumber n) {
+    return DayNumberToHebrew(n);
+}
 
 // The portion of the week that contains the n-th Sunday after 1 Tishrei (week n + 1).
 int PortionOfWeek(std::int32_t year, int week) {
@@ -25,7 +27,9 @@ int PortionOfWeek(std::int32_t year, int week) {
     return WeeklyPortionIndex(HebrewOfDay(week == 1 ? first : sunday));
 }
 
-std::u16string English(int index, int part = 0) { return PortionName(kEnglish, index, part); }
+std::u16string English(int index, int part = 0) {
+    return PortionName(kEnglish, index, part);
+}
 
 TEST(HebrewYearType, KnownYears) {
     EXPECT_EQ(HebrewYearType(5784), 12);  // Saturday, deficient, leap
@@ -58,7 +62,8 @@ TEST(WeeklyPortion, LastWeekNamesTheNextYearsFirstSabbath) {
     EXPECT_EQ(WeeklyPortionIndex(D(29, 13, 5784)), 75);  // 5785 begins on Thursday
     EXPECT_EQ(WeeklyPortionIndex(D(26, 13, 5784)), 75);  // Sunday of the same week
     EXPECT_EQ(WeeklyPortionIndex(D(25, 13, 5784)), 103);
-    EXPECT_EQ(WeeklyPortionIndex(D(29, 12, 5785)), 74);  // 5786 begins on Tuesday: VaYelech - Shabbat Shuva
+    EXPECT_EQ(WeeklyPortionIndex(D(29, 12, 5785)),
+              74);  // 5786 begins on Tuesday: VaYelech - Shabbat Shuva
     EXPECT_EQ(WeeklyPortionIndex(D(29, 12, 5786)), 104);  // 5787 begins on Saturday
 }
 
@@ -74,13 +79,15 @@ TEST(WeeklyPortion, SweepEveryYearEveryWeek) {
             ASSERT_EQ(lastDay, WeeklyPortionIndex(D(1, 1, year + 1))) << year;
         }
         // A shape fixes every week's entry: walk each shape's days once.
-        if (!typesSeen.insert(type).second) continue;
+        if (!typesSeen.insert(type).second)
+            continue;
         const DayNumber end = HebrewToDayNumber(year + 1, 1, 1);
         int previous = -2;
         for (DayNumber n = HebrewToDayNumber(year, 1, 1); n < end; ++n) {
             const int index = WeeklyPortionIndex(HebrewOfDay(n));
             ASSERT_GE(index, 0) << year;
-            ASSERT_LT(index, 112) << year;  // the festival names and the special Sabbath names are never chosen
+            ASSERT_LT(index, 112)
+                << year;  // the festival names and the special Sabbath names are never chosen
             if (DayNumberWeekday(n) != 1 && previous != -2) {
                 ASSERT_EQ(index, previous) << year;
             }

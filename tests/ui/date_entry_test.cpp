@@ -20,7 +20,8 @@ TEST(ReadDecimal, SignDigitsAndNothingElse) {
 }
 
 TEST(FindEntryByPrefix, SearchesFromTheSecondEntryAndWraps) {
-    const QStringList months{QStringLiteral("January"), QStringLiteral("June"), QStringLiteral("July")};
+    const QStringList months{QStringLiteral("January"), QStringLiteral("June"),
+                             QStringLiteral("July")};
     EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("J")), 1);
     EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("ja")), 0);
     EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("JUL")), 2);
@@ -46,7 +47,8 @@ TEST(HebrewDateInRange, YearsAndCarriedDaysInsideTheCalendar) {
     EXPECT_FALSE(HebrewDateInRange({1, 1, 111000}));
     const CalendarDate last = CivilToHebrew({19, 12, kLastCivilYear});
     EXPECT_TRUE(HebrewDateInRange(last));
-    EXPECT_FALSE(HebrewDateInRange({static_cast<std::uint8_t>(last.day + 1), last.month, last.year}));
+    EXPECT_FALSE(
+        HebrewDateInRange({static_cast<std::uint8_t>(last.day + 1), last.month, last.year}));
     EXPECT_TRUE(HebrewDateInRange({255, 1, 5785}));  // carries far into the year, still inside
 }
 

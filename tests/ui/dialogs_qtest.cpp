@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
-#include <QTextCursor>
 
 #include "app/settings_store.h"
 #include "ui/dialogs/about_dialog.h"
@@ -73,18 +73,21 @@ private slots:
         {
             CMessageBoxDlg box(false, nullptr);
             WhenShown(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
-            QCOMPARE(box.Show(QStringLiteral("Delete?"), QStringLiteral("plx"), kMessageYesNo), int(kAnswerNo));
+            QCOMPARE(box.Show(QStringLiteral("Delete?"), QStringLiteral("plx"), kMessageYesNo),
+                     int(kAnswerNo));
             QCOMPARE(box.windowTitle(), QStringLiteral("plx"));
         }
         {
             CMessageBoxDlg box(false, nullptr);
             WhenShown(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
-            QCOMPARE(box.Show(QStringLiteral("Go on?"), QString(), kMessageYesNoCancel), int(kAnswerCancel));
+            QCOMPARE(box.Show(QStringLiteral("Go on?"), QString(), kMessageYesNoCancel),
+                     int(kAnswerCancel));
         }
         {
             CMessageBoxDlg box(false, nullptr);
             WhenShown(&box, [&] { QTest::mouseClick(box.Button(kAnswerYes), Qt::LeftButton); });
-            QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), kMessageYesNo), int(kAnswerYes));
+            QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), kMessageYesNo),
+                     int(kAnswerYes));
         }
         QStringList asked;
         SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
@@ -131,8 +134,9 @@ private slots:
         QCOMPARE(about.exec(), int(QDialog::Accepted));
         QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)),
-                                              QUrl(QString::fromUtf16(kWebAddress))}));
+        QCOMPARE(catcher.opened,
+                 (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)),
+                              QUrl(QString::fromUtf16(kWebAddress))}));
     }
 
     void explanationClosesWithOk() {
@@ -150,8 +154,9 @@ private slots:
         english.show();
         QVERIFY(english.InformationBox()->x() < english.TimesBox()->x());
         english.SetInformationText(QStringLiteral("Year 5787"));
-        QVERIFY(english.InformationBox()->cursorRect(QTextCursor(english.InformationBox()->document())).x() <
-                english.InformationBox()->viewport()->width() / 4);
+        QVERIFY(english.InformationBox()
+                    ->cursorRect(QTextCursor(english.InformationBox()->document()))
+                    .x() < english.InformationBox()->viewport()->width() / 4);
         for (const QString& code : {QStringLiteral("he"), QStringLiteral("fr"), QString()}) {
             CPLXTimesEventsDlg other(code, &parent);
             other.resize(600, 400);
@@ -160,12 +165,14 @@ private slots:
             // A short Hebrew line begins at the right edge of the box.
             other.SetInformationText(QStringLiteral("שנת 5787"));
             QTextCursor start(other.InformationBox()->document());
-            QVERIFY2(other.InformationBox()->cursorRect(start).x() > other.InformationBox()->viewport()->width() * 3 / 4,
+            QVERIFY2(other.InformationBox()->cursorRect(start).x() >
+                         other.InformationBox()->viewport()->width() * 3 / 4,
                      qPrintable(code));
         }
 
         english.SetTimesText(QStringLiteral("\r\nSunrise\t\t06:01\r\nSunset\t17:02"));
-        QCOMPARE(english.TimesBox()->toPlainText(), QStringLiteral("\nSunrise\t06:01\nSunset\t17:02"));
+        QCOMPARE(english.TimesBox()->toPlainText(),
+                 QStringLiteral("\nSunrise\t06:01\nSunset\t17:02"));
         english.SetTimesText(QString());
         QVERIFY(english.TimesBox()->toPlainText().isEmpty());
         QVERIFY(english.TimesBox()->isReadOnly() && english.InformationBox()->isReadOnly());

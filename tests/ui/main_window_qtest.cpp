@@ -40,7 +40,8 @@ struct Window {
     std::unique_ptr<CPLXDlg> dlg;
 
     explicit Window(bool welcome = false) {
-        if (!welcome) store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        if (!welcome)
+            store.WriteInteger(u"Settings", u"ShowWelcome", 0);
         dlg = std::make_unique<CPLXDlg>(store, custom, kLanguages);
         dlg->show();
         QApplication::setActiveWindow(dlg.get());
@@ -52,15 +53,20 @@ struct Window {
     QString CalendarSwitchText() const { return dlg->CommandAction(kCmdCalendarMode)->text(); }
 };
 
-void Up(UpDownControl* spinner) { QTest::mouseClick(spinner->UpButton(), Qt::LeftButton); }
-void Down(UpDownControl* spinner) { QTest::mouseClick(spinner->DownButton(), Qt::LeftButton); }
+void Up(UpDownControl* spinner) {
+    QTest::mouseClick(spinner->UpButton(), Qt::LeftButton);
+}
+void Down(UpDownControl* spinner) {
+    QTest::mouseClick(spinner->DownButton(), Qt::LeftButton);
+}
 
 // Selects everything in the field and types `text` over it, key by key; QTest::keyClicks cannot
 // type Hebrew.
 void TypeOver(QLineEdit* field, const QString& text) {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    for (QChar ch : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 bool InRange(CalendarDate civil) {
@@ -236,16 +242,21 @@ private slots:
     void garbageNeverLeavesTheRange() {
         const QString alphabet = QStringLiteral("0123456789-+ 'x\"אבגדהוזחטיכךלמםנןסעפףצץקרשת");
         Window w;
-        QList<QLineEdit*> fields{w.dlg->HebrewDayField(), w.dlg->HebrewYearField(),
-                                 w.dlg->CivilDayField(), w.dlg->CivilYearField(),
-                                 w.dlg->HebrewMonthBox()->lineEdit(), w.dlg->CivilMonthBox()->lineEdit()};
+        QList<QLineEdit*> fields{w.dlg->HebrewDayField(),
+                                 w.dlg->HebrewYearField(),
+                                 w.dlg->CivilDayField(),
+                                 w.dlg->CivilYearField(),
+                                 w.dlg->HebrewMonthBox()->lineEdit(),
+                                 w.dlg->CivilMonthBox()->lineEdit()};
         QRandomGenerator random(8);
-        const QList<CalendarDate> starts{{7, 10, -3761}, {19, 12, 107240}, {29, 2, 2024}, {4, 10, 1582}};
+        const QList<CalendarDate> starts{
+            {7, 10, -3761}, {19, 12, 107240}, {29, 2, 2024}, {4, 10, 1582}};
         for (int round = 0; round < 120; ++round) {
             w.Select(starts[round % starts.size()]);
             QLineEdit* field = fields[random.bounded(fields.size())];
             QString text;
-            for (int i = random.bounded(1, 9); i > 0; --i) text += alphabet[random.bounded(alphabet.size())];
+            for (int i = random.bounded(1, 9); i > 0; --i)
+                text += alphabet[random.bounded(alphabet.size())];
             TypeOver(field, text);
             QVERIFY2(InRange(w.Civil()), qPrintable(text));
             if (round % 10 == 0) {
@@ -267,8 +278,10 @@ private slots:
         Window w;
         QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
         QCOMPARE(w.dlg->DaylightMenu()->title(), QStringLiteral("Daylight Saving: Off"));
-        QCOMPARE(w.dlg->windowTitle(), QStringLiteral("plx Hebrew Calendar - Jerusalem (40) - Daylight Saving: Off"));
-        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(), QStringLiteral("Time Zone - Jerusalem (40)"));
+        QCOMPARE(w.dlg->windowTitle(),
+                 QStringLiteral("plx Hebrew Calendar - Jerusalem (40) - Daylight Saving: Off"));
+        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+                 QStringLiteral("Time Zone - Jerusalem (40)"));
         const QString sunriseOff = w.dlg->TimesEventsPage()->TimesBox()->toPlainText();
 
         w.dlg->CommandAction(kCmdDaylight2)->trigger();
@@ -289,12 +302,15 @@ private slots:
 
     void commandsOfLaterWindowsAreDisabled() {
         Window w;
-        for (int id : {kCmdLocation, kCmdTimesSettings, kCmdDailyReport, kCmdWeeklyReport, kCmdMonthlyReport,
-                       kCmdYearlyReport, kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
-            QVERIFY2(w.dlg->CommandAction(id) && !w.dlg->CommandAction(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id :
+             {kCmdLocation, kCmdTimesSettings, kCmdDailyReport, kCmdWeeklyReport, kCmdMonthlyReport,
+              kCmdYearlyReport, kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
+            QVERIFY2(w.dlg->CommandAction(id) && !w.dlg->CommandAction(id)->isEnabled(),
+                     qPrintable(QString::number(id)));
         }
         QVERIFY(w.dlg->CommandAction(kCmdSwitchToHebrew));
-        QVERIFY(!w.dlg->CommandAction(kCmdSwitchToEnglish));  // the English menu switches to Hebrew only
+        QVERIFY(!w.dlg->CommandAction(
+            kCmdSwitchToEnglish));  // the English menu switches to Hebrew only
     }
 
     void escapeAndCloseSaveTheSettingsEnterDoesNothing() {

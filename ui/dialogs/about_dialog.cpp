@@ -20,7 +20,8 @@ namespace {
 constexpr std::u16string_view kShowWelcome = u"ShowWelcome";
 
 constexpr LayoutText kTitle{u"אודות...", u"About..."};
-constexpr LayoutText kWelcome{u"ברוכים הבאים\nללוח השנה העברי plx", u"Welcome to\nthe plx Hebrew Calendar"};
+constexpr LayoutText kWelcome{u"ברוכים הבאים\nללוח השנה העברי plx",
+                              u"Welcome to\nthe plx Hebrew Calendar"};
 constexpr LayoutText kDeveloper{u"פותח בידי צוות המפתחים של plx", u"Developed by the plx team"};
 constexpr LayoutText kContact{u"ליצירת קשר:", u"Contact us at:"};
 constexpr LayoutText kShowOnStartup{u"הצג מסך זה בעת כניסה לתוכנה",
@@ -80,7 +81,8 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
 
     showAtStartup_ = new QCheckBox(LayoutString(kShowOnStartup, hebrewLayout), this);
     showAtStartup_->setChecked(ShowWelcomeAtStart(store_));
-    version_ = new QLabel(LayoutString(kVersion, hebrewLayout).arg(QApplication::applicationVersion()), this);
+    version_ = new QLabel(
+        LayoutString(kVersion, hebrewLayout).arg(QApplication::applicationVersion()), this);
     grid->addWidget(showAtStartup_, 3, 0, 1, 2);
     grid->addWidget(version_, 3, 2, 1, 2, Qt::AlignTrailing | Qt::AlignVCenter);
     grid->setColumnStretch(1, 1);
@@ -88,7 +90,8 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(mail_, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)));
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)));
     });
     connect(web_, &QPushButton::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromUtf16(kWebAddress))); });

@@ -22,8 +22,10 @@ constexpr std::array<LayoutText, 10> kStatements{{
      u"הלוח הגרגוריאני הונהג בשנת 1582 בידי האפיפיור גרגוריוס ה־13: הושמטו עשרה ימים, "
      u"כדי להחזיר את נקודת השוויון האביבית ל־21 במרץ, ונקבע כלל חדש לשנים המעוברות.",
      u"This calendar follows all the rules of the Hebrew calendar and of the Julian and Gregorian "
-     u"calendars. The Gregorian calendar was introduced by Pope Gregory XIII in 1582: ten days were "
-     u"dropped to bring the spring equinox back to 21 March, and the rule of leap years was changed."},
+     u"calendars. The Gregorian calendar was introduced by Pope Gregory XIII in 1582: ten days "
+     u"were "
+     u"dropped to bring the spring equinox back to 21 March, and the rule of leap years was "
+     u"changed."},
     {u"הלוח היוליאני מסתיים ב־04/10/1582, והלוח הגרגוריאני מתחיל ב־15/10/1582.",
      u"The Julian calendar ends on 04/10/1582, and the Gregorian calendar starts on 15/10/1582."},
     {u"הזמנים ההלכתיים מחושבים באופן אסטרונומי (!) ובדיוק רב,\n"
@@ -42,7 +44,8 @@ constexpr std::array<LayoutText, 10> kStatements{{
      u"more variables)"},
     {u"ברוב לוחות השנה המקובלים כיום אין התחשבות בגובה המקום, וכל החישובים נעשים, כמקובל, "
      u"לגובה פני הים.",
-     u"In most of the common calendars today, there's no consideration of the elevation (height) of "
+     u"In most of the common calendars today, there's no consideration of the elevation (height) "
+     u"of "
      u"the location, and all of the calculations are traditionally made for the sea-level."},
     {u"אולם בלוח זה ניתן לבחור להתחשב בגובה המקום, אך אין זו ברירת המחדל. (חלון 'הגדרות')",
      u"However, in this calendar you CAN choose to consider the height of the location, but it is "

@@ -45,15 +45,20 @@ constexpr QSize kButtonSize(75, 23);
 
 std::vector<int> AnswersOfKind(int kind) {
     switch (kind) {
-        case kMessageOk: return {kAnswerOk};
-        case kMessageYesNoCancel: return {kAnswerYes, kAnswerNo, kAnswerCancel};
-        default: return {kAnswerYes, kAnswerNo};
+        case kMessageOk:
+            return {kAnswerOk};
+        case kMessageYesNoCancel:
+            return {kAnswerYes, kAnswerNo, kAnswerCancel};
+        default:
+            return {kAnswerYes, kAnswerNo};
     }
 }
 
 }  // namespace
 
-void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) { Answerer() = std::move(answerer); }
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
 
 CMessageBoxDlg::CMessageBoxDlg(QWidget* parent)
     : CMessageBoxDlg(ActiveLanguage().rightToLeft, parent) {}
@@ -74,7 +79,8 @@ CMessageBoxDlg::CMessageBoxDlg(bool hebrewLayout, QWidget* parent) : QDialog(par
 
 QPushButton* CMessageBoxDlg::Button(int answer) const {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        if (kButtons[i].answer == answer) return buttons_[i];
+        if (kButtons[i].answer == answer)
+            return buttons_[i];
     }
     return nullptr;
 }
@@ -103,7 +109,8 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
     };
     place(message_, QRect(QPoint(5, 5), text));
 
-    for (QPushButton* button : buttons_) button->hide();
+    for (QPushButton* button : buttons_)
+        button->hide();
     const int e = (n - 1) & ~1;
     int x = client.width() / 2 - static_cast<int>(std::trunc(bw * n * 0.5)) - e;
     const int y = client.height() - 5 - bh;
@@ -114,16 +121,20 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
         x += bw + 2;
     }
     Button(answers.front())->setDefault(true);
-    if (const QScreen* where = screen()) move(where->availableGeometry().center() - area.center());
+    if (const QScreen* where = screen())
+        move(where->availableGeometry().center() - area.center());
 }
 
 int CMessageBoxDlg::Show(const QString& message, const QString& caption, int kind) {
-    if (Answerer()) return Answerer()(message, caption, kind);
+    if (Answerer())
+        return Answerer()(message, caption, kind);
     Prepare(message, caption, kind);
     return exec();
 }
 
-void CMessageBoxDlg::reject() { done(kind_ == kMessageYesNo ? kAnswerNo : kAnswerCancel); }
+void CMessageBoxDlg::reject() {
+    done(kind_ == kMessageYesNo ? kAnswerNo : kAnswerCancel);
+}
 
 void ShowErrorMessage(QWidget* parent, const QString& message) {
     if (Answerer()) {

@@ -6,9 +6,10 @@ FooButton::FooButton(const QString& text, QWidget* parent) : QPushButton(text, p
     setFlat(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setStyleSheet(QStringLiteral("QPushButton { color: #0645ad; text-decoration: underline;"
-                                 " border: none; padding: 0px; background: transparent; }"
-                                 "QPushButton:hover { color: #0b0080; }"));
+    setStyleSheet(
+        QStringLiteral("QPushButton { color: #0645ad; text-decoration: underline;"
+                       " border: none; padding: 0px; background: transparent; }"
+                       "QPushButton:hover { color: #0b0080; }"));
 }
 
 }  // namespace plx

@@ -20,7 +20,9 @@ QToolButton* ArrowButton(Qt::ArrowType arrow, QWidget* parent) {
 }  // namespace
 
 UpDownControl::UpDownControl(QWidget* parent)
-    : QWidget(parent), up_(ArrowButton(Qt::UpArrow, this)), down_(ArrowButton(Qt::DownArrow, this)) {
+    : QWidget(parent),
+      up_(ArrowButton(Qt::UpArrow, this)),
+      down_(ArrowButton(Qt::DownArrow, this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);

@@ -40,7 +40,8 @@ QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& 
         if (auto* about = dynamic_cast<CAboutDlg*>(modal)) {
             about->reject();
         } else if (auto* window = dynamic_cast<CPLXDlg*>(modal); window && window->isVisible()) {
-            passes << Pass{window->layoutDirection(), window->Tabs()->tabText(0), window->windowTitle()};
+            passes << Pass{window->layoutDirection(), window->Tabs()->tabText(0),
+                           window->windowTitle()};
             act(*window, static_cast<int>(passes.size()) - 1);
         }
     });
@@ -49,7 +50,9 @@ QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& 
     return passes;
 }
 
-void Close(CPLXDlg& window, int) { QTest::keyClick(&window, Qt::Key_Escape); }
+void Close(CPLXDlg& window, int) {
+    QTest::keyClick(&window, Qt::Key_Escape);
+}
 
 QString StoredString(const SettingsStore& store, std::u16string_view name) {
     return QString::fromStdU16String(store.ReadString(u"Settings", name, u""));
@@ -92,7 +95,8 @@ private slots:
         QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("Hebrew.xml"));
         QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("he"));
         QCOMPARE(store.ReadInteger(u"Settings", u"CustomLocations", -1), 0);
-        QCOMPARE(store.ReadInteger(u"Settings", u"plx_timezone", -1), 0);  // the window saved its options
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_timezone", -1),
+                 0);  // the window saved its options
     }
 
     void languageSwitchRebuildsTheWindowAndTheLastChoiceIsSaved() {
@@ -100,10 +104,14 @@ private slots:
         store.WriteInteger(u"Settings", u"ShowWelcome", 0);
         CPLXApp app(store, kLanguages);
         const QList<Pass> passes = RunApp(app, [](CPLXDlg& window, int pass) {
-            if (pass == 0) window.CommandAction(kCmdSwitchToEnglish)->trigger();
-            if (pass == 1) window.CommandAction(kCmdSwitchToHebrew)->trigger();
-            if (pass == 2) window.CommandAction(kCmdSwitchToEnglish)->trigger();
-            if (pass == 3) window.CommandAction(kCmdClose)->trigger();
+            if (pass == 0)
+                window.CommandAction(kCmdSwitchToEnglish)->trigger();
+            if (pass == 1)
+                window.CommandAction(kCmdSwitchToHebrew)->trigger();
+            if (pass == 2)
+                window.CommandAction(kCmdSwitchToEnglish)->trigger();
+            if (pass == 3)
+                window.CommandAction(kCmdClose)->trigger();
         });
         QCOMPARE(passes.size(), 4);
         QCOMPARE(passes[1].direction, Qt::LeftToRight);
