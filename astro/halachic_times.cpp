@@ -109,7 +109,7 @@ std::optional<double> Plus(double base, const std::optional<double>& hours) {
 class TimeList {
 public:
     explicit TimeList(double zoneHours) : zoneHours_(zoneHours) {
-        entries_.reserve(kTimeCandleLighting);
+        entries_.reserve(static_cast<std::size_t>(TimeKind::kCandleLighting));
     }
 
     void AddClock(bool on, TimeKind kind, TimeLabel label, std::optional<double> ut,
@@ -135,12 +135,12 @@ private:
 
 TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
     if (endOfFestival && endOfSabbath)
-        return kLabelEndOfSabbathOrChag;
+        return TimeLabel::kEndOfSabbathOrChag;
     if (endOfFestival)
-        return kLabelEndOfChag;
+        return TimeLabel::kEndOfChag;
     if (endOfSabbath)
-        return kLabelEndOfShabbat;
-    return kLabelStarsOut;
+        return TimeLabel::kEndOfShabbat;
+    return TimeLabel::kStarsOut;
 }
 
 }  // namespace
@@ -179,53 +179,53 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
 
     using enum MinuteRounding;
     TimeList list(zoneOffsetSeconds / 3600);
-    list.AddClock(options.breakOfDawn, kTimeBreakOfDawn, kLabelBreakOfDawn, afterMagaDawn(0),
-                  Later);
-    list.AddClock(options.talitTfilin, kTimeTalitTfilin, kLabelTalitTfilin,
+    list.AddClock(options.breakOfDawn, TimeKind::kBreakOfDawn, TimeLabel::kBreakOfDawn,
+                  afterMagaDawn(0), Later);
+    list.AddClock(options.talitTfilin, TimeKind::kTalitTfilin, TimeLabel::kTalitTfilin,
                   TallitTime(sun, options.talitTfilinMethod), Later);
-    list.AddClock(options.sunrise, kTimeSunrise, kLabelSunrise, sun.sunrise, Later);
-    list.AddClock(options.endShmaMaga, kTimeEndShmaMaga, kLabelEndShmaMaga, afterMagaDawn(3),
-                  Nearest);
-    list.AddClock(options.endShmaGra, kTimeEndShmaGra, kLabelEndShmaGra, sun.sunrise + 3 * g,
-                  Nearest);
-    list.AddClock(options.endShachritMaga, kTimeEndShachritMaga, kLabelEndShachritMaga,
+    list.AddClock(options.sunrise, TimeKind::kSunrise, TimeLabel::kSunrise, sun.sunrise, Later);
+    list.AddClock(options.endShmaMaga, TimeKind::kEndShmaMaga, TimeLabel::kEndShmaMaga,
+                  afterMagaDawn(3), Nearest);
+    list.AddClock(options.endShmaGra, TimeKind::kEndShmaGra, TimeLabel::kEndShmaGra,
+                  sun.sunrise + 3 * g, Nearest);
+    list.AddClock(options.endShachritMaga, TimeKind::kEndShachritMaga, TimeLabel::kEndShachritMaga,
                   afterMagaDawn(4), Nearest);
-    list.AddClock(options.endShachritGra, kTimeEndShachritGra, kLabelEndShachritGra,
+    list.AddClock(options.endShachritGra, TimeKind::kEndShachritGra, TimeLabel::kEndShachritGra,
                   sun.sunrise + 4 * g, Nearest);
-    list.AddClock(options.midday, kTimeMidday, kLabelMidday, noon, Nearest);
-    list.AddClock(options.minchaGdolaMaga, kTimeMinchaGdolaMaga, kLabelMinchaGdolaMaga,
+    list.AddClock(options.midday, TimeKind::kMidday, TimeLabel::kMidday, noon, Nearest);
+    list.AddClock(options.minchaGdolaMaga, TimeKind::kMinchaGdolaMaga, TimeLabel::kMinchaGdolaMaga,
                   afterNoonMaga(0.5), Later);
-    list.AddClock(options.minchaGdolaGra, kTimeMinchaGdolaGra, kLabelMinchaGdolaGra, noon + 0.5 * g,
-                  Later);
-    list.AddClock(options.minchaGdola30, kTimeMinchaGdola30, kLabelMinchaGdola30, noon + 0.5,
-                  Later);
-    list.AddClock(options.minchaKtanaMaga, kTimeMinchaKtanaMaga, kLabelMinchaKtanaMaga,
+    list.AddClock(options.minchaGdolaGra, TimeKind::kMinchaGdolaGra, TimeLabel::kMinchaGdolaGra,
+                  noon + 0.5 * g, Later);
+    list.AddClock(options.minchaGdola30, TimeKind::kMinchaGdola30, TimeLabel::kMinchaGdola30,
+                  noon + 0.5, Later);
+    list.AddClock(options.minchaKtanaMaga, TimeKind::kMinchaKtanaMaga, TimeLabel::kMinchaKtanaMaga,
                   afterNoonMaga(3.5), Later);
-    list.AddClock(options.minchaKtanaGra, kTimeMinchaKtanaGra, kLabelMinchaKtanaGra, noon + 3.5 * g,
-                  Later);
-    list.AddClock(options.plagHaMinchaMaga, kTimePlagHaMinchaMaga, kLabelPlagHaMinchaMaga,
-                  afterNoonMaga(4.75), Later);
-    list.AddClock(options.plagHaMinchaGra, kTimePlagHaMinchaGra, kLabelPlagHaMinchaGra,
+    list.AddClock(options.minchaKtanaGra, TimeKind::kMinchaKtanaGra, TimeLabel::kMinchaKtanaGra,
+                  noon + 3.5 * g, Later);
+    list.AddClock(options.plagHaMinchaMaga, TimeKind::kPlagHaMinchaMaga,
+                  TimeLabel::kPlagHaMinchaMaga, afterNoonMaga(4.75), Later);
+    list.AddClock(options.plagHaMinchaGra, TimeKind::kPlagHaMinchaGra, TimeLabel::kPlagHaMinchaGra,
                   noon + 4.75 * g, Nearest);
-    list.AddClock(candles, kTimeCandleLighting, kLabelCandleLighting,
+    list.AddClock(candles, TimeKind::kCandleLighting, TimeLabel::kCandleLighting,
                   sun.sunset - candleMinutes / 60, Nearest);
-    list.AddClock(options.sunset, kTimeSunset, kLabelSunset, sun.sunset, Later);
-    list.AddClock(showNightfall, kTimeNightfall, NightfallLabel(endOfFestival, endOfSabbath),
+    list.AddClock(options.sunset, TimeKind::kSunset, TimeLabel::kSunset, sun.sunset, Later);
+    list.AddClock(showNightfall, TimeKind::kNightfall, NightfallLabel(endOfFestival, endOfSabbath),
                   Plus(noon, DepressionHourAngle(sun, 8.5)), Later);
-    list.AddClock(options.starsOutGra, kTimeStarsOutGra, kLabelStarsOutGra,
+    list.AddClock(options.starsOutGra, TimeKind::kStarsOutGra, TimeLabel::kStarsOutGra,
                   sun.sunset + StarsOutGraDelay(options.milesMethod), Later);
     // The Rashaz counts from the sunset altitude itself, then adds four minutes.
-    list.AddClock(options.starsOutRashaz, kTimeStarsOutRashaz, kLabelStarsOutRashaz,
+    list.AddClock(options.starsOutRashaz, TimeKind::kStarsOutRashaz, TimeLabel::kStarsOutRashaz,
                   Plus(noon + 0.06666666666666667,
                        EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
                   Later);
-    list.AddClock(options.starsOutRt, kTimeStarsOutRt, kLabelStarsOutRt,
+    list.AddClock(options.starsOutRt, TimeKind::kStarsOutRt, TimeLabel::kStarsOutRt,
                   RabbeinuTamTime(sun, g, options.starsOutRabeinuTamMethod,
                                   options.starsOutRabeinuTamMinutes),
                   Later);
-    list.AddLength(options.propHourMaga, kTimePropHourMaga, kLabelPropHourMaga,
+    list.AddLength(options.propHourMaga, TimeKind::kPropHourMaga, TimeLabel::kPropHourMaga,
                    maga ? std::optional(maga->hour) : std::nullopt);
-    list.AddLength(options.propHourGra, kTimePropHourGra, kLabelPropHourGra, g);
+    list.AddLength(options.propHourGra, TimeKind::kPropHourGra, TimeLabel::kPropHourGra, g);
     return list.Take();
 }
 
@@ -238,12 +238,12 @@ std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSetti
 }
 
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
-                              const Location& place, int language) {
+                              const Location& place, Language language) {
     const char16_t* const* names = Vocabulary(language).TimeNames();
     std::u16string text;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
         text += u"\r\n";
-        text += names[entry.label];
+        text += names[static_cast<int>(entry.label)];
         text += u'\t';
         text += entry.text;
     }

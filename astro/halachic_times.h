@@ -14,66 +14,66 @@
 namespace plx {
 
 // Which time an entry is.
-enum TimeKind : std::int32_t {
-    kTimeBreakOfDawn = 1,
-    kTimeTalitTfilin = 2,
-    kTimeSunrise = 3,
-    kTimePropHourMaga = 4,
-    kTimePropHourGra = 5,
-    kTimeEndShmaMaga = 6,
-    kTimeEndShmaGra = 7,
-    kTimeEndShachritMaga = 8,
-    kTimeEndShachritGra = 9,
-    kTimeMidday = 10,
-    kTimeMinchaGdolaMaga = 11,
-    kTimeMinchaGdolaGra = 12,
-    kTimeMinchaGdola30 = 13,
-    kTimeMinchaKtanaMaga = 14,
-    kTimeMinchaKtanaGra = 15,
-    kTimePlagHaMinchaMaga = 16,
-    kTimePlagHaMinchaGra = 17,
-    kTimeSunset = 18,
-    kTimeNightfall = 19,  // 8.5 degrees; also the end of Sabbaths and festivals
-    kTimeStarsOutGra = 20,
-    kTimeStarsOutRashaz = 21,
-    kTimeStarsOutRt = 22,
-    kTimeCandleLighting = 23,
+enum class TimeKind : std::int32_t {
+    kBreakOfDawn = 1,
+    kTalitTfilin = 2,
+    kSunrise = 3,
+    kPropHourMaga = 4,
+    kPropHourGra = 5,
+    kEndShmaMaga = 6,
+    kEndShmaGra = 7,
+    kEndShachritMaga = 8,
+    kEndShachritGra = 9,
+    kMidday = 10,
+    kMinchaGdolaMaga = 11,
+    kMinchaGdolaGra = 12,
+    kMinchaGdola30 = 13,
+    kMinchaKtanaMaga = 14,
+    kMinchaKtanaGra = 15,
+    kPlagHaMinchaMaga = 16,
+    kPlagHaMinchaGra = 17,
+    kSunset = 18,
+    kNightfall = 19,  // 8.5 degrees; also the end of Sabbaths and festivals
+    kStarsOutGra = 20,
+    kStarsOutRashaz = 21,
+    kStarsOutRt = 22,
+    kCandleLighting = 23,
 };
 
 // Index into the vocabulary's TimeNames (and, below 24, TimeShortNames).
-enum TimeLabel : std::int32_t {
-    kLabelBreakOfDawn = 0,
-    kLabelTalitTfilin = 1,
-    kLabelSunrise = 2,
-    kLabelEndShmaMaga = 3,
-    kLabelEndShmaGra = 4,
-    kLabelEndShachritMaga = 5,
-    kLabelEndShachritGra = 6,
-    kLabelMidday = 7,
-    kLabelMinchaGdolaMaga = 8,
-    kLabelMinchaGdolaGra = 9,
-    kLabelMinchaGdola30 = 10,
-    kLabelMinchaKtanaMaga = 11,
-    kLabelMinchaKtanaGra = 12,
-    kLabelPlagHaMinchaMaga = 13,
-    kLabelPlagHaMinchaGra = 14,
-    kLabelCandleLighting = 15,
-    kLabelSunset = 16,
-    kLabelStarsOut = 17,
-    kLabelEndOfSabbathOrChag = 18,
-    kLabelStarsOutGra = 19,
-    kLabelStarsOutRashaz = 20,
-    kLabelStarsOutRt = 21,
-    kLabelPropHourMaga = 22,
-    kLabelPropHourGra = 23,
-    kLabelEndOfShabbat = 24,
-    kLabelEndOfChag = 25,
+enum class TimeLabel : std::int32_t {
+    kBreakOfDawn = 0,
+    kTalitTfilin = 1,
+    kSunrise = 2,
+    kEndShmaMaga = 3,
+    kEndShmaGra = 4,
+    kEndShachritMaga = 5,
+    kEndShachritGra = 6,
+    kMidday = 7,
+    kMinchaGdolaMaga = 8,
+    kMinchaGdolaGra = 9,
+    kMinchaGdola30 = 10,
+    kMinchaKtanaMaga = 11,
+    kMinchaKtanaGra = 12,
+    kPlagHaMinchaMaga = 13,
+    kPlagHaMinchaGra = 14,
+    kCandleLighting = 15,
+    kSunset = 16,
+    kStarsOut = 17,
+    kEndOfSabbathOrChag = 18,
+    kStarsOutGra = 19,
+    kStarsOutRashaz = 20,
+    kStarsOutRt = 21,
+    kPropHourMaga = 22,
+    kPropHourGra = 23,
+    kEndOfShabbat = 24,
+    kEndOfChag = 25,
 };
 
 struct TimeEntry {
-    std::int32_t kind = 0;   // TimeKind
-    std::int32_t label = 0;  // TimeLabel
-    std::u16string text;     // "HH:MM"
+    TimeKind kind{};
+    TimeLabel label{};
+    std::u16string text;  // "HH:MM"
 
     friend bool operator==(const TimeEntry&, const TimeEntry&) = default;
 };
@@ -92,8 +92,8 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
 std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
                                       const Location& place, const TimesOfDayOptions& options);
 
-// The times page: "\r\n<label>\t<time>" per entry, labels of TimeNames in the language (0 Hebrew).
+// The times page: "\r\n<label>\t<time>" per entry, labels of TimeNames in the language.
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
-                              const Location& place, int language);
+                              const Location& place, Language language);
 
 }  // namespace plx

@@ -213,11 +213,11 @@ void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom)
     }
 }
 
-const std::u16string& LocationDisplayName(const Location& place, int language) {
-    return language == 0 ? place.nameHebrew : place.nameEnglish;
+const std::u16string& LocationDisplayName(const Location& place, Language language) {
+    return language == Language::kHebrew ? place.nameHebrew : place.nameEnglish;
 }
 
-std::u16string LocationListText(const Location& place, int language) {
+std::u16string LocationListText(const Location& place, Language language) {
     return LocationDisplayName(place, language) + u" (" + NumberText(place.candleMinutes) + u")";
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings_store.h"
+#include "engine/language.h"
 
 namespace plx {
 
@@ -59,9 +60,9 @@ CustomLocationList LoadCustomLocations(const SettingsStore& store);
 // Sections beyond the list's length are left in the store; the count bounds what is read back.
 void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom);
 
-// The Hebrew name for language 0 (Hebrew), the English one otherwise.
-const std::u16string& LocationDisplayName(const Location& place, int language);
+// The Hebrew name in Hebrew, the English one in English.
+const std::u16string& LocationDisplayName(const Location& place, Language language);
 // "<name> (<candle minutes>)", as the location lists show it.
-std::u16string LocationListText(const Location& place, int language);
+std::u16string LocationListText(const Location& place, Language language);
 
 }  // namespace plx

@@ -12,12 +12,12 @@ double ZoneOffsetSeconds(const Location& place, const CalculationSettings& setti
 bool SwitchDaylightOff(CalculationSettings& settings) {
     if (!settings.daylightOn)
         return false;
-    settings.daylightOn = 0;
+    settings.daylightOn = false;
     return true;
 }
 
 bool SwitchDaylightOn(CalculationSettings& settings) {
-    settings.daylightOn = 1;
+    settings.daylightOn = true;
     if (settings.daylightHours <= 0)
         settings.daylightHours = 1;
     return true;
@@ -27,14 +27,14 @@ bool ChooseDaylightHours(CalculationSettings& settings, int hours) {
     if (settings.daylightOn && settings.daylightHours == hours)
         return false;
     settings.daylightHours = hours;
-    settings.daylightOn = 1;
+    settings.daylightOn = true;
     return true;
 }
 
 DaylightChecks DaylightMenuChecks(const CalculationSettings& settings) {
     DaylightChecks checks;
-    checks.off = settings.daylightOn == 0;
-    checks.on = settings.daylightOn == 1;
+    checks.off = !settings.daylightOn;
+    checks.on = settings.daylightOn;
     for (int h = 1; h <= 3; ++h)
         checks.hours[h - 1] = settings.daylightHours == h;
     return checks;
@@ -51,7 +51,7 @@ std::u16string_view DaylightCaptionKey(const CalculationSettings& settings) {
 }
 
 std::u16string LocationCaption(std::u16string_view timezoneText, const Location& place,
-                               int language) {
+                               Language language) {
     std::u16string caption(timezoneText);
     caption += u" - ";
     caption += LocationListText(place, language);

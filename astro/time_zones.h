@@ -37,6 +37,6 @@ std::u16string_view DaylightCaptionKey(const CalculationSettings& settings);
 
 // "<TIMEZONE text> - <display name> (<candle minutes>)", the caption of the location menu item.
 std::u16string LocationCaption(std::u16string_view timezoneText, const Location& place,
-                               int language);
+                               Language language);
 
 }  // namespace plx

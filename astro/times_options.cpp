@@ -10,7 +10,7 @@ constexpr std::u16string_view kTimesTallit = u"plx_times_tt";
 
 struct MonthlySwitch {
     std::u16string_view name;
-    std::int32_t CalculationSettings::*field;
+    bool CalculationSettings::*field;
 };
 
 constexpr std::array<MonthlySwitch, 5> kMonthlySwitches{{
@@ -50,8 +50,7 @@ std::int32_t RabeinuTamMinutesOf(std::uint8_t choice) {
 void LoadCurrentLayout(const SettingsStore& store, TimesOfDayOptions& times) {
     const TimesOfDayOptions defaults;
     for (const TimeSwitch& s : kTimeSwitches) {
-        times.*s.field =
-            store.ReadInteger(kTimesOfDaySection, s.name, defaults.*s.field) != 0 ? 1 : 0;
+        times.*s.field = store.ReadInteger(kTimesOfDaySection, s.name, defaults.*s.field) != 0;
     }
     const std::int32_t rtMinutes =
         store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes", 72);
@@ -77,8 +76,8 @@ void LoadLegacyLayout(const SettingsStore& store, std::uint32_t flags, TimesOfDa
 
     // Bits 0..21: "BreakOfDawn" .. "StarsOutRt" in field order.
     for (int n = 0; n < 22; ++n)
-        times.*kTimeSwitches[static_cast<std::size_t>(n)].field = static_cast<std::int32_t>(bit(n));
-    times.candleLighting = times.motzash = bit(28) ? 0 : 1;
+        times.*kTimeSwitches[static_cast<std::size_t>(n)].field = bit(n) != 0;
+    times.candleLighting = times.motzash = bit(28) == 0;
     times.starsOutRabeinuTamMinutes = bit(24) ? 2 : bit(23) ? 1 : 0;
     times.starsOutRabeinuTamMethod = bit(27)   ? kDegrees
                                      : bit(26) ? kProportionalMinutes
@@ -89,7 +88,7 @@ void LoadLegacyLayout(const SettingsStore& store, std::uint32_t flags, TimesOfDa
 
 void SetAllTimeSwitches(TimesOfDayOptions& options, bool on) {
     for (const TimeSwitch& s : kTimeSwitches)
-        options.*s.field = on ? 1 : 0;
+        options.*s.field = on;
 }
 
 CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
@@ -101,14 +100,13 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
         LoadLegacyLayout(store, static_cast<std::uint32_t>(flags), settings.times);
     }
 
-    settings.calcHeights = store.ReadInteger(kSettingsSection, u"plx_calc_heights", 0) == 1 ? 1 : 0;
+    settings.calcHeights = store.ReadInteger(kSettingsSection, u"plx_calc_heights", 0) == 1;
     settings.daylightHours = store.ReadInteger(kSettingsSection, u"plx_daylight", 0);
-    settings.daylightOn = settings.daylightHours >= 1 ? 1 : 0;
+    settings.daylightOn = settings.daylightHours >= 1;
     settings.locationKey = store.ReadInteger(kSettingsSection, u"plx_timezone", 0);
     const CalculationSettings defaults;
     for (const MonthlySwitch& s : kMonthlySwitches) {
-        settings.*s.field =
-            store.ReadInteger(kSettingsSection, s.name, defaults.*s.field) == 1 ? 1 : 0;
+        settings.*s.field = store.ReadInteger(kSettingsSection, s.name, defaults.*s.field) == 1;
     }
     settings.monthlyPlag = store.ReadInteger(kSettingsSection, u"plx_reportmonthly_plag", 0);
     return settings;
@@ -121,7 +119,7 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
 
     const TimesOfDayOptions& times = settings.times;
     for (const TimeSwitch& s : kTimeSwitches)
-        store.WriteInteger(kTimesOfDaySection, s.name, times.*s.field != 0 ? 1 : 0);
+        store.WriteInteger(kTimesOfDaySection, s.name, times.*s.field ? 1 : 0);
     store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod",
                        times.starsOutRabeinuTamMethod);
     store.WriteInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes",
@@ -130,12 +128,12 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     store.WriteInteger(kTimesOfDaySection, u"RiseSetDiffMethod", times.riseSetDiffMethod);
     store.WriteInteger(kTimesOfDaySection, u"TalitTfilinMethod", times.talitTfilinMethod);
 
-    store.WriteInteger(kSettingsSection, u"plx_calc_heights", settings.calcHeights);
+    store.WriteInteger(kSettingsSection, u"plx_calc_heights", settings.calcHeights ? 1 : 0);
     store.WriteInteger(kSettingsSection, u"plx_daylight",
                        settings.daylightOn ? settings.daylightHours : 0);
     store.WriteInteger(kSettingsSection, u"plx_timezone", settings.locationKey);
     for (const MonthlySwitch& s : kMonthlySwitches) {
-        store.WriteInteger(kSettingsSection, s.name, settings.*s.field != 0 ? 1 : 0);
+        store.WriteInteger(kSettingsSection, s.name, settings.*s.field ? 1 : 0);
     }
     store.WriteInteger(kSettingsSection, u"plx_reportmonthly_plag", settings.monthlyPlag);
 }

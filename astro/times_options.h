@@ -24,38 +24,38 @@ struct TimesOfDayOptions {
     std::uint8_t starsOutRabeinuTamMinutes = 0;  // choice 0, 1, 2: 72, 90, 120 minutes
     // Field 1.
     std::uint8_t starsOutRabeinuTamMethod = kDegrees;  // DayEdgeMethod
-    // Fields 2..25: switches, on when non-zero.
-    std::int32_t breakOfDawn = 1;
-    std::int32_t talitTfilin = 1;
-    std::int32_t sunrise = 1;
-    std::int32_t propHourMaga = 0;
-    std::int32_t propHourGra = 1;
-    std::int32_t endShmaMaga = 1;
-    std::int32_t endShmaGra = 1;
-    std::int32_t endShachritMaga = 1;
-    std::int32_t endShachritGra = 1;
-    std::int32_t midday = 1;
-    std::int32_t minchaGdolaMaga = 0;
-    std::int32_t minchaGdolaGra = 1;
-    std::int32_t minchaGdola30 = 0;
-    std::int32_t minchaKtanaMaga = 0;
-    std::int32_t minchaKtanaGra = 1;
-    std::int32_t plagHaMinchaMaga = 0;
-    std::int32_t plagHaMinchaGra = 1;
-    std::int32_t sunset = 1;
-    std::int32_t starsOutStandard = 1;
-    std::int32_t starsOutGra = 0;
-    std::int32_t starsOutRashaz = 0;
-    std::int32_t starsOutRt = 1;
-    std::int32_t candleLighting = 1;
-    std::int32_t motzash = 1;
+    // Fields 2..25: which times are shown.
+    bool breakOfDawn = true;
+    bool talitTfilin = true;
+    bool sunrise = true;
+    bool propHourMaga = false;
+    bool propHourGra = true;
+    bool endShmaMaga = true;
+    bool endShmaGra = true;
+    bool endShachritMaga = true;
+    bool endShachritGra = true;
+    bool midday = true;
+    bool minchaGdolaMaga = false;
+    bool minchaGdolaGra = true;
+    bool minchaGdola30 = false;
+    bool minchaKtanaMaga = false;
+    bool minchaKtanaGra = true;
+    bool plagHaMinchaMaga = false;
+    bool plagHaMinchaGra = true;
+    bool sunset = true;
+    bool starsOutStandard = true;
+    bool starsOutGra = false;
+    bool starsOutRashaz = false;
+    bool starsOutRt = true;
+    bool candleLighting = true;
+    bool motzash = true;
 
     friend bool operator==(const TimesOfDayOptions&, const TimesOfDayOptions&) = default;
 };
 
 struct TimeSwitch {
     std::u16string_view name;
-    std::int32_t TimesOfDayOptions::*field;
+    bool TimesOfDayOptions::*field;
 };
 
 // The 24 switches in field order, by their stored names.
@@ -92,17 +92,17 @@ void SetAllTimeSwitches(TimesOfDayOptions& options, bool on);
 // The options object of the main window: the times' options, elevation, daylight saving, the
 // current location and the monthly report's choices.
 struct CalculationSettings {
-    std::int32_t calcHeights = 0;  // 1: the location's height lowers the horizon
+    bool calcHeights = false;  // the location's height lowers the horizon
     TimesOfDayOptions times;
     std::int32_t daylightHours = 0;  // 1..3 once chosen, 0 never
-    std::int32_t daylightOn = 0;
+    bool daylightOn = false;
     std::int32_t locationKey = 0;  // LocationKey, 0 Jerusalem
-    std::int32_t monthlyLandscape = 0;
-    std::int32_t monthlyCandlesMotzash = 1;
-    std::int32_t monthlySunrise = 1;
-    std::int32_t monthlySunset = 1;
-    std::int32_t monthlyTefilin = 0;
-    std::int32_t monthlyPlag = 0;
+    bool monthlyLandscape = false;
+    bool monthlyCandlesMotzash = true;
+    bool monthlySunrise = true;
+    bool monthlySunset = true;
+    bool monthlyTefilin = false;
+    std::int32_t monthlyPlag = 0;  // kept as stored
 
     friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
 };

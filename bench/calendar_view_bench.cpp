@@ -13,7 +13,7 @@ namespace {
 
 CalendarViewLanguage HebrewLanguage() {
     return {true,
-            0,
+            Language::kHebrew,
             {u"ראשון"_qs, u"שני"_qs, u"שלישי"_qs, u"רביעי"_qs, u"חמישי"_qs, u"שישי"_qs, u"שבת"_qs}};
 }
 

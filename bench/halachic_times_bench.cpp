@@ -38,7 +38,8 @@ void BM_TimesPageText(benchmark::State& state) {
     const plx::CalculationSettings settings;
     const plx::Location jerusalem = plx::BuiltInLocation(0);
     for (auto _ : state) {
-        auto text = plx::BuildTimesText({22, 3, 2024}, settings, jerusalem, 1);
+        auto text =
+            plx::BuildTimesText({22, 3, 2024}, settings, jerusalem, plx::Language::kEnglish);
         benchmark::DoNotOptimize(text);
     }
 }

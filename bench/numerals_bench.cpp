@@ -35,7 +35,7 @@ std::vector<plx::CalendarDate> CycleDays() {
 }
 
 void BM_DafYomiText(benchmark::State& state) {
-    const int language = static_cast<int>(state.range(0));
+    const auto language = static_cast<plx::Language>(state.range(0));
     const std::vector<plx::CalendarDate> days = CycleDays();
     std::size_t i = 0;
     for (auto _ : state) {
@@ -43,13 +43,13 @@ void BM_DafYomiText(benchmark::State& state) {
         i = (i + 1) % days.size();
     }
 }
-BENCHMARK(BM_DafYomiText)->Arg(plx::kHebrew)->Arg(plx::kEnglish);
+BENCHMARK(BM_DafYomiText)->Arg(0)->Arg(1);  // Hebrew, English
 
 void BM_MoladText(benchmark::State& state) {
-    const int language = static_cast<int>(state.range(0));
+    const auto language = static_cast<plx::Language>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(plx::MoladText(language, {1, 1, 5785}));
 }
-BENCHMARK(BM_MoladText)->Arg(plx::kHebrew)->Arg(plx::kEnglish);
+BENCHMARK(BM_MoladText)->Arg(0)->Arg(1);  // Hebrew, English
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "engine/vocabulary.h"
+#include "engine/language.h"
 
 namespace plx::cli {
 
@@ -20,8 +20,8 @@ bool WantsJson(const Invocation& call) {
     return call.parser.isSet(QStringLiteral("json"));
 }
 
-int TextLanguage(const Invocation& call) {
-    return call.parser.value(QStringLiteral("lang")) == QLatin1String("he") ? kHebrew : kEnglish;
+Language TextLanguage(const Invocation& call) {
+    return LanguageOfCode(call.parser.value(QStringLiteral("lang")).toStdU16String());
 }
 
 CalendarDate CurrentCivilDate() {

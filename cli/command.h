@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "cli/arguments.h"
+#include "engine/language.h"
 
 namespace plx::cli {
 
@@ -30,7 +31,7 @@ UsageError Usage(const char* usage);
 void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, const char* usage);
 bool WantsJson(const Invocation& call);
 // The engine language of the texts: Hebrew for --lang he, English for any other code.
-int TextLanguage(const Invocation& call);
+Language TextLanguage(const Invocation& call);
 // The civil date of today on this computer's clock.
 CalendarDate CurrentCivilDate();
 

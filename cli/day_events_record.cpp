@@ -9,25 +9,25 @@
 namespace plx::cli {
 namespace {
 
-QJsonValue TextOrNull(const char16_t* text) {
-    return text != nullptr ? QJsonValue(QString::fromUtf16(text)) : QJsonValue(QJsonValue::Null);
+QJsonValue TextOrNull(std::optional<std::u16string_view> text) {
+    return text ? QJsonValue(QStringView(*text).toString()) : QJsonValue(QJsonValue::Null);
 }
 
 }  // namespace
 
-void AddEventFields(QJsonObject& record, CalendarDate civil, int language,
+void AddEventFields(QJsonObject& record, CalendarDate civil, Language language,
                     const QString& languageCode) {
     const CalendarDate hebrew = CivilToHebrew(civil);
     const DayEventList events = DayEvents(language, civil);
     QJsonArray entries;
     for (const std::u16string& entry : events.entries)
         entries.append(QString::fromStdU16String(entry));
-    const int portion = WeeklyPortionIndex(hebrew);
+    const int portion = WeeklyPortionIndex(hebrew).value_or(-1);
     const auto mevarchim = MevarchimMoladText(language, hebrew);
 
-    record.insert(QStringLiteral("holidayCode"), HolidayCode(hebrew).code);
+    record.insert(QStringLiteral("holidayCode"), static_cast<int>(HolidayCode(hebrew).code));
     record.insert(QStringLiteral("dayKind"), static_cast<int>(events.kind));
-    record.insert(QStringLiteral("roshChodesh"), RoshChodeshKind(hebrew));
+    record.insert(QStringLiteral("roshChodesh"), static_cast<int>(RoshChodeshKind(hebrew)));
     record.insert(QStringLiteral("events"), entries);
     record.insert(QStringLiteral("hasEvent"), DayHasEvent(hebrew));
     record.insert(QStringLiteral("portionIndex"), portion);

@@ -5,13 +5,14 @@
 #include <QString>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx::cli {
 
 // Adds the holiday, Rosh Chodesh, event, portion, Mevarchim and information fields to a day's
 // record. `language` is the engine language of the texts; `languageCode` the interface language
 // the information text is laid out for.
-void AddEventFields(QJsonObject& record, CalendarDate civil, int language,
+void AddEventFields(QJsonObject& record, CalendarDate civil, Language language,
                     const QString& languageCode);
 
 // The information text for a terminal: its lines joined by "\n", without the leading line break.

@@ -24,7 +24,7 @@ QString Text(const std::u16string& text) {
 }
 
 // The molad of the month the day announces (the 30th already announces the next month).
-QJsonObject MoladObject(CalendarDate hebrew, int language) {
+QJsonObject MoladObject(CalendarDate hebrew, Language language) {
     const CalendarDate announced = MoladAnnouncementDate(hebrew);
     const Molad molad = MoladOfMonth(announced.year, announced.month);
     return {{QStringLiteral("weekday"), molad.weekday},
@@ -34,7 +34,7 @@ QJsonObject MoladObject(CalendarDate hebrew, int language) {
             {QStringLiteral("text"), Text(MoladText(language, hebrew))}};
 }
 
-QJsonObject DafYomiObject(CalendarDate civil, int language) {
+QJsonObject DafYomiObject(CalendarDate civil, Language language) {
     const DafYomiPage daf = DafYomi(civil);
     return {{QStringLiteral("tractate"), daf.tractate},
             {QStringLiteral("page"), daf.page},
@@ -47,7 +47,7 @@ QJsonObject CycleObject(CyclePosition position) {
 
 }  // namespace
 
-QJsonObject DayRecord(CalendarDate civil, int language) {
+QJsonObject DayRecord(CalendarDate civil, Language language) {
     const CalendarDate hebrew = CivilToHebrew(civil);
     const DayNumber n = CivilToDayNumber(civil);
     return {

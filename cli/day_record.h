@@ -5,12 +5,13 @@
 #include <QString>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx::cli {
 
-// The day's facts; its texts are in `language` (kHebrew or kEnglish) where a text has two
+// The day's facts; its texts are in `language` where a text has two
 // languages.
-QJsonObject DayRecord(CalendarDate civil, int language);
+QJsonObject DayRecord(CalendarDate civil, Language language);
 QString DayLine(CalendarDate civil);
 
 }  // namespace plx::cli

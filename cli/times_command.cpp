@@ -97,7 +97,7 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
         }
     }
     if (call.parser.isSet(QStringLiteral("elevation")))
-        settings.calcHeights = 1;
+        settings.calcHeights = true;
     if (call.parser.isSet(QStringLiteral("all")))
         SetAllTimeSwitches(settings.times, true);
 }
@@ -110,13 +110,14 @@ QString TrimmedName(const char16_t* name) {
 }
 
 QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
-                        const Location& place, int language) {
+                        const Location& place, Language language) {
     const char16_t* const* names = Vocabulary(language).TimeNames();
     QJsonArray times;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
-        times.append(QJsonObject{{QStringLiteral("kind"), entry.kind},
-                                 {QStringLiteral("label"), entry.label},
-                                 {QStringLiteral("name"), TrimmedName(names[entry.label])},
+        const int label = static_cast<int>(entry.label);
+        times.append(QJsonObject{{QStringLiteral("kind"), static_cast<int>(entry.kind)},
+                                 {QStringLiteral("label"), label},
+                                 {QStringLiteral("name"), TrimmedName(names[label])},
                                  {QStringLiteral("text"), QString::fromStdU16String(entry.text)}});
     }
     return {
@@ -131,7 +132,7 @@ QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
 
 void Print(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
            const Location& place) {
-    const int language = TextLanguage(call);
+    const Language language = TextLanguage(call);
     if (WantsJson(call)) {
         call.out << QJsonDocument(TimesRecord(civil, settings, place, language))
                         .toJson(QJsonDocument::Compact)

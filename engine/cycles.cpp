@@ -43,11 +43,11 @@ DafYomiPage DafYomi(CalendarDate civil) {
     return {tractate, day + kFirstPage};
 }
 
-std::u16string DafYomiText(int language, CalendarDate civil) {
+std::u16string DafYomiText(Language language, CalendarDate civil) {
     const DafYomiPage daf = DafYomi(civil);
     const char16_t* tractate = Vocabulary(language).TractateNames()[daf.tractate];
     std::u16string text;
-    if (language == kHebrew) {
+    if (language == Language::kHebrew) {
         text = u"מסכת ";
         text += tractate;
         text += u" דף ";

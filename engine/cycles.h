@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx {
 
@@ -22,7 +23,7 @@ int TractateDays(int tractate);
 
 DafYomiPage DafYomi(CalendarDate civil);
 // "Brachot Page 2" / "מסכת ברכות דף ב'".
-std::u16string DafYomiText(int language, CalendarDate civil);
+std::u16string DafYomiText(Language language, CalendarDate civil);
 
 // A year's place in a repeating cycle: year of the cycle (from 1) and cycle number (from 1).
 struct CyclePosition {

@@ -2,6 +2,8 @@
 // Shared by the event list and the month view's highlight, which must agree on them.
 #pragma once
 
+#include <optional>
+
 #include "engine/year_shape.h"
 
 namespace plx {
@@ -41,10 +43,10 @@ constexpr int AshkenazSelichotDay(const YearShape& y) noexcept {
 
 inline constexpr std::int32_t kStateDeclarationYear = 5708;
 
-// Nisan: Holocaust Remembrance Day, kept off Friday and (from 5757) off Sunday; 0 before 5708.
-constexpr int HolocaustRemembranceDay(const YearShape& y) noexcept {
+// Nisan: Holocaust Remembrance Day, kept off Friday and (from 5757) off Sunday; none before 5708.
+constexpr std::optional<int> HolocaustRemembranceDay(const YearShape& y) noexcept {
     if (y.year < kStateDeclarationYear)
-        return 0;
+        return std::nullopt;
     if (y.pesach == 1)
         return 26;
     if (y.pesach == 3 && y.year >= 5757)
@@ -52,10 +54,10 @@ constexpr int HolocaustRemembranceDay(const YearShape& y) noexcept {
     return 27;
 }
 
-// Iyar: the memorial day for the fallen, from 5711; 0 when the year has none.
-constexpr int RemembranceDay(const YearShape& y) noexcept {
+// Iyar: the memorial day for the fallen, from 5711; none when the year has none.
+constexpr std::optional<int> RemembranceDay(const YearShape& y) noexcept {
     if (y.year < 5711)
-        return 0;
+        return std::nullopt;
     if (y.pesach == 1)
         return 2;
     if (y.pesach == 7)
@@ -65,10 +67,10 @@ constexpr int RemembranceDay(const YearShape& y) noexcept {
     return 4;
 }
 
-// Iyar: Independence Day, from 5709; 0 when the year has none.
-constexpr int IndependenceDay(const YearShape& y) noexcept {
+// Iyar: Independence Day, from 5709; none when the year has none.
+constexpr std::optional<int> IndependenceDay(const YearShape& y) noexcept {
     if (y.year < 5709)
-        return 0;
+        return std::nullopt;
     if (y.pesach == 1)
         return y.year < 5714 ? 6 : 3;
     if (y.pesach == 7)

@@ -5,7 +5,7 @@
 
 namespace plx {
 
-EventWriter::EventWriter(int language, std::vector<std::u16string>& entries)
+EventWriter::EventWriter(Language language, std::vector<std::u16string>& entries)
     : language_(language), phrases_(Vocabulary(language).DayEventPhrases()), entries_(entries) {}
 
 std::u16string_view EventWriter::Text(Phrase phrase) const {
@@ -13,7 +13,7 @@ std::u16string_view EventWriter::Text(Phrase phrase) const {
 }
 
 std::u16string EventWriter::Count(int n) const {
-    if (language_ != kHebrew)
+    if (language_ != Language::kHebrew)
         return EnglishVocabulary().NumberText(n, 0);
     return HebrewNumeral(n).value_or(std::u16string());
 }

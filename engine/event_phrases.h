@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/language.h"
+
 namespace plx {
 
 // Indexes into DayEventPhrases(). Phrases that start with a blank or an apostrophe are suffixes
@@ -62,7 +64,7 @@ enum class Phrase : int {
 // Appends entries to a day's list in one language (0 Hebrew, otherwise English).
 class EventWriter {
 public:
-    EventWriter(int language, std::vector<std::u16string>& entries);
+    EventWriter(Language language, std::vector<std::u16string>& entries);
 
     std::u16string_view Text(Phrase phrase) const;
     // A number as the event texts write it: the English ordinal (3rd) or the bare Hebrew numeral
@@ -77,7 +79,7 @@ public:
     void AddMarked(Phrase phrase, bool marked, Phrase suffix);
 
 private:
-    int language_;
+    Language language_;
     const char16_t* const* phrases_;
     std::vector<std::u16string>& entries_;
 };

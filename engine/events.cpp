@@ -10,35 +10,35 @@ namespace {
 
 constexpr Holiday kNoHoliday{};
 
-Holiday Day(int code) {
+Holiday Day(Festival code) {
     return {code, DayKind::kFestival};
 }
-Holiday Eve(int code) {
+Holiday Eve(Festival code) {
     return {code, DayKind::kEve};
 }
 
 Holiday TishreiHoliday(int day) {
     switch (day) {
         case 1:
-            return {1, DayKind::kRoshHashanaFirst};
+            return {Festival::kRoshHashana, DayKind::kRoshHashanaFirst};
         case 2:
-            return Day(2);
+            return Day(Festival::kRoshHashanaSecond);
         case 9:
-            return Eve(3);
+            return Eve(Festival::kYomKippur);
         case 10:
-            return Day(3);
+            return Day(Festival::kYomKippur);
         case 14:
-            return Eve(4);
+            return Eve(Festival::kSukkot);
         case 15:
-            return Day(4);
+            return Day(Festival::kSukkot);
         case 16:
-            return Day(5);
+            return Day(Festival::kSukkotSecond);
         case 21:
-            return Eve(6);
+            return Eve(Festival::kSheminiAtzeret);
         case 22:
-            return Day(6);
+            return Day(Festival::kSheminiAtzeret);
         case 23:
-            return Day(7);
+            return Day(Festival::kSimchatTorahOutsideIsrael);
         default:
             return kNoHoliday;
     }
@@ -47,17 +47,17 @@ Holiday TishreiHoliday(int day) {
 Holiday NisanHoliday(int day) {
     switch (day) {
         case 14:
-            return Eve(8);
+            return Eve(Festival::kPesach);
         case 15:
-            return Day(8);
+            return Day(Festival::kPesach);
         case 16:
-            return Day(9);
+            return Day(Festival::kPesachSecond);
         case 20:
-            return Eve(10);
+            return Eve(Festival::kSeventhOfPesach);
         case 21:
-            return Day(10);
+            return Day(Festival::kSeventhOfPesach);
         case 22:
-            return Day(11);
+            return Day(Festival::kEighthOfPesach);
         default:
             return kNoHoliday;
     }
@@ -66,28 +66,28 @@ Holiday NisanHoliday(int day) {
 Holiday SivanHoliday(int day) {
     switch (day) {
         case 5:
-            return Eve(12);
+            return Eve(Festival::kShavuot);
         case 6:
-            return Day(12);
+            return Day(Festival::kShavuot);
         case 7:
-            return Day(13);
+            return Day(Festival::kShavuotSecond);
         default:
             return kNoHoliday;
     }
 }
 
-// HolidayEveNames index by holiday code - 1; -1 where the code is a second day with no eve.
+// HolidayEveNames index by festival code - 1; -1 where the festival is a second day with no eve.
 constexpr int kEveNameIndex[13] = {0, -1, 1, 2, 2, 3, 3, 5, 5, 6, 6, 7, 7};
 
 void AddRoshChodesh(CalendarDate hebrew, EventWriter& out) {
     switch (RoshChodeshKind(hebrew)) {
-        case 1:
+        case RoshChodeshDay::kFirst:
             out.Add(hebrew.day == 30 ? Phrase::kRoshChodeshFirstOfTwo : Phrase::kRoshChodesh);
             break;
-        case 2:
+        case RoshChodeshDay::kSecond:
             out.Add(Phrase::kRoshChodeshSecondOfTwo);
             break;
-        default:
+        case RoshChodeshDay::kNone:
             break;
     }
 }
@@ -113,7 +113,7 @@ Holiday HolidayCode(CalendarDate hebrew) noexcept {
         case HebrewMonth::kSivan:
             return SivanHoliday(hebrew.day);
         case HebrewMonth::kElul:
-            return hebrew.day == 29 ? Eve(1) : kNoHoliday;
+            return hebrew.day == 29 ? Eve(Festival::kRoshHashana) : kNoHoliday;
         default:
             return kNoHoliday;
     }
@@ -123,33 +123,38 @@ Holiday HolidayCodeForCivilDate(CalendarDate civil) noexcept {
     return HolidayCode(CivilToHebrew(civil));
 }
 
-const char16_t* HolidayName(int language, int code, DayKind kind) noexcept {
-    if (code < 1 || code > 13)
-        return nullptr;
+std::optional<std::u16string_view> HolidayName(Language language, Festival code,
+                                               DayKind kind) noexcept {
+    const int index = static_cast<int>(code) - 1;
+    if (index < 0 || index >= 13)
+        return std::nullopt;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     if (kind != DayKind::kEve)
-        return vocabulary.HolidayNames(0)[code - 1];
-    const int eve = kEveNameIndex[code - 1];
-    return eve < 0 ? nullptr : vocabulary.HolidayEveNames()[eve];
+        return vocabulary.HolidayNames(0)[index];
+    const int eve = kEveNameIndex[index];
+    if (eve < 0)
+        return std::nullopt;
+    return vocabulary.HolidayEveNames()[eve];
 }
 
-int RoshChodeshKind(CalendarDate hebrew) noexcept {
+RoshChodeshDay RoshChodeshKind(CalendarDate hebrew) noexcept {
     if (hebrew.day == 30)
-        return 1;
+        return RoshChodeshDay::kFirst;
     if (hebrew.day != 1 || hebrew.month == 1)
-        return 0;
-    return HebrewMonthLength(hebrew.year, hebrew.month - 1) == 29 ? 1 : 2;
+        return RoshChodeshDay::kNone;
+    return HebrewMonthLength(hebrew.year, hebrew.month - 1) == 29 ? RoshChodeshDay::kFirst
+                                                                  : RoshChodeshDay::kSecond;
 }
 
-DayEventList DayEvents(int language, CalendarDate civil) {
+DayEventList DayEvents(Language language, CalendarDate civil) {
     const DayNumber n = CivilToDayNumber(civil);
     const CalendarDate hebrew = DayNumberToHebrew(n);
     DayEventList list;
     list.entries.reserve(4);
     EventWriter out(language, list.entries);
 
-    if (const Holiday holiday = HolidayCode(hebrew); holiday.code != 0) {
-        out.Add(HolidayName(language, holiday.code, holiday.kind));
+    if (const Holiday holiday = HolidayCode(hebrew); holiday.code != Festival::kNone) {
+        out.Add(std::u16string(HolidayName(language, holiday.code, holiday.kind).value_or(u"")));
         list.kind = holiday.kind;
     }
     AddRoshChodesh(hebrew, out);

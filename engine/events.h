@@ -5,10 +5,13 @@
 // labelled entries. Every function computes from the date alone.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx {
 
@@ -21,9 +24,28 @@ enum class DayKind : int {
     kFestival = 3,
 };
 
-// A festival day or its eve: code 1..13 (0 = none) and its kind.
+// The festival a day belongs to (as the day itself or as its eve). The second days are those kept
+// outside Israel; in Israel Shemini Atzeret is Simchat Torah.
+enum class Festival : int {
+    kNone = 0,
+    kRoshHashana = 1,
+    kRoshHashanaSecond = 2,
+    kYomKippur = 3,
+    kSukkot = 4,
+    kSukkotSecond = 5,
+    kSheminiAtzeret = 6,
+    kSimchatTorahOutsideIsrael = 7,
+    kPesach = 8,
+    kPesachSecond = 9,
+    kSeventhOfPesach = 10,
+    kEighthOfPesach = 11,
+    kShavuot = 12,
+    kShavuotSecond = 13,
+};
+
+// A festival day or its eve, and its kind.
 struct Holiday {
-    int code = 0;
+    Festival code = Festival::kNone;
     DayKind kind = DayKind::kOrdinary;
 
     friend constexpr bool operator==(const Holiday&, const Holiday&) = default;
@@ -32,12 +54,15 @@ struct Holiday {
 Holiday HolidayCode(CalendarDate hebrew) noexcept;
 Holiday HolidayCodeForCivilDate(CalendarDate civil) noexcept;
 
-// The vocabulary's name of a festival or its eve (language 0 Hebrew, otherwise English);
-// nullptr when the code is outside 1..13 or the festival has no eve of that code.
-const char16_t* HolidayName(int language, int code, DayKind kind) noexcept;
+// The vocabulary's name of a festival or its eve; none for Festival::kNone and for an eve the
+// festival does not have (a second day).
+std::optional<std::u16string_view> HolidayName(Language language, Festival code,
+                                               DayKind kind) noexcept;
 
-// 0 not Rosh Chodesh, 1 the first (or only) day, 2 the second day.
-int RoshChodeshKind(CalendarDate hebrew) noexcept;
+enum class RoshChodeshDay : int { kNone = 0, kFirst = 1, kSecond = 2 };
+
+// Whether the date is Rosh Chodesh: its first (or only) day, or the second of two.
+RoshChodeshDay RoshChodeshKind(CalendarDate hebrew) noexcept;
 
 // The texts of one civil day in the order they are shown, with the day's kind. Some entries can be
 // the empty string (the English vocabulary has no text for the eve of Chanukah).
@@ -46,7 +71,7 @@ struct DayEventList {
     DayKind kind = DayKind::kOrdinary;
 };
 
-DayEventList DayEvents(int language, CalendarDate civil);
+DayEventList DayEvents(Language language, CalendarDate civil);
 
 // The month view's highlight. It follows the event list closely but not exactly: it marks 18 Iyar
 // and every 2 Elul, and leaves eves, Omer days, Bein HaMetzarim, Isru Chag and Sigd unmarked.

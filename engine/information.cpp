@@ -78,7 +78,7 @@ int ShabbatCount(std::int32_t year) noexcept {
 
 std::u16string YearInformationText(CalendarDate civil, std::u16string_view languageCode) {
     const Layout& layout = languageCode == u"en" ? kEnglishLayout : kHebrewLayout;
-    const int language = languageCode == u"he" ? kHebrew : kEnglish;
+    const Language language = LanguageOfCode(languageCode);
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     const CalendarDate hebrew = CivilToHebrew(civil);
     const std::int32_t year = hebrew.year;
@@ -96,13 +96,14 @@ std::u16string YearInformationText(CalendarDate civil, std::u16string_view langu
     const CyclePosition solar = SolarCyclePosition(year);
     AppendLine(text, layout.solarCycle, {DecimalText(solar.year), DecimalText(solar.cycle)});
     AppendLine(text, MoladText(language, hebrew));
-    const char16_t* portion = PortionName(language, WeeklyPortionIndex(hebrew), 0);
-    AppendLine(text, layout.portion, {portion != nullptr ? portion : u""});
+    AppendLine(text, layout.portion, {WeeklyPortionName(language, hebrew).value_or(u"")});
     AppendLine(text, layout.dafYomi, {DafYomiText(language, civil)});
     for (const std::u16string& entry : DayEvents(language, civil).entries)
         AppendLine(text, entry);
     if (const auto announcement = MevarchimMoladText(language, hebrew)) {
-        text.append(u"\r\n").append(kMevarchimHeading[language]).append(*announcement);
+        text.append(u"\r\n")
+            .append(kMevarchimHeading[static_cast<int>(language)])
+            .append(*announcement);
     }
     return text;
 }

@@ -56,7 +56,7 @@ std::u16string NumeralOrEmpty(int n) {
     return HebrewNumeral(n).value_or(std::u16string());
 }
 
-const char16_t* const* MonthNames(bool leap, int language) {
+const char16_t* const* MonthNames(bool leap, Language language) {
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     return leap ? vocabulary.HebrewLeapMonthNames() : vocabulary.HebrewMonthNames();
 }
@@ -99,14 +99,14 @@ int ParseHebrewNumeral(std::u16string_view text) {
     return thousands ? total : total + carried * 999;
 }
 
-int HebrewMonthFromName(bool leap, std::u16string_view text, int language) {
+std::optional<int> HebrewMonthFromName(bool leap, std::u16string_view text, Language language) {
     const char16_t* const* names = MonthNames(leap, language);
     const int count = leap ? 13 : 12;
     for (int month = 1; month <= count; ++month) {
         if (text == names[month - 1])
             return month;
     }
-    return 0;
+    return std::nullopt;
 }
 
 std::u16string DecimalText(int n, int minDigits) {
@@ -121,7 +121,7 @@ std::u16string DecimalText(int n, int minDigits) {
     return out;
 }
 
-std::u16string_view HebrewMonthName(std::int32_t year, int month, int language) {
+std::u16string_view HebrewMonthName(std::int32_t year, int month, Language language) {
     const bool leap = IsHebrewLeapYear(year) != 0;
     if (month < 1 || month > (leap ? 13 : 12))
         return {};
@@ -131,7 +131,7 @@ std::u16string_view HebrewMonthName(std::int32_t year, int month, int language) 
 std::u16string HebrewDateText(CalendarDate hebrew) {
     std::u16string text = NumeralOrEmpty(hebrew.day);
     text += u"' ";
-    text += HebrewMonthName(hebrew.year, hebrew.month, kHebrew);
+    text += HebrewMonthName(hebrew.year, hebrew.month, Language::kHebrew);
     text += u' ';
     text += NumeralOrEmpty(hebrew.year);
     return text;
@@ -153,7 +153,7 @@ CalendarDate MoladAnnouncementDate(CalendarDate hebrew) {
     return hebrew.day == 30 ? NextHebrewDay(hebrew) : hebrew;
 }
 
-std::u16string MoladText(int language, CalendarDate hebrew) {
+std::u16string MoladText(Language language, CalendarDate hebrew) {
     const CalendarDate date = MoladAnnouncementDate(hebrew);
     const Molad molad = MoladOfMonth(date.year, date.month);
     const PlxLocaleBase& vocabulary = Vocabulary(language);
@@ -163,7 +163,7 @@ std::u16string MoladText(int language, CalendarDate hebrew) {
     const std::u16string_view partOfDay = vocabulary.DayPartNames()[(molad.hour + 3) / 6];
     const std::u16string_view month = HebrewMonthName(date.year, date.month, language);
     std::u16string text;
-    if (language == kHebrew) {
+    if (language == Language::kHebrew) {
         text = u"מולד ";
         text += month;
         text += u' ';

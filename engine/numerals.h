@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx {
 
@@ -24,14 +25,14 @@ std::optional<std::u16string> HebrewNumeral(int n);
 int ParseHebrewNumeral(std::u16string_view text);
 
 // The month (1-based, Tishrei = 1) whose name in the given language is exactly `text`, from the
-// leap-year list when `leap` is set; 0 when no name matches.
-int HebrewMonthFromName(bool leap, std::u16string_view text, int language);
+// leap-year list when `leap` is set; none when no name matches.
+std::optional<int> HebrewMonthFromName(bool leap, std::u16string_view text, Language language);
 
 // Western digits of n, zero-padded to at least minDigits (a printf "%0.2d" is minDigits 2).
 std::u16string DecimalText(int n, int minDigits = 1);
 
 // The name of a Hebrew month of `year` in the given language; empty for a month the year lacks.
-std::u16string_view HebrewMonthName(std::int32_t year, int month, int language);
+std::u16string_view HebrewMonthName(std::int32_t year, int month, Language language);
 
 // A Hebrew date written in Hebrew: כג' טבת ה'תשס.
 std::u16string HebrewDateText(CalendarDate hebrew);
@@ -45,6 +46,6 @@ CalendarDate MoladAnnouncementDate(CalendarDate hebrew);
 
 // The molad announcement of the month of `hebrew` (see MoladAnnouncementDate), in Hebrew or
 // English.
-std::u16string MoladText(int language, CalendarDate hebrew);
+std::u16string MoladText(Language language, CalendarDate hebrew);
 
 }  // namespace plx

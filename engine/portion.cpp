@@ -121,21 +121,21 @@ int HebrewYearType(std::int32_t year) noexcept {
     return 0;  // only outside the supported years
 }
 
-int WeeklyPortionIndex(CalendarDate hebrew) noexcept {
+std::optional<int> WeeklyPortionIndex(CalendarDate hebrew) noexcept {
     const int type = HebrewYearType(hebrew.year);
     if (type == 0)
-        return -1;
+        return std::nullopt;
     const int dayOfYear = HebrewDaysBeforeMonth(hebrew.year, hebrew.month) + hebrew.day;
     const int week = WeekOfYear(dayOfYear, kYearTypes[type - 1].roshHashana);
     const std::span<const std::uint8_t> row = kSchedule[type - 1];
     if (week < 1 || week > static_cast<int>(row.size()))
-        return -1;
+        return std::nullopt;
     return row[week - 1];
 }
 
-const char16_t* PortionName(int language, int index, int part) noexcept {
+std::optional<std::u16string_view> PortionName(Language language, int index, int part) noexcept {
     if (index < 0 || index >= kPortionCount)
-        return nullptr;
+        return std::nullopt;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     if (part == 1 || part == 2) {
         const PortionPart* halves =
@@ -148,7 +148,12 @@ const char16_t* PortionName(int language, int index, int part) noexcept {
     return vocabulary.PortionNames()[index];
 }
 
-std::optional<std::u16string> MevarchimMoladText(int language, CalendarDate hebrew) {
+std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew) {
+    const std::optional<int> index = WeeklyPortionIndex(hebrew);
+    return index ? PortionName(language, *index, 0) : std::nullopt;
+}
+
+std::optional<std::u16string> MevarchimMoladText(Language language, CalendarDate hebrew) {
     const DayNumber n = HebrewToDayNumber(hebrew);
     const DayNumber sabbath = n + 7 - DayNumberWeekday(n);
     if (sabbath >= kLastDayNumber)
@@ -156,7 +161,7 @@ std::optional<std::u16string> MevarchimMoladText(int language, CalendarDate hebr
     // The month is blessed on the last Sabbath before its Rosh Chodesh; a Rosh Chodesh on the
     // Sabbath itself was blessed a week earlier.
     for (DayNumber day = sabbath + 1; day <= std::min(sabbath + 7, kLastDayNumber); ++day) {
-        if (RoshChodeshKind(DayNumberToHebrew(day)) == 1) {
+        if (RoshChodeshKind(DayNumberToHebrew(day)) == RoshChodeshDay::kFirst) {
             // Two days on is inside the new month whether Rosh Chodesh lasts one day or two.
             return MoladText(language, DayNumberToHebrew(std::min(day + 2, kLastDayNumber)));
         }

@@ -3,8 +3,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx {
 
@@ -12,16 +14,19 @@ namespace plx {
 // Every supported year has one; 0 only for a year outside them.
 int HebrewYearType(std::int32_t year) noexcept;
 
-// Index into PortionNames() of the Sabbath ending the date's week, or -1 when the week has none.
+// Index into PortionNames() of the Sabbath ending the date's week; none when the week has none.
 // The last days of a year name the next year's first Sabbath.
-int WeeklyPortionIndex(CalendarDate hebrew) noexcept;
+std::optional<int> WeeklyPortionIndex(CalendarDate hebrew) noexcept;
 
 // Part 0 the full name, part 1 the reading in Israel, part 2 the reading outside Israel (the two
-// differ only in the weeks that carry both); nullptr for an index outside the portion list.
-const char16_t* PortionName(int language, int index, int part) noexcept;
+// differ only in the weeks that carry both); none for an index outside the portion list.
+std::optional<std::u16string_view> PortionName(Language language, int index, int part) noexcept;
+
+// The full name of the portion of the date's week, if the week has one.
+std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew);
 
 // The molad announced on the Sabbath of the date's week when that Sabbath blesses the coming
 // month; nothing when it does not (the month of Tishrei is never announced).
-std::optional<std::u16string> MevarchimMoladText(int language, CalendarDate hebrew);
+std::optional<std::u16string> MevarchimMoladText(Language language, CalendarDate hebrew);
 
 }  // namespace plx

@@ -20,8 +20,8 @@ const PlxLocaleBase& EnglishVocabulary() {
     return *gEnglishVocabulary;
 }
 
-const PlxLocaleBase& Vocabulary(int language) {
-    return language == kHebrew ? *gHebrewVocabulary : *gEnglishVocabulary;
+const PlxLocaleBase& Vocabulary(Language language) {
+    return language == Language::kHebrew ? *gHebrewVocabulary : *gEnglishVocabulary;
 }
 
 }  // namespace plx

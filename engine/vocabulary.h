@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/language.h"
+
 namespace plx {
 
 // Table lengths: callers index the tables directly and must stay inside them.
@@ -99,16 +101,12 @@ public:
     std::u16string NumberText(int n, int gender) const override;
 };
 
-// The language flag used throughout the engine.
-enum Language : int { kHebrew = 0, kEnglish = 1 };
-
 // The two program-wide vocabularies, constant-initialised so that any static initialiser may use
 // them.
 extern const PlxLocaleBase* const gHebrewVocabulary;
 extern const PlxLocaleBase* const gEnglishVocabulary;
 const PlxLocaleBase& HebrewVocabulary();
 const PlxLocaleBase& EnglishVocabulary();
-// 0 Hebrew, anything else English.
-const PlxLocaleBase& Vocabulary(int language);
+const PlxLocaleBase& Vocabulary(Language language);
 
 }  // namespace plx

@@ -23,7 +23,7 @@ CalendarViewLanguage ActiveCalendarViewLanguage() {
     const LanguageTable& table = ActiveLanguage();
     CalendarViewLanguage language;
     language.rightToLeft = table.rightToLeft;
-    language.vocabulary = table.code == QLatin1String("he") ? 0 : 1;
+    language.vocabulary = LanguageOfCode(table.code.toStdU16String());
     for (int day = 0; day < 7; ++day) {
         language.weekdayNames[day] = LookupString(u"Plx", QStringView(kWeekdayKeys[day]));
     }

@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 #include "ui/calendar_cell.h"
 
 namespace plx {
@@ -22,8 +23,8 @@ namespace plx {
 // What the view takes from the interface language.
 struct CalendarViewLanguage {
     bool rightToLeft = false;
-    int vocabulary = 1;                   // portion and event names: 0 Hebrew, 1 English
-    std::array<QString, 7> weekdayNames;  // Sunday first
+    Language vocabulary = Language::kEnglish;  // of the portion and event names
+    std::array<QString, 7> weekdayNames;       // Sunday first
 };
 
 // The view's share of the active language file.

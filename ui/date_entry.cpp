@@ -26,16 +26,16 @@ int ReadDecimal(const QString& text) {
     return static_cast<int>(value);
 }
 
-int FindEntryByPrefix(const QStringList& entries, const QString& prefix) {
+std::optional<int> FindEntryByPrefix(const QStringList& entries, const QString& prefix) {
     if (prefix.isEmpty() || entries.isEmpty())
-        return -1;
+        return std::nullopt;
     const qsizetype count = entries.size();
     for (qsizetype step = 1; step <= count; ++step) {
         const qsizetype i = step % count;
         if (entries[i].startsWith(prefix, Qt::CaseInsensitive))
             return static_cast<int>(i);
     }
-    return -1;
+    return std::nullopt;
 }
 
 int TypedMonthNumber(const QString& text) {

@@ -15,9 +15,9 @@ namespace plx {
 int ReadDecimal(const QString& text);
 
 // The first entry that starts with `prefix` (letter case ignored), searching from the second
-// entry on and wrapping round to the first, as the month boxes search; -1 when none does or
+// entry on and wrapping round to the first, as the month boxes search; none when none does or
 // the prefix is empty.
-int FindEntryByPrefix(const QStringList& entries, const QString& prefix);
+std::optional<int> FindEntryByPrefix(const QStringList& entries, const QString& prefix);
 
 // A month number typed into a month box: the last character as a digit (0 when it is not one),
 // plus 10 when the text is exactly two characters long ("12" is December).

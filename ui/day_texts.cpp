@@ -17,16 +17,16 @@ bool IsFestivalSabbath(CalendarDate hebrew) {
 }
 
 DayCellTexts DayCellTextsFor(CalendarDate civil, CalendarDate hebrew, bool saturday,
-                             int vocabulary) {
+                             Language vocabulary) {
     DayCellTexts texts;
     texts.dayText = QString::fromStdU16String(HebrewNumeral(hebrew.day).value_or(u"")) +
                     QLatin1Char('\t') + QString::number(civil.day);
     texts.marked = DayHasEvent(hebrew);
     QStringList lines;
     if (saturday && !IsFestivalSabbath(hebrew)) {
-        const char16_t* portion = PortionName(vocabulary, WeeklyPortionIndex(hebrew), 0);
-        if (portion != nullptr && *portion != u'\0')
-            lines << QString::fromUtf16(portion);
+        const std::u16string_view portion = WeeklyPortionName(vocabulary, hebrew).value_or(u"");
+        if (!portion.empty())
+            lines << QString::fromUtf16(portion.data(), static_cast<qsizetype>(portion.size()));
     }
     // An entry the vocabulary has no text for would only leave an empty line.
     for (const std::u16string& entry : DayEvents(vocabulary, civil).entries) {

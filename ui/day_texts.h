@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 
 namespace plx {
 
@@ -16,8 +17,8 @@ struct DayCellTexts {
 // A Sabbath on which a festival reading replaces the weekly portion.
 bool IsFestivalSabbath(CalendarDate hebrew);
 
-// `vocabulary` chooses the language of the portion and event names: 0 Hebrew, otherwise English.
+// `vocabulary` chooses the language of the portion and event names.
 DayCellTexts DayCellTextsFor(CalendarDate civil, CalendarDate hebrew, bool saturday,
-                             int vocabulary);
+                             Language vocabulary);
 
 }  // namespace plx

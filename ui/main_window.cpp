@@ -101,7 +101,7 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
       customLocations_(customLocations),
       languagesFolder_(std::move(languagesFolder)),
       languageCode_(ActiveLanguage().code),
-      vocabulary_(languageCode_ == QStringLiteral("he") ? kHebrew : kEnglish),
+      vocabulary_(LanguageOfCode(languageCode_.toStdU16String())),
       settings_(LoadCalculationSettings(store)) {
     const bool hebrewLayout = ActiveLanguage().rightToLeft;
     setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);

@@ -124,7 +124,7 @@ private:
     CustomLocationList& customLocations_;
     QString languagesFolder_;
     QString languageCode_;
-    int vocabulary_;  // 0 Hebrew, 1 English: month names, times labels
+    Language vocabulary_;  // month names, times labels
 
     bool switchLanguage_ = false;
     bool updating_ = false;

@@ -114,10 +114,10 @@ void CPLXDlg::FillMonthBoxes(std::int32_t hebrewYear) {
 }
 
 void CPLXDlg::SelectMonthEntry(QComboBox* box, const QString& name) {
-    const int index = FindEntryByPrefix(Entries(box), name);
-    box->setCurrentIndex(index);
+    const std::optional<int> index = FindEntryByPrefix(Entries(box), name);
+    box->setCurrentIndex(index.value_or(-1));
     // The edit part may still hold what was typed into it.
-    box->setEditText(index >= 0 ? box->itemText(index) : QString());
+    box->setEditText(index ? box->itemText(*index) : QString());
 }
 
 void CPLXDlg::RebuildTimesText() {
@@ -186,11 +186,12 @@ void CPLXDlg::OnMonthChosen(QComboBox* box, int index) {
     const QString name = box->itemText(index);
     if (box == hebrewMonth_) {
         const CalendarDate hebrew = SelectedHebrew();
-        const int month =
+        const std::optional<int> month =
             HebrewMonthFromName(IsHebrewLeapYear(hebrew.year) != 0, ToUtf16(name), vocabulary_);
-        const auto target =
-            HebrewDateInRange({hebrew.day, static_cast<std::uint8_t>(month), hebrew.year});
-        if (month != 0 && target)
+        if (!month)
+            return;
+        if (const auto target =
+                HebrewDateInRange({hebrew.day, static_cast<std::uint8_t>(*month), hebrew.year}))
             SetFromHebrew(*target);
     } else {
         const CalendarDate civil = SelectedCivil();
@@ -210,8 +211,8 @@ void CPLXDlg::OnMonthTyped(QComboBox* box) {
     QLineEdit* edit = box->lineEdit();
     const QString text = edit->text();
     int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    int index = FindEntryByPrefix(Entries(box), text);
-    if (index < 0) {
+    std::optional<int> index = FindEntryByPrefix(Entries(box), text);
+    if (!index) {
         // Not the start of a name: a month number ("3" is March, "12" December).
         const int n = TypedMonthNumber(text);
         if (text.size() != 2) {
@@ -222,9 +223,9 @@ void CPLXDlg::OnMonthTyped(QComboBox* box) {
             return;
         index = n - 1;
     }
-    box->setCurrentIndex(index);
-    box->setEditText(box->itemText(index));
-    OnMonthChosen(box, index);
+    box->setCurrentIndex(*index);
+    box->setEditText(box->itemText(*index));
+    OnMonthChosen(box, *index);
     // The completed rest of the name is selected, so that typing on replaces it.
     const int length = static_cast<int>(edit->text().size());
     start = std::min(start, length);

@@ -26,7 +26,7 @@ std::vector<TimeEntry> Jerusalem(CalendarDate day, const TimesOfDayOptions& opti
 std::vector<int> Kinds(const std::vector<TimeEntry>& times) {
     std::vector<int> kinds;
     for (const TimeEntry& t : times)
-        kinds.push_back(t.kind);
+        kinds.push_back(static_cast<int>(t.kind));
     return kinds;
 }
 
@@ -53,30 +53,31 @@ TimesOfDayOptions AllOn() {
 TEST(HalachicTimes, DefaultOptionsOnAnOrdinaryWednesday) {
     const auto times = Jerusalem(kWednesday, TimesOfDayOptions{});
     EXPECT_EQ(Kinds(times), (std::vector<int>{1, 2, 3, 6, 7, 8, 9, 10, 12, 15, 17, 18, 19, 22, 5}));
-    EXPECT_EQ(Find(times, kTimeNightfall)->label, kLabelStarsOut);
-    EXPECT_EQ(Find(times, kTimeSunrise)->label, kLabelSunrise);
-    EXPECT_EQ(Find(times, kTimePropHourGra)->label, kLabelPropHourGra);
+    EXPECT_EQ(Find(times, TimeKind::kNightfall)->label, TimeLabel::kStarsOut);
+    EXPECT_EQ(Find(times, TimeKind::kSunrise)->label, TimeLabel::kSunrise);
+    EXPECT_EQ(Find(times, TimeKind::kPropHourGra)->label, TimeLabel::kPropHourGra);
 
     const SolarDay sun = JerusalemSun(kWednesday);
     const double g = (sun.sunset - sun.sunrise) / 12;
-    EXPECT_EQ(Find(times, kTimeSunrise)->text, Clock(sun.sunrise, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeEndShmaGra)->text,
+    EXPECT_EQ(Find(times, TimeKind::kSunrise)->text, Clock(sun.sunrise, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, TimeKind::kEndShmaGra)->text,
               Clock(sun.sunrise + 3 * g, MinuteRounding::Nearest));
-    EXPECT_EQ(Find(times, kTimeMinchaGdolaGra)->text,
+    EXPECT_EQ(Find(times, TimeKind::kMinchaGdolaGra)->text,
               Clock(sun.noon + 0.5 * g, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimePlagHaMinchaGra)->text,
+    EXPECT_EQ(Find(times, TimeKind::kPlagHaMinchaGra)->text,
               Clock(sun.noon + 4.75 * g, MinuteRounding::Nearest));
     // Dawn and Rabbeinu Tam by 15.99 degrees, tallit by 11.5, nightfall by 8.5.
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
+    EXPECT_EQ(Find(times, TimeKind::kBreakOfDawn)->text,
               Clock(sun.noon - *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeStarsOutRt)->text,
+    EXPECT_EQ(Find(times, TimeKind::kStarsOutRt)->text,
               Clock(sun.noon + *DepressionHourAngle(sun, 15.99), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeTalitTfilin)->text,
+    EXPECT_EQ(Find(times, TimeKind::kTalitTfilin)->text,
               Clock(sun.noon - *DepressionHourAngle(sun, 11.5), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeNightfall)->text,
+    EXPECT_EQ(Find(times, TimeKind::kNightfall)->text,
               Clock(sun.noon + *DepressionHourAngle(sun, 8.5), MinuteRounding::Later));
     // The hour length carries no zone offset.
-    EXPECT_EQ(Find(times, kTimePropHourGra)->text, FormatClockTime(g, MinuteRounding::Nearest));
+    EXPECT_EQ(Find(times, TimeKind::kPropHourGra)->text,
+              FormatClockTime(g, MinuteRounding::Nearest));
 }
 
 TEST(HalachicTimes, EveryTimeInTableOrder) {
@@ -85,7 +86,7 @@ TEST(HalachicTimes, EveryTimeInTableOrder) {
                                               15, 16, 17, 23, 18, 19, 20, 21, 22, 4,  5}));
     std::vector<int> labels;
     for (const TimeEntry& t : times)
-        labels.push_back(t.label);
+        labels.push_back(static_cast<int>(t.label));
     EXPECT_EQ(labels, (std::vector<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
                                         12, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23}));
 }
@@ -93,48 +94,54 @@ TEST(HalachicTimes, EveryTimeInTableOrder) {
 TEST(HalachicTimes, FridayLightsCandlesBeforeSunset) {
     const auto times = Jerusalem(kFriday, TimesOfDayOptions{});
     const auto kinds = Kinds(times);
-    const auto candles = std::find(kinds.begin(), kinds.end(), kTimeCandleLighting);
+    const auto candles =
+        std::find(kinds.begin(), kinds.end(), static_cast<int>(TimeKind::kCandleLighting));
     ASSERT_NE(candles, kinds.end());
-    EXPECT_EQ(*(candles + 1), kTimeSunset);
+    EXPECT_EQ(*(candles + 1), static_cast<int>(TimeKind::kSunset));
     const SolarDay sun = JerusalemSun(kFriday);
-    EXPECT_EQ(Find(times, kTimeCandleLighting)->text,
+    EXPECT_EQ(Find(times, TimeKind::kCandleLighting)->text,
               Clock(sun.sunset - 40.0 / 60, MinuteRounding::Nearest));
-    EXPECT_EQ(Find(times, kTimeCandleLighting)->label, kLabelCandleLighting);
+    EXPECT_EQ(Find(times, TimeKind::kCandleLighting)->label, TimeLabel::kCandleLighting);
 
     TimesOfDayOptions noCandles;
     noCandles.candleLighting = 0;
-    EXPECT_FALSE(Find(Jerusalem(kFriday, noCandles), kTimeCandleLighting));
-    EXPECT_FALSE(Find(Jerusalem(kWednesday, TimesOfDayOptions{}), kTimeCandleLighting));
+    EXPECT_FALSE(Find(Jerusalem(kFriday, noCandles), TimeKind::kCandleLighting));
+    EXPECT_FALSE(Find(Jerusalem(kWednesday, TimesOfDayOptions{}), TimeKind::kCandleLighting));
 }
 
 TEST(HalachicTimes, FestivalEvesLightCandlesExceptOnTheSabbath) {
-    EXPECT_TRUE(
-        Find(Jerusalem({22, 4, 2024}, TimesOfDayOptions{}, DayKind::kEve), kTimeCandleLighting));
+    EXPECT_TRUE(Find(Jerusalem({22, 4, 2024}, TimesOfDayOptions{}, DayKind::kEve),
+                     TimeKind::kCandleLighting));
     const auto saturdayEve = Jerusalem({12, 4, 2025}, TimesOfDayOptions{}, DayKind::kEve);
-    EXPECT_FALSE(Find(saturdayEve, kTimeCandleLighting));
+    EXPECT_FALSE(Find(saturdayEve, TimeKind::kCandleLighting));
     // An eve is neither a Sabbath that ends nor a festival that ends.
-    EXPECT_EQ(Find(saturdayEve, kTimeNightfall)->label, kLabelStarsOut);
+    EXPECT_EQ(Find(saturdayEve, TimeKind::kNightfall)->label, TimeLabel::kStarsOut);
 }
 
 TEST(HalachicTimes, MotzashLabelsAndForcesTheNightfall) {
     TimesOfDayOptions options;
     options.starsOutStandard = 0;
-    EXPECT_FALSE(Find(Jerusalem(kWednesday, options), kTimeNightfall));
-    EXPECT_EQ(Find(Jerusalem(kSaturday, options), kTimeNightfall)->label, kLabelEndOfShabbat);
-    EXPECT_EQ(Find(Jerusalem({12, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label,
-              kLabelEndOfSabbathOrChag);
-    EXPECT_EQ(Find(Jerusalem({17, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label,
-              kLabelEndOfChag);
+    EXPECT_FALSE(Find(Jerusalem(kWednesday, options), TimeKind::kNightfall));
+    EXPECT_EQ(Find(Jerusalem(kSaturday, options), TimeKind::kNightfall)->label,
+              TimeLabel::kEndOfShabbat);
+    EXPECT_EQ(
+        Find(Jerusalem({12, 10, 2024}, options, DayKind::kFestival), TimeKind::kNightfall)->label,
+        TimeLabel::kEndOfSabbathOrChag);
+    EXPECT_EQ(
+        Find(Jerusalem({17, 10, 2024}, options, DayKind::kFestival), TimeKind::kNightfall)->label,
+        TimeLabel::kEndOfChag);
     // A festival on a Friday runs into the Sabbath: nothing ends that night.
-    EXPECT_FALSE(Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), kTimeNightfall));
+    EXPECT_FALSE(Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), TimeKind::kNightfall));
     options.starsOutStandard = 1;
-    EXPECT_EQ(Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), kTimeNightfall)->label,
-              kLabelStarsOut);
+    EXPECT_EQ(
+        Find(Jerusalem({4, 10, 2024}, options, DayKind::kFestival), TimeKind::kNightfall)->label,
+        TimeLabel::kStarsOut);
 
     options.motzash = 0;
-    EXPECT_EQ(Find(Jerusalem(kSaturday, options), kTimeNightfall)->label, kLabelStarsOut);
+    EXPECT_EQ(Find(Jerusalem(kSaturday, options), TimeKind::kNightfall)->label,
+              TimeLabel::kStarsOut);
     options.starsOutStandard = 0;
-    EXPECT_FALSE(Find(Jerusalem(kSaturday, options), kTimeNightfall));
+    EXPECT_FALSE(Find(Jerusalem(kSaturday, options), TimeKind::kNightfall));
 }
 
 TEST(HalachicTimes, HighSummerWithoutTheMagaDay) {
@@ -154,37 +161,40 @@ TEST(HalachicTimes, MagaDayByFixedAndProportionalMinutes) {
 
     options.riseSetDiffMethod = kFixedMinutes;
     auto times = Jerusalem(kWednesday, options);
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.sunrise - 1.5, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimePropHourMaga)->text,
+    EXPECT_EQ(Find(times, TimeKind::kBreakOfDawn)->text,
+              Clock(sun.sunrise - 1.5, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, TimeKind::kPropHourMaga)->text,
               FormatClockTime((day + 3) / 12, MinuteRounding::Nearest));
-    EXPECT_EQ(Find(times, kTimeEndShmaMaga)->text,
+    EXPECT_EQ(Find(times, TimeKind::kEndShmaMaga)->text,
               Clock(sun.sunrise - 1.5 + (day + 3) / 4, MinuteRounding::Nearest));
     // 90-minute miles: 17 minutes for the Gra's nightfall.
-    EXPECT_EQ(Find(times, kTimeStarsOutGra)->text,
+    EXPECT_EQ(Find(times, TimeKind::kStarsOutGra)->text,
               Clock(sun.sunset + 17.0 / 60, MinuteRounding::Later));
 
     options.riseSetDiffMethod = kProportionalMinutes;
     times = Jerusalem(kWednesday, options);
     const double k = day * 90 / 720;
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text, Clock(sun.sunrise - k, MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimePlagHaMinchaMaga)->text,
+    EXPECT_EQ(Find(times, TimeKind::kBreakOfDawn)->text,
+              Clock(sun.sunrise - k, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, TimeKind::kPlagHaMinchaMaga)->text,
               Clock(sun.noon + 4.75 * (day + 2 * k) / 12, MinuteRounding::Later));
 
     options.riseSetDiffMethod = kDegrees;
     times = Jerusalem(kWednesday, options);
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
+    EXPECT_EQ(Find(times, TimeKind::kBreakOfDawn)->text,
               Clock(sun.noon - *DepressionHourAngle(sun, 19.75), MinuteRounding::Later));
     options.milesMethod = 120;
     times = Jerusalem(kWednesday, options);
-    EXPECT_EQ(Find(times, kTimeBreakOfDawn)->text,
+    EXPECT_EQ(Find(times, TimeKind::kBreakOfDawn)->text,
               Clock(sun.noon - *DepressionHourAngle(sun, 25.9), MinuteRounding::Later));
-    EXPECT_EQ(Find(times, kTimeStarsOutGra)->text, Clock(sun.sunset + 0.3, MinuteRounding::Later));
+    EXPECT_EQ(Find(times, TimeKind::kStarsOutGra)->text,
+              Clock(sun.sunset + 0.3, MinuteRounding::Later));
 
     options.riseSetDiffMethod = 7;  // not a method: no Maga day
     times = Jerusalem(kWednesday, options);
-    EXPECT_FALSE(Find(times, kTimeBreakOfDawn));
-    EXPECT_FALSE(Find(times, kTimePropHourMaga));
-    EXPECT_TRUE(Find(times, kTimeSunrise));
+    EXPECT_FALSE(Find(times, TimeKind::kBreakOfDawn));
+    EXPECT_FALSE(Find(times, TimeKind::kPropHourMaga));
+    EXPECT_TRUE(Find(times, TimeKind::kSunrise));
 }
 
 TEST(HalachicTimes, TallitByMinutesOrDegrees) {
@@ -194,18 +204,18 @@ TEST(HalachicTimes, TallitByMinutesOrDegrees) {
     TimesOfDayOptions options;
     for (const auto& [method, minutes] : byMinutes) {
         options.talitTfilinMethod = static_cast<std::uint8_t>(method);
-        EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeTalitTfilin)->text,
+        EXPECT_EQ(Find(Jerusalem(kWednesday, options), TimeKind::kTalitTfilin)->text,
                   Clock(sun.sunrise - minutes / 60, MinuteRounding::Later))
             << method;
     }
     for (const auto& [method, degrees] : byDegrees) {
         options.talitTfilinMethod = static_cast<std::uint8_t>(method);
-        EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeTalitTfilin)->text,
+        EXPECT_EQ(Find(Jerusalem(kWednesday, options), TimeKind::kTalitTfilin)->text,
                   Clock(sun.noon - *DepressionHourAngle(sun, degrees), MinuteRounding::Later))
             << method;
     }
     options.talitTfilinMethod = 6;
-    EXPECT_FALSE(Find(Jerusalem(kWednesday, options), kTimeTalitTfilin));
+    EXPECT_FALSE(Find(Jerusalem(kWednesday, options), TimeKind::kTalitTfilin));
 }
 
 TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
@@ -217,7 +227,7 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
         options.starsOutRabeinuTamMethod = static_cast<std::uint8_t>(method);
         options.starsOutRabeinuTamMinutes = static_cast<std::uint8_t>(choice);
         const auto times = Jerusalem(kWednesday, options);
-        const TimeEntry* entry = Find(times, kTimeStarsOutRt);
+        const TimeEntry* entry = Find(times, TimeKind::kStarsOutRt);
         return entry ? entry->text : u"none";
     };
     EXPECT_EQ(rt(0, 0), Clock(sun.sunset + 1.2, MinuteRounding::Later));
@@ -231,7 +241,7 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
     const double rashaz =
         sun.noon + *EventHourAngle(HorizonAltitude(1, 0) - 4.25, kJerusalemLat, sun.declination) +
         4.0 / 60;
-    EXPECT_EQ(Find(Jerusalem(kWednesday, options), kTimeStarsOutRashaz)->text,
+    EXPECT_EQ(Find(Jerusalem(kWednesday, options), TimeKind::kStarsOutRashaz)->text,
               Clock(rashaz, MinuteRounding::Later));
 }
 
@@ -240,11 +250,12 @@ TEST(HalachicTimes, HeightDipsEveryDepressionAngle) {
                                           DayKind::kOrdinary, kJerusalemLat, kJerusalemLon, 0);
     const auto hill = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1,
                                            DayKind::kOrdinary, kJerusalemLat, kJerusalemLon, 800);
-    for (TimeKind kind : {kTimeBreakOfDawn, kTimeTalitTfilin, kTimeSunrise}) {
-        EXPECT_LT(Find(hill, kind)->text, Find(sea, kind)->text) << kind;
+    for (TimeKind kind : {TimeKind::kBreakOfDawn, TimeKind::kTalitTfilin, TimeKind::kSunrise}) {
+        EXPECT_LT(Find(hill, kind)->text, Find(sea, kind)->text) << static_cast<int>(kind);
     }
-    for (TimeKind kind : {kTimeSunset, kTimeNightfall, kTimeStarsOutRashaz, kTimeStarsOutRt}) {
-        EXPECT_GT(Find(hill, kind)->text, Find(sea, kind)->text) << kind;
+    for (TimeKind kind : {TimeKind::kSunset, TimeKind::kNightfall, TimeKind::kStarsOutRashaz,
+                          TimeKind::kStarsOutRt}) {
+        EXPECT_GT(Find(hill, kind)->text, Find(sea, kind)->text) << static_cast<int>(kind);
     }
 }
 
@@ -255,8 +266,8 @@ TEST(HalachicTimes, ClockTimesPastMidnightKeepTheirHour) {
     options.starsOutRabeinuTamMinutes = 2;
     const auto times = ComputeHalachicTimes({21, 6, 2024}, 3 * 3600, options, 22, 0,
                                             DayKind::kOrdinary, 60.1667, 24.95, 0);
-    ASSERT_TRUE(Find(times, kTimeStarsOutRt));
-    EXPECT_EQ(Find(times, kTimeStarsOutRt)->text.substr(0, 3), u"24:");
+    ASSERT_TRUE(Find(times, TimeKind::kStarsOutRt));
+    EXPECT_EQ(Find(times, TimeKind::kStarsOutRt)->text.substr(0, 3), u"24:");
 }
 
 TEST(HalachicTimes, NoTimesForPlacesOffTheGlobeOrBrokenNumbers) {
@@ -276,8 +287,8 @@ TEST(HalachicTimes, NoTimesForPlacesOffTheGlobeOrBrokenNumbers) {
     // Candle minutes no clock can show drop that one time only; so does a zone too far for one.
     const auto far =
         ComputeHalachicTimes(kFriday, 7200, options, 1e7, 1, DayKind::kOrdinary, 31, 35, 0);
-    EXPECT_FALSE(Find(far, kTimeCandleLighting));
-    EXPECT_TRUE(Find(far, kTimeSunset));
+    EXPECT_FALSE(Find(far, TimeKind::kCandleLighting));
+    EXPECT_TRUE(Find(far, TimeKind::kSunset));
     const auto shifted =
         ComputeHalachicTimes(kFriday, 1e9, options, 40, 1, DayKind::kOrdinary, 31, 35, 0);
     EXPECT_EQ(Kinds(shifted), (std::vector<int>{4, 5}));

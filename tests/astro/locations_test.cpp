@@ -159,10 +159,10 @@ TEST(StoredNumbers, ReadLikeTheCLibraryButNeverNonFinite) {
 
 TEST(LocationTexts, DisplayNameAndListText) {
     const Location jerusalem = BuiltInLocation(0);
-    EXPECT_EQ(LocationDisplayName(jerusalem, 0), u"ירושלים");
-    EXPECT_EQ(LocationDisplayName(jerusalem, 1), u"Jerusalem");
-    EXPECT_EQ(LocationListText(jerusalem, 1), u"Jerusalem (40)");
-    EXPECT_EQ(LocationListText(BuiltInLocation(79), 0), u"שיקאגו (20)");
+    EXPECT_EQ(LocationDisplayName(jerusalem, Language::kHebrew), u"ירושלים");
+    EXPECT_EQ(LocationDisplayName(jerusalem, Language::kEnglish), u"Jerusalem");
+    EXPECT_EQ(LocationListText(jerusalem, Language::kEnglish), u"Jerusalem (40)");
+    EXPECT_EQ(LocationListText(BuiltInLocation(79), Language::kHebrew), u"שיקאגו (20)");
 }
 
 }  // namespace

@@ -62,8 +62,10 @@ TEST(DaylightCommands, MenuChecksAndCaptions) {
 }
 
 TEST(LocationCaption, NameAndCandleMinutes) {
-    EXPECT_EQ(LocationCaption(u"Time Zone", BuiltInLocation(0), 1), u"Time Zone - Jerusalem (40)");
-    EXPECT_EQ(LocationCaption(u"אזור זמן", BuiltInLocation(20), 0), u"אזור זמן - פתח תקוה (40)");
+    EXPECT_EQ(LocationCaption(u"Time Zone", BuiltInLocation(0), Language::kEnglish),
+              u"Time Zone - Jerusalem (40)");
+    EXPECT_EQ(LocationCaption(u"אזור זמן", BuiltInLocation(20), Language::kHebrew),
+              u"אזור זמן - פתח תקוה (40)");
     EXPECT_EQ(kLocationCaptionKey, u"TIMEZONE");
 }
 

@@ -19,7 +19,8 @@ int Minutes(const std::u16string& clock) {
 TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
     const CalculationSettings settings;
     const Location jerusalem = BuiltInLocation(0);
-    const std::u16string english = BuildTimesText(kEquinox2024, settings, jerusalem, kEnglish);
+    const std::u16string english =
+        BuildTimesText(kEquinox2024, settings, jerusalem, Language::kEnglish);
     EXPECT_EQ(english.rfind(u"\r\nAlot Hashachar\t\t", 0), 0u);
     // The height of 800 m counts only with elevation on.
     EXPECT_NE(english.find(u"\r\nSunrise\t\t\t05:43\r\n"), std::u16string::npos);
@@ -27,18 +28,19 @@ TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
     EXPECT_EQ(static_cast<std::size_t>(lines),
               ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times).size());
 
-    const std::u16string hebrew = BuildTimesText(kEquinox2024, settings, jerusalem, kHebrew);
+    const std::u16string hebrew =
+        BuildTimesText(kEquinox2024, settings, jerusalem, Language::kHebrew);
     EXPECT_NE(hebrew.find(u"\r\nהנץ החמה\t\t05:43\r\n"), std::u16string::npos);
 
     CalculationSettings elevated = settings;
     elevated.calcHeights = 1;
-    EXPECT_EQ(
-        BuildTimesText(kEquinox2024, elevated, jerusalem, kEnglish).find(u"Sunrise\t\t\t05:43"),
-        std::u16string::npos);
+    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, Language::kEnglish)
+                  .find(u"Sunrise\t\t\t05:43"),
+              std::u16string::npos);
 
     Location arctic = jerusalem;
     arctic.latitude = 75;
-    EXPECT_EQ(BuildTimesText({21, 6, 2024}, settings, arctic, kEnglish), u"");
+    EXPECT_EQ(BuildTimesText({21, 6, 2024}, settings, arctic, Language::kEnglish), u"");
 }
 
 TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
@@ -51,10 +53,10 @@ TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
     const auto summer = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all);
     ASSERT_EQ(standard.size(), summer.size());
     for (std::size_t i = 0; i < standard.size(); ++i) {
-        const bool length =
-            standard[i].kind == kTimePropHourGra || standard[i].kind == kTimePropHourMaga;
+        const bool length = standard[i].kind == TimeKind::kPropHourGra ||
+                            standard[i].kind == TimeKind::kPropHourMaga;
         EXPECT_EQ(Minutes(summer[i].text) - Minutes(standard[i].text), length ? 0 : 60)
-            << standard[i].kind;
+            << static_cast<int>(standard[i].kind);
     }
 }
 
@@ -67,7 +69,7 @@ TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
     const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
     const auto sunrise = [](const std::vector<TimeEntry>& times) {
         return Minutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
-                           return t.kind == kTimeSunrise;
+                           return t.kind == TimeKind::kSunrise;
                        })->text);
     };
     EXPECT_EQ(sunrise(india) - sunrise(utc), 330);
@@ -77,11 +79,12 @@ TEST(TimesPage, TheDayKindComesFromTheCalendar) {
     // Yom Kippur 5785 fell on a Saturday.
     const CalculationSettings settings;
     const auto times = ComputeTimesAt({12, 10, 2024}, settings, BuiltInLocation(0), settings.times);
-    const auto nightfall = std::find_if(
-        times.begin(), times.end(), [](const TimeEntry& t) { return t.kind == kTimeNightfall; });
+    const auto nightfall = std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
+        return t.kind == TimeKind::kNightfall;
+    });
     ASSERT_NE(nightfall, times.end());
-    EXPECT_EQ(nightfall->label, kLabelEndOfSabbathOrChag);
-    EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[nightfall->label]),
+    EXPECT_EQ(nightfall->label, TimeLabel::kEndOfSabbathOrChag);
+    EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[static_cast<int>(nightfall->label)]),
               u"End of Sabbath/Chag");
 }
 

@@ -35,14 +35,15 @@ const std::vector<int> kListOrder = {1,  2,  3,  6,  7,  8,  9,  10, 11, 12, 13,
 
 // Chains of times that follow one another by definition.
 const std::vector<std::vector<TimeKind>> kOrderedChains = {
-    {kTimeBreakOfDawn, kTimeTalitTfilin, kTimeSunrise, kTimeEndShmaGra, kTimeEndShachritGra,
-     kTimeMidday, kTimeMinchaGdolaGra, kTimeMinchaKtanaGra, kTimePlagHaMinchaGra, kTimeSunset,
-     kTimeNightfall, kTimeStarsOutRt},
-    {kTimeBreakOfDawn, kTimeEndShmaMaga, kTimeEndShachritMaga, kTimeMidday, kTimeMinchaGdolaMaga,
-     kTimeMinchaKtanaMaga, kTimePlagHaMinchaMaga},
-    {kTimeMidday, kTimeMinchaGdola30},
-    {kTimeCandleLighting, kTimeSunset, kTimeStarsOutGra},
-    {kTimeSunset, kTimeStarsOutRashaz},
+    {TimeKind::kBreakOfDawn, TimeKind::kTalitTfilin, TimeKind::kSunrise, TimeKind::kEndShmaGra,
+     TimeKind::kEndShachritGra, TimeKind::kMidday, TimeKind::kMinchaGdolaGra,
+     TimeKind::kMinchaKtanaGra, TimeKind::kPlagHaMinchaGra, TimeKind::kSunset, TimeKind::kNightfall,
+     TimeKind::kStarsOutRt},
+    {TimeKind::kBreakOfDawn, TimeKind::kEndShmaMaga, TimeKind::kEndShachritMaga, TimeKind::kMidday,
+     TimeKind::kMinchaGdolaMaga, TimeKind::kMinchaKtanaMaga, TimeKind::kPlagHaMinchaMaga},
+    {TimeKind::kMidday, TimeKind::kMinchaGdola30},
+    {TimeKind::kCandleLighting, TimeKind::kSunset, TimeKind::kStarsOutGra},
+    {TimeKind::kSunset, TimeKind::kStarsOutRashaz},
 };
 
 TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
@@ -63,16 +64,18 @@ TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
             if (times.empty())
                 continue;
             ++daysWithTimes;
-            std::map<int, int> minutes;
+            std::map<TimeKind, int> minutes;
             int lastPosition = -1;
             for (const TimeEntry& t : times) {
                 const int position = static_cast<int>(
-                    std::find(kListOrder.begin(), kListOrder.end(), t.kind) - kListOrder.begin());
-                ASSERT_GT(position, lastPosition) << "list order, kind " << t.kind;
+                    std::find(kListOrder.begin(), kListOrder.end(), static_cast<int>(t.kind)) -
+                    kListOrder.begin());
+                ASSERT_GT(position, lastPosition)
+                    << "list order, kind " << static_cast<int>(t.kind);
                 lastPosition = position;
                 ASSERT_TRUE(IsClockText(t.text))
                     << place.name << " " << int(day.month) << "/" << int(day.day);
-                minutes[t.kind] = Minutes(t.text, t.kind <= kTimeSunrise);
+                minutes[t.kind] = Minutes(t.text, t.kind <= TimeKind::kSunrise);
             }
             for (const auto& chain : kOrderedChains) {
                 int last = -24 * 60;
@@ -81,8 +84,9 @@ TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
                     if (found == minutes.end())
                         continue;
                     // Rounding (to the nearest minute or a minute late) may cost one minute.
-                    EXPECT_GE(found->second, last - 1) << place.name << " " << int(day.month) << "/"
-                                                       << int(day.day) << " kind " << kind;
+                    EXPECT_GE(found->second, last - 1)
+                        << place.name << " " << int(day.month) << "/" << int(day.day) << " kind "
+                        << static_cast<int>(kind);
                     last = found->second;
                 }
             }

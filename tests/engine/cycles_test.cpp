@@ -73,14 +73,14 @@ TEST(DafYomi, WholeCycleSweep) {
 }
 
 TEST(DafYomiText, BothLanguages) {
-    EXPECT_EQ(DafYomiText(kEnglish, D(5, 1, 2020)), u"Brachot Page 2");
-    EXPECT_EQ(DafYomiText(kHebrew, D(5, 1, 2020)), u"מסכת ברכות דף ב'");
-    EXPECT_EQ(DafYomiText(kEnglish, D(12, 4, 2021)), u"Shekalim Page 22");
-    EXPECT_EQ(DafYomiText(kHebrew, D(13, 4, 2021)), u"מסכת יומא דף ב'");
-    EXPECT_EQ(DafYomiText(kHebrew, D(14, 1, 2022)), u"מסכת מועד קטן דף ב'");
-    EXPECT_EQ(DafYomiText(kHebrew, D(13, 1, 2022)), u"מסכת מגילה דף לב'");
-    EXPECT_EQ(DafYomiText(kEnglish, D(7, 10, kFirstCivilYear)), u"Ktubot Page 100");
-    EXPECT_EQ(DafYomiText(kHebrew, D(7, 10, kFirstCivilYear)), u"מסכת כתובות דף ק'");
+    EXPECT_EQ(DafYomiText(Language::kEnglish, D(5, 1, 2020)), u"Brachot Page 2");
+    EXPECT_EQ(DafYomiText(Language::kHebrew, D(5, 1, 2020)), u"מסכת ברכות דף ב'");
+    EXPECT_EQ(DafYomiText(Language::kEnglish, D(12, 4, 2021)), u"Shekalim Page 22");
+    EXPECT_EQ(DafYomiText(Language::kHebrew, D(13, 4, 2021)), u"מסכת יומא דף ב'");
+    EXPECT_EQ(DafYomiText(Language::kHebrew, D(14, 1, 2022)), u"מסכת מועד קטן דף ב'");
+    EXPECT_EQ(DafYomiText(Language::kHebrew, D(13, 1, 2022)), u"מסכת מגילה דף לב'");
+    EXPECT_EQ(DafYomiText(Language::kEnglish, D(7, 10, kFirstCivilYear)), u"Ktubot Page 100");
+    EXPECT_EQ(DafYomiText(Language::kHebrew, D(7, 10, kFirstCivilYear)), u"מסכת כתובות דף ק'");
 }
 
 TEST(YearCycles, ShmitaLunarAndSolar) {

@@ -35,13 +35,13 @@ int Elul(std::int32_t year) {
 }
 
 Entries English(CalendarDate civil) {
-    return DayEvents(kEnglish, civil).entries;
+    return DayEvents(Language::kEnglish, civil).entries;
 }
 Entries EnglishOn(std::int32_t year, int month, int day) {
     return English(HebrewToCivil(D(day, month, year)));
 }
 Entries HebrewOn(std::int32_t year, int month, int day) {
-    return DayEvents(kHebrew, HebrewToCivil(D(day, month, year))).entries;
+    return DayEvents(Language::kHebrew, HebrewToCivil(D(day, month, year))).entries;
 }
 
 // The days of a month whose list holds `text`.
@@ -57,52 +57,66 @@ std::vector<int> DaysWith(std::int32_t year, int month, const std::u16string& te
 }
 
 TEST(HolidayCode, FestivalDaysAndEves) {
-    EXPECT_EQ(HolidayCode(D(1, 1, 5785)), (Holiday{1, DayKind::kRoshHashanaFirst}));
-    EXPECT_EQ(HolidayCode(D(9, 1, 5785)), (Holiday{3, DayKind::kEve}));
-    EXPECT_EQ(HolidayCode(D(16, 1, 5785)), (Holiday{5, DayKind::kFestival}));
-    EXPECT_EQ(HolidayCode(D(23, 1, 5785)), (Holiday{7, DayKind::kFestival}));
-    EXPECT_EQ(HolidayCode(D(20, 7, 5785)), (Holiday{10, DayKind::kEve}));
-    EXPECT_EQ(HolidayCode(D(22, 7, 5785)), (Holiday{11, DayKind::kFestival}));
-    EXPECT_EQ(HolidayCode(D(5, 9, 5785)), (Holiday{12, DayKind::kEve}));
-    EXPECT_EQ(HolidayCode(D(29, 12, 5785)), (Holiday{1, DayKind::kEve}));
+    EXPECT_EQ(HolidayCode(D(1, 1, 5785)),
+              (Holiday{Festival::kRoshHashana, DayKind::kRoshHashanaFirst}));
+    EXPECT_EQ(HolidayCode(D(9, 1, 5785)), (Holiday{Festival::kYomKippur, DayKind::kEve}));
+    EXPECT_EQ(HolidayCode(D(16, 1, 5785)), (Holiday{Festival::kSukkotSecond, DayKind::kFestival}));
+    EXPECT_EQ(HolidayCode(D(23, 1, 5785)),
+              (Holiday{Festival::kSimchatTorahOutsideIsrael, DayKind::kFestival}));
+    EXPECT_EQ(HolidayCode(D(20, 7, 5785)), (Holiday{Festival::kSeventhOfPesach, DayKind::kEve}));
+    EXPECT_EQ(HolidayCode(D(22, 7, 5785)),
+              (Holiday{Festival::kEighthOfPesach, DayKind::kFestival}));
+    EXPECT_EQ(HolidayCode(D(5, 9, 5785)), (Holiday{Festival::kShavuot, DayKind::kEve}));
+    EXPECT_EQ(HolidayCode(D(29, 12, 5785)), (Holiday{Festival::kRoshHashana, DayKind::kEve}));
     // In a leap year the spring festivals move one month number on; 14 Adar II is no eve.
-    EXPECT_EQ(HolidayCode(D(15, 8, 5784)), (Holiday{8, DayKind::kFestival}));
+    EXPECT_EQ(HolidayCode(D(15, 8, 5784)), (Holiday{Festival::kPesach, DayKind::kFestival}));
     EXPECT_EQ(HolidayCode(D(14, 7, 5784)), Holiday{});
-    EXPECT_EQ(HolidayCode(D(6, 10, 5784)), (Holiday{12, DayKind::kFestival}));
-    EXPECT_EQ(HolidayCode(D(29, 13, 5784)), (Holiday{1, DayKind::kEve}));
+    EXPECT_EQ(HolidayCode(D(6, 10, 5784)), (Holiday{Festival::kShavuot, DayKind::kFestival}));
+    EXPECT_EQ(HolidayCode(D(29, 13, 5784)), (Holiday{Festival::kRoshHashana, DayKind::kEve}));
     EXPECT_EQ(HolidayCode(D(29, 12, 5784)), Holiday{});  // 29 Av of a leap year
     EXPECT_EQ(HolidayCode(D(24, 1, 5785)), Holiday{});
-    EXPECT_EQ(HolidayCodeForCivilDate(D(3, 10, 2024)), (Holiday{1, DayKind::kRoshHashanaFirst}));
-    EXPECT_EQ(HolidayCodeForCivilDate(D(12, 10, 2024)), (Holiday{3, DayKind::kFestival}));
+    EXPECT_EQ(HolidayCodeForCivilDate(D(3, 10, 2024)),
+              (Holiday{Festival::kRoshHashana, DayKind::kRoshHashanaFirst}));
+    EXPECT_EQ(HolidayCodeForCivilDate(D(12, 10, 2024)),
+              (Holiday{Festival::kYomKippur, DayKind::kFestival}));
 }
 
 TEST(HolidayName, EvesDaysAndCodesWithoutAName) {
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 1, DayKind::kEve)), u"Erev Rosh Hashana");
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 5, DayKind::kEve)), u"Erev Sukkot");
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 9, DayKind::kEve)), u"Erev Pesach");
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 11, DayKind::kEve)), u"Erev 7th of Pesach");
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 13, DayKind::kEve)), u"Erev Shavuot");
-    EXPECT_EQ(std::u16string(HolidayName(kHebrew, 6, DayKind::kEve)), u"ערב שמחת תורה");
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 1, DayKind::kRoshHashanaFirst)),
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kRoshHashana, DayKind::kEve),
+              u"Erev Rosh Hashana");
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kSukkotSecond, DayKind::kEve),
+              u"Erev Sukkot");
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kPesachSecond, DayKind::kEve),
+              u"Erev Pesach");
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kEighthOfPesach, DayKind::kEve),
+              u"Erev 7th of Pesach");
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kShavuotSecond, DayKind::kEve),
+              u"Erev Shavuot");
+    EXPECT_EQ(HolidayName(Language::kHebrew, Festival::kSheminiAtzeret, DayKind::kEve),
+              u"ערב שמחת תורה");
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kRoshHashana, DayKind::kRoshHashanaFirst),
               u"1st of Rosh Hashana");
-    EXPECT_EQ(std::u16string(HolidayName(kHebrew, 5, DayKind::kFestival)),
+    EXPECT_EQ(HolidayName(Language::kHebrew, Festival::kSukkotSecond, DayKind::kFestival),
               u"בחו\"ל יום טוב שני של סוכות");
-    EXPECT_EQ(std::u16string(HolidayName(kEnglish, 13, DayKind::kFestival)),
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kShavuotSecond, DayKind::kFestival),
               u"Isru Chag Shavuot - Outside Israel Yom-Tov");
-    EXPECT_EQ(HolidayName(kEnglish, 0, DayKind::kFestival), nullptr);
-    EXPECT_EQ(HolidayName(kEnglish, 14, DayKind::kFestival), nullptr);
-    EXPECT_EQ(HolidayName(kHebrew, -3, DayKind::kEve), nullptr);
-    EXPECT_EQ(HolidayName(kEnglish, 2, DayKind::kEve),
-              nullptr);  // the second day of Rosh Hashana has no eve
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kNone, DayKind::kFestival), std::nullopt);
+    EXPECT_EQ(HolidayName(Language::kEnglish, static_cast<Festival>(14), DayKind::kFestival),
+              std::nullopt);
+    EXPECT_EQ(HolidayName(Language::kHebrew, static_cast<Festival>(-3), DayKind::kEve),
+              std::nullopt);
+    EXPECT_EQ(HolidayName(Language::kEnglish, Festival::kRoshHashanaSecond, DayKind::kEve),
+              std::nullopt);  // the second day of Rosh Hashana has no eve
 }
 
 TEST(RoshChodeshKind, ThirtiethAndFirstDays) {
-    EXPECT_EQ(RoshChodeshKind(D(1, 1, 5785)), 0);  // Rosh Hashana
-    EXPECT_EQ(RoshChodeshKind(D(30, 1, 5785)), 1);
-    EXPECT_EQ(RoshChodeshKind(D(1, 2, 5785)), 2);
-    EXPECT_EQ(RoshChodeshKind(D(1, 3, 5785)), 2);  // a complete year: Heshvan has 30 days
-    EXPECT_EQ(RoshChodeshKind(D(1, 3, 5784)), 1);  // a deficient year: Heshvan has 29
-    EXPECT_EQ(RoshChodeshKind(D(15, 3, 5785)), 0);
+    EXPECT_EQ(RoshChodeshKind(D(1, 1, 5785)), RoshChodeshDay::kNone);  // Rosh Hashana
+    EXPECT_EQ(RoshChodeshKind(D(30, 1, 5785)), RoshChodeshDay::kFirst);
+    EXPECT_EQ(RoshChodeshKind(D(1, 2, 5785)), RoshChodeshDay::kSecond);
+    // A complete year: Heshvan has 30 days; a deficient year: Heshvan has 29.
+    EXPECT_EQ(RoshChodeshKind(D(1, 3, 5785)), RoshChodeshDay::kSecond);
+    EXPECT_EQ(RoshChodeshKind(D(1, 3, 5784)), RoshChodeshDay::kFirst);
+    EXPECT_EQ(RoshChodeshKind(D(15, 3, 5785)), RoshChodeshDay::kNone);
 }
 
 TEST(RoshChodeshKind, AgreesWithMonthLengthsOverTheWholeRange) {
@@ -111,11 +125,14 @@ TEST(RoshChodeshKind, AgreesWithMonthLengthsOverTheWholeRange) {
         DayNumber first = HebrewToDayNumber(year, 1, 1);
         for (int month = 1; month <= months; ++month) {
             const int length = HebrewMonthLength(year, month);
-            const int expected = month == 1 ? 0 : DayNumberToHebrew(first - 1).day == 30 ? 2 : 1;
+            const RoshChodeshDay expected = month == 1 ? RoshChodeshDay::kNone
+                                            : DayNumberToHebrew(first - 1).day == 30
+                                                ? RoshChodeshDay::kSecond
+                                                : RoshChodeshDay::kFirst;
             ASSERT_EQ(RoshChodeshKind(D(1, month, year)), expected) << year << '/' << month;
-            ASSERT_EQ(RoshChodeshKind(D(29, month, year)), 0);
+            ASSERT_EQ(RoshChodeshKind(D(29, month, year)), RoshChodeshDay::kNone);
             if (length == 30) {
-                ASSERT_EQ(RoshChodeshKind(D(30, month, year)), 1);
+                ASSERT_EQ(RoshChodeshKind(D(30, month, year)), RoshChodeshDay::kFirst);
             }
             first += length;
         }
@@ -123,14 +140,15 @@ TEST(RoshChodeshKind, AgreesWithMonthLengthsOverTheWholeRange) {
 }
 
 TEST(DayEvents, RoshHashanaAndItsEve) {
-    const DayEventList first = DayEvents(kEnglish, D(3, 10, 2024));
+    const DayEventList first = DayEvents(Language::kEnglish, D(3, 10, 2024));
     EXPECT_EQ(first.entries, Entries{u"1st of Rosh Hashana"});  // no Rosh Chodesh entry
     EXPECT_EQ(first.kind, DayKind::kRoshHashanaFirst);
-    const DayEventList eve = DayEvents(kEnglish, D(2, 10, 2024));  // 5784 has Pesach on Tuesday
+    const DayEventList eve =
+        DayEvents(Language::kEnglish, D(2, 10, 2024));  // 5784 has Pesach on Tuesday
     EXPECT_EQ(eve.entries, (Entries{u"Erev Rosh Hashana", u"Eruv Tavshilin"}));
     EXPECT_EQ(eve.kind, DayKind::kEve);
-    EXPECT_EQ(DayEvents(kHebrew, D(4, 10, 2024)).entries, Entries{u"ב' דראש השנה"});
-    EXPECT_EQ(DayEvents(kEnglish, D(5, 10, 2024)).kind, DayKind::kOrdinary);
+    EXPECT_EQ(DayEvents(Language::kHebrew, D(4, 10, 2024)).entries, Entries{u"ב' דראש השנה"});
+    EXPECT_EQ(DayEvents(Language::kEnglish, D(5, 10, 2024)).kind, DayKind::kOrdinary);
 }
 
 TEST(DayEvents, TishreiOfAYearBeginningOnThursday) {
@@ -288,7 +306,7 @@ TEST(DayEvents, SigdMovesOffTheSabbath) {
     // 29 Heshvan 5785 is a Saturday: the day is kept on Thursday 27 Heshvan.
     EXPECT_EQ(English(D(28, 11, 2024)), Entries{u"Sig'd Holiday"});
     EXPECT_EQ(English(D(30, 11, 2024)), Entries{});
-    EXPECT_EQ(DayEvents(kHebrew, D(28, 11, 2024)).entries, Entries{u"חג הסיגד"});
+    EXPECT_EQ(DayEvents(Language::kHebrew, D(28, 11, 2024)).entries, Entries{u"חג הסיגד"});
     EXPECT_EQ(EnglishOn(5786, 2, 29), Entries{u"Sig'd Holiday"});  // a Thursday
 }
 
@@ -316,7 +334,8 @@ TEST(DayEvents, CalendarReformNotes) {
               (Entries{u"4th Hol Hamoed Sukkot", u"Until today every 4yrs. Feb. is 29 days",
                        u"From now every 100yrs. Feb. is 28 days",
                        u"Except 400yrs. when Feb. is 29 days"}));
-    EXPECT_EQ(DayEvents(kHebrew, D(15, 10, 1582)).entries[2], u"מעתה כל 100 שנים פברואר 28 יום");
+    EXPECT_EQ(DayEvents(Language::kHebrew, D(15, 10, 1582)).entries[2],
+              u"מעתה כל 100 שנים פברואר 28 יום");
     EXPECT_EQ(English(D(15, 10, 1583)), Entries{});
 }
 
@@ -372,7 +391,7 @@ TEST(DayEvents, SweepAtMostFourEntriesAndMarkerAgreement) {
         for (DayNumber n = HebrewToDayNumber(year, 1, 1); n < end; ++n) {
             const CalendarDate civil = DayNumberToCivil(n);
             const CalendarDate hebrew = DayNumberToHebrew(n);
-            const DayEventList list = DayEvents(kEnglish, civil);
+            const DayEventList list = DayEvents(Language::kEnglish, civil);
             ASSERT_LE(list.entries.size(), 4u)
                 << year << '/' << int(hebrew.month) << '/' << int(hebrew.day);
             ASSERT_EQ(list.kind, HolidayCode(hebrew).kind);

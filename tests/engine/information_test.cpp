@@ -50,9 +50,9 @@ TEST(YearInformation, RoshHashana5785InEnglish) {
         u"3rd to the Smita: Maaser Ani",
         u"Year 9 in Moon's period 305",
         u"Year 17 in Sun's period 207",
-        MoladText(kEnglish, D(1, 1, 5785)),
+        MoladText(Language::kEnglish, D(1, 1, 5785)),
         u"Parashat HaShavua: Ha'azinu - Shabbat Shuva",
-        u"Daf Yomi: " + DafYomiText(kEnglish, civil),
+        u"Daf Yomi: " + DafYomiText(Language::kEnglish, civil),
         u"1st of Rosh Hashana",
     };
     EXPECT_EQ(Lines(YearInformationText(civil, u"en")), expected);
@@ -67,9 +67,9 @@ TEST(YearInformation, HebrewLayoutWithHebrewTexts) {
     EXPECT_EQ(lines[3], u"ג' לשמיטה: מעשר עני");
     EXPECT_EQ(lines[4], u"שנה 9 במחזור לבנה 305");
     EXPECT_EQ(lines[5], u"שנה 17 במחזור חמה 207");
-    EXPECT_EQ(lines[6], MoladText(kHebrew, D(1, 1, 5785)));
+    EXPECT_EQ(lines[6], MoladText(Language::kHebrew, D(1, 1, 5785)));
     EXPECT_EQ(lines[7], u"פרשת השבוע: האזינו - שבת שובה");
-    EXPECT_EQ(lines[8], u"הדף היומי: " + DafYomiText(kHebrew, D(3, 10, 2024)));
+    EXPECT_EQ(lines[8], u"הדף היומי: " + DafYomiText(Language::kHebrew, D(3, 10, 2024)));
     EXPECT_EQ(lines[9], u"א' דראש השנה");
 }
 
@@ -83,12 +83,12 @@ TEST(YearInformation, OtherCodesUseTheHebrewLayoutWithEnglishTexts) {
         EXPECT_EQ(lines[3], u"3rd to the Smita: Maaser Ani");
         EXPECT_EQ(lines[7], u"פרשת השבוע: Bereshit");
         EXPECT_EQ(lines[9], u"3rd Hol Hamoed Sukkot");
-        EXPECT_EQ(lines[10], u"Shabbat Mevarchim: " + MoladText(kEnglish, D(1, 2, 5785)));
+        EXPECT_EQ(lines[10], u"Shabbat Mevarchim: " + MoladText(Language::kEnglish, D(1, 2, 5785)));
     }
     EXPECT_EQ(Lines(YearInformationText(civil, u"he"))[10],
-              u"שבת מברכים: " + MoladText(kHebrew, D(1, 2, 5785)));
+              u"שבת מברכים: " + MoladText(Language::kHebrew, D(1, 2, 5785)));
     EXPECT_EQ(Lines(YearInformationText(civil, u"en"))[10],
-              u"Shabbat Mevarchim: " + MoladText(kEnglish, D(1, 2, 5785)));
+              u"Shabbat Mevarchim: " + MoladText(Language::kEnglish, D(1, 2, 5785)));
 }
 
 TEST(YearInformation, LeapYearsAndDaysWithoutEventsOrAnnouncement) {

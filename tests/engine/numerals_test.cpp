@@ -91,15 +91,16 @@ TEST(HebrewNumeralSweep, ParsesBackAndStaysShort) {
 }
 
 TEST(HebrewMonthFromName, ExactNameOfTheRightList) {
-    EXPECT_EQ(HebrewMonthFromName(true, u"אדר ב", kHebrew), 7);
-    EXPECT_EQ(HebrewMonthFromName(false, u"אדר ב", kHebrew), 0);
-    EXPECT_EQ(HebrewMonthFromName(false, u"תשרי", kHebrew), 1);
-    EXPECT_EQ(HebrewMonthFromName(false, u"Shebat", kEnglish), 5);
-    EXPECT_EQ(HebrewMonthFromName(true, u"Shebat", kEnglish),
-              0);  // the leap list spells it "Sheba"
-    EXPECT_EQ(HebrewMonthFromName(true, u"Elul", kEnglish), 13);
-    EXPECT_EQ(HebrewMonthFromName(false, u"elul", kEnglish), 0);
-    EXPECT_EQ(HebrewMonthFromName(false, u"", kEnglish), 0);  // not the empty thirteenth entry
+    EXPECT_EQ(HebrewMonthFromName(true, u"אדר ב", Language::kHebrew), 7);
+    EXPECT_EQ(HebrewMonthFromName(false, u"אדר ב", Language::kHebrew), std::nullopt);
+    EXPECT_EQ(HebrewMonthFromName(false, u"תשרי", Language::kHebrew), 1);
+    EXPECT_EQ(HebrewMonthFromName(false, u"Shebat", Language::kEnglish), 5);
+    EXPECT_EQ(HebrewMonthFromName(true, u"Shebat", Language::kEnglish),
+              std::nullopt);  // the leap list spells it "Sheba"
+    EXPECT_EQ(HebrewMonthFromName(true, u"Elul", Language::kEnglish), 13);
+    EXPECT_EQ(HebrewMonthFromName(false, u"elul", Language::kEnglish), std::nullopt);
+    EXPECT_EQ(HebrewMonthFromName(false, u"", Language::kEnglish),
+              std::nullopt);  // not the empty thirteenth entry
 }
 
 TEST(DecimalText, ZeroPaddedAndSigned) {
@@ -117,9 +118,9 @@ TEST(HebrewDateText, DayMonthAndYear) {
 }
 
 TEST(HebrewMonthName, EmptyForAMonthTheYearLacks) {
-    EXPECT_EQ(HebrewMonthName(5785, 13, kHebrew), u"");
-    EXPECT_EQ(HebrewMonthName(5784, 13, kEnglish), u"Elul");
-    EXPECT_EQ(HebrewMonthName(5784, 0, kEnglish), u"");
+    EXPECT_EQ(HebrewMonthName(5785, 13, Language::kHebrew), u"");
+    EXPECT_EQ(HebrewMonthName(5784, 13, Language::kEnglish), u"Elul");
+    EXPECT_EQ(HebrewMonthName(5784, 0, Language::kEnglish), u"");
 }
 
 TEST(YearSignText, RoshHashanaKindAndPesach) {
@@ -138,34 +139,37 @@ TEST(YearSignText, PesachWeekdayMatchesTheCalendar) {
 }
 
 TEST(MoladText, FirstMoladInBothLanguages) {
-    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 1)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(1, 1, 1)),
               u"Molad 2nd of Tishrei, Night, 11:11 O'Clock and 6 chalakim");
-    EXPECT_EQ(MoladText(kHebrew, D(1, 1, 1)), u"מולד תשרי ליל ב' שעה 11:11 ו- 6 חלקים");
+    EXPECT_EQ(MoladText(Language::kHebrew, D(1, 1, 1)), u"מולד תשרי ליל ב' שעה 11:11 ו- 6 חלקים");
 }
 
 // Evening from 6 p.m., night from 9 p.m. (12 at midnight), morning from 3 a.m., day from 9 a.m.
 // (12 at noon), ending from 3 p.m.
 TEST(MoladText, ClockAndPartOfDay) {
-    EXPECT_EQ(MoladText(kEnglish, D(10, 2, 5784)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(10, 2, 5784)),
               u"Molad 1st of Heshvan, Evening, 06:33 O'Clock and 1 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(1, 10, 5784)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(1, 10, 5784)),
               u"Molad 6th of Sivan, Night, 12:25 O'Clock and 9 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 5785)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(1, 1, 5785)),
               u"Molad 5th of Tishrei, Morning, 03:21 O'Clock and 13 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(1, 1, 5786)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(1, 1, 5786)),
               u"Molad 2nd of Tishrei, Day, 12:10 O'Clock and 7 chalakim");
-    EXPECT_EQ(MoladText(kEnglish, D(29, 2, 5785)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(29, 2, 5785)),
               u"Molad 6th of Heshvan, Ending, 04:05 O'Clock and 14 chalakim");
-    EXPECT_EQ(MoladText(kHebrew, D(1, 1, 5785)), u"מולד תשרי בוקר ה' שעה 03:21 ו- 13 חלקים");
+    EXPECT_EQ(MoladText(Language::kHebrew, D(1, 1, 5785)),
+              u"מולד תשרי בוקר ה' שעה 03:21 ו- 13 חלקים");
 }
 
 TEST(MoladText, ThirtiethAnnouncesTheMonthItOpens) {
     EXPECT_EQ(MoladAnnouncementDate(D(30, 1, 5785)), D(1, 2, 5785));
     EXPECT_EQ(MoladAnnouncementDate(D(29, 1, 5785)), D(29, 1, 5785));
-    EXPECT_EQ(MoladText(kEnglish, D(30, 1, 5785)), MoladText(kEnglish, D(1, 2, 5785)));
-    EXPECT_EQ(MoladText(kEnglish, D(30, 6, 5784)),
+    EXPECT_EQ(MoladText(Language::kEnglish, D(30, 1, 5785)),
+              MoladText(Language::kEnglish, D(1, 2, 5785)));
+    EXPECT_EQ(MoladText(Language::kEnglish, D(30, 6, 5784)),
               u"Molad 1st of Adar B, Day, 10:13 O'Clock and 6 chalakim");
-    EXPECT_EQ(MoladText(kHebrew, D(30, 6, 5784)), u"מולד אדר ב יום א' שעה 10:13 ו- 6 חלקים");
+    EXPECT_EQ(MoladText(Language::kHebrew, D(30, 6, 5784)),
+              u"מולד אדר ב יום א' שעה 10:13 ו- 6 חלקים");
 }
 
 }  // namespace

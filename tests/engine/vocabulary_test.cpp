@@ -51,9 +51,10 @@ bool HasHebrewLetter(u16string_view text) {
 }
 
 TEST(Vocabulary, LanguageFlagPicksTheProgramWideInstances) {
-    EXPECT_EQ(&Vocabulary(kHebrew), gHebrewVocabulary);
-    EXPECT_EQ(&Vocabulary(kEnglish), gEnglishVocabulary);
-    EXPECT_EQ(&Vocabulary(7), gEnglishVocabulary);  // anything but 0 is English
+    EXPECT_EQ(&Vocabulary(Language::kHebrew), gHebrewVocabulary);
+    EXPECT_EQ(&Vocabulary(Language::kEnglish), gEnglishVocabulary);
+    EXPECT_EQ(&Vocabulary(static_cast<Language>(7)),
+              gEnglishVocabulary);  // anything but 0 is English
     EXPECT_EQ(&HebrewVocabulary(), gHebrewVocabulary);
     EXPECT_EQ(&EnglishVocabulary(), gEnglishVocabulary);
     EXPECT_NE(gHebrewVocabulary, gEnglishVocabulary);

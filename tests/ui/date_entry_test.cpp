@@ -25,9 +25,9 @@ TEST(FindEntryByPrefix, SearchesFromTheSecondEntryAndWraps) {
     EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("J")), 1);
     EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("ja")), 0);
     EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("JUL")), 2);
-    EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("x")), -1);
-    EXPECT_EQ(FindEntryByPrefix(months, QString()), -1);
-    EXPECT_EQ(FindEntryByPrefix({}, QStringLiteral("J")), -1);
+    EXPECT_EQ(FindEntryByPrefix(months, QStringLiteral("x")), std::nullopt);
+    EXPECT_EQ(FindEntryByPrefix(months, QString()), std::nullopt);
+    EXPECT_EQ(FindEntryByPrefix({}, QStringLiteral("J")), std::nullopt);
 }
 
 TEST(TypedMonthNumber, LastDigitPlusTenForTwoCharacters) {
