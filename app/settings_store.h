@@ -1,8 +1,9 @@
 // The per-user settings store: named integers and strings in sections.
 //
-// Plain C++ so that astro/ can load and save its options without Qt. A value that is absent (or
-// unreadable) reads as the default the caller gives; reads never fail, and writes that fail are
-// ignored. Sections nest with '/': "Settings", "Settings/TimesOfDay", "Settings/Location0" ...
+// Plain C++, so that the stored options and locations can be read and written without Qt (the
+// in-memory store below serves tests and the fuzzer). A value that is absent (or unreadable) reads
+// as the default the caller gives; reads never fail, and writes that fail are ignored. Sections
+// nest with '/': "Settings", "Settings/TimesOfDay", "Settings/Location0" ...
 #pragma once
 
 #include <cstdint>

@@ -145,14 +145,21 @@ TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
 
 }  // namespace
 
-std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffsetSeconds,
-                                            const TimesOfDayOptions& options, double candleMinutes,
-                                            int refractionIsrael, DayKind dayKind, double latitude,
-                                            double longitude, double height) {
-    if (!std::isfinite(zoneOffsetSeconds) || !std::isfinite(candleMinutes))
+TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings) {
+    return {place.latitude,
+            place.longitude,
+            settings.calcHeights ? place.height : 0,
+            ZoneOffsetSeconds(place, settings),
+            place.refraction != 0,
+            static_cast<double>(place.candleMinutes)};
+}
+
+std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace& place,
+                                            const TimesOfDayOptions& options, DayKind dayKind) {
+    if (!std::isfinite(place.zoneOffsetSeconds) || !std::isfinite(place.candleMinutes))
         return {};
-    const std::optional<SolarDay> day =
-        ComputeSolarDay(civil, refractionIsrael, latitude, longitude, height);
+    const std::optional<SolarDay> day = ComputeSolarDay(
+        civil, place.refractionIsrael ? 1 : 0, place.latitude, place.longitude, place.height);
     if (!day)
         return {};
     const SolarDay& sun = *day;
@@ -178,7 +185,7 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
     const bool showNightfall = options.starsOutStandard || endOfFestival || endOfSabbath;
 
     using enum MinuteRounding;
-    TimeList list(zoneOffsetSeconds / 3600);
+    TimeList list(place.zoneOffsetSeconds / 3600);
     list.AddClock(options.breakOfDawn, TimeKind::kBreakOfDawn, TimeLabel::kBreakOfDawn,
                   afterMagaDawn(0), Later);
     list.AddClock(options.talitTfilin, TimeKind::kTalitTfilin, TimeLabel::kTalitTfilin,
@@ -208,7 +215,7 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
     list.AddClock(options.plagHaMinchaGra, TimeKind::kPlagHaMinchaGra, TimeLabel::kPlagHaMinchaGra,
                   noon + 4.75 * g, Nearest);
     list.AddClock(candles, TimeKind::kCandleLighting, TimeLabel::kCandleLighting,
-                  sun.sunset - candleMinutes / 60, Nearest);
+                  sun.sunset - place.candleMinutes / 60, Nearest);
     list.AddClock(options.sunset, TimeKind::kSunset, TimeLabel::kSunset, sun.sunset, Later);
     list.AddClock(showNightfall, TimeKind::kNightfall, NightfallLabel(endOfFestival, endOfSabbath),
                   Plus(noon, DepressionHourAngle(sun, 8.5)), Later);
@@ -231,10 +238,8 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffse
 
 std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
                                       const Location& place, const TimesOfDayOptions& options) {
-    return ComputeHalachicTimes(civil, ZoneOffsetSeconds(place, settings), options,
-                                place.candleMinutes, place.refraction,
-                                HolidayCodeForCivilDate(civil).kind, place.latitude,
-                                place.longitude, settings.calcHeights ? place.height : 0);
+    return ComputeHalachicTimes(civil, TimesPlaceOf(place, settings), options,
+                                HolidayCodeForCivilDate(civil).kind);
 }
 
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,

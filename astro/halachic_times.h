@@ -78,13 +78,27 @@ struct TimeEntry {
     friend bool operator==(const TimeEntry&, const TimeEntry&) = default;
 };
 
+// A place as the calculator sees it.
+struct TimesPlace {
+    double latitude = 0;            // degrees, north positive
+    double longitude = 0;           // degrees, east positive
+    double height = 0;              // metres above sea level; 0 keeps the sea-level horizon
+    double zoneOffsetSeconds = 0;   // clock time is UT plus this
+    bool refractionIsrael = false;  // the Israel average horizon refraction, else the world's
+    double candleMinutes = 0;       // candle lighting, minutes before sunset
+
+    friend bool operator==(const TimesPlace&, const TimesPlace&) = default;
+};
+
+// A location under the user's settings: its zone with daylight saving, and its height only when
+// elevation is on.
+TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings);
+
 // The switched-on times of a civil date at a place, in list order (dawn first, the proportional
-// hours last). Clock times are UT + zoneOffsetSeconds; the two hour lengths are plain lengths.
-// Empty when the sun does not rise or set that day, or the place is not on the globe.
-std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, double zoneOffsetSeconds,
-                                            const TimesOfDayOptions& options, double candleMinutes,
-                                            int refractionIsrael, DayKind dayKind, double latitude,
-                                            double longitude, double height);
+// hours last). Clock times are UT + the place's zone offset; the two hour lengths are plain
+// lengths. Empty when the sun does not rise or set that day, or the place is not on the globe.
+std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace& place,
+                                            const TimesOfDayOptions& options, DayKind dayKind);
 
 // The times of a civil date at a place under the user's settings (zone and daylight saving,
 // height when elevation is on, the day's festival kind), with the given options: the user's own,

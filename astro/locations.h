@@ -1,5 +1,5 @@
 // Places for the halachic times: 80 built-in rows (26 in Israel, then 54 world cities) and the
-// user's own list, kept in the settings store.
+// user's own list.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
 #include "engine/language.h"
 
 namespace plx {
@@ -53,12 +52,6 @@ std::size_t AddCustomLocation(CustomLocationList& custom, Location place);
 bool UpdateCustomLocation(CustomLocationList& custom, std::int32_t id, Location place);
 // Removes the entry of that id; the others keep their ids. False when there is none.
 bool DeleteCustomLocation(CustomLocationList& custom, std::int32_t id);
-
-// "CustomLocations" and one "Settings/Location<i>" section per entry; loaded entries take their
-// positions as ids. Numbers that are not numbers (or not finite) read as 0.
-CustomLocationList LoadCustomLocations(const SettingsStore& store);
-// Sections beyond the list's length are left in the store; the count bounds what is read back.
-void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom);
 
 // The Hebrew name in Hebrew, the English one in English.
 const std::u16string& LocationDisplayName(const Location& place, Language language);

@@ -1,12 +1,10 @@
 // Which halachic times are shown and by which definitions, and the main window's options object
-// around them, with their persistence in the settings store.
+// around them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
-
-#include "app/settings_store.h"
 
 namespace plx {
 
@@ -106,11 +104,5 @@ struct CalculationSettings {
 
     friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
 };
-
-// Reads the current layout ("Settings/TimesOfDay") or, when "plx_times_flags" is present, the
-// older one packed into a flags word. Out-of-range values read as the defaults.
-CalculationSettings LoadCalculationSettings(const SettingsStore& store);
-// Always writes the current layout and deletes the older one's values.
-void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& settings);
 
 }  // namespace plx

@@ -14,8 +14,8 @@ plx::TimesOfDayOptions EveryTime() {
 void BM_HalachicTimesOneDay(benchmark::State& state) {
     const plx::TimesOfDayOptions options = EveryTime();
     for (auto _ : state) {
-        auto times = plx::ComputeHalachicTimes({22, 3, 2024}, 7200, options, 40, 1,
-                                               plx::DayKind::kOrdinary, 31.78, 35.231, 800);
+        auto times = plx::ComputeHalachicTimes({22, 3, 2024}, {31.78, 35.231, 800, 7200, true, 40},
+                                               options, plx::DayKind::kOrdinary);
         benchmark::DoNotOptimize(times);
     }
 }
@@ -25,8 +25,8 @@ void BM_HalachicTimesWholeYear(benchmark::State& state) {
     const plx::TimesOfDayOptions options = EveryTime();
     for (auto _ : state) {
         for (plx::CalendarDate day{1, 1, 2024}; day.year == 2024; day = plx::NextCivilDay(day)) {
-            auto times = plx::ComputeHalachicTimes(day, 7200, options, 40, 1,
-                                                   plx::DayKind::kOrdinary, 31.78, 35.231, 800);
+            auto times = plx::ComputeHalachicTimes(day, {31.78, 35.231, 800, 7200, true, 40},
+                                                   options, plx::DayKind::kOrdinary);
             benchmark::DoNotOptimize(times);
         }
     }

@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 
 #include "app/settings.h"
+#include "app/stored_locations.h"
 #include "cli/command.h"
 #include "cli/location_record.h"
 

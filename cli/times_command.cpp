@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "app/settings.h"
+#include "app/stored_locations.h"
+#include "app/stored_options.h"
 #include "astro/halachic_times.h"
 #include "astro/time_zones.h"
 #include "cli/command.h"

@@ -10,8 +10,10 @@
 #include <string>
 
 #include "app/settings_store.h"
+#include "app/stored_locations.h"
+#include "app/stored_number.h"
+#include "app/stored_options.h"
 #include "astro/halachic_times.h"
-#include "astro/stored_number.h"
 
 namespace {
 
@@ -78,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (!IsClockText(entry.text))
             std::abort();
     }
-    (void)plx::BuildTimesText(day, settings, place, static_cast<int>(size % 2));
+    (void)plx::BuildTimesText(day, settings, place, static_cast<plx::Language>(size % 2));
     // What is saved reads back, to six decimals.
     for (const plx::Location& l : custom) {
         const double back = plx::ParseStoredNumber(plx::FormatStoredNumber(l.latitude));

@@ -15,6 +15,7 @@
 
 #include "app/language.h"
 #include "app/settings_store.h"
+#include "app/stored_options.h"
 #include "astro/time_zones.h"
 #include "engine/vocabulary.h"
 #include "ui/calendar_view.h"

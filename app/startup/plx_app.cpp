@@ -5,6 +5,7 @@
 
 #include "app/language.h"
 #include "app/settings.h"
+#include "app/stored_locations.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/painting.h"

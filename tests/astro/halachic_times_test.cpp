@@ -19,8 +19,8 @@ constexpr CalendarDate kSaturday{23, 3, 2024};
 
 std::vector<TimeEntry> Jerusalem(CalendarDate day, const TimesOfDayOptions& options,
                                  DayKind kind = DayKind::kOrdinary) {
-    return ComputeHalachicTimes(day, kIsraelZoneSeconds, options, 40, 1, kind, kJerusalemLat,
-                                kJerusalemLon, 0);
+    return ComputeHalachicTimes(
+        day, {kJerusalemLat, kJerusalemLon, 0, kIsraelZoneSeconds, true, 40}, options, kind);
 }
 
 std::vector<int> Kinds(const std::vector<TimeEntry>& times) {
@@ -148,8 +148,8 @@ TEST(HalachicTimes, HighSummerWithoutTheMagaDay) {
     // Helsinki at the solstice (a Thursday): the sun sinks about 6.4 degrees at most, so the Maga
     // day by degrees, tallit by 11.5 degrees, the 8.5 degree nightfall and Rabbeinu Tam by degrees
     // all disappear.
-    const auto times = ComputeHalachicTimes({20, 6, 2024}, 3 * 3600, AllOn(), 22, 0,
-                                            DayKind::kOrdinary, 60.1667, 24.95, 0);
+    const auto times = ComputeHalachicTimes({20, 6, 2024}, {60.1667, 24.95, 0, 3 * 3600, false, 22},
+                                            AllOn(), DayKind::kOrdinary);
     EXPECT_EQ(Kinds(times), (std::vector<int>{3, 7, 9, 10, 12, 13, 15, 17, 18, 20, 21, 5}));
 }
 
@@ -246,10 +246,12 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
 }
 
 TEST(HalachicTimes, HeightDipsEveryDepressionAngle) {
-    const auto sea = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1,
-                                          DayKind::kOrdinary, kJerusalemLat, kJerusalemLon, 0);
-    const auto hill = ComputeHalachicTimes(kWednesday, kIsraelZoneSeconds, AllOn(), 40, 1,
-                                           DayKind::kOrdinary, kJerusalemLat, kJerusalemLon, 800);
+    const auto sea = ComputeHalachicTimes(
+        kWednesday, {kJerusalemLat, kJerusalemLon, 0, kIsraelZoneSeconds, true, 40}, AllOn(),
+        DayKind::kOrdinary);
+    const auto hill = ComputeHalachicTimes(
+        kWednesday, {kJerusalemLat, kJerusalemLon, 800, kIsraelZoneSeconds, true, 40}, AllOn(),
+        DayKind::kOrdinary);
     for (TimeKind kind : {TimeKind::kBreakOfDawn, TimeKind::kTalitTfilin, TimeKind::kSunrise}) {
         EXPECT_LT(Find(hill, kind)->text, Find(sea, kind)->text) << static_cast<int>(kind);
     }
@@ -264,8 +266,8 @@ TEST(HalachicTimes, ClockTimesPastMidnightKeepTheirHour) {
     TimesOfDayOptions options;
     options.starsOutRabeinuTamMethod = kFixedMinutes;
     options.starsOutRabeinuTamMinutes = 2;
-    const auto times = ComputeHalachicTimes({21, 6, 2024}, 3 * 3600, options, 22, 0,
-                                            DayKind::kOrdinary, 60.1667, 24.95, 0);
+    const auto times = ComputeHalachicTimes({21, 6, 2024}, {60.1667, 24.95, 0, 3 * 3600, false, 22},
+                                            options, DayKind::kOrdinary);
     ASSERT_TRUE(Find(times, TimeKind::kStarsOutRt));
     EXPECT_EQ(Find(times, TimeKind::kStarsOutRt)->text.substr(0, 3), u"24:");
 }
@@ -273,24 +275,24 @@ TEST(HalachicTimes, ClockTimesPastMidnightKeepTheirHour) {
 TEST(HalachicTimes, NoTimesForPlacesOffTheGlobeOrBrokenNumbers) {
     const TimesOfDayOptions options = AllOn();
     EXPECT_TRUE(
-        ComputeHalachicTimes(kWednesday, 7200, options, 40, 1, DayKind::kOrdinary, 91, 35, 0)
+        ComputeHalachicTimes(kWednesday, {91, 35, 0, 7200, true, 40}, options, DayKind::kOrdinary)
             .empty());
     EXPECT_TRUE(
-        ComputeHalachicTimes(kWednesday, 7200, options, 40, 1, DayKind::kOrdinary, 31, 200, 0)
+        ComputeHalachicTimes(kWednesday, {31, 200, 0, 7200, true, 40}, options, DayKind::kOrdinary)
             .empty());
-    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, std::nan(""), options, 40, 1, DayKind::kOrdinary,
-                                     31, 35, 0)
+    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, {31, 35, 0, std::nan(""), true, 40}, options,
+                                     DayKind::kOrdinary)
                     .empty());
-    EXPECT_TRUE(
-        ComputeHalachicTimes(kWednesday, 7200, options, INFINITY, 1, DayKind::kOrdinary, 31, 35, 0)
-            .empty());
+    EXPECT_TRUE(ComputeHalachicTimes(kWednesday, {31, 35, 0, 7200, true, INFINITY}, options,
+                                     DayKind::kOrdinary)
+                    .empty());
     // Candle minutes no clock can show drop that one time only; so does a zone too far for one.
     const auto far =
-        ComputeHalachicTimes(kFriday, 7200, options, 1e7, 1, DayKind::kOrdinary, 31, 35, 0);
+        ComputeHalachicTimes(kFriday, {31, 35, 0, 7200, true, 1e7}, options, DayKind::kOrdinary);
     EXPECT_FALSE(Find(far, TimeKind::kCandleLighting));
     EXPECT_TRUE(Find(far, TimeKind::kSunset));
     const auto shifted =
-        ComputeHalachicTimes(kFriday, 1e9, options, 40, 1, DayKind::kOrdinary, 31, 35, 0);
+        ComputeHalachicTimes(kFriday, {31, 35, 0, 1e9, true, 40}, options, DayKind::kOrdinary);
     EXPECT_EQ(Kinds(shifted), (std::vector<int>{4, 5}));
 }
 

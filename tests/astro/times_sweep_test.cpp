@@ -59,8 +59,9 @@ TEST(TimesSweep, EveryDayOfAYearAtFiveLatitudes) {
         // Local mean time keeps noon near 12:00 wherever the place is.
         const double zoneSeconds = place.longitude / 15 * 3600;
         for (CalendarDate day{1, 1, 2024}; day.year == 2024; day = NextCivilDay(day)) {
-            const auto times = ComputeHalachicTimes(day, zoneSeconds, options, 18, 0, DayKind::kEve,
-                                                    place.latitude, place.longitude, 100);
+            const auto times = ComputeHalachicTimes(
+                day, {place.latitude, place.longitude, 100, zoneSeconds, false, 18}, options,
+                DayKind::kEve);
             if (times.empty())
                 continue;
             ++daysWithTimes;

@@ -4,6 +4,8 @@
 #include <QJsonArray>
 
 #include "app/settings.h"
+#include "app/stored_locations.h"
+#include "app/stored_options.h"
 #include "astro/locations.h"
 #include "astro/times_options.h"
 #include "cli/plxcal_runner.h"

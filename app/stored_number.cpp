@@ -1,4 +1,4 @@
-#include "astro/stored_number.h"
+#include "app/stored_number.h"
 
 #include <charconv>
 #include <cmath>
