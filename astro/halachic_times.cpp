@@ -244,7 +244,7 @@ std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSetti
 
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
                               const Location& place, Language language) {
-    const char16_t* const* names = Vocabulary(language).TimeNames();
+    const TextTable names = Vocabulary(language).timeNames;
     std::u16string text;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
         text += u"\r\n";

@@ -104,8 +104,8 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
         SetAllTimeSwitches(settings.times, true);
 }
 
-QString TrimmedName(const char16_t* name) {
-    QString text = QString::fromUtf16(name);
+QString TrimmedName(std::u16string_view name) {
+    QString text = QStringView(name).toString();
     while (text.endsWith(QLatin1Char('\t')))
         text.chop(1);
     return text;
@@ -113,7 +113,7 @@ QString TrimmedName(const char16_t* name) {
 
 QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
                         const Location& place, Language language) {
-    const char16_t* const* names = Vocabulary(language).TimeNames();
+    const TextTable names = Vocabulary(language).timeNames;
     QJsonArray times;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
         const int label = static_cast<int>(entry.label);

@@ -9,59 +9,51 @@
 namespace plx::cli {
 namespace {
 
-constexpr int kMonthListLength = 13;  // the common-year list ends in an empty thirteenth name
-constexpr int kCivilMonthCount = 12;
-constexpr int kWeekdayCount = 7;
-
 struct StringTable {
     const char* name;
-    const char16_t* const* (PlxLocaleBase::*read)() const;
-    int count;
+    TextTable PlxLocaleBase::*table;
 };
 
 constexpr StringTable kStringTables[] = {
-    {"TimeNames", &PlxLocaleBase::TimeNames, kTimeNameCount},
-    {"TimeShortNames", &PlxLocaleBase::TimeShortNames, kTimeShortNameCount},
-    {"HebrewMonthNames", &PlxLocaleBase::HebrewMonthNames, kMonthListLength},
-    {"HebrewLeapMonthNames", &PlxLocaleBase::HebrewLeapMonthNames, kMonthListLength},
-    {"CivilMonthNames", &PlxLocaleBase::CivilMonthNames, kCivilMonthCount},
-    {"WeekdayNames", &PlxLocaleBase::WeekdayNames, kWeekdayCount},
-    {"WeekdayShortNames", &PlxLocaleBase::WeekdayShortNames, kWeekdayCount},
-    {"WeekdayLetters", &PlxLocaleBase::WeekdayLetters, kWeekdayCount},
-    {"TractateNames", &PlxLocaleBase::TractateNames, kTractateCount},
-    {"ShmitaYearNames", &PlxLocaleBase::ShmitaYearNames, kShmitaYearCount},
-    {"PortionNames", &PlxLocaleBase::PortionNames, kPortionCount},
-    {"DayEventPhrases", &PlxLocaleBase::DayEventPhrases, kDayEventPhraseCount},
-    {"HolidayEveNames", &PlxLocaleBase::HolidayEveNames, kHolidayEveCount},
-    {"DayPartNames", &PlxLocaleBase::DayPartNames, kDayPartCount},
+    {"TimeNames", &PlxLocaleBase::timeNames},
+    {"TimeShortNames", &PlxLocaleBase::timeShortNames},
+    {"HebrewMonthNames", &PlxLocaleBase::hebrewMonthNames},
+    {"HebrewLeapMonthNames", &PlxLocaleBase::hebrewLeapMonthNames},
+    {"CivilMonthNames", &PlxLocaleBase::civilMonthNames},
+    {"WeekdayNames", &PlxLocaleBase::weekdayNames},
+    {"WeekdayShortNames", &PlxLocaleBase::weekdayShortNames},
+    {"WeekdayLetters", &PlxLocaleBase::weekdayLetters},
+    {"TractateNames", &PlxLocaleBase::tractateNames},
+    {"ShmitaYearNames", &PlxLocaleBase::shmitaYearNames},
+    {"PortionNames", &PlxLocaleBase::portionNames},
+    {"DayEventPhrases", &PlxLocaleBase::dayEventPhrases},
+    {"HolidayEveNames", &PlxLocaleBase::holidayEveNames},
+    {"DayPartNames", &PlxLocaleBase::dayPartNames},
+    {"HolidayNames", &PlxLocaleBase::holidayNames},
+    {"HolidayNamesOutside", &PlxLocaleBase::holidayNamesOutsideIsrael},
 };
 
-QJsonArray Strings(const char16_t* const* table, int count) {
+QJsonArray Strings(TextTable table) {
     QJsonArray strings;
-    for (int i = 0; i < count; ++i)
-        strings.append(QString::fromUtf16(table[i]));
+    for (const std::u16string_view text : table)
+        strings.append(QStringView(text).toString());
     return strings;
 }
 
 // The split portion names, keyed by their portion index.
-QJsonObject Parts(const PortionPart* parts) {
+QJsonObject Parts(std::span<const PortionPart> parts) {
     QJsonObject byKey;
-    for (int i = 0; i < kPortionPartCount; ++i)
-        byKey.insert(QString::number(parts[i].key), QString::fromUtf16(parts[i].text));
+    for (const PortionPart& part : parts)
+        byKey.insert(QString::number(part.key), QStringView(part.text).toString());
     return byKey;
 }
 
 QJsonObject Tables(const PlxLocaleBase& vocabulary) {
     QJsonObject tables;
-    for (const StringTable& table : kStringTables) {
-        tables.insert(QLatin1String(table.name), Strings((vocabulary.*table.read)(), table.count));
-    }
-    tables.insert(QStringLiteral("PortionIsraelParts"), Parts(vocabulary.PortionIsraelParts()));
-    tables.insert(QStringLiteral("PortionDiasporaParts"), Parts(vocabulary.PortionDiasporaParts()));
-    tables.insert(QStringLiteral("HolidayNames"),
-                  Strings(vocabulary.HolidayNames(0), kHolidayCount));
-    tables.insert(QStringLiteral("HolidayNamesOutside"),
-                  Strings(vocabulary.HolidayNames(2), kHolidayCount));
+    for (const StringTable& table : kStringTables)
+        tables.insert(QLatin1String(table.name), Strings(vocabulary.*table.table));
+    tables.insert(QStringLiteral("PortionIsraelParts"), Parts(vocabulary.portionIsraelParts));
+    tables.insert(QStringLiteral("PortionDiasporaParts"), Parts(vocabulary.portionDiasporaParts));
     return tables;
 }
 

@@ -45,7 +45,7 @@ DafYomiPage DafYomi(CalendarDate civil) {
 
 std::u16string DafYomiText(Language language, CalendarDate civil) {
     const DafYomiPage daf = DafYomi(civil);
-    const char16_t* tractate = Vocabulary(language).TractateNames()[daf.tractate];
+    const std::u16string_view tractate = Vocabulary(language).tractateNames[daf.tractate];
     std::u16string text;
     if (language == Language::kHebrew) {
         text = u"מסכת ";
@@ -54,7 +54,7 @@ std::u16string DafYomiText(Language language, CalendarDate civil) {
         text += HebrewNumeral(daf.page).value_or(u"");
         text += u'\'';
     } else {
-        text = tractate;
+        text = std::u16string(tractate);
         text += u" Page ";
         text += DecimalText(daf.page);
     }

@@ -6,7 +6,7 @@
 namespace plx {
 
 EventWriter::EventWriter(Language language, std::vector<std::u16string>& entries)
-    : language_(language), phrases_(Vocabulary(language).DayEventPhrases()), entries_(entries) {}
+    : language_(language), phrases_(Vocabulary(language).dayEventPhrases), entries_(entries) {}
 
 std::u16string_view EventWriter::Text(Phrase phrase) const {
     return phrases_[static_cast<int>(phrase)];

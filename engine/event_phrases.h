@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/language.h"
+#include "engine/vocabulary.h"
 
 namespace plx {
 
@@ -80,7 +81,7 @@ public:
 
 private:
     Language language_;
-    const char16_t* const* phrases_;
+    TextTable phrases_;
     std::vector<std::u16string>& entries_;
 };
 

@@ -134,7 +134,7 @@ std::optional<std::u16string_view> HolidayName(Language language, Festival code,
     const int eve = kEveNameIndex[index];
     if (eve < 0)
         return std::nullopt;
-    return vocabulary.HolidayEveNames()[eve];
+    return vocabulary.holidayEveNames[eve];
 }
 
 RoshChodeshDay RoshChodeshKind(CalendarDate hebrew) noexcept {

@@ -90,7 +90,7 @@ std::u16string YearInformationText(CalendarDate civil, std::u16string_view langu
                {IsHebrewLeapYear(year) ? layout.leapYear : layout.commonYear, YearSignText(year)});
     AppendLine(text, layout.length,
                {DecimalText(HebrewYearLength(year)), DecimalText(ShabbatCount(year))});
-    AppendLine(text, vocabulary.ShmitaYearNames()[ShmitaYearIndex(year)]);
+    AppendLine(text, vocabulary.shmitaYearNames[ShmitaYearIndex(year)]);
     const CyclePosition lunar = LunarCyclePosition(year);
     AppendLine(text, layout.lunarCycle, {DecimalText(lunar.year), DecimalText(lunar.cycle)});
     const CyclePosition solar = SolarCyclePosition(year);

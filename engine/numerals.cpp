@@ -56,9 +56,9 @@ std::u16string NumeralOrEmpty(int n) {
     return HebrewNumeral(n).value_or(std::u16string());
 }
 
-const char16_t* const* MonthNames(bool leap, Language language) {
+TextTable MonthNames(bool leap, Language language) {
     const PlxLocaleBase& vocabulary = Vocabulary(language);
-    return leap ? vocabulary.HebrewLeapMonthNames() : vocabulary.HebrewMonthNames();
+    return leap ? vocabulary.hebrewLeapMonthNames : vocabulary.hebrewMonthNames;
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ int ParseHebrewNumeral(std::u16string_view text) {
 }
 
 std::optional<int> HebrewMonthFromName(bool leap, std::u16string_view text, Language language) {
-    const char16_t* const* names = MonthNames(leap, language);
+    const TextTable names = MonthNames(leap, language);
     const int count = leap ? 13 : 12;
     for (int month = 1; month <= count; ++month) {
         if (text == names[month - 1])
@@ -160,7 +160,7 @@ std::u16string MoladText(Language language, CalendarDate hebrew) {
     // The molad hour counts from 6 p.m.; the text uses a 12-hour clock and names the time of day.
     const std::u16string clock =
         DecimalText((molad.hour + 5) % 12 + 1, 2) + u':' + DecimalText(molad.minute, 2);
-    const std::u16string_view partOfDay = vocabulary.DayPartNames()[(molad.hour + 3) / 6];
+    const std::u16string_view partOfDay = vocabulary.dayPartNames[(molad.hour + 3) / 6];
     const std::u16string_view month = HebrewMonthName(date.year, date.month, language);
     std::u16string text;
     if (language == Language::kHebrew) {

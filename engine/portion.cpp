@@ -138,14 +138,14 @@ std::optional<std::u16string_view> PortionName(Language language, int index, int
         return std::nullopt;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     if (part == 1 || part == 2) {
-        const PortionPart* halves =
-            part == 1 ? vocabulary.PortionIsraelParts() : vocabulary.PortionDiasporaParts();
-        for (int i = 0; i < kPortionPartCount; ++i) {
-            if (halves[i].key == index)
-                return halves[i].text;
+        const std::span<const PortionPart> halves =
+            part == 1 ? vocabulary.portionIsraelParts : vocabulary.portionDiasporaParts;
+        for (const PortionPart& half : halves) {
+            if (half.key == index)
+                return half.text;
         }
     }
-    return vocabulary.PortionNames()[index];
+    return vocabulary.portionNames[index];
 }
 
 std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew) {

@@ -1,12 +1,14 @@
 // The words the calendar puts around a date, in Hebrew and in English.
 //
-// Each table operation returns a constant array that the caller indexes directly; the strings are
-// static data and are never freed. Some strings carry trailing tabs or a leading blank: they are
+// Each table is a span of constant strings that the caller indexes; the strings are static data
+// and are never freed. Some strings carry trailing tabs or a leading blank: they are
 // part of the text (alignment, concatenation).
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/language.h"
 
@@ -28,77 +30,39 @@ inline constexpr int kDayPartCount = 5;
 // One half of a portion name read differently in Israel and abroad (portion indexes 76..98).
 struct PortionPart {
     std::int32_t key;
-    const char16_t* text;
+    std::u16string_view text;
 };
 
-class PlxLocaleBase {
-public:
-    virtual ~PlxLocaleBase() = default;
+using TextTable = std::span<const std::u16string_view>;
 
-    virtual const char16_t* const* TimeNames() const = 0;             // 26 labels, tab-terminated
-    virtual const char16_t* const* TimeShortNames() const = 0;        // 24
-    virtual const char16_t* const* HebrewMonthNames() const = 0;      // 12, then ""
-    virtual const char16_t* const* HebrewLeapMonthNames() const = 0;  // 13
-    virtual const char16_t* const* CivilMonthNames() const = 0;       // 12
-    virtual const char16_t* const* WeekdayNames() const = 0;          // 7, Sunday first
-    virtual const char16_t* const* WeekdayShortNames() const = 0;     // 7
-    virtual const char16_t* const* WeekdayLetters() const = 0;        // 7
-    virtual const char16_t* const* TractateNames() const = 0;         // 40, Daf Yomi order
-    virtual const char16_t* const* ShmitaYearNames() const = 0;       // 7
-    virtual const char16_t* const* PortionNames() const = 0;          // 123
-    virtual const PortionPart* PortionIsraelParts() const = 0;        // 23, keys 76..98
-    virtual const PortionPart* PortionDiasporaParts() const = 0;      // 23, keys 76..98
-    virtual const char16_t* const* DayEventPhrases() const = 0;       // 68
-    virtual const char16_t* const* HolidayNames(int mode) const = 0;  // 14; mode 2: outside Israel
-    virtual const char16_t* const* HolidayEveNames() const = 0;       // 8
-    virtual const char16_t* const* DayPartNames() const = 0;          // 5, then nullptr
-    virtual std::u16string NumberText(int n, int gender) const = 0;
+// A language's vocabulary: one value per language, every table constant data.
+struct PlxLocaleBase {
+    TextTable timeNames;                                // 26 labels, tab-terminated
+    TextTable timeShortNames;                           // 24
+    TextTable hebrewMonthNames;                         // 12, then ""
+    TextTable hebrewLeapMonthNames;                     // 13
+    TextTable civilMonthNames;                          // 12
+    TextTable weekdayNames;                             // 7, Sunday first
+    TextTable weekdayShortNames;                        // 7
+    TextTable weekdayLetters;                           // 7
+    TextTable tractateNames;                            // 40, Daf Yomi order
+    TextTable shmitaYearNames;                          // 7
+    TextTable portionNames;                             // 123
+    std::span<const PortionPart> portionIsraelParts;    // 23, keys 76..98
+    std::span<const PortionPart> portionDiasporaParts;  // 23, keys 76..98
+    TextTable dayEventPhrases;                          // 68
+    TextTable holidayNames;                             // 14, by festival code - 1: Israel's naming
+    TextTable holidayNamesOutsideIsrael;                // 14: the naming used abroad
+    TextTable holidayEveNames;                          // 8
+    TextTable dayPartNames;                             // 5
+    std::u16string (*numberText)(int n, int gender);
 
-    int portionCount = kPortionCount;
-};
-
-class PlxLocaleHebrew final : public PlxLocaleBase {
-public:
-    const char16_t* const* TimeNames() const override;
-    const char16_t* const* TimeShortNames() const override;
-    const char16_t* const* HebrewMonthNames() const override;
-    const char16_t* const* HebrewLeapMonthNames() const override;
-    const char16_t* const* CivilMonthNames() const override;
-    const char16_t* const* WeekdayNames() const override;
-    const char16_t* const* WeekdayShortNames() const override;
-    const char16_t* const* WeekdayLetters() const override;
-    const char16_t* const* TractateNames() const override;
-    const char16_t* const* ShmitaYearNames() const override;
-    const char16_t* const* PortionNames() const override;
-    const PortionPart* PortionIsraelParts() const override;
-    const PortionPart* PortionDiasporaParts() const override;
-    const char16_t* const* DayEventPhrases() const override;
-    const char16_t* const* HolidayNames(int mode) const override;
-    const char16_t* const* HolidayEveNames() const override;
-    const char16_t* const* DayPartNames() const override;
-    std::u16string NumberText(int n, int gender) const override;
-};
-
-class PlxLocaleEnglish final : public PlxLocaleBase {
-public:
-    const char16_t* const* TimeNames() const override;
-    const char16_t* const* TimeShortNames() const override;
-    const char16_t* const* HebrewMonthNames() const override;
-    const char16_t* const* HebrewLeapMonthNames() const override;
-    const char16_t* const* CivilMonthNames() const override;
-    const char16_t* const* WeekdayNames() const override;
-    const char16_t* const* WeekdayShortNames() const override;
-    const char16_t* const* WeekdayLetters() const override;
-    const char16_t* const* TractateNames() const override;
-    const char16_t* const* ShmitaYearNames() const override;
-    const char16_t* const* PortionNames() const override;
-    const PortionPart* PortionIsraelParts() const override;
-    const PortionPart* PortionDiasporaParts() const override;
-    const char16_t* const* DayEventPhrases() const override;
-    const char16_t* const* HolidayNames(int mode) const override;
-    const char16_t* const* HolidayEveNames() const override;
-    const char16_t* const* DayPartNames() const override;
-    std::u16string NumberText(int n, int gender) const override;
+    // Mode 2 asks for the naming used abroad, every other mode for Israel's.
+    TextTable HolidayNames(int mode) const {
+        return mode == 2 ? holidayNamesOutsideIsrael : holidayNames;
+    }
+    // English ordinals ("3rd"); Hebrew number words of the tens and units, by gender (0 feminine).
+    std::u16string NumberText(int n, int gender) const { return numberText(n, gender); }
 };
 
 // The two program-wide vocabularies, constant-initialised so that any static initialiser may use

@@ -9,7 +9,7 @@ namespace plx {
 namespace {
 
 // Halachic-time labels; the trailing tabs line the times up in a column.
-constexpr const char16_t* kTimeNames[] = {
+constexpr std::u16string_view kTimeNames[] = {
     u"Alot Hashachar\t",          // 0
     u"Tallith & Tefilin\t",       // 1
     u"Sunrise\t\t",               // 2
@@ -39,7 +39,7 @@ constexpr const char16_t* kTimeNames[] = {
 };
 static_assert(std::size(kTimeNames) == kTimeNameCount);
 
-constexpr const char16_t* kTimeShortNames[] = {
+constexpr std::u16string_view kTimeShortNames[] = {
     u"Alo\"sh",   // 0
     u"Tefilin",   // 1
     u"Sunrise",   // 2
@@ -68,42 +68,42 @@ constexpr const char16_t* kTimeShortNames[] = {
 static_assert(std::size(kTimeShortNames) == kTimeShortNameCount);
 
 // Tishrei first; the empty entry stands where a leap year has Elul.
-constexpr const char16_t* kHebrewMonthNames[] = {
+constexpr std::u16string_view kHebrewMonthNames[] = {
     u"Tishrei", u"Heshvan", u"Kislev", u"Teveth", u"Shebat", u"Adar", u"Nisan",
     u"Iyyar",   u"Sivan",   u"Tammuz", u"Av",     u"Elul",   u"",
 };
 static_assert(std::size(kHebrewMonthNames) == 13);
 
-constexpr const char16_t* kHebrewLeapMonthNames[] = {
+constexpr std::u16string_view kHebrewLeapMonthNames[] = {
     u"Tishrei", u"Heshvan", u"Kislev", u"Teveth", u"Sheba", u"Adar A", u"Adar B",
     u"Nisan",   u"Iyyar",   u"Sivan",  u"Tammuz", u"Av",    u"Elul",
 };
 static_assert(std::size(kHebrewLeapMonthNames) == 13);
 
-constexpr const char16_t* kCivilMonthNames[] = {
+constexpr std::u16string_view kCivilMonthNames[] = {
     u"January", u"February", u"March",     u"April",   u"May",      u"June",
     u"July",    u"August",   u"September", u"October", u"November", u"December",
 };
 static_assert(std::size(kCivilMonthNames) == 12);
 
 // Sunday first.
-constexpr const char16_t* kWeekdayNames[] = {
+constexpr std::u16string_view kWeekdayNames[] = {
     u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday",
 };
 static_assert(std::size(kWeekdayNames) == 7);
 
-constexpr const char16_t* kWeekdayShortNames[] = {
+constexpr std::u16string_view kWeekdayShortNames[] = {
     u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat",
 };
 static_assert(std::size(kWeekdayShortNames) == 7);
 
-constexpr const char16_t* kWeekdayLetters[] = {
+constexpr std::u16string_view kWeekdayLetters[] = {
     u"S", u"M", u"T", u"W", u"T", u"F", u"S",
 };
 static_assert(std::size(kWeekdayLetters) == 7);
 
 // In the order the Daf Yomi cycle studies them.
-constexpr const char16_t* kTractateNames[] = {
+constexpr std::u16string_view kTractateNames[] = {
     u"Brachot",       // 0
     u"Shabbat",       // 1
     u"Eiruvin",       // 2
@@ -147,7 +147,7 @@ constexpr const char16_t* kTractateNames[] = {
 };
 static_assert(std::size(kTractateNames) == kTractateCount);
 
-constexpr const char16_t* kShmitaYearNames[] = {
+constexpr std::u16string_view kShmitaYearNames[] = {
     u"1st to the Smita: Maaser Sheni", u"2nd to the Smita: Maaser Sheni",
     u"3rd to the Smita: Maaser Ani",   u"4th to the Smita: Maaser Sheni",
     u"5th to the Smita: Maaser Sheni", u"6th to the Smita: Maaser Ani",
@@ -158,7 +158,7 @@ static_assert(std::size(kShmitaYearNames) == kShmitaYearCount);
 // Single portions 0..52, with a special Sabbath 53..75, read differently in Israel
 // and abroad 76..98, double portions 99..103, Sabbaths of a festival 104..111, festival days
 // 112..119, special Sabbaths 120..122.
-constexpr const char16_t* kPortionNames[] = {
+constexpr std::u16string_view kPortionNames[] = {
     u"Bereshit",                                               // 0
     u"Noah",                                                   // 1
     u"Lech Lecha",                                             // 2
@@ -330,7 +330,7 @@ constexpr PortionPart kPortionDiasporaParts[] = {
 static_assert(std::size(kPortionDiasporaParts) == kPortionPartCount);
 
 // The pieces the day events are built from; a leading blank joins a phrase to what precedes it.
-constexpr const char16_t* kDayEventPhrases[] = {
+constexpr std::u16string_view kDayEventPhrases[] = {
     u"1st of Rosh Hodesh",                                       // 0
     u"Rosh Hodesh",                                              // 1
     u"2nd of Rosh Hodesh",                                       // 2
@@ -403,7 +403,7 @@ constexpr const char16_t* kDayEventPhrases[] = {
 static_assert(std::size(kDayEventPhrases) == kDayEventPhraseCount);
 
 // By holiday code - 1: Israel's festivals, with the days kept only abroad labelled as such.
-constexpr const char16_t* kHolidayNames[] = {
+constexpr std::u16string_view kHolidayNames[] = {
     u"1st of Rosh Hashana",                         // 0
     u"2nd of Rosh Hashana",                         // 1
     u"Yom HaKippurim",                              // 2
@@ -422,7 +422,7 @@ constexpr const char16_t* kHolidayNames[] = {
 static_assert(std::size(kHolidayNames) == kHolidayCount);
 
 // The naming used abroad.
-constexpr const char16_t* kHolidayNamesOutsideIsrael[] = {
+constexpr std::u16string_view kHolidayNamesOutsideIsrael[] = {
     u"1st of Rosh Hashana",          // 0
     u"2nd of Rosh Hashana",          // 1
     u"Yom HaKippurim",               // 2
@@ -440,96 +440,51 @@ constexpr const char16_t* kHolidayNamesOutsideIsrael[] = {
 };
 static_assert(std::size(kHolidayNamesOutsideIsrael) == kHolidayCount);
 
-constexpr const char16_t* kHolidayEveNames[] = {
+constexpr std::u16string_view kHolidayEveNames[] = {
     u"Erev Rosh Hashana",    u"Erev Yom HaKippurim", u"Erev Sukkot",        u"Erev Simhat Torah",
     u"Erev Shemini Atzeret", u"Erev Pesach",         u"Erev 7th of Pesach", u"Erev Shavuot",
 };
 static_assert(std::size(kHolidayEveNames) == kHolidayEveCount);
 
-// The stretches of the day (evening, night, ...) a molad falls in; a null entry ends the list.
-constexpr const char16_t* kDayPartNames[] = {
-    u"Evening", u"Night", u"Morning", u"Day", u"Ending", nullptr,
+// The stretches of the day (evening, night, ...) a molad falls in.
+constexpr std::u16string_view kDayPartNames[] = {
+    u"Evening", u"Night", u"Morning", u"Day", u"Ending",
 };
-static_assert(std::size(kDayPartNames) == kDayPartCount + 1);
-
-}  // namespace
-
-const char16_t* const* PlxLocaleEnglish::TimeNames() const {
-    return kTimeNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::TimeShortNames() const {
-    return kTimeShortNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::HebrewMonthNames() const {
-    return kHebrewMonthNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::HebrewLeapMonthNames() const {
-    return kHebrewLeapMonthNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::CivilMonthNames() const {
-    return kCivilMonthNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::WeekdayNames() const {
-    return kWeekdayNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::WeekdayShortNames() const {
-    return kWeekdayShortNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::WeekdayLetters() const {
-    return kWeekdayLetters;
-}
-
-const char16_t* const* PlxLocaleEnglish::TractateNames() const {
-    return kTractateNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::ShmitaYearNames() const {
-    return kShmitaYearNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::PortionNames() const {
-    return kPortionNames;
-}
-
-const PortionPart* PlxLocaleEnglish::PortionIsraelParts() const {
-    return kPortionIsraelParts;
-}
-
-const PortionPart* PlxLocaleEnglish::PortionDiasporaParts() const {
-    return kPortionDiasporaParts;
-}
-
-const char16_t* const* PlxLocaleEnglish::DayEventPhrases() const {
-    return kDayEventPhrases;
-}
-
-// Mode 2 asks for the naming used abroad; every other mode the combined naming.
-const char16_t* const* PlxLocaleEnglish::HolidayNames(int mode) const {
-    return mode == 2 ? kHolidayNamesOutsideIsrael : kHolidayNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::HolidayEveNames() const {
-    return kHolidayEveNames;
-}
-
-const char16_t* const* PlxLocaleEnglish::DayPartNames() const {
-    return kDayPartNames;
-}
+static_assert(std::size(kDayPartNames) == kDayPartCount);
 
 // "1st", "12th", "22nd". Only the last digit counts above 19, so 111 gives "111st"; the engine
 // asks for day counts (Hanukkah, Omer, Hol Hamoed), well below that.
-std::u16string PlxLocaleEnglish::NumberText(int n, int /*gender*/) const {
+std::u16string NumberText(int n, int /*gender*/) {
     const int key = n >= 1 && n <= 19 ? n : std::abs(n % 10);
     const char16_t* suffix = key == 1 ? u"st" : key == 2 ? u"nd" : key == 3 ? u"rd" : u"th";
     const std::string digits = std::to_string(n);
     return std::u16string(digits.begin(), digits.end()) + suffix;
 }
+
+constexpr PlxLocaleBase kEnglishLocale{
+    .timeNames = kTimeNames,
+    .timeShortNames = kTimeShortNames,
+    .hebrewMonthNames = kHebrewMonthNames,
+    .hebrewLeapMonthNames = kHebrewLeapMonthNames,
+    .civilMonthNames = kCivilMonthNames,
+    .weekdayNames = kWeekdayNames,
+    .weekdayShortNames = kWeekdayShortNames,
+    .weekdayLetters = kWeekdayLetters,
+    .tractateNames = kTractateNames,
+    .shmitaYearNames = kShmitaYearNames,
+    .portionNames = kPortionNames,
+    .portionIsraelParts = kPortionIsraelParts,
+    .portionDiasporaParts = kPortionDiasporaParts,
+    .dayEventPhrases = kDayEventPhrases,
+    .holidayNames = kHolidayNames,
+    .holidayNamesOutsideIsrael = kHolidayNamesOutsideIsrael,
+    .holidayEveNames = kHolidayEveNames,
+    .dayPartNames = kDayPartNames,
+    .numberText = NumberText,
+};
+
+}  // namespace
+
+constinit const PlxLocaleBase* const gEnglishVocabulary = &kEnglishLocale;
 
 }  // namespace plx

@@ -8,7 +8,7 @@ namespace plx {
 namespace {
 
 // Halachic-time labels; the trailing tabs line the times up in a column.
-constexpr const char16_t* kTimeNames[] = {
+constexpr std::u16string_view kTimeNames[] = {
     u"עלות השחר\t",          // 0
     u"טלית ותפילין\t",       // 1
     u"הנץ החמה\t",           // 2
@@ -38,7 +38,7 @@ constexpr const char16_t* kTimeNames[] = {
 };
 static_assert(std::size(kTimeNames) == kTimeNameCount);
 
-constexpr const char16_t* kTimeShortNames[] = {
+constexpr std::u16string_view kTimeShortNames[] = {
     u"עלוה\"ש",  // 0
     u"תפילין",   // 1
     u"הנץ",      // 2
@@ -67,42 +67,42 @@ constexpr const char16_t* kTimeShortNames[] = {
 static_assert(std::size(kTimeShortNames) == kTimeShortNameCount);
 
 // Tishrei first; the empty entry stands where a leap year has Elul.
-constexpr const char16_t* kHebrewMonthNames[] = {
+constexpr std::u16string_view kHebrewMonthNames[] = {
     u"תשרי", u"חשון", u"כסלו", u"טבת", u"שבט",  u"אדר", u"ניסן",
     u"אייר", u"סיון", u"תמוז", u"אב",  u"אלול", u"",
 };
 static_assert(std::size(kHebrewMonthNames) == 13);
 
-constexpr const char16_t* kHebrewLeapMonthNames[] = {
+constexpr std::u16string_view kHebrewLeapMonthNames[] = {
     u"תשרי", u"חשון", u"כסלו", u"טבת",  u"שבט", u"אדר א", u"אדר ב",
     u"ניסן", u"אייר", u"סיון", u"תמוז", u"אב",  u"אלול",
 };
 static_assert(std::size(kHebrewLeapMonthNames) == 13);
 
-constexpr const char16_t* kCivilMonthNames[] = {
+constexpr std::u16string_view kCivilMonthNames[] = {
     u"ינואר", u"פברואר", u"מרץ",    u"אפריל",   u"מאי",    u"יוני",
     u"יולי",  u"אוגוסט", u"ספטמבר", u"אוקטובר", u"נובמבר", u"דצמבר",
 };
 static_assert(std::size(kCivilMonthNames) == 12);
 
 // Sunday first.
-constexpr const char16_t* kWeekdayNames[] = {
+constexpr std::u16string_view kWeekdayNames[] = {
     u"יום ראשון", u"יום שני", u"יום שלישי", u"יום רביעי", u"יום חמישי", u"יום שישי", u"יום שבת",
 };
 static_assert(std::size(kWeekdayNames) == 7);
 
-constexpr const char16_t* kWeekdayShortNames[] = {
+constexpr std::u16string_view kWeekdayShortNames[] = {
     u"יום א'", u"יום ב'", u"יום ג'", u"יום ד'", u"יום ה'", u"יום ו'", u"יום ז'",
 };
 static_assert(std::size(kWeekdayShortNames) == 7);
 
-constexpr const char16_t* kWeekdayLetters[] = {
+constexpr std::u16string_view kWeekdayLetters[] = {
     u"א", u"ב", u"ג", u"ד", u"ה", u"ו", u"ש",
 };
 static_assert(std::size(kWeekdayLetters) == 7);
 
 // In the order the Daf Yomi cycle studies them.
-constexpr const char16_t* kTractateNames[] = {
+constexpr std::u16string_view kTractateNames[] = {
     u"ברכות",      // 0
     u"שבת",        // 1
     u"עירובין",    // 2
@@ -146,7 +146,7 @@ constexpr const char16_t* kTractateNames[] = {
 };
 static_assert(std::size(kTractateNames) == kTractateCount);
 
-constexpr const char16_t* kShmitaYearNames[] = {
+constexpr std::u16string_view kShmitaYearNames[] = {
     u"א' לשמיטה: מעשר שני", u"ב' לשמיטה: מעשר שני", u"ג' לשמיטה: מעשר עני", u"ד' לשמיטה: מעשר שני",
     u"ה' לשמיטה: מעשר שני", u"ו' לשמיטה: מעשר עני", u"שנת שמיטה",
 };
@@ -155,7 +155,7 @@ static_assert(std::size(kShmitaYearNames) == kShmitaYearCount);
 // Single portions 0..52, with a special Sabbath 53..75, read differently in Israel
 // and abroad 76..98, double portions 99..103, Sabbaths of a festival 104..111, festival days
 // 112..119, special Sabbaths 120..122.
-constexpr const char16_t* kPortionNames[] = {
+constexpr std::u16string_view kPortionNames[] = {
     u"בראשית",                                  // 0
     u"נח",                                      // 1
     u"לך לך",                                   // 2
@@ -323,7 +323,7 @@ constexpr PortionPart kPortionDiasporaParts[] = {
 static_assert(std::size(kPortionDiasporaParts) == kPortionPartCount);
 
 // The pieces the day events are built from; a leading blank joins a phrase to what precedes it.
-constexpr const char16_t* kDayEventPhrases[] = {
+constexpr std::u16string_view kDayEventPhrases[] = {
     u"א' דראש חודש",                      // 0
     u"ראש חודש",                          // 1
     u"ב' דראש חודש",                      // 2
@@ -396,7 +396,7 @@ constexpr const char16_t* kDayEventPhrases[] = {
 static_assert(std::size(kDayEventPhrases) == kDayEventPhraseCount);
 
 // By holiday code - 1: Israel's festivals, with the days kept only abroad labelled as such.
-constexpr const char16_t* kHolidayNames[] = {
+constexpr std::u16string_view kHolidayNames[] = {
     u"א' דראש השנה",                     // 0
     u"ב' דראש השנה",                     // 1
     u"יום הכיפורים",                     // 2
@@ -415,7 +415,7 @@ constexpr const char16_t* kHolidayNames[] = {
 static_assert(std::size(kHolidayNames) == kHolidayCount);
 
 // The naming used abroad.
-constexpr const char16_t* kHolidayNamesOutsideIsrael[] = {
+constexpr std::u16string_view kHolidayNamesOutsideIsrael[] = {
     u"א' דראש השנה",           // 0
     u"ב' דראש השנה",           // 1
     u"יום הכיפורים",           // 2
@@ -433,17 +433,17 @@ constexpr const char16_t* kHolidayNamesOutsideIsrael[] = {
 };
 static_assert(std::size(kHolidayNamesOutsideIsrael) == kHolidayCount);
 
-constexpr const char16_t* kHolidayEveNames[] = {
+constexpr std::u16string_view kHolidayEveNames[] = {
     u"ערב ראש השנה",   u"ערב יום הכיפורים", u"ערב סוכות",        u"ערב שמחת תורה",
     u"ערב שמיני עצרת", u"ערב פסח",          u"ערב שביעי של פסח", u"ערב שבועות",
 };
 static_assert(std::size(kHolidayEveNames) == kHolidayEveCount);
 
-// The stretches of the day (evening, night, ...) a molad falls in; a null entry ends the list.
-constexpr const char16_t* kDayPartNames[] = {
-    u"ערב", u"ליל", u"בוקר", u"יום", u"סוף", nullptr,
+// The stretches of the day (evening, night, ...) a molad falls in.
+constexpr std::u16string_view kDayPartNames[] = {
+    u"ערב", u"ליל", u"בוקר", u"יום", u"סוף",
 };
-static_assert(std::size(kDayPartNames) == kDayPartCount + 1);
+static_assert(std::size(kDayPartNames) == kDayPartCount);
 
 // Number words by gender (0 feminine, 1 masculine).
 constexpr const char16_t* kOrdinals[2][8] = {
@@ -469,79 +469,8 @@ constexpr const char16_t* kCardinals[2][9] = {
     {u"אחד", u"שניים", u"שלושה", u"ארבעה", u"חמישה", u"ששה", u"שבעה", u"שמונה", u"תשעה"},
 };
 
-}  // namespace
-
-const char16_t* const* PlxLocaleHebrew::TimeNames() const {
-    return kTimeNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::TimeShortNames() const {
-    return kTimeShortNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::HebrewMonthNames() const {
-    return kHebrewMonthNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::HebrewLeapMonthNames() const {
-    return kHebrewLeapMonthNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::CivilMonthNames() const {
-    return kCivilMonthNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::WeekdayNames() const {
-    return kWeekdayNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::WeekdayShortNames() const {
-    return kWeekdayShortNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::WeekdayLetters() const {
-    return kWeekdayLetters;
-}
-
-const char16_t* const* PlxLocaleHebrew::TractateNames() const {
-    return kTractateNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::ShmitaYearNames() const {
-    return kShmitaYearNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::PortionNames() const {
-    return kPortionNames;
-}
-
-const PortionPart* PlxLocaleHebrew::PortionIsraelParts() const {
-    return kPortionIsraelParts;
-}
-
-const PortionPart* PlxLocaleHebrew::PortionDiasporaParts() const {
-    return kPortionDiasporaParts;
-}
-
-const char16_t* const* PlxLocaleHebrew::DayEventPhrases() const {
-    return kDayEventPhrases;
-}
-
-// Mode 2 asks for the naming used abroad; every other mode the combined naming.
-const char16_t* const* PlxLocaleHebrew::HolidayNames(int mode) const {
-    return mode == 2 ? kHolidayNamesOutsideIsrael : kHolidayNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::HolidayEveNames() const {
-    return kHolidayEveNames;
-}
-
-const char16_t* const* PlxLocaleHebrew::DayPartNames() const {
-    return kDayPartNames;
-}
-
 // Only the tens and units are spoken; 0 and 1 have no word (nor have 100, 101 and the like).
-std::u16string PlxLocaleHebrew::NumberText(int n, int gender) const {
+std::u16string NumberText(int n, int gender) {
     if (n <= 1) {
         return {};
     }
@@ -561,5 +490,31 @@ std::u16string PlxLocaleHebrew::NumberText(int n, int gender) const {
     }
     return text;
 }
+
+constexpr PlxLocaleBase kHebrewLocale{
+    .timeNames = kTimeNames,
+    .timeShortNames = kTimeShortNames,
+    .hebrewMonthNames = kHebrewMonthNames,
+    .hebrewLeapMonthNames = kHebrewLeapMonthNames,
+    .civilMonthNames = kCivilMonthNames,
+    .weekdayNames = kWeekdayNames,
+    .weekdayShortNames = kWeekdayShortNames,
+    .weekdayLetters = kWeekdayLetters,
+    .tractateNames = kTractateNames,
+    .shmitaYearNames = kShmitaYearNames,
+    .portionNames = kPortionNames,
+    .portionIsraelParts = kPortionIsraelParts,
+    .portionDiasporaParts = kPortionDiasporaParts,
+    .dayEventPhrases = kDayEventPhrases,
+    .holidayNames = kHolidayNames,
+    .holidayNamesOutsideIsrael = kHolidayNamesOutsideIsrael,
+    .holidayEveNames = kHolidayEveNames,
+    .dayPartNames = kDayPartNames,
+    .numberText = NumberText,
+};
+
+}  // namespace
+
+constinit const PlxLocaleBase* const gHebrewVocabulary = &kHebrewLocale;
 
 }  // namespace plx

@@ -92,8 +92,8 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
     hebrewYear_->setText(Numeral(hebrew.year));
     civilDay_->setText(QString::number(civil.day));
     civilYear_->setText(QString::number(civil.year));
-    SelectMonthEntry(civilMonth_, QString::fromUtf16(
-                                      Vocabulary(vocabulary_).CivilMonthNames()[civil.month - 1]));
+    SelectMonthEntry(civilMonth_,
+                     FromUtf16(Vocabulary(vocabulary_).civilMonthNames[civil.month - 1]));
     RebuildTimesText();
     page_->SetInformationText(FromUtf16(YearInformationText(civil, ToUtf16(languageCode_))));
     CaptionCalendarSwitch(civil);
@@ -103,14 +103,13 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
 void CPLXDlg::FillMonthBoxes(std::int32_t hebrewYear) {
     const PlxLocaleBase& words = Vocabulary(vocabulary_);
     const bool leap = IsHebrewLeapYear(hebrewYear) != 0;
-    const char16_t* const* hebrewNames =
-        leap ? words.HebrewLeapMonthNames() : words.HebrewMonthNames();
+    const TextTable hebrewNames = leap ? words.hebrewLeapMonthNames : words.hebrewMonthNames;
     hebrewMonth_->clear();
     for (int i = 0; i < (leap ? 13 : 12); ++i)
-        hebrewMonth_->addItem(QString::fromUtf16(hebrewNames[i]));
+        hebrewMonth_->addItem(FromUtf16(hebrewNames[i]));
     civilMonth_->clear();
-    for (int i = 0; i < 12; ++i)
-        civilMonth_->addItem(QString::fromUtf16(words.CivilMonthNames()[i]));
+    for (const std::u16string_view name : words.civilMonthNames)
+        civilMonth_->addItem(FromUtf16(name));
 }
 
 void CPLXDlg::SelectMonthEntry(QComboBox* box, const QString& name) {
@@ -195,10 +194,10 @@ void CPLXDlg::OnMonthChosen(QComboBox* box, int index) {
             SetFromHebrew(*target);
     } else {
         const CalendarDate civil = SelectedCivil();
-        const char16_t* const* names = Vocabulary(vocabulary_).CivilMonthNames();
+        const TextTable names = Vocabulary(vocabulary_).civilMonthNames;
         int month = 0;
         for (int i = 0; i < 12 && month == 0; ++i) {
-            if (name == QString::fromUtf16(names[i]))
+            if (name == FromUtf16(names[i]))
                 month = i + 1;
         }
         SetCivil({civil.day, static_cast<std::uint8_t>(month), civil.year});

@@ -84,7 +84,7 @@ TEST(TimesPage, TheDayKindComesFromTheCalendar) {
     });
     ASSERT_NE(nightfall, times.end());
     EXPECT_EQ(nightfall->label, TimeLabel::kEndOfSabbathOrChag);
-    EXPECT_EQ(std::u16string(EnglishVocabulary().TimeNames()[static_cast<int>(nightfall->label)]),
+    EXPECT_EQ(std::u16string(EnglishVocabulary().timeNames[static_cast<int>(nightfall->label)]),
               u"End of Sabbath/Chag");
 }
 

@@ -16,28 +16,28 @@ using std::u16string_view;
 // Every plain string table with its length, for the sweeps below.
 struct Table {
     const char* name;
-    const char16_t* const* entries;
+    TextTable entries;
     int count;
 };
 
 std::vector<Table> StringTables(const PlxLocaleBase& v) {
     return {
-        {"TimeNames", v.TimeNames(), kTimeNameCount},
-        {"TimeShortNames", v.TimeShortNames(), kTimeShortNameCount},
-        {"HebrewMonthNames", v.HebrewMonthNames(), 13},
-        {"HebrewLeapMonthNames", v.HebrewLeapMonthNames(), 13},
-        {"CivilMonthNames", v.CivilMonthNames(), 12},
-        {"WeekdayNames", v.WeekdayNames(), 7},
-        {"WeekdayShortNames", v.WeekdayShortNames(), 7},
-        {"WeekdayLetters", v.WeekdayLetters(), 7},
-        {"TractateNames", v.TractateNames(), kTractateCount},
-        {"ShmitaYearNames", v.ShmitaYearNames(), kShmitaYearCount},
-        {"PortionNames", v.PortionNames(), kPortionCount},
-        {"DayEventPhrases", v.DayEventPhrases(), kDayEventPhraseCount},
+        {"TimeNames", v.timeNames, kTimeNameCount},
+        {"TimeShortNames", v.timeShortNames, kTimeShortNameCount},
+        {"HebrewMonthNames", v.hebrewMonthNames, 13},
+        {"HebrewLeapMonthNames", v.hebrewLeapMonthNames, 13},
+        {"CivilMonthNames", v.civilMonthNames, 12},
+        {"WeekdayNames", v.weekdayNames, 7},
+        {"WeekdayShortNames", v.weekdayShortNames, 7},
+        {"WeekdayLetters", v.weekdayLetters, 7},
+        {"TractateNames", v.tractateNames, kTractateCount},
+        {"ShmitaYearNames", v.shmitaYearNames, kShmitaYearCount},
+        {"PortionNames", v.portionNames, kPortionCount},
+        {"DayEventPhrases", v.dayEventPhrases, kDayEventPhraseCount},
         {"HolidayNames", v.HolidayNames(0), kHolidayCount},
         {"HolidayNamesOutside", v.HolidayNames(2), kHolidayCount},
-        {"HolidayEveNames", v.HolidayEveNames(), kHolidayEveCount},
-        {"DayPartNames", v.DayPartNames(), kDayPartCount},
+        {"HolidayEveNames", v.holidayEveNames, kHolidayEveCount},
+        {"DayPartNames", v.dayPartNames, kDayPartCount},
     };
 }
 
@@ -58,30 +58,30 @@ TEST(Vocabulary, LanguageFlagPicksTheProgramWideInstances) {
     EXPECT_EQ(&HebrewVocabulary(), gHebrewVocabulary);
     EXPECT_EQ(&EnglishVocabulary(), gEnglishVocabulary);
     EXPECT_NE(gHebrewVocabulary, gEnglishVocabulary);
-    EXPECT_EQ(gHebrewVocabulary->portionCount, 123);
-    EXPECT_EQ(gEnglishVocabulary->portionCount, 123);
-    EXPECT_EQ(u16string(gHebrewVocabulary->WeekdayLetters()[0]), u"א");
-    EXPECT_EQ(u16string(gEnglishVocabulary->WeekdayLetters()[1]), u"M");
+    EXPECT_EQ(gHebrewVocabulary->portionNames.size(), 123u);
+    EXPECT_EQ(gEnglishVocabulary->portionNames.size(), 123u);
+    EXPECT_EQ(u16string(gHebrewVocabulary->weekdayLetters[0]), u"א");
+    EXPECT_EQ(u16string(gEnglishVocabulary->weekdayLetters[1]), u"M");
 }
 
 TEST(Vocabulary, MonthTables) {
     const PlxLocaleBase& he = HebrewVocabulary();
     const PlxLocaleBase& en = EnglishVocabulary();
-    EXPECT_EQ(u16string(he.HebrewMonthNames()[12]), u"");
-    EXPECT_EQ(u16string(en.HebrewMonthNames()[12]), u"");
-    EXPECT_EQ(u16string(he.HebrewLeapMonthNames()[5]), u"אדר א");
-    EXPECT_EQ(u16string(he.HebrewLeapMonthNames()[6]), u"אדר ב");
-    EXPECT_EQ(u16string(en.HebrewLeapMonthNames()[5]), u"Adar A");
-    EXPECT_EQ(u16string(en.HebrewLeapMonthNames()[6]), u"Adar B");
-    EXPECT_EQ(u16string(en.HebrewLeapMonthNames()[12]), u"Elul");
-    EXPECT_EQ(u16string(en.CivilMonthNames()[11]), u"December");
+    EXPECT_EQ(u16string(he.hebrewMonthNames[12]), u"");
+    EXPECT_EQ(u16string(en.hebrewMonthNames[12]), u"");
+    EXPECT_EQ(u16string(he.hebrewLeapMonthNames[5]), u"אדר א");
+    EXPECT_EQ(u16string(he.hebrewLeapMonthNames[6]), u"אדר ב");
+    EXPECT_EQ(u16string(en.hebrewLeapMonthNames[5]), u"Adar A");
+    EXPECT_EQ(u16string(en.hebrewLeapMonthNames[6]), u"Adar B");
+    EXPECT_EQ(u16string(en.hebrewLeapMonthNames[12]), u"Elul");
+    EXPECT_EQ(u16string(en.civilMonthNames[11]), u"December");
 }
 
 TEST(Vocabulary, TimeNamesEndInTheirAlignmentTabs) {
-    EXPECT_EQ(u16string(EnglishVocabulary().TimeNames()[2]), u"Sunrise\t\t");
-    EXPECT_EQ(u16string(HebrewVocabulary().TimeNames()[2]), u"הנץ החמה\t");
-    EXPECT_EQ(u16string(EnglishVocabulary().TimeNames()[3]), u"End of Sh'ma (Maga)");
-    EXPECT_EQ(u16string(HebrewVocabulary().TimeNames()[20]), u"צאת הכוכבים (רש\"ז)");
+    EXPECT_EQ(u16string(EnglishVocabulary().timeNames[2]), u"Sunrise\t\t");
+    EXPECT_EQ(u16string(HebrewVocabulary().timeNames[2]), u"הנץ החמה\t");
+    EXPECT_EQ(u16string(EnglishVocabulary().timeNames[3]), u"End of Sh'ma (Maga)");
+    EXPECT_EQ(u16string(HebrewVocabulary().timeNames[20]), u"צאת הכוכבים (רש\"ז)");
 }
 
 TEST(Vocabulary, HolidayNamingsByMode) {
@@ -94,8 +94,8 @@ TEST(Vocabulary, HolidayNamingsByMode) {
     EXPECT_EQ(u16string(en.HolidayNames(2)[4]), u"2nd Yom-Tov of Sukkot");
     // Only mode 2 chooses the naming used abroad.
     for (int mode : {-1, 1, 3, INT_MAX}) {
-        EXPECT_EQ(en.HolidayNames(mode), en.HolidayNames(0)) << mode;
-        EXPECT_EQ(he.HolidayNames(mode), he.HolidayNames(0)) << mode;
+        EXPECT_EQ(en.HolidayNames(mode).data(), en.HolidayNames(0).data()) << mode;
+        EXPECT_EQ(he.HolidayNames(mode).data(), he.HolidayNames(0).data()) << mode;
     }
 }
 
@@ -110,9 +110,9 @@ TEST(Vocabulary, TractatesFollowTheDafYomiCycle) {
         u"Kinim",   u"Tamid",    u"Midot",        u"Nida",
     };
     for (int i = 0; i < kTractateCount; ++i) {
-        EXPECT_EQ(u16string(EnglishVocabulary().TractateNames()[i]), expected[i]) << i;
+        EXPECT_EQ(u16string(EnglishVocabulary().tractateNames[i]), expected[i]) << i;
     }
-    const char16_t* const* he = HebrewVocabulary().TractateNames();
+    const TextTable he = HebrewVocabulary().tractateNames;
     EXPECT_EQ(u16string(he[4]), u"שקלים");
     EXPECT_EQ(u16string(he[5]), u"יומא");
     EXPECT_EQ(u16string(he[8]), u"ראש השנה");
@@ -165,28 +165,29 @@ TEST(Vocabulary, HebrewNumberWords) {
 
 TEST(Vocabulary, PortionPartsCoverTheSplitWeeksInOrder) {
     for (const PlxLocaleBase* v : {gHebrewVocabulary, gEnglishVocabulary}) {
-        for (const PortionPart* parts : {v->PortionIsraelParts(), v->PortionDiasporaParts()}) {
+        for (const std::span<const PortionPart> parts :
+             {v->portionIsraelParts, v->portionDiasporaParts}) {
+            ASSERT_EQ(parts.size(), static_cast<std::size_t>(kPortionPartCount));
             for (int i = 0; i < kPortionPartCount; ++i) {
                 EXPECT_EQ(parts[i].key, kFirstSplitPortion + i);
-                ASSERT_NE(parts[i].text, nullptr);
-                EXPECT_FALSE(u16string_view(parts[i].text).empty()) << parts[i].key;
+                EXPECT_FALSE(parts[i].text.empty()) << parts[i].key;
             }
         }
     }
-    EXPECT_EQ(u16string(EnglishVocabulary().PortionDiasporaParts()[0].text),
+    EXPECT_EQ(u16string(EnglishVocabulary().portionDiasporaParts[0].text),
               u"7th of Pesach - 2nd Yom-Tov");
-    EXPECT_EQ(u16string(HebrewVocabulary().PortionIsraelParts()[22].text), u"מסעי");
+    EXPECT_EQ(u16string(HebrewVocabulary().portionIsraelParts[22].text), u"מסעי");
 }
 
-// Catches a missing entry (a null left by a short initialiser), a stray tab, and a string that
-// landed in the other language's table.
+// Catches a table of the wrong length, a stray tab, and a string that landed in the other
+// language's table.
 TEST(Vocabulary, EveryTableIsWholeAndInItsLanguage) {
     for (const PlxLocaleBase* v : {gHebrewVocabulary, gEnglishVocabulary}) {
         const bool hebrew = v == gHebrewVocabulary;
         for (const Table& table : StringTables(*v)) {
+            ASSERT_EQ(table.entries.size(), static_cast<std::size_t>(table.count)) << table.name;
             for (int i = 0; i < table.count; ++i) {
                 SCOPED_TRACE(std::string(table.name) + "[" + std::to_string(i) + "]");
-                ASSERT_NE(table.entries[i], nullptr);
                 const u16string_view text = table.entries[i];
                 const auto tab = text.find(u'\t');
                 if (tab != u16string_view::npos) {
@@ -198,9 +199,8 @@ TEST(Vocabulary, EveryTableIsWholeAndInItsLanguage) {
                 }
             }
         }
-        EXPECT_EQ(v->DayPartNames()[kDayPartCount], nullptr);
         for (int i = 0; i < kPortionCount; ++i) {
-            EXPECT_FALSE(u16string_view(v->PortionNames()[i]).empty()) << i;
+            EXPECT_FALSE(u16string_view(v->portionNames[i]).empty()) << i;
         }
     }
 }
