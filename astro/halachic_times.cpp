@@ -1,5 +1,6 @@
 #include "astro/halachic_times.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -17,13 +18,24 @@ struct MagaDay {
     double hour = 0;
 };
 
-// Depression of the sun at dawn for a mile of that many minutes.
-double MileDepression(int minutes) {
+// The lengths a "mile" may be given: its minutes, the sun's depression below the horizon that
+// many minutes before sunrise (and after sunset), and the Gra's nightfall after sunset that goes
+// with it. Rabbeinu Tam's nightfall is chosen by position in this table.
+struct MileLength {
+    int minutes;
+    double depression;
+    double graNightfallMinutes;
+};
+constexpr std::array<MileLength, 3> kMileLengths{
+    {{72, 15.99, 13.5}, {90, 19.75, 17}, {120, 25.9, 18}}};
+
+// The 90-minute mile stands for every length that is not 72 or 120.
+const MileLength& MileOf(int minutes) {
     if (minutes == 72)
-        return 15.99;
+        return kMileLengths[0];
     if (minutes == 120)
-        return 25.9;
-    return 19.75;
+        return kMileLengths[2];
+    return kMileLengths[1];
 }
 
 std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptions& options) {
@@ -42,7 +54,7 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
         }
         case kDegrees: {
             const std::optional<double> h =
-                DepressionHourAngle(sun, MileDepression(options.milesMethod));
+                DepressionHourAngle(sun, MileOf(options.milesMethod).depression);
             if (!h)
                 return std::nullopt;
             maga.dawn = sun.noon - *h;
@@ -57,10 +69,10 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
 }
 
 std::optional<double> TallitTime(const SolarDay& sun, int method) {
-    constexpr double kMinutesBefore[] = {0.6666666666666666, 0.8666666666666667, 1.0};
+    constexpr double kMinutesBefore[] = {40, 52, 60};
     constexpr double kDepression[] = {11.5, 11, 10.2};
     if (method >= 0 && method <= 2)
-        return sun.sunrise - kMinutesBefore[method];
+        return sun.sunrise - kMinutesBefore[method] / 60.0;
     if (method < 3 || method > 5)
         return std::nullopt;
     const std::optional<double> h = DepressionHourAngle(sun, kDepression[method - 3]);
@@ -70,17 +82,17 @@ std::optional<double> TallitTime(const SolarDay& sun, int method) {
 }
 
 std::optional<double> RabbeinuTamTime(const SolarDay& sun, double graHour, int method, int choice) {
-    constexpr double kHours[] = {1.2, 1.5, 2.0};
-    constexpr double kDepression[] = {15.99, 19.75, 25.9};
-    if (choice < 0 || choice > 2)
+    if (choice < 0 || choice >= static_cast<int>(kMileLengths.size()))
         return std::nullopt;
+    const MileLength& mile = kMileLengths[static_cast<std::size_t>(choice)];
+    const double hours = mile.minutes / 60.0;
     switch (method) {
         case kFixedMinutes:
-            return sun.sunset + kHours[choice];
+            return sun.sunset + hours;
         case kProportionalMinutes:
-            return sun.sunset + kHours[choice] * graHour;
+            return sun.sunset + hours * graHour;
         case kDegrees: {
-            const std::optional<double> h = DepressionHourAngle(sun, kDepression[choice]);
+            const std::optional<double> h = DepressionHourAngle(sun, mile.depression);
             if (!h)
                 return std::nullopt;
             return sun.noon + *h;
@@ -88,14 +100,6 @@ std::optional<double> RabbeinuTamTime(const SolarDay& sun, double graHour, int m
         default:
             return std::nullopt;
     }
-}
-
-double StarsOutGraDelay(int mile) {
-    if (mile == 72)
-        return 0.225;
-    if (mile == 120)
-        return 0.3;
-    return 0.2833333333333333;
 }
 
 std::optional<double> Plus(double base, const std::optional<double>& hours) {
@@ -220,12 +224,12 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace
     list.AddClock(showNightfall, TimeKind::kNightfall, NightfallLabel(endOfFestival, endOfSabbath),
                   Plus(noon, DepressionHourAngle(sun, 8.5)), Later);
     list.AddClock(options.starsOutGra, TimeKind::kStarsOutGra, TimeLabel::kStarsOutGra,
-                  sun.sunset + StarsOutGraDelay(options.milesMethod), Later);
+                  sun.sunset + MileOf(options.milesMethod).graNightfallMinutes / 60.0, Later);
     // The Rashaz counts from the sunset altitude itself, then adds four minutes.
-    list.AddClock(options.starsOutRashaz, TimeKind::kStarsOutRashaz, TimeLabel::kStarsOutRashaz,
-                  Plus(noon + 0.06666666666666667,
-                       EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
-                  Later);
+    list.AddClock(
+        options.starsOutRashaz, TimeKind::kStarsOutRashaz, TimeLabel::kStarsOutRashaz,
+        Plus(noon + 4 / 60.0, EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
+        Later);
     list.AddClock(options.starsOutRt, TimeKind::kStarsOutRt, TimeLabel::kStarsOutRt,
                   RabbeinuTamTime(sun, g, options.starsOutRabeinuTamMethod,
                                   options.starsOutRabeinuTamMinutes),

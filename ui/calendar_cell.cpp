@@ -110,13 +110,12 @@ void CPLXCalendarChild::SizeFonts(int clientHeight) {
     if (fontsForHeight_ == clientHeight)
         return;
     fontsForHeight_ = clientHeight;
-    const QString family = QStringLiteral("Tahoma");
     const int headerHeight = static_cast<int>((clientHeight + 1) * 0.4f);
-    headerFont_ = SizedFont(family, headerHeight, static_cast<int>(headerHeight * 0.5f), true);
+    headerFont_ = SizedFont(kFontFamily, headerHeight, static_cast<int>(headerHeight * 0.5f), true);
     const int quarter = clientHeight / 4;
-    numberFont_ = SizedFont(family, quarter, static_cast<int>(quarter * 0.5f), true);
+    numberFont_ = SizedFont(kFontFamily, quarter, static_cast<int>(quarter * 0.5f), true);
     eventsFont_ =
-        SizedFont(family, clientHeight / 5,
+        SizedFont(kFontFamily, clientHeight / 5,
                   static_cast<int>(static_cast<float>(clientHeight) / 5.0f * 0.45f), true);
 }
 

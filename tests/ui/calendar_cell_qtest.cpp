@@ -198,7 +198,7 @@ private slots:
     }
 
     void wideEventLinesEndAtAWordWithAnEllipsis() {
-        QFont font(QStringLiteral("Tahoma"));
+        QFont font(kFontFamily);
         font.setPixelSize(12);
         const QFontMetricsF metrics(font);
         const QString line = QStringLiteral("Shabbat Mevarchim Chodesh Adar");

@@ -13,6 +13,7 @@
 #include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
 #include "ui/toolkit/link_button.h"
+#include "ui/toolkit/painting.h"
 
 namespace plx {
 namespace {
@@ -30,7 +31,7 @@ constexpr LayoutText kVersion{u"גרסה %1", u"Version %1"};
 
 QLabel* FontStatic(const QString& text, int pixelHeight, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font(kFontFamily);
     font.setPixelSize(pixelHeight);
     font.setWeight(QFont::Black);
     font.setStyleStrategy(QFont::PreferAntialias);

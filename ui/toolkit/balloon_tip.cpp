@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "ui/toolkit/painting.h"
+
 namespace plx {
 namespace {
 
@@ -24,7 +26,7 @@ const QColor kFill(255, 255, 225);
 const QColor kBorder(90, 90, 90);
 
 QFont BalloonFont(bool bold) {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font(kFontFamily);
     font.setBold(bold);
     return font;
 }

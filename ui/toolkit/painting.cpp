@@ -17,17 +17,16 @@ bool IsDanglingMark(QChar c) {
 }  // namespace
 
 void PinTahomaFont() {
-    const QString tahoma = QStringLiteral("Tahoma");
-    if (QFontDatabase::hasFamily(tahoma) || !QFont::substitutes(tahoma).isEmpty())
+    if (QFontDatabase::hasFamily(kFontFamily) || !QFont::substitutes(kFontFamily).isEmpty())
         return;
     const QString preferred = QStringLiteral("DejaVu Sans");
     if (QFontDatabase::hasFamily(preferred)) {
-        QFont::insertSubstitution(tahoma, preferred);
+        QFont::insertSubstitution(kFontFamily, preferred);
         return;
     }
     const QStringList hebrew = QFontDatabase::families(QFontDatabase::Hebrew);
     if (!hebrew.isEmpty())
-        QFont::insertSubstitution(tahoma, hebrew.first());
+        QFont::insertSubstitution(kFontFamily, hebrew.first());
 }
 
 QFont SizedFont(const QString& family, int height, int averageWidth, bool bold) {

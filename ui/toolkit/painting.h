@@ -12,6 +12,9 @@ class QPainter;
 
 namespace plx {
 
+// The family every window and owner-drawn widget writes in.
+inline const QString kFontFamily = QStringLiteral("Tahoma");
+
 // Makes "Tahoma" resolve to an installed family with Hebrew glyphs; left to the font matcher it
 // becomes a family without them. Safe to call more than once.
 void PinTahomaFont();
