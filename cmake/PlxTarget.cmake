@@ -11,8 +11,8 @@ function(plx_configure_target target)
   endif()
 endfunction()
 
-# A library room: every .cpp directly in the listed folders (relative to the current source dir).
-function(plx_add_room target)
+# A library module: every .cpp directly in the listed folders (relative to the current source dir).
+function(plx_add_module target)
   set(sources)
   foreach(dir IN LISTS ARGN)
     file(GLOB found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp"

@@ -204,9 +204,9 @@ void CPLXCalendar::OnChildMouseHover(CPLXCalendarChild* hovered) {
     if (!hovered->underMouse())
         return;
     const QRect client = hovered->clientRect();
-    CBalloonHelp::Launch(hovered->dayText(), hovered->eventsText(), hovered,
-                         client.topLeft() + QPoint(client.width() / 2, 5), language_.rightToLeft,
-                         kBalloonMs);
+    BalloonTip::Launch(hovered->dayText(), hovered->eventsText(), hovered,
+                       client.topLeft() + QPoint(client.width() / 2, 5), language_.rightToLeft,
+                       kBalloonMs);
 }
 
 void CPLXCalendar::RenewToday() {

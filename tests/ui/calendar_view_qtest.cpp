@@ -286,13 +286,13 @@ private slots:
             QVERIFY(blank->isBlank());
             QTest::mouseMove(blank, QPoint(20, 20));
             QTest::mouseMove(festival, QPoint(20, 40));
-            QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
-            QCOMPARE(blank->findChildren<CBalloonHelp*>().size(), 0);
+            QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+            QCOMPARE(blank->findChildren<BalloonTip*>().size(), 0);
             QTest::mouseMove(festival, QPoint(30, 45));
             QTest::mouseMove(festival, QPoint(25, 35));
             QTest::qWait(20);
-            QCOMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
-            CBalloonHelp* balloon = festival->findChild<CBalloonHelp*>();
+            QCOMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+            BalloonTip* balloon = festival->findChild<BalloonTip*>();
             QVERIFY(balloon->isVisible());
             QCOMPARE(balloon->title(), festival->dayText());
             QCOMPARE(balloon->content(),
@@ -311,12 +311,12 @@ private slots:
             QVERIFY(plainDay != days.end());
             CPLXCalendarChild* plain = *plainDay;
             QTest::mouseMove(plain, QPoint(20, 20));
-            QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 0);
+            QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 0);
             QTest::qWait(20);
-            QCOMPARE(plain->findChildren<CBalloonHelp*>().size(), 0);
+            QCOMPARE(plain->findChildren<BalloonTip*>().size(), 0);
             // Re-entering opens it again.
             QTest::mouseMove(festival, QPoint(20, 40));
-            QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+            QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 1);
         }
     }
 
@@ -330,8 +330,8 @@ private slots:
         // Two moves in one batch: both cells post their hover before either is handled.
         QCursor::setPos(crossed->mapToGlobal(QPoint(20, 40)));
         QCursor::setPos(reached->mapToGlobal(QPoint(20, 40)));
-        QTRY_COMPARE(reached->findChildren<CBalloonHelp*>().size(), 1);
-        QCOMPARE(crossed->findChildren<CBalloonHelp*>().size(), 0);
+        QTRY_COMPARE(reached->findChildren<BalloonTip*>().size(), 1);
+        QCOMPARE(crossed->findChildren<BalloonTip*>().size(), 0);
     }
 
     void balloonClosesByItself() {
@@ -339,10 +339,10 @@ private slots:
         calendar.view->setFromHebrew({15, 8, 5779});
         CPLXCalendarChild* festival = calendar.CellOf({20, 4, 2019});
         QTest::mouseMove(festival, QPoint(20, 40));
-        QTRY_COMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
+        QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 1);
         QTest::qWait(4000);
-        QCOMPARE(festival->findChildren<CBalloonHelp*>().size(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(festival->findChildren<CBalloonHelp*>().size(), 0, 3000);
+        QCOMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(festival->findChildren<BalloonTip*>().size(), 0, 3000);
     }
 
     void midnightMovesOnlyTheTodayHighlight() {

@@ -73,8 +73,8 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     contact->setSpacing(14);
     contact->addStretch();
     contact->addWidget(FontStatic(LayoutString(kContact, hebrewLayout), 14, this));
-    mail_ = new FooButton(QString::fromUtf16(kSupportAddress), this);
-    web_ = new FooButton(QString::fromUtf16(kWebAddress), this);
+    mail_ = new LinkButton(QString::fromUtf16(kSupportAddress), this);
+    web_ = new LinkButton(QString::fromUtf16(kWebAddress), this);
     contact->addWidget(mail_);
     contact->addWidget(web_);
     contact->addStretch();

@@ -8,7 +8,7 @@ class QLabel;
 
 namespace plx {
 
-class FooButton;
+class LinkButton;
 class SettingsStore;
 
 // The addresses the About box offers; the e-mail button opens "mailto:" + the address.
@@ -25,8 +25,8 @@ public:
     CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent);
 
     QCheckBox* StartupCheckBox() const { return showAtStartup_; }
-    FooButton* MailButton() const { return mail_; }
-    FooButton* WebButton() const { return web_; }
+    LinkButton* MailButton() const { return mail_; }
+    LinkButton* WebButton() const { return web_; }
     QLabel* VersionLabel() const { return version_; }
 
 protected:
@@ -36,8 +36,8 @@ protected:
 private:
     SettingsStore& store_;
     QCheckBox* showAtStartup_ = nullptr;
-    FooButton* mail_ = nullptr;
-    FooButton* web_ = nullptr;
+    LinkButton* mail_ = nullptr;
+    LinkButton* web_ = nullptr;
     QLabel* version_ = nullptr;
 };
 

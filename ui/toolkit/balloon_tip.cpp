@@ -37,18 +37,17 @@ int TextFlags() {
 
 }  // namespace
 
-CBalloonHelp* CBalloonHelp::Launch(const QString& title, const QString& content,
-                                   QWidget* anchorWidget, QPoint anchor, bool rightToLeft,
-                                   int timeoutMs) {
-    auto* balloon = new CBalloonHelp(title, content, anchorWidget, rightToLeft);
+BalloonTip* BalloonTip::Launch(const QString& title, const QString& content, QWidget* anchorWidget,
+                               QPoint anchor, bool rightToLeft, int timeoutMs) {
+    auto* balloon = new BalloonTip(title, content, anchorWidget, rightToLeft);
     balloon->Place(anchorWidget->mapToGlobal(anchor));
     balloon->show();
     QTimer::singleShot(timeoutMs, balloon, &QWidget::close);
     return balloon;
 }
 
-CBalloonHelp::CBalloonHelp(const QString& title, const QString& content, QWidget* anchorWidget,
-                           bool rightToLeft)
+BalloonTip::BalloonTip(const QString& title, const QString& content, QWidget* anchorWidget,
+                       bool rightToLeft)
     // A child of the anchor, so that it goes when the anchor goes; a window all the same.
     : QWidget(anchorWidget, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput),
       title_(title),
@@ -69,7 +68,7 @@ CBalloonHelp::CBalloonHelp(const QString& title, const QString& content, QWidget
     body_ = QRect(0, 0, width + 2 * kMargin, contentRect_.bottom() + 1 + kMargin);
 }
 
-void CBalloonHelp::Place(QPoint globalAnchor) {
+void BalloonTip::Place(QPoint globalAnchor) {
     tip_ = globalAnchor;
     const QRect screen = parentWidget()->screen()->availableGeometry();
     const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
@@ -99,7 +98,7 @@ void CBalloonHelp::Place(QPoint globalAnchor) {
     setMask(QRegion(outline_.toFillPolygon().toPolygon()));
 }
 
-void CBalloonHelp::paintEvent(QPaintEvent*) {
+void BalloonTip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), kFill);
@@ -116,7 +115,7 @@ void CBalloonHelp::paintEvent(QPaintEvent*) {
     painter.drawText(contentRect_.translated(body_.topLeft()), TextFlags(), content_);
 }
 
-bool CBalloonHelp::eventFilter(QObject* watched, QEvent* event) {
+bool BalloonTip::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parentWidget() &&
         (event->type() == QEvent::Leave || event->type() == QEvent::Hide)) {
         close();

@@ -9,7 +9,7 @@
 
 namespace plx {
 
-class CBalloonHelp : public QWidget {
+class BalloonTip : public QWidget {
     Q_OBJECT
 
 public:
@@ -17,8 +17,8 @@ public:
     // after `timeoutMs`, when the mouse leaves `anchorWidget` or that widget hides, and deletes
     // itself when closed; it never outlives `anchorWidget`. Lines of `content` are separated by
     // "\r\n". Right to left mirrors the balloon and the reading order.
-    static CBalloonHelp* Launch(const QString& title, const QString& content, QWidget* anchorWidget,
-                                QPoint anchor, bool rightToLeft, int timeoutMs = 5000);
+    static BalloonTip* Launch(const QString& title, const QString& content, QWidget* anchorWidget,
+                              QPoint anchor, bool rightToLeft, int timeoutMs = 5000);
 
     const QString& title() const { return title_; }
     const QString& content() const { return content_; }
@@ -30,8 +30,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CBalloonHelp(const QString& title, const QString& content, QWidget* anchorWidget,
-                 bool rightToLeft);
+    BalloonTip(const QString& title, const QString& content, QWidget* anchorWidget,
+               bool rightToLeft);
     void Place(QPoint globalAnchor);
 
     QString title_;

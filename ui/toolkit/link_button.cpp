@@ -2,7 +2,7 @@
 
 namespace plx {
 
-FooButton::FooButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+LinkButton::LinkButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
     setFlat(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);

@@ -5,9 +5,9 @@
 
 namespace plx {
 
-class FooButton : public QPushButton {
+class LinkButton : public QPushButton {
 public:
-    explicit FooButton(const QString& text, QWidget* parent = nullptr);
+    explicit LinkButton(const QString& text, QWidget* parent = nullptr);
 };
 
 }  // namespace plx
