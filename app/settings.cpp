@@ -5,15 +5,13 @@
 
 #include <limits>
 
+#include "app/utf16.h"
+
 namespace plx {
 namespace {
 
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Key(std::u16string_view section, std::u16string_view name) {
-    return ToQString(section) + QLatin1Char('/') + ToQString(name);
+    return FromUtf16(section) + QLatin1Char('/') + FromUtf16(name);
 }
 
 }  // namespace
@@ -71,7 +69,7 @@ void IniSettingsStore::WriteInteger(std::u16string_view section, std::u16string_
 
 void IniSettingsStore::WriteString(std::u16string_view section, std::u16string_view name,
                                    std::u16string_view value) {
-    settings_.setValue(Key(section, name), ToQString(value));
+    settings_.setValue(Key(section, name), FromUtf16(value));
 }
 
 void IniSettingsStore::DeleteValue(std::u16string_view section, std::u16string_view name) {

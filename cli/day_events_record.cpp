@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 
+#include "app/utf16.h"
 #include "engine/events.h"
 #include "engine/information.h"
 #include "engine/portion.h"
@@ -10,7 +11,7 @@ namespace plx::cli {
 namespace {
 
 QJsonValue TextOrNull(std::optional<std::u16string_view> text) {
-    return text ? QJsonValue(QStringView(*text).toString()) : QJsonValue(QJsonValue::Null);
+    return text ? QJsonValue(FromUtf16(*text)) : QJsonValue(QJsonValue::Null);
 }
 
 }  // namespace

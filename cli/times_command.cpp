@@ -6,10 +6,12 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 #include "app/settings.h"
 #include "app/stored_locations.h"
 #include "app/stored_options.h"
+#include "app/utf16.h"
 #include "astro/halachic_times.h"
 #include "astro/time_zones.h"
 #include "cli/command.h"
@@ -25,35 +27,29 @@ constexpr const char* kUsage =
     "--world-refraction] "
     "[--dst HOURS] [--elevation] [--all] [--lang he|en] [--json]";
 
-// The value of a number option within [low, high]; nullopt when the option is absent.
-std::optional<double> NumberOption(const Invocation& call, const char* name, double low,
-                                   double high) {
+// The value of a number option within [low, high]; nullopt when the option is absent. An int
+// option takes whole numbers only.
+template <typename Number>
+std::optional<Number> NumberOption(const Invocation& call, const char* name, Number low,
+                                   Number high) {
+    constexpr bool kWhole = std::is_integral_v<Number>;
     const QString option = QLatin1String(name);
     if (!call.parser.isSet(option))
         return std::nullopt;
     const QString text = call.parser.value(option);
     bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-        throw UsageError{QStringLiteral("invalid --%1 '%2': expected a number").arg(option, text)};
+    Number value{};
+    if constexpr (kWhole) {
+        value = text.toInt(&ok);
+    } else {
+        value = text.toDouble(&ok);
+        ok = ok && std::isfinite(value);
     }
-    if (value < low || value > high) {
+    if (!ok) {
         throw UsageError{
-            QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
+            QStringLiteral("invalid --%1 '%2': expected %3")
+                .arg(option, text, QLatin1String(kWhole ? "a whole number" : "a number"))};
     }
-    return value;
-}
-
-std::optional<int> IntegerOption(const Invocation& call, const char* name, int low, int high) {
-    const QString option = QLatin1String(name);
-    if (!call.parser.isSet(option))
-        return std::nullopt;
-    const QString text = call.parser.value(option);
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        throw UsageError{
-            QStringLiteral("invalid --%1 '%2': expected a whole number").arg(option, text)};
     if (value < low || value > high) {
         throw UsageError{
             QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
@@ -67,7 +63,7 @@ std::optional<int> IntegerOption(const Invocation& call, const char* name, int l
 Location ChosenPlace(const Invocation& call, const CalculationSettings& settings,
                      const CustomLocationList& custom) {
     Location place = LookupLocation(settings.locationKey, custom);
-    if (const auto key = IntegerOption(call, "location", 0, std::numeric_limits<int>::max())) {
+    if (const auto key = NumberOption(call, "location", 0, std::numeric_limits<int>::max())) {
         if (*key >= kBuiltInLocationCount &&
             !FindCustomLocation(custom, *key - kBuiltInLocationCount)) {
             throw UsageError{
@@ -75,15 +71,15 @@ Location ChosenPlace(const Invocation& call, const CalculationSettings& settings
         }
         place = LookupLocation(*key, custom);
     }
-    const auto latitude = NumberOption(call, "lat", -90, 90);
-    const auto longitude = NumberOption(call, "lon", -180, 180);
+    const auto latitude = NumberOption(call, "lat", -90.0, 90.0);
+    const auto longitude = NumberOption(call, "lon", -180.0, 180.0);
     if (latitude || longitude)
         place.nameHebrew = place.nameEnglish = {};
     place.latitude = latitude.value_or(place.latitude);
     place.longitude = longitude.value_or(place.longitude);
-    place.zone = static_cast<float>(NumberOption(call, "zone", -24, 24).value_or(place.zone));
-    place.height = NumberOption(call, "height", -1000, 10000).value_or(place.height);
-    place.candleMinutes = IntegerOption(call, "candles", 0, 180).value_or(place.candleMinutes);
+    place.zone = static_cast<float>(NumberOption(call, "zone", -24.0, 24.0).value_or(place.zone));
+    place.height = NumberOption(call, "height", -1000.0, 10000.0).value_or(place.height);
+    place.candleMinutes = NumberOption(call, "candles", 0, 180).value_or(place.candleMinutes);
     if (call.parser.isSet(QStringLiteral("world-refraction")))
         place.refraction = 0;
     return place;
@@ -91,7 +87,7 @@ Location ChosenPlace(const Invocation& call, const CalculationSettings& settings
 
 // --dst HOURS (0 switches daylight saving off), --elevation and --all over the stored options.
 void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
-    if (const auto hours = IntegerOption(call, "dst", 0, 3)) {
+    if (const auto hours = NumberOption(call, "dst", 0, 3)) {
         if (*hours == 0) {
             SwitchDaylightOff(settings);
         } else {
@@ -105,7 +101,7 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
 }
 
 QString TrimmedName(std::u16string_view name) {
-    QString text = QStringView(name).toString();
+    QString text = FromUtf16(name);
     while (text.endsWith(QLatin1Char('\t')))
         text.chop(1);
     return text;

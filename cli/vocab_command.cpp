@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "app/utf16.h"
 #include "cli/command.h"
 #include "engine/vocabulary.h"
 
@@ -36,7 +37,7 @@ constexpr StringTable kStringTables[] = {
 QJsonArray Strings(TextTable table) {
     QJsonArray strings;
     for (const std::u16string_view text : table)
-        strings.append(QStringView(text).toString());
+        strings.append(FromUtf16(text));
     return strings;
 }
 
@@ -44,7 +45,7 @@ QJsonArray Strings(TextTable table) {
 QJsonObject Parts(std::span<const PortionPart> parts) {
     QJsonObject byKey;
     for (const PortionPart& part : parts)
-        byKey.insert(QString::number(part.key), QStringView(part.text).toString());
+        byKey.insert(QString::number(part.key), FromUtf16(part.text));
     return byKey;
 }
 

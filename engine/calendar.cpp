@@ -386,29 +386,56 @@ CalendarDate PrevCivilMonth(CalendarDate c) noexcept {
     return c;
 }
 
-CalendarDate NextCivilDay(CalendarDate c) noexcept {
-    if (c == kLastCivilDate)
-        return c;
-    if (c.day == CivilMonthLength(c.year, c.month)) {
-        c.day = 1;
-        c = NextCivilMonth(c);
-    } else {
-        ++c.day;
+namespace {
+
+// What stepping by a day needs to know of a calendar: its range and its months.
+struct DaySteps {
+    CalendarDate first;
+    CalendarDate last;
+    int (*monthLength)(std::int32_t year, int month) noexcept;
+    CalendarDate (*nextMonth)(CalendarDate) noexcept;
+    CalendarDate (*prevMonth)(CalendarDate) noexcept;
+};
+
+constexpr DaySteps kCivilSteps{kFirstCivilDate, kLastCivilDate, CivilMonthLength, NextCivilMonth,
+                               PrevCivilMonth};
+constexpr DaySteps kHebrewSteps{kFirstHebrewDate, kLastHebrewDate, HebrewMonthLength,
+                                NextHebrewMonth, PrevHebrewMonth};
+
+CalendarDate NextDay(CalendarDate d, const DaySteps& calendar) noexcept {
+    if (d == calendar.last)
+        return d;
+    if (d.day == calendar.monthLength(d.year, d.month)) {
+        d.day = 1;
+        return calendar.nextMonth(d);
     }
+    ++d.day;
+    return d;
+}
+
+CalendarDate PrevDay(CalendarDate d, const DaySteps& calendar) noexcept {
+    if (d == calendar.first)
+        return d;
+    if (d.day == 1) {
+        d = calendar.prevMonth(d);
+        d.day = static_cast<std::uint8_t>(calendar.monthLength(d.year, d.month));
+        return d;
+    }
+    --d.day;
+    return d;
+}
+
+}  // namespace
+
+CalendarDate NextCivilDay(CalendarDate c) noexcept {
+    c = NextDay(c, kCivilSteps);
     if (IsDroppedReformDay(c))
         c.day = 15;
     return c;
 }
 
 CalendarDate PrevCivilDay(CalendarDate c) noexcept {
-    if (c == kFirstCivilDate)
-        return c;
-    if (c.day == 1) {
-        c = PrevCivilMonth(c);
-        c.day = static_cast<std::uint8_t>(CivilMonthLength(c.year, c.month));
-    } else {
-        --c.day;
-    }
+    c = PrevDay(c, kCivilSteps);
     if (IsDroppedReformDay(c))
         c.day = 4;
     return c;
@@ -484,26 +511,11 @@ CalendarDate PrevHebrewMonth(CalendarDate h) noexcept {
 }
 
 CalendarDate NextHebrewDay(CalendarDate h) noexcept {
-    if (h == kLastHebrewDate)
-        return h;
-    if (h.day == HebrewMonthLength(h.year, h.month)) {
-        h.day = 1;
-        return NextHebrewMonth(h);
-    }
-    ++h.day;
-    return h;
+    return NextDay(h, kHebrewSteps);
 }
 
 CalendarDate PrevHebrewDay(CalendarDate h) noexcept {
-    if (h == kFirstHebrewDate)
-        return h;
-    if (h.day == 1) {
-        h = PrevHebrewMonth(h);
-        h.day = static_cast<std::uint8_t>(HebrewMonthLength(h.year, h.month));
-        return h;
-    }
-    --h.day;
-    return h;
+    return PrevDay(h, kHebrewSteps);
 }
 
 }  // namespace plx

@@ -10,71 +10,41 @@ namespace {
 
 constexpr Holiday kNoHoliday{};
 
-Holiday Day(Festival code) {
+constexpr Holiday Day(Festival code) {
     return {code, DayKind::kFestival};
 }
-Holiday Eve(Festival code) {
+constexpr Holiday Eve(Festival code) {
     return {code, DayKind::kEve};
 }
 
-Holiday TishreiHoliday(int day) {
-    switch (day) {
-        case 1:
-            return {Festival::kRoshHashana, DayKind::kRoshHashanaFirst};
-        case 2:
-            return Day(Festival::kRoshHashanaSecond);
-        case 9:
-            return Eve(Festival::kYomKippur);
-        case 10:
-            return Day(Festival::kYomKippur);
-        case 14:
-            return Eve(Festival::kSukkot);
-        case 15:
-            return Day(Festival::kSukkot);
-        case 16:
-            return Day(Festival::kSukkotSecond);
-        case 21:
-            return Eve(Festival::kSheminiAtzeret);
-        case 22:
-            return Day(Festival::kSheminiAtzeret);
-        case 23:
-            return Day(Festival::kSimchatTorahOutsideIsrael);
-        default:
-            return kNoHoliday;
-    }
-}
+struct FestivalDay {
+    HebrewMonth month;
+    int day;
+    Holiday holiday;
+};
 
-Holiday NisanHoliday(int day) {
-    switch (day) {
-        case 14:
-            return Eve(Festival::kPesach);
-        case 15:
-            return Day(Festival::kPesach);
-        case 16:
-            return Day(Festival::kPesachSecond);
-        case 20:
-            return Eve(Festival::kSeventhOfPesach);
-        case 21:
-            return Day(Festival::kSeventhOfPesach);
-        case 22:
-            return Day(Festival::kEighthOfPesach);
-        default:
-            return kNoHoliday;
-    }
-}
-
-Holiday SivanHoliday(int day) {
-    switch (day) {
-        case 5:
-            return Eve(Festival::kShavuot);
-        case 6:
-            return Day(Festival::kShavuot);
-        case 7:
-            return Day(Festival::kShavuotSecond);
-        default:
-            return kNoHoliday;
-    }
-}
+constexpr FestivalDay kFestivalDays[] = {
+    {HebrewMonth::kTishrei, 1, {Festival::kRoshHashana, DayKind::kRoshHashanaFirst}},
+    {HebrewMonth::kTishrei, 2, Day(Festival::kRoshHashanaSecond)},
+    {HebrewMonth::kTishrei, 9, Eve(Festival::kYomKippur)},
+    {HebrewMonth::kTishrei, 10, Day(Festival::kYomKippur)},
+    {HebrewMonth::kTishrei, 14, Eve(Festival::kSukkot)},
+    {HebrewMonth::kTishrei, 15, Day(Festival::kSukkot)},
+    {HebrewMonth::kTishrei, 16, Day(Festival::kSukkotSecond)},
+    {HebrewMonth::kTishrei, 21, Eve(Festival::kSheminiAtzeret)},
+    {HebrewMonth::kTishrei, 22, Day(Festival::kSheminiAtzeret)},
+    {HebrewMonth::kTishrei, 23, Day(Festival::kSimchatTorahOutsideIsrael)},
+    {HebrewMonth::kNisan, 14, Eve(Festival::kPesach)},
+    {HebrewMonth::kNisan, 15, Day(Festival::kPesach)},
+    {HebrewMonth::kNisan, 16, Day(Festival::kPesachSecond)},
+    {HebrewMonth::kNisan, 20, Eve(Festival::kSeventhOfPesach)},
+    {HebrewMonth::kNisan, 21, Day(Festival::kSeventhOfPesach)},
+    {HebrewMonth::kNisan, 22, Day(Festival::kEighthOfPesach)},
+    {HebrewMonth::kSivan, 5, Eve(Festival::kShavuot)},
+    {HebrewMonth::kSivan, 6, Day(Festival::kShavuot)},
+    {HebrewMonth::kSivan, 7, Day(Festival::kShavuotSecond)},
+    {HebrewMonth::kElul, 29, Eve(Festival::kRoshHashana)},
+};
 
 // HolidayEveNames index by festival code - 1; -1 where the festival is a second day with no eve.
 constexpr int kEveNameIndex[13] = {0, -1, 1, 2, 2, 3, 3, 5, 5, 6, 6, 7, 7};
@@ -105,18 +75,12 @@ void AddReformNotes(CalendarDate civil, EventWriter& out) {
 }  // namespace
 
 Holiday HolidayCode(CalendarDate hebrew) noexcept {
-    switch (MonthOfYear(hebrew.month, IsHebrewLeapYear(hebrew.year))) {
-        case HebrewMonth::kTishrei:
-            return TishreiHoliday(hebrew.day);
-        case HebrewMonth::kNisan:
-            return NisanHoliday(hebrew.day);
-        case HebrewMonth::kSivan:
-            return SivanHoliday(hebrew.day);
-        case HebrewMonth::kElul:
-            return hebrew.day == 29 ? Eve(Festival::kRoshHashana) : kNoHoliday;
-        default:
-            return kNoHoliday;
+    const HebrewMonth month = MonthOfYear(hebrew.month, IsHebrewLeapYear(hebrew.year));
+    for (const FestivalDay& festival : kFestivalDays) {
+        if (festival.month == month && festival.day == hebrew.day)
+            return festival.holiday;
     }
+    return kNoHoliday;
 }
 
 Holiday HolidayCodeForCivilDate(CalendarDate civil) noexcept {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "app/utf16.h"
 #include "engine/events.h"
 #include "engine/numerals.h"
 #include "engine/portion.h"
@@ -26,7 +27,7 @@ DayCellTexts DayCellTextsFor(CalendarDate civil, CalendarDate hebrew, bool satur
     if (saturday && !IsFestivalSabbath(hebrew)) {
         const std::u16string_view portion = WeeklyPortionName(vocabulary, hebrew).value_or(u"");
         if (!portion.empty())
-            lines << QString::fromUtf16(portion.data(), static_cast<qsizetype>(portion.size()));
+            lines << FromUtf16(portion);
     }
     // An entry the vocabulary has no text for would only leave an empty line.
     for (const std::u16string& entry : DayEvents(vocabulary, civil).entries) {

@@ -16,6 +16,7 @@
 #include "app/language.h"
 #include "app/settings_store.h"
 #include "app/stored_options.h"
+#include "app/utf16.h"
 #include "astro/time_zones.h"
 #include "engine/vocabulary.h"
 #include "ui/calendar_view.h"
@@ -37,10 +38,6 @@ constexpr LayoutText kDecadeStep{u"עשר שנים קדימה או אחורה", 
 constexpr int kDayFieldWidth = 48;
 constexpr int kMonthBoxWidth = 112;
 constexpr int kYearFieldWidth = 72;
-
-QString FromUtf16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Caption(std::u16string_view key) {
     return LookupString(u"Plx", FromUtf16(key));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/language.h"
+#include "app/utf16.h"
 #include "astro/halachic_times.h"
 #include "engine/information.h"
 #include "engine/numerals.h"
@@ -19,14 +20,6 @@
 
 namespace plx {
 namespace {
-
-QString FromUtf16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string_view ToUtf16(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
 
 QString Numeral(int n) {
     return FromUtf16(HebrewNumeral(n).value_or(std::u16string()));

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "app/temp_files.h"
 
 namespace plx {
 namespace {
@@ -12,11 +13,7 @@ namespace {
 class Language : public ::testing::Test {
 protected:
     QString Write(const QString& name, const QString& text) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\xEF\xBB\xBF" + text.toUtf8());
-        return path;
+        return WriteTestFile(dir_, name, "\xEF\xBB\xBF" + text.toUtf8());
     }
 
     // A language file with the usual declaration around `body`.

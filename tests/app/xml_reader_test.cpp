@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
+
+#include "app/temp_files.h"
 
 namespace plx {
 namespace {
@@ -230,11 +231,7 @@ TEST(XmlReader, EmptyHandleAnswersNothing) {
 class XmlFile : public ::testing::Test {
 protected:
     QString Write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return WriteTestFile(dir_, name, bytes);
     }
 
     static QByteArray Utf16Le(const QString& text) {
