@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "astro/clock_minutes.h"
 #include "astro/halachic_times.h"
 #include "astro/time_zones.h"
 #include "engine/vocabulary.h"
@@ -10,11 +11,6 @@ namespace plx {
 namespace {
 
 constexpr CalendarDate kEquinox2024{21, 3, 2024};
-
-int Minutes(const std::u16string& clock) {
-    return ((clock[0] - u'0') * 10 + (clock[1] - u'0')) * 60 + (clock[3] - u'0') * 10 +
-           (clock[4] - u'0');
-}
 
 TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
     const CalculationSettings settings;
@@ -55,7 +51,7 @@ TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
     for (std::size_t i = 0; i < standard.size(); ++i) {
         const bool length = standard[i].kind == TimeKind::kPropHourGra ||
                             standard[i].kind == TimeKind::kPropHourMaga;
-        EXPECT_EQ(Minutes(summer[i].text) - Minutes(standard[i].text), length ? 0 : 60)
+        EXPECT_EQ(ClockMinutes(summer[i].text) - ClockMinutes(standard[i].text), length ? 0 : 60)
             << static_cast<int>(standard[i].kind);
     }
 }
@@ -68,9 +64,9 @@ TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
     place.zone = 5.5f;
     const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
     const auto sunrise = [](const std::vector<TimeEntry>& times) {
-        return Minutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
-                           return t.kind == TimeKind::kSunrise;
-                       })->text);
+        return ClockMinutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
+                                return t.kind == TimeKind::kSunrise;
+                            })->text);
     };
     EXPECT_EQ(sunrise(india) - sunrise(utc), 330);
 }

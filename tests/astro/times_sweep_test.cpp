@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "astro/clock_minutes.h"
 #include "astro/halachic_times.h"
 
 namespace plx {
@@ -25,8 +26,7 @@ bool IsClockText(const std::u16string& text) {
 // Minutes of the clock day; a morning time that wrapped to the evening before (23:50 for a dawn
 // just before midnight) counts as negative.
 int Minutes(const std::u16string& text, bool morning) {
-    const int minutes =
-        ((text[0] - u'0') * 10 + (text[1] - u'0')) * 60 + (text[3] - u'0') * 10 + (text[4] - u'0');
+    const int minutes = ClockMinutes(text);
     return morning && minutes > 18 * 60 ? minutes - 24 * 60 : minutes;
 }
 
