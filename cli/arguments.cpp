@@ -25,18 +25,30 @@ CalendarDate Make(const DateFields& f) {
             static_cast<std::int32_t>(f.year)};
 }
 
+// The month's length in the calendar in force that year, ignoring where the supported range
+// ends, so that a day past the range's end is reported as out of range, not as missing.
+int CivilMonthLengthOfYear(std::int32_t year, int month) {
+    constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return kLengths[month - 1] + (month == 2 ? IsCivilLeapYear(year) : 0);
+}
+
 }  // namespace
 
 CalendarDate ParseCivilDate(const QString& text) {
     const DateFields f = SplitDate(text);
     if (f.year == 0)
         throw UsageError{QStringLiteral("invalid date '%1': there is no year 0").arg(text)};
-    if (f.year < kFirstCivilYear || f.year > kLastCivilYear || f.month < 1 || f.month > 12) {
-        throw UsageError{
-            QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
+    if (f.month < 1 || f.month > 12) {
+        throw UsageError{QStringLiteral("invalid date '%1': month %2 is outside 1 .. 12")
+                             .arg(text)
+                             .arg(f.month)};
     }
+    const QString outside =
+        QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text);
+    if (f.year < kFirstCivilYear || f.year > kLastCivilYear)
+        throw UsageError{outside};
     const CalendarDate date = Make(f);
-    if (f.day < 1 || f.day > CivilMonthLength(date.year, date.month)) {
+    if (f.day < 1 || f.day > CivilMonthLengthOfYear(date.year, date.month)) {
         throw UsageError{QStringLiteral("invalid date '%1': no such day in that month").arg(text)};
     }
     if (date.year == 1582 && date.month == 10 && date.day >= 5 && date.day <= 14) {
@@ -45,10 +57,11 @@ CalendarDate ParseCivilDate(const QString& text) {
                 "invalid date '%1': 5-14 October 1582 were skipped by the calendar reform")
                 .arg(text)};
     }
-    if (date.year == kFirstCivilYear && (date.month < 10 || (date.month == 10 && date.day < 7))) {
-        throw UsageError{
-            QStringLiteral("date '%1' is outside 7 October -3761 .. 19 December 107240").arg(text)};
-    }
+    const bool beforeFirst =
+        date.year == kFirstCivilYear && (date.month < 10 || (date.month == 10 && date.day < 7));
+    const bool afterLast = date.year == kLastCivilYear && date.month == 12 && date.day > 19;
+    if (beforeFirst || afterLast)
+        throw UsageError{outside};
     return date;
 }
 

@@ -77,4 +77,23 @@ TEST(PlxcalErrors, BadInputIsRejectedWithOneLine) {
     }
 }
 
+// Each bad date is answered with its own fault, not the first message that happens to apply.
+TEST(PlxcalErrors, EachBadDateNamesItsOwnFault) {
+    const QList<std::pair<QString, QString>> cases{
+        {"2024-13-01", "month 13 is outside 1 .. 12"},
+        {"2024-00-10", "month 0 is outside 1 .. 12"},
+        {"2023-02-29", "no such day in that month"},
+        {"107240-12-32", "no such day in that month"},
+        {"107240-12-20", "is outside 7 October -3761 .. 19 December 107240"},
+        {"107241-01-01", "is outside 7 October -3761 .. 19 December 107240"},
+        {"-3761-10-06", "is outside 7 October -3761 .. 19 December 107240"},
+    };
+    for (const auto& [date, fault] : cases) {
+        const PlxcalResult r = RunPlxcal({"day", "--", date});
+        EXPECT_EQ(r.status, 2) << date.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(r.err).contains(fault))
+            << date.toStdString() << ": " << r.err.constData();
+    }
+}
+
 }  // namespace
