@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "ui/toolkit/painting.h"
 
@@ -85,6 +87,16 @@ void CPLXCalendarChild::paintEvent(QPaintEvent*) {
         PaintClient(offscreen, client.size());
     }
     painter.drawPixmap(client.topLeft(), buffer);
+    if (focusMark_) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = client.adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void CPLXCalendarChild::setFocusMark(bool mark) {
+    Assign(focusMark_, mark);
 }
 
 void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {

@@ -38,6 +38,9 @@ public:
     void setMarked(bool marked);
     Highlight highlight() const { return highlight_; }
     void setHighlight(Highlight highlight);
+    // The keyboard's place in the grid: the selected day while the view has the focus.
+    bool hasFocusMark() const { return focusMark_; }
+    void setFocusMark(bool mark);
 
     // The cell inside its one-pixel sunken edge.
     QRect clientRect() const { return rect().adjusted(1, 1, -1, -1); }
@@ -74,6 +77,7 @@ private:
     bool blank_ = false;
     bool marked_ = false;
     Highlight highlight_ = Highlight::kNone;
+    bool focusMark_ = false;
     bool tracking_ = false;
 
     // Fonts follow the client height; kept until it changes.

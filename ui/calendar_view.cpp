@@ -1,6 +1,9 @@
 #include "ui/calendar_view.h"
 
+#include <algorithm>
+
 #include <QDate>
+#include <QKeyEvent>
 #include <QMetaObject>
 
 #include "app/language.h"
@@ -52,6 +55,7 @@ CPLXCalendar::CPLXCalendar(const CalendarViewLanguage& language, QWidget* parent
             cells_[row * 7 + column] = child;
         }
     }
+    setFocusPolicy(Qt::StrongFocus);
     todayTimer_.setObjectName(QStringLiteral("todayTimer"));
     todayTimer_.setInterval(kTodayCheckMs);
     connect(&todayTimer_, &QTimer::timeout, this, &CPLXCalendar::RenewToday);
@@ -157,6 +161,7 @@ void CPLXCalendar::Refill() {
     }
     for (int column = 0; column < 7; ++column)
         cell(0, column)->setHighlight(headers[column]);
+    MarkFocusedCell();
     emit dateChanged(selected_, hebrew);
 }
 
@@ -207,6 +212,72 @@ void CPLXCalendar::OnChildMouseHover(CPLXCalendarChild* hovered) {
     BalloonTip::Launch(hovered->dayText(), hovered->eventsText(), hovered,
                        client.topLeft() + QPoint(client.width() / 2, 5), language_.rightToLeft,
                        kBalloonMs);
+}
+
+void CPLXCalendar::MarkFocusedCell() {
+    for (int index = 0; index < kWeekCells; ++index) {
+        CPLXCalendarChild* child = cells_[7 + index];
+        child->setFocusMark(hasFocus() && !child->isBlank() && child->date() == selected_);
+    }
+}
+
+void CPLXCalendar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    MarkFocusedCell();
+}
+
+void CPLXCalendar::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    MarkFocusedCell();
+}
+
+void CPLXCalendar::MoveSelectionByDays(int days) {
+    const DayNumber target =
+        std::clamp(CivilToDayNumber(selected_) + days, kFirstDayNumber, kLastDayNumber);
+    setCivil(DayNumberToCivil(target));
+}
+
+void CPLXCalendar::keyPressEvent(QKeyEvent* event) {
+    // Sunday is at the left in civil-month mode and at the right in Hebrew-month mode.
+    const int rightward = civilMode_ ? +1 : -1;
+    const CalendarDate hebrew = CivilToHebrew(selected_);
+    switch (event->key()) {
+        case Qt::Key_Right:
+            MoveSelectionByDays(rightward);
+            break;
+        case Qt::Key_Left:
+            MoveSelectionByDays(-rightward);
+            break;
+        case Qt::Key_Down:
+            MoveSelectionByDays(7);
+            break;
+        case Qt::Key_Up:
+            MoveSelectionByDays(-7);
+            break;
+        case Qt::Key_PageDown:
+            if (civilMode_) {
+                setCivil(NextCivilMonth(selected_));
+            } else {
+                setFromHebrew(NextHebrewMonth(hebrew));
+            }
+            break;
+        case Qt::Key_PageUp:
+            if (civilMode_) {
+                setCivil(PrevCivilMonth(selected_));
+            } else {
+                setFromHebrew(PrevHebrewMonth(hebrew));
+            }
+            break;
+        case Qt::Key_Home:
+            setToday(todaySource_());
+            selected_ = NormalizeCivilDate(today_);
+            Refill();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
 }
 
 void CPLXCalendar::RenewToday() {

@@ -83,12 +83,19 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // With the focus: the arrows move the selected day to the cell beside it on the screen, Page
+    // Up and Page Down a month of the mode's calendar, Home to today.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void OnChildClicked(CPLXCalendarChild* cell);
     void OnChildDoubleClicked(CPLXCalendarChild* cell);
     void OnChildMouseHover(CPLXCalendarChild* cell);
     void RenewToday();
+    void MoveSelectionByDays(int days);
+    void MarkFocusedCell();
     // The last week row holding a cell with this highlight; 0 when there is none.
     int WeekRowHighlighted(Highlight highlight) const;
 

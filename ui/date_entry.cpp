@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "engine/numerals.h"
+
 namespace plx {
 
 int ReadDecimal(const QString& text) {
@@ -38,11 +40,50 @@ std::optional<int> FindEntryByPrefix(const QStringList& entries, const QString& 
     return std::nullopt;
 }
 
+std::optional<int> ReadTypedHebrewYear(const QString& typed) {
+    QString text = typed.trimmed();
+    text.replace(QChar(0x05F3), u'\'').replace(QChar(0x05F4), u'"');
+    text.remove(u'"');
+    if (text.isEmpty() || text.size() > 16)
+        return std::nullopt;
+    int year = 0;
+    bool digits = true;
+    for (QChar c : text)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (digits) {
+        year = text.toInt();
+    } else {
+        for (QChar c : text) {
+            if (c != u'\'' && (c < QChar(u'א') || c > QChar(u'ת')))
+                return std::nullopt;
+        }
+        // One letter then the mark is a thousands digit (ו' is 6000); so is any mark that has
+        // letters after it. A mark only at the end of several letters is a plain geresh.
+        const qsizetype mark = text.indexOf(u'\'');
+        const bool thousands = mark > 0 && (mark == 1 || mark + 1 < text.size());
+        if (thousands) {
+            text = text.left(mark + 1) + text.mid(mark + 1).remove(u'\'');
+        } else {
+            text.remove(u'\'');
+        }
+        const std::u16string_view letters(reinterpret_cast<const char16_t*>(text.utf16()),
+                                          static_cast<std::size_t>(text.size()));
+        year = ParseHebrewNumeral(letters);
+        if (!thousands && year > 0 && year < 1000)
+            year += 5000;
+    }
+    if (year < kFirstHebrewYear || year > kLastHebrewYear)
+        return std::nullopt;
+    return year;
+}
+
 int TypedMonthNumber(const QString& text) {
     if (text.isEmpty())
         return 0;
     const QChar last = text.back();
-    const int digit = last >= u'0' && last <= u'9' ? last.unicode() - u'0' : 0;
+    if (last < u'0' || last > u'9')
+        return 0;
+    const int digit = last.unicode() - u'0';
     return text.size() == 2 ? digit + 10 : digit;
 }
 

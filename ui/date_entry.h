@@ -19,8 +19,14 @@ int ReadDecimal(const QString& text);
 // the prefix is empty.
 std::optional<int> FindEntryByPrefix(const QStringList& entries, const QString& prefix);
 
-// A month number typed into a month box: the last character as a digit (0 when it is not one),
-// plus 10 when the text is exactly two characters long ("12" is December).
+// A Hebrew year as people type it, or nothing when the text names no year in 1..110999.
+// Decimal digits are the year number. Letters with a thousands mark after the first letter
+// (ה'תשפד, ו') are read as written; letters without one name a year of the current millennium
+// (תשפד and תשפ"ד are 5784). The marks may be ASCII ' and " or the geresh and gershayim.
+std::optional<int> ReadTypedHebrewYear(const QString& text);
+
+// A month number typed into a month box: the last character as a digit, plus 10 when the text
+// is exactly two characters long ("12" is December); 0 when the last character is no digit.
 int TypedMonthNumber(const QString& text);
 
 // The Hebrew date as it may be shown: its year within 1..110999 and the day it names (a day

@@ -77,6 +77,8 @@ MainMenu BuildMainMenu(QMenuBar* bar, bool hebrewLayout) {
         switch (entry.item) {
             case Item::kPopup: {
                 QMenu* popup = open.empty() ? bar->addMenu(text) : open.back()->addMenu(text);
+                // A popup is a window of its own and does not inherit the bar's direction.
+                popup->setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
                 if (entry.id == kSettingsPopup)
                     menu.settings = popup;
                 if (entry.id == kDaylightPopup)

@@ -139,6 +139,20 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
         welcomeTimer_.start();
 }
 
+MainWindowPlace CPLXDlg::Place() const {
+    return {view_->selected(), tabs_->currentIndex(), view_->civilMode()};
+}
+
+void CPLXDlg::RestorePlace(const MainWindowPlace& place) {
+    if (place.civilMode != view_->civilMode()) {
+        view_->setCivilMode(place.civilMode);
+        view_->LayOutCells();
+    }
+    view_->setSelected(NormalizeCivilDate(place.selected));
+    view_->Refill();
+    tabs_->setCurrentIndex(place.page);
+}
+
 void CPLXDlg::BuildDateGroups(QHBoxLayout* row) {
     const bool hebrewLayout = ActiveLanguage().rightToLeft;
     // Hebrew dates are written in Hebrew numerals, which read from the right in either layout.

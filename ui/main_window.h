@@ -30,6 +30,14 @@ class CPLXTimesEventsDlg;
 class SettingsStore;
 class UpDownControl;
 
+// What a language switch carries over to the rebuilt window: the selected day, the page shown
+// and the calendar mode.
+struct MainWindowPlace {
+    CalendarDate selected;
+    int page = 0;
+    bool civilMode = false;
+};
+
 class CPLXDlg : public QDialog {
 public:
     // The layout (Hebrew for a right-to-left language, English otherwise) follows the active
@@ -41,6 +49,8 @@ public:
 
     // Set when the window closed to be built again in the other language.
     bool SwitchLanguage() const { return switchLanguage_; }
+    MainWindowPlace Place() const;
+    void RestorePlace(const MainWindowPlace& place);
 
     // The window's parts, for the tests that drive it.
     QLineEdit* HebrewDayField() const { return hebrewDay_; }
@@ -84,6 +94,9 @@ private:
 
     // Showing the selected date.
     void ShowDate(CalendarDate civil, CalendarDate hebrew);
+    void ShowDateFields(CalendarDate civil, CalendarDate hebrew);
+    // Rewrites the six fields from the selected date, dropping text that named no date.
+    void RestoreDateFields();
     void FillMonthBoxes(std::int32_t hebrewYear);
     void SelectMonthEntry(QComboBox* box, const QString& name);
     void RebuildTimesText();
@@ -93,6 +106,8 @@ private:
     void SetCivil(CalendarDate civil);
     void SetFromHebrew(CalendarDate hebrew);
     void OnFieldEdited(QLineEdit* field);
+    // The date part a field's text names, as typing reads it; 0 when it names none.
+    int FieldValue(const QLineEdit* field, const QString& text) const;
     void OnMonthChosen(QComboBox* box, int index);
     void OnMonthTyped(QComboBox* box);
     void OnSpinner(UpDownControl* spinner, int direction);
@@ -128,6 +143,7 @@ private:
 
     bool switchLanguage_ = false;
     bool updating_ = false;
+    QLineEdit* typingField_ = nullptr;  // the field whose typing is being applied
     std::int32_t lastHebrewYear_ = -1;
     bool lastCivilMode_ = false;
     CalculationSettings settings_;

@@ -47,6 +47,7 @@ void CPLXDlg::ConnectFields() {
         field->installEventFilter(this);
     }
     for (QComboBox* box : {hebrewMonth_, civilMonth_}) {
+        box->installEventFilter(this);
         connect(box, &QComboBox::activated, this,
                 [this, box](int index) { OnMonthChosen(box, index); });
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { OnMonthTyped(box); });
@@ -75,21 +76,39 @@ void CPLXDlg::SetFromHebrew(CalendarDate hebrew) {
 
 void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
     updating_ = true;
-    hebrewDay_->setText(Numeral(hebrew.day));
+    ShowDateFields(civil, hebrew);
+    RebuildTimesText();
+    page_->SetInformationText(FromUtf16(YearInformationText(civil, ToUtf16(languageCode_))));
+    CaptionCalendarSwitch(civil);
+    updating_ = false;
+}
+
+void CPLXDlg::ShowDateFields(CalendarDate civil, CalendarDate hebrew) {
+    // The field being typed into keeps the person's own spelling (תשפ"ד, 0202) as long as it
+    // reads as the date's value; anything else is rewritten as the date shows it.
+    const auto show = [this](QLineEdit* field, const QString& text, int value) {
+        if (field != typingField_ || FieldValue(field, field->text()) != value)
+            field->setText(text);
+    };
+    show(hebrewDay_, Numeral(hebrew.day), hebrew.day);
     if (hebrew.year != lastHebrewYear_) {
         lastHebrewYear_ = hebrew.year;
         FillMonthBoxes(hebrew.year);
     }
     SelectMonthEntry(hebrewMonth_,
                      FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, vocabulary_)));
-    hebrewYear_->setText(Numeral(hebrew.year));
-    civilDay_->setText(QString::number(civil.day));
-    civilYear_->setText(QString::number(civil.year));
+    show(hebrewYear_, Numeral(hebrew.year), hebrew.year);
+    show(civilDay_, QString::number(civil.day), civil.day);
+    show(civilYear_, QString::number(civil.year), civil.year);
     SelectMonthEntry(civilMonth_,
                      FromUtf16(Vocabulary(vocabulary_).civilMonthNames[civil.month - 1]));
-    RebuildTimesText();
-    page_->SetInformationText(FromUtf16(YearInformationText(civil, ToUtf16(languageCode_))));
-    CaptionCalendarSwitch(civil);
+}
+
+void CPLXDlg::RestoreDateFields() {
+    if (updating_)
+        return;
+    updating_ = true;
+    ShowDateFields(SelectedCivil(), SelectedHebrew());
     updating_ = false;
 }
 
@@ -131,6 +150,16 @@ void CPLXDlg::CaptionCalendarSwitch(CalendarDate civil) {
 
 // ---- Typing, choosing and stepping --------------------------------------------------------------
 
+int CPLXDlg::FieldValue(const QLineEdit* field, const QString& text) const {
+    if (field == hebrewDay_)
+        return ParseHebrewNumeral(ToUtf16(text)) & 0xFF;
+    if (field == hebrewYear_)
+        return ReadTypedHebrewYear(text).value_or(0);
+    if (field == civilDay_)
+        return ReadDecimal(text) & 0xFF;
+    return ReadDecimal(text);
+}
+
 void CPLXDlg::OnFieldEdited(QLineEdit* field) {
     if (updating_)
         return;
@@ -138,32 +167,31 @@ void CPLXDlg::OnFieldEdited(QLineEdit* field) {
     const int selectionStart = field->selectionStart();
     const int selectionLength = field->selectionLength();
     const int cursor = field->cursorPosition();
-    const QString text = field->text();
+    const int value = FieldValue(field, field->text());
     const CalendarDate civil = SelectedCivil();
     const CalendarDate hebrew = SelectedHebrew();
+    typingField_ = field;
 
     if (field == hebrewDay_) {
         // Day 0 (a field without Hebrew letters) would step back into the month before; like a
         // day beyond the range, it leaves the date alone until the user has typed a day.
-        const int day = ParseHebrewNumeral(ToUtf16(text)) & 0xFF;
         const auto target =
-            HebrewDateInRange({static_cast<std::uint8_t>(day), hebrew.month, hebrew.year});
-        if (day != 0 && target)
+            HebrewDateInRange({static_cast<std::uint8_t>(value), hebrew.month, hebrew.year});
+        if (value != 0 && target)
             SetFromHebrew(*target);
     } else if (field == hebrewYear_) {
         // The month keeps its name in the new year (Nisan stays Nisan whether or not either year
-        // is a leap year); a year outside the calendar leaves the date alone.
-        const int year = ParseHebrewNumeral(ToUtf16(text));
-        if (year >= kFirstHebrewYear && year <= kLastHebrewYear)
-            SetFromHebrew(AddHebrewYears(year - hebrew.year, hebrew));
+        // is a leap year); text that names no year leaves the date alone.
+        if (value != 0)
+            SetFromHebrew(AddHebrewYears(value - hebrew.year, hebrew));
     } else if (field == civilDay_) {
-        SetCivil({static_cast<std::uint8_t>(ReadDecimal(text) & 0xFF), civil.month, civil.year});
+        SetCivil({static_cast<std::uint8_t>(value), civil.month, civil.year});
     } else if (field == civilYear_) {
         // There is no year 0: a lone "-" or an empty field leaves the date alone.
-        const int year = ReadDecimal(text);
-        if (year != 0)
-            SetCivil({civil.day, civil.month, year});
+        if (value != 0)
+            SetCivil({civil.day, civil.month, value});
     }
+    typingField_ = nullptr;
 
     if (selectionLength > 0) {
         field->setSelection(selectionStart, selectionLength);
@@ -258,9 +286,18 @@ UpDownControl* CPLXDlg::SpinnerOf(QObject* field) const {
 }
 
 bool CPLXDlg::eventFilter(QObject* watched, QEvent* event) {
-    // Up and Down in a date field step it like its spinner's arrows; the key then goes on.
+    const bool dateField = watched == hebrewDay_ || watched == hebrewYear_ ||
+                           watched == civilDay_ || watched == civilYear_ ||
+                           watched == hebrewMonth_ || watched == civilMonth_;
+    if (dateField && event->type() == QEvent::FocusOut)
+        RestoreDateFields();  // text that named no date shows the selected date again
     if (event->type() == QEvent::KeyPress && !updating_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        if (dateField && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            RestoreDateFields();
+            return true;
+        }
+        // Up and Down in a date field step it like its spinner's arrows; the key then goes on.
         UpDownControl* spinner = SpinnerOf(watched);
         if (spinner && (key == Qt::Key_Up || key == Qt::Key_Down))
             OnSpinner(spinner, key == Qt::Key_Up ? +1 : -1);

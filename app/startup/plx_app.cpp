@@ -59,8 +59,11 @@ bool CPLXApp::RunMainWindow() {
     bool switched = false;
     {
         CPLXDlg window(store_, customLocations_, languagesFolder_);
+        if (place_)
+            window.RestorePlace(*place_);
         window.exec();
         switched = window.SwitchLanguage();
+        place_ = switched ? std::optional(window.Place()) : std::nullopt;
         languageFile_ = ActiveLanguage().fileName;
         languageCode_ = ActiveLanguage().code;
         // What the closing window left queued must not reach the next one.

@@ -4,7 +4,10 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "astro/locations.h"
+#include "ui/main_window.h"
 
 namespace plx {
 
@@ -37,6 +40,8 @@ private:
     SettingsStore& store_;
     QString languagesFolder_;
     CustomLocationList customLocations_;
+    // Where the window stood when it closed for a language switch; the next one opens there.
+    std::optional<MainWindowPlace> place_;
     QString languageFile_ = QStringLiteral("Hebrew.xml");
     QString languageCode_ = QStringLiteral("he");
 };

@@ -12,6 +12,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/startup/plx_app.h"
+#include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/main_menu.h"
@@ -120,6 +121,30 @@ private slots:
         QCOMPARE(passes[3].direction, Qt::LeftToRight);
         QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("English.xml"));
         QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("en"));
+    }
+
+    // The rebuilt window opens where the old one stood, not on today.
+    void languageSwitchKeepsTheDateThePageAndTheMode() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("place.ini")));
+        store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        CPLXApp app(store, kLanguages);
+        const CalendarDate farAway{17, 3, 1850};
+        QList<MainWindowPlace> opened;
+        RunApp(app, [&](CPLXDlg& window, int pass) {
+            opened << window.Place();
+            if (pass == 0) {
+                window.CommandAction(kCmdCalendarMode)->trigger();
+                window.CalendarView()->setCivil(farAway);
+                window.Tabs()->setCurrentIndex(1);
+                window.CommandAction(kCmdSwitchToEnglish)->trigger();
+            } else {
+                window.CommandAction(kCmdClose)->trigger();
+            }
+        });
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened[1].selected, farAway);
+        QCOMPARE(opened[1].page, 1);
+        QVERIFY(opened[1].civilMode);
     }
 
     void missingLanguageFileFallsBackOnTheFolder() {

@@ -1,0 +1,211 @@
+// The main window as a person uses it in the first minute: menus that read from the right in
+// Hebrew, Hebrew years typed as people write them, fields that never keep text the calendar
+// did not take, and the keyboard in the month grid.
+#include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "engine/calendar.h"
+#include "main_window_fixture.h"
+#include "ui/calendar_view.h"
+#include "ui/main_menu.h"
+#include "ui/main_window.h"
+
+using namespace plx;
+using namespace plx::test;
+
+namespace {
+
+// Every popup reached from the bar's items, nested ones included.
+QList<QMenu*> AllMenus(const QWidget* menuOrBar) {
+    QList<QMenu*> menus;
+    for (QAction* action : menuOrBar->actions()) {
+        if (QMenu* menu = action->menu()) {
+            menus << menu << AllMenus(menu);
+        }
+    }
+    return menus;
+}
+
+// The leftmost and rightmost columns of dark pixels in a row band of the image.
+std::pair<int, int> InkColumns(const QImage& image, const QRect& band) {
+    int left = image.width();
+    int right = -1;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        for (int x = band.left(); x <= band.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+void PressEnter(QWidget* field) {
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+}  // namespace
+
+class MainWindowUsageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menusOfTheHebrewLayoutRunRightToLeft() {
+        for (const bool hebrew : {true, false}) {
+            LoadLanguage(hebrew ? QStringLiteral("Hebrew") : QStringLiteral("English"));
+            Window w;
+            const Qt::LayoutDirection expected = hebrew ? Qt::RightToLeft : Qt::LeftToRight;
+            const QList<QMenu*> menus = AllMenus(w.dlg->findChild<QMenuBar*>());
+            QVERIFY(menus.size() >= 3);
+            for (QMenu* menu : menus)
+                QCOMPARE(menu->layoutDirection(), expected);
+
+            // The check mark of the checked daylight item sits at the reading start.
+            QMenu* daylight = w.dlg->DaylightMenu();
+            w.dlg->CommandAction(kCmdDaylightOff)->trigger();
+            daylight->popup(w.dlg->mapToGlobal(QPoint(300, 40)));
+            QVERIFY(QTest::qWaitForWindowExposed(daylight));
+            const QImage image = daylight->grab().toImage();
+            const auto band = [&](int id) {
+                // Inside the menu's frame lines.
+                return daylight->actionGeometry(w.dlg->CommandAction(id)).adjusted(4, 0, -4, 0);
+            };
+            const QRect checked = band(kCmdDaylightOff);
+            const auto [left, right] = InkColumns(image, checked);
+            QVERIFY(right > left);
+            if (hebrew) {
+                QVERIFY2(checked.right() - right < 25, "the mark at the right");
+            } else {
+                QVERIFY2(left - checked.left() < 25, "the mark at the left");
+            }
+            daylight->hide();
+        }
+    }
+
+    void hebrewYearsAsPeopleWriteThem() {
+        LoadLanguage(QStringLiteral("Hebrew"));
+        const QList<std::pair<QString, int>> cases{
+            {QStringLiteral("תשפ\"ד"), 5784}, {QStringLiteral("תשפד"), 5784},
+            {QStringLiteral("ה'תשפד"), 5784}, {QStringLiteral("ה׳תשפ״ד"), 5784},
+            {QStringLiteral("5784"), 5784},   {QStringLiteral("784"), 784},
+        };
+        for (const auto& [typed, year] : cases) {
+            Window w;
+            w.dlg->CalendarView()->setFromHebrew({10, 1, 5700});
+            QLineEdit* field = w.dlg->HebrewYearField();
+            TypeOver(field, typed);
+            QCOMPARE(w.Hebrew().year, year);
+            // Still typing: the person's spelling stays as typed.
+            QCOMPARE(field->text(), typed);
+            PressEnter(field);
+            QCOMPARE(field->text(), QString::fromStdU16String(year == 5784 ? u"ה'תשפד" : u"תשפד"));
+        }
+    }
+
+    void textThatNamesNoDateIsReplacedWhenTheFieldIsLeft() {
+        LoadLanguage(QStringLiteral("English"));
+        Window w;
+        const CalendarDate start{10, 5, 2021};
+        w.Select(start);
+
+        TypeOver(w.dlg->CivilYearField(), QStringLiteral("abc"));
+        QCOMPARE(w.Civil(), start);
+        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("abc"));
+        PressEnter(w.dlg->CivilYearField());
+        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("2021"));
+
+        TypeOver(w.dlg->CivilYearField(), QStringLiteral("0"));
+        QCOMPARE(w.Civil(), start);
+        w.dlg->CivilDayField()->setFocus();  // focus leaves the year field
+        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("2021"));
+
+        QComboBox* month = w.dlg->CivilMonthBox();
+        TypeOver(month->lineEdit(), QStringLiteral("Qux"));
+        QCOMPARE(w.Civil(), start);
+        w.dlg->CivilDayField()->setFocus();
+        QCOMPARE(month->currentText(), QStringLiteral("May"));
+        QCOMPARE(month->count(), 12);
+
+        QComboBox* hebrewMonth = w.dlg->HebrewMonthBox();
+        const QString shown = hebrewMonth->currentText();
+        TypeOver(hebrewMonth->lineEdit(), QStringLiteral("xyz"));
+        QCOMPARE(w.Civil(), start);
+        PressEnter(hebrewMonth);
+        QCOMPARE(hebrewMonth->currentText(), shown);
+    }
+
+    void arrowKeysMoveTheSelectionAsTheGridIsDrawn() {
+        LoadLanguage(QStringLiteral("Hebrew"));
+        Window w;
+        CPLXCalendar* view = w.dlg->CalendarView();
+        view->setFocus();
+        QVERIFY(view->hasFocus());
+
+        // Hebrew-month mode: Sunday is at the right, so Left is the next day.
+        w.Select({31, 3, 2024});
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(w.Civil(), (CalendarDate{1, 4, 2024}));
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(w.Civil(), (CalendarDate{30, 3, 2024}));
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(w.Civil(), (CalendarDate{6, 4, 2024}));
+        QTest::keyClick(view, Qt::Key_Up);
+        QCOMPARE(w.Civil(), (CalendarDate{30, 3, 2024}));
+        // 20 Adar II 5784, a month on: 20 Nisan; a month back from 30 Adar I: 30 Shevat.
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(w.Hebrew(), (CalendarDate{20, 8, 5784}));
+        QTest::keyClick(view, Qt::Key_PageUp);
+        QTest::keyClick(view, Qt::Key_PageUp);
+        QCOMPARE(w.Hebrew(), (CalendarDate{20, 6, 5784}));
+
+        // Civil-month mode: Sunday is at the left.
+        w.dlg->CommandAction(kCmdCalendarMode)->trigger();
+        view->setFocus();
+        w.Select({31, 1, 2024});
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(w.Civil(), (CalendarDate{1, 2, 2024}));
+        QTest::keyClick(view, Qt::Key_PageDown);
+        QCOMPARE(w.Civil(), (CalendarDate{1, 3, 2024}));
+
+        // The ends of the calendar hold.
+        w.Select({19, 12, 107240});
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(w.Civil(), (CalendarDate{19, 12, 107240}));
+
+        QTest::keyClick(view, Qt::Key_Home);
+        QCOMPARE(w.Civil(), view->today());
+
+        // The selected cell carries the focus mark while the grid has the focus.
+        int marked = 0;
+        for (int row = 1; row < 7; ++row) {
+            for (int column = 0; column < 7; ++column)
+                marked += view->cell(row, column)->hasFocusMark();
+        }
+        QCOMPARE(marked, 1);
+        w.dlg->CivilDayField()->setFocus();
+        for (int row = 1; row < 7; ++row) {
+            for (int column = 0; column < 7; ++column)
+                QVERIFY(!view->cell(row, column)->hasFocusMark());
+        }
+    }
+
+    void tabReachesTheGrid() {
+        LoadLanguage(QStringLiteral("English"));
+        Window w;
+        w.dlg->HebrewDayField()->setFocus();
+        for (int i = 0; i < 40 && !w.dlg->CalendarView()->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(w.dlg->CalendarView()->hasFocus());
+    }
+};
+
+QTEST_MAIN(MainWindowUsageTest)
+#include "main_window_usage_qtest.moc"
