@@ -17,6 +17,8 @@ namespace plx {
 
 inline constexpr std::u16string_view kSettingsSection = u"Settings";
 inline constexpr std::u16string_view kTimesOfDaySection = u"Settings/TimesOfDay";
+// The key of the current place, in the "Settings" section.
+inline constexpr std::u16string_view kLocationKeyName = u"plx_timezone";
 
 // The section of the custom location at position index: "Settings/Location<index>".
 inline std::u16string LocationSection(int index) {

@@ -98,7 +98,7 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
     settings.calcHeights = store.ReadInteger(kSettingsSection, u"plx_calc_heights", 0) == 1;
     settings.daylightHours = store.ReadInteger(kSettingsSection, u"plx_daylight", 0);
     settings.daylightOn = settings.daylightHours >= 1;
-    settings.locationKey = store.ReadInteger(kSettingsSection, u"plx_timezone", 0);
+    settings.locationKey = store.ReadInteger(kSettingsSection, kLocationKeyName, 0);
     const CalculationSettings defaults;
     for (const MonthlySwitch& s : kMonthlySwitches) {
         settings.*s.field = store.ReadInteger(kSettingsSection, s.name, defaults.*s.field) == 1;
@@ -126,7 +126,7 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     store.WriteInteger(kSettingsSection, u"plx_calc_heights", settings.calcHeights ? 1 : 0);
     store.WriteInteger(kSettingsSection, u"plx_daylight",
                        settings.daylightOn ? settings.daylightHours : 0);
-    store.WriteInteger(kSettingsSection, u"plx_timezone", settings.locationKey);
+    store.WriteInteger(kSettingsSection, kLocationKeyName, settings.locationKey);
     for (const MonthlySwitch& s : kMonthlySwitches) {
         store.WriteInteger(kSettingsSection, s.name, settings.*s.field ? 1 : 0);
     }

@@ -15,6 +15,7 @@
 
 #include "app/language.h"
 #include "app/settings_store.h"
+#include "app/stored_locations.h"
 #include "app/stored_options.h"
 #include "app/utf16.h"
 #include "astro/time_zones.h"
@@ -22,6 +23,8 @@
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/details_dialog.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/time_zones_dialog.h"
 #include "ui/layout_text.h"
 #include "ui/times_events.h"
 #include "ui/toolkit/up_down.h"
@@ -71,13 +74,13 @@ UpDownControl* Spinner(const LayoutText& tip, bool hebrewLayout, QWidget* parent
 const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
     {kCmdToday, &CPLXDlg::OnToday},
     {kCmdCalendarMode, &CPLXDlg::OnCalendarMode},
-    {kCmdLocation, nullptr},
+    {kCmdLocation, &CPLXDlg::OnLocation},
     {kCmdDaylightOff, &CPLXDlg::OnDaylightOff},
     {kCmdDaylightOn, &CPLXDlg::OnDaylightOn},
     {kCmdDaylight1, &CPLXDlg::OnDaylight1},
     {kCmdDaylight2, &CPLXDlg::OnDaylight2},
     {kCmdDaylight3, &CPLXDlg::OnDaylight3},
-    {kCmdTimesSettings, nullptr},
+    {kCmdTimesSettings, &CPLXDlg::OnTimesSettings},
     {kCmdSwitchToEnglish, &CPLXDlg::OnSwitchToEnglish},
     {kCmdSwitchToHebrew, &CPLXDlg::OnSwitchToHebrew},
     {kCmdAbout, &CPLXDlg::OnAbout},
@@ -290,6 +293,30 @@ void CPLXDlg::SetTitle() {
     if (!key.empty())
         statusText_ += Caption(key);
     setWindowTitle(Caption(u"PLX") + QStringLiteral(" - ") + statusText_);
+}
+
+void CPLXDlg::OnLocation() {
+    CPLXTimeZonesDlg dialog(customLocations_, settings_.locationKey, this);
+    if (dialog.exec() == Accepted)
+        settings_.locationKey = dialog.Key();
+    // Even after Cancel: the list's edits stay, and may have moved or removed the current place.
+    settings_.locationKey = RenumberCustomLocations(customLocations_, settings_.locationKey);
+    location_ = LookupLocation(settings_.locationKey, customLocations_);
+    // The places the user typed are kept at once, with the key that points into them, so that a
+    // crash or a power cut before the program closes loses none.
+    SaveCustomLocations(store_, customLocations_);
+    store_.WriteInteger(kSettingsSection, kLocationKeyName, settings_.locationKey);
+    CaptionLocationItem();
+    RebuildTimesText();
+    SetTitle();
+}
+
+void CPLXDlg::OnTimesSettings() {
+    CPLXSettingsDlg dialog(settings_, this);
+    if (dialog.exec() != Accepted)
+        return;
+    settings_ = dialog.Settings();
+    RebuildTimesText();
 }
 
 void CPLXDlg::OnSwitchToEnglish() {

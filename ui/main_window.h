@@ -118,6 +118,8 @@ private:
     // Commands.
     void OnToday();
     void OnCalendarMode();
+    void OnLocation();
+    void OnTimesSettings();
     void OnDaylightOff();
     void OnDaylightOn();
     void OnDaylight1();

@@ -72,6 +72,31 @@ TEST(CustomLocations, UpdateKeepsIdAndPosition) {
     EXPECT_EQ(*FindCustomLocation(custom, 2), 2u);
 }
 
+// Without renumbering, after deleting A the key of B (81) would find C once the list is read back.
+TEST(CustomLocations, RenumberedKeysFindTheSamePlaceAfterARestart) {
+    MemorySettingsStore store = StoreWithThree();
+    for (const auto& [current, expected] :
+         std::initializer_list<std::pair<LocationKey, LocationKey>>{{5, 5}, {81, 80}, {82, 81}}) {
+        CustomLocationList custom = LoadCustomLocations(store);
+        const Location before = LookupLocation(current, custom);
+        DeleteCustomLocation(custom, 0);
+        const LocationKey key = RenumberCustomLocations(custom, current);
+        EXPECT_EQ(key, expected);
+        SaveCustomLocations(store, custom);
+        EXPECT_EQ(LookupLocation(key, LoadCustomLocations(store)), LookupLocation(key, custom));
+        EXPECT_EQ(LookupLocation(key, custom).nameEnglish, before.nameEnglish);
+        store = StoreWithThree();
+    }
+
+    // A key whose place is gone names the place it falls back to.
+    CustomLocationList custom = LoadCustomLocations(store);
+    DeleteCustomLocation(custom, 2);
+    EXPECT_EQ(RenumberCustomLocations(custom, 82), 81);
+    DeleteCustomLocation(custom, 0);
+    DeleteCustomLocation(custom, 1);
+    EXPECT_EQ(RenumberCustomLocations(custom, 81), 0);
+}
+
 TEST(CustomLocations, StoredAsSixDecimalTexts) {
     Location place = Place(u"Mumbai", 19.076);
     place.zone = 5.5f;

@@ -32,6 +32,10 @@ struct Window {
     explicit Window(bool welcome = false) {
         if (!welcome)
             store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        Open();
+    }
+    // A new window over the same store and places.
+    void Open() {
         dlg = std::make_unique<CPLXDlg>(store, custom, kLanguages);
         dlg->show();
         QApplication::setActiveWindow(dlg.get());

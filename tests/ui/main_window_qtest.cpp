@@ -1,16 +1,20 @@
 // The main window driven as a user drives it: spinners clicked, keys typed into the fields and
 // month boxes, menu commands chosen, the window closed.
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include "app/language.h"
@@ -19,6 +23,9 @@
 #include "main_window_fixture.h"
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/dialogs/time_zones_dialog.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
 #include "ui/times_events.h"
@@ -34,6 +41,20 @@ void Up(UpDownControl* spinner) {
 }
 void Down(UpDownControl* spinner) {
     QTest::mouseClick(spinner->DownButton(), Qt::LeftButton);
+}
+
+// Runs `act` on the modal dialog of type D that is open when the event loop next runs.
+template <typename D>
+void WhenModal(std::function<void(D&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(*dialog);
+    });
+}
+
+QString TimesText(const Window& w) {
+    return w.dlg->TimesEventsPage()->TimesBox()->toPlainText();
 }
 
 bool InRange(CalendarDate civil) {
@@ -269,15 +290,118 @@ private slots:
 
     void commandsOfLaterWindowsAreDisabled() {
         Window w;
-        for (int id :
-             {kCmdLocation, kCmdTimesSettings, kCmdDailyReport, kCmdWeeklyReport, kCmdMonthlyReport,
-              kCmdYearlyReport, kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
+        for (int id : {kCmdDailyReport, kCmdWeeklyReport, kCmdMonthlyReport, kCmdYearlyReport,
+                       kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
             QVERIFY2(w.dlg->CommandAction(id) && !w.dlg->CommandAction(id)->isEnabled(),
                      qPrintable(QString::number(id)));
         }
         QVERIFY(w.dlg->CommandAction(kCmdSwitchToHebrew));
         QVERIFY(!w.dlg->CommandAction(
             kCmdSwitchToEnglish));  // the English menu switches to Hebrew only
+    }
+
+    void locationListChoosesThePlaceAndItsTimes() {
+        Window w;
+        const QString jerusalem = TimesText(w);
+        WhenModal<CPLXTimeZonesDlg>([](CPLXTimeZonesDlg& list) {
+            QCOMPARE(list.List()->currentRow(), 0);
+            list.List()->setCurrentRow(66);
+            QTest::keyClick(list.List(), Qt::Key_Return);
+        });
+        w.dlg->CommandAction(kCmdLocation)->trigger();
+        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+                 QStringLiteral("Time Zone - New York (22)"));
+        QVERIFY(w.dlg->windowTitle().contains(QStringLiteral(" - New York (22) - ")));
+        QVERIFY(TimesText(w) != jerusalem);
+
+        WhenModal<CPLXTimeZonesDlg>([](CPLXTimeZonesDlg& list) {
+            list.List()->setCurrentRow(0);
+            QTest::keyClick(list.List(), Qt::Key_Escape);
+        });
+        w.dlg->CommandAction(kCmdLocation)->trigger();
+        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+                 QStringLiteral("Time Zone - New York (22)"));
+    }
+
+    void deletingTheCurrentPlaceThenCancellingFallsBackAndKeepsTheList() {
+        Window w;
+        Location place;
+        place.nameEnglish = u"Safed";
+        place.candleMinutes = 30;
+        AddCustomLocation(w.custom, place);  // id 1
+        place.nameEnglish = u"Tzfat";
+        AddCustomLocation(w.custom, place);  // id 2
+        SetMessageBoxAnswerer([](const QString&, const QString&, int) { return int(kAnswerYes); });
+        const auto deleteCurrent = [&](LocationKey current) {
+            WhenModal<CPLXTimeZonesDlg>([current](CPLXTimeZonesDlg& list) {
+                QCOMPARE(list.Key(), current);
+                QTest::mouseClick(list.DeleteButton(), Qt::LeftButton);
+                QTest::keyClick(list.List(), Qt::Key_Escape);
+            });
+            w.dlg->CommandAction(kCmdLocation)->trigger();
+        };
+
+        // Safed becomes current, then goes: the key now finds the last place, Tzfat.
+        WhenModal<CPLXTimeZonesDlg>([](CPLXTimeZonesDlg& list) {
+            list.List()->setCurrentRow(80);
+            QTest::keyClick(list.List(), Qt::Key_Return);
+        });
+        w.dlg->CommandAction(kCmdLocation)->trigger();
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 80);
+        deleteCurrent(80);
+        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+                 QStringLiteral("Time Zone - Tzfat (30)"));
+        // Written as the list closed, with the key that finds the same place after a restart.
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 1);
+        QVERIFY(w.store.ReadString(u"Settings/Location0", u"name_eng", u"") == u"Tzfat");
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 80);
+        QCOMPARE(w.custom.front().id, 0);
+
+        deleteCurrent(80);
+        SetMessageBoxAnswerer({});
+        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+                 QStringLiteral("Time Zone - Jerusalem (40)"));
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 0);
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 0);
+    }
+
+    void timesSettingsRebuildTheTimesAndReachTheStoreAtClose() {
+        Window w;
+        w.store.WriteInteger(u"Settings/TimesOfDay", u"Motzash", 0);
+        w.Open();  // reads it
+        const QString before = TimesText(w);
+
+        WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
+            QTest::mouseClick(settings.Control(6001), Qt::LeftButton);  // Defaults ...
+            QTest::mouseClick(settings.Control(2), Qt::LeftButton);     // ... then Cancel
+        });
+        w.dlg->CommandAction(kCmdTimesSettings)->trigger();
+        QCOMPARE(TimesText(w), before);
+
+        WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
+            QVERIFY(settings.Control(6049)->isChecked());
+            settings.Control(6051)->setFocus();
+            QTest::keyClick(settings.Control(6051), Qt::Key_Space);  // 10.2 degrees
+            settings.Control(6072)->setFocus();
+            QTest::keyClick(settings.Control(6072), Qt::Key_Space);  // the Maga hour
+            QTest::mouseClick(settings.Control(1), Qt::LeftButton);
+        });
+        w.dlg->CommandAction(kCmdTimesSettings)->trigger();
+        const QString after = TimesText(w);
+        QCOMPARE(after.count(u'\n'), before.count(u'\n') + 1);
+        QVERIFY(after.section(u'\n', 2, 2) != before.section(u'\n', 2, 2));  // tallit, not 11.5°
+        QVERIFY(!w.store.Contains(u"Settings/TimesOfDay", u"TalitTfilinMethod"));
+
+        w.dlg->reject();
+        QCOMPARE(w.store.ReadInteger(u"Settings/TimesOfDay", u"TalitTfilinMethod", -1), 5);
+        QCOMPARE(w.store.ReadInteger(u"Settings/TimesOfDay", u"Motzash", -1), 0);
+        w.Open();
+        WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
+            QVERIFY(settings.Control(6051)->isChecked());
+            QVERIFY(settings.Control(6072)->isChecked());
+            settings.reject();
+        });
+        w.dlg->CommandAction(kCmdTimesSettings)->trigger();
     }
 
     void escapeAndCloseSaveTheSettingsEnterDoesNothing() {

@@ -1,0 +1,285 @@
+#include "ui/dialogs/location_dialog.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "app/language.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/dialogs/numeric_edit.h"
+#include "ui/dialogs/small_dialog.h"
+#include "ui/layout_text.h"
+
+namespace plx {
+namespace {
+
+constexpr LayoutText kTitle{u"הגדרות מקום ללוח זמנים", u"Locations settings"};
+constexpr LayoutText kHebrewName{u"שם המקום (עברית):", u"Location's name (Hebrew):"};
+constexpr LayoutText kEnglishName{u"שם המקום (אנגלית):", u"Location's name (English):"};
+constexpr LayoutText kLatitude{u"נקודת רוחב: (+צפון)", u"Latitude (+North):"};
+constexpr LayoutText kLongitude{u"נקודת אורך: (+מזרח)", u"Longitude (+East):"};
+constexpr LayoutText kHeight{u"גובה (מטרים):", u"Height (Meters):"};
+constexpr LayoutText kZone{u"מרווח שעות: (GMT/UTC)", u"Time zone: (GMT/UTC):"};
+constexpr LayoutText kCandles{u"הדלקת נרות: (דקות)", u"Candle lighting interval (minutes):"};
+constexpr LayoutText kRefraction{u"רפרקציה:", u"Refraction:"};
+constexpr LayoutText kIsraelRefraction{u"השתמש בממוצע רפרקציה של ישראל",
+                                       u"Use Israel's average refraction"};
+constexpr LayoutText kWorldRefraction{u"השתמש בממוצע רפרקציה עולמי",
+                                      u"Use world's average refraction"};
+constexpr LayoutText kOk{u"אישור", u"Ok"};
+constexpr LayoutText kCancel{u"ביטול", u"Cancel"};
+// A place beyond these bounds has no sun to compute with: it would be stored and give no times.
+constexpr LayoutText kLatitudeRange{
+    u"נקודת הרוחב צריכה להיות בין 90 מעלות דרום ל־90 מעלות צפון.",
+    u"Latitude (+North) must be between -90 (south) and 90 (north) degrees."};
+constexpr LayoutText kLongitudeRange{
+    u"נקודת האורך צריכה להיות בין 180 מעלות מערב ל־180 מעלות מזרח.",
+    u"Longitude (+East) must be between -180 (west) and 180 (east) degrees."};
+
+constexpr int kDefaultCandleMinutes = 22;
+constexpr int kNameWidth = 220;
+constexpr int kDecimalWidth = 96;
+constexpr int kPartWidth = 40;
+
+QLineEdit* DigitsEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edit));
+    edit->setFixedWidth(kPartWidth);
+    return edit;
+}
+
+QLabel* Mark(const char16_t* mark, QWidget* parent) {
+    return new QLabel(QString::fromUtf16(mark), parent);
+}
+
+}  // namespace
+
+DegreesMinutesSeconds ToDegreesMinutesSeconds(double angle) {
+    constexpr double kMostDegrees = 2147483647.0;
+    const double whole = std::trunc(angle);
+    if (std::fabs(whole) > kMostDegrees)
+        return {whole < 0 ? -2147483647 : 2147483647, 0, 0};
+    const long seconds = std::lround((angle - whole) * 3600);
+    return {static_cast<int>(whole), static_cast<int>(std::labs(seconds / 60)),
+            static_cast<int>(std::labs(seconds % 60))};
+}
+
+double FromDegreesMinutesSeconds(DegreesMinutesSeconds dms) {
+    const double value =
+        std::fabs(static_cast<double>(dms.degrees)) + dms.minutes / 60.0 + dms.seconds / 3600.0;
+    return dms.degrees < 0 ? -value : value;
+}
+
+CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, QWidget* parent)
+    : CPLXLocationDlg(custom, ActiveLanguage().rightToLeft, parent) {}
+
+CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, bool hebrewLayout, QWidget* parent)
+    : QDialog(parent), custom_(custom), hebrewLayout_(hebrewLayout) {
+    PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
+    const auto text = [hebrewLayout](const LayoutText& t) { return LayoutString(t, hebrewLayout); };
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    int row = 0;
+    const auto addRow = [&](const LayoutText& label, QLayout* fields) {
+        grid->addWidget(new QLabel(text(label), this), row, 0);
+        grid->addLayout(fields, row, 1);
+        ++row;
+    };
+    const auto single = [this](QWidget* field) {
+        auto* line = new QHBoxLayout;
+        line->addWidget(field);
+        line->addStretch();
+        return line;
+    };
+
+    nameHebrew_ = new QLineEdit(this);
+    nameEnglish_ = new QLineEdit(this);
+    nameHebrew_->setFixedWidth(kNameWidth);
+    nameEnglish_->setFixedWidth(kNameWidth);
+    addRow(kHebrewName, single(nameHebrew_));
+    addRow(kEnglishName, single(nameEnglish_));
+
+    for (auto [coordinate, label] :
+         {std::pair{&latitude_, &kLatitude}, std::pair{&longitude_, &kLongitude}}) {
+        coordinate->decimal = new CNumericEdit(true, this);
+        coordinate->decimal->setFixedWidth(kDecimalWidth);
+        coordinate->degrees = new CNumericEdit(false, this);
+        coordinate->degrees->setFixedWidth(kPartWidth);
+        coordinate->minutes = DigitsEdit(this);
+        coordinate->seconds = DigitsEdit(this);
+        auto* line = new QHBoxLayout;
+        line->setSpacing(3);
+        line->addWidget(coordinate->decimal);
+        line->addSpacing(12);
+        line->addWidget(coordinate->degrees);
+        line->addWidget(Mark(u"°", this));
+        line->addWidget(coordinate->minutes);
+        line->addWidget(Mark(u"′", this));
+        line->addWidget(coordinate->seconds);
+        line->addWidget(Mark(u"″", this));
+        line->addStretch();
+        addRow(*label, line);
+        for (QLineEdit* field : {static_cast<QLineEdit*>(coordinate->decimal),
+                                 static_cast<QLineEdit*>(coordinate->degrees), coordinate->minutes,
+                                 coordinate->seconds}) {
+            field->installEventFilter(this);
+        }
+    }
+
+    height_ = new QLineEdit(this);
+    height_->setFixedWidth(kDecimalWidth);
+    addRow(kHeight, single(height_));
+
+    zoneHours_ = new QLineEdit(this);
+    zoneMinutes_ = new QLineEdit(this);
+    zoneHours_->setFixedWidth(kPartWidth);
+    zoneMinutes_->setFixedWidth(kPartWidth);
+    auto* zone = new QHBoxLayout;
+    zone->setSpacing(3);
+    zone->addWidget(zoneHours_);
+    zone->addWidget(Mark(u":", this));
+    zone->addWidget(zoneMinutes_);
+    zone->addStretch();
+    addRow(kZone, zone);
+
+    candles_ = DigitsEdit(this);
+    candles_->setText(QString::number(kDefaultCandleMinutes));
+    addRow(kCandles, single(candles_));
+
+    auto* refraction = new QGroupBox(text(kRefraction), this);
+    auto* choices = new QVBoxLayout(refraction);
+    israel_ = new QRadioButton(text(kIsraelRefraction), refraction);
+    world_ = new QRadioButton(text(kWorldRefraction), refraction);
+    world_->setChecked(true);
+    choices->addWidget(israel_);
+    choices->addWidget(world_);
+
+    auto* ok = new QPushButton(text(kOk), this);
+    auto* cancel = new QPushButton(text(kCancel), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(14, 12, 14, 12);
+    column->addLayout(grid);
+    column->addWidget(refraction);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int CPLXLocationDlg::exec() {
+    if (editId_ >= 0 && !Fill())
+        return Rejected;
+    return QDialog::exec();
+}
+
+bool CPLXLocationDlg::Fill() {
+    const auto found = FindCustomLocation(custom_, editId_);
+    if (!found)
+        return false;
+    const Location& place = custom_[*found];
+    nameHebrew_->setText(QString::fromStdU16String(place.nameHebrew));
+    nameEnglish_->setText(QString::fromStdU16String(place.nameEnglish));
+    const float hours = std::trunc(place.zone);
+    zoneHours_->setText(QString::number(static_cast<int>(hours)));
+    zoneMinutes_->setText(QString::number(static_cast<int>((place.zone - hours) * 60)));
+    candles_->setText(QString::number(place.candleMinutes));
+    height_->setText(FormatDecimalText(place.height));
+    latitude_.decimal->setText(FormatDecimalText(place.latitude));
+    longitude_.decimal->setText(FormatDecimalText(place.longitude));
+    ShowDegreesOf(latitude_);
+    ShowDegreesOf(longitude_);
+    (place.refraction == 1 ? israel_ : world_)->setChecked(true);
+    return true;
+}
+
+bool CPLXLocationDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        SyncFrom(watched);
+    return QDialog::eventFilter(watched, event);
+}
+
+void CPLXLocationDlg::SyncFrom(QObject* field) {
+    for (const Coordinate* c : {&latitude_, &longitude_}) {
+        if (field == c->decimal)
+            ShowDegreesOf(*c);
+        else if (field == c->degrees || field == c->minutes || field == c->seconds)
+            ShowDecimalOf(*c);
+    }
+}
+
+void CPLXLocationDlg::ShowDegreesOf(const Coordinate& c) {
+    const DegreesMinutesSeconds dms = ToDegreesMinutesSeconds(ParseDecimalText(c.decimal->text()));
+    c.degrees->setText(QString::number(dms.degrees));
+    c.minutes->setText(QString::number(dms.minutes));
+    c.seconds->setText(QString::number(dms.seconds));
+}
+
+void CPLXLocationDlg::ShowDecimalOf(const Coordinate& c) {
+    const DegreesMinutesSeconds dms{ParseIntegerText(c.degrees->text()),
+                                    ParseIntegerText(c.minutes->text()),
+                                    ParseIntegerText(c.seconds->text())};
+    c.decimal->setText(FormatDecimalText(FromDegreesMinutesSeconds(dms)));
+}
+
+Location CPLXLocationDlg::Entered() const {
+    Location place;
+    place.nameHebrew = nameHebrew_->text().toStdU16String();
+    place.nameEnglish = nameEnglish_->text().toStdU16String();
+    place.latitude = ParseDecimalText(latitude_.decimal->text());
+    place.longitude = ParseDecimalText(longitude_.decimal->text());
+    place.height = ParseDecimalText(height_->text());
+    place.zone = static_cast<float>(ParseIntegerText(zoneHours_->text())) +
+                 static_cast<float>(ParseIntegerText(zoneMinutes_->text())) / 60.0f;
+    place.candleMinutes = ParseIntegerText(candles_->text());
+    place.refraction = israel_->isChecked() ? 1 : 0;
+    return place;
+}
+
+bool CPLXLocationDlg::CoordinatesInRange(const Location& place) {
+    const auto refuse = [this](const LayoutText& message, QLineEdit* field) {
+        CMessageBoxDlg(hebrewLayout_, this)
+            .Show(LayoutString(message, hebrewLayout_), QString(), kMessageOk);
+        field->setFocus();
+        field->selectAll();
+        return false;
+    };
+    if (std::fabs(place.latitude) > 90)
+        return refuse(kLatitudeRange, latitude_.decimal);
+    if (std::fabs(place.longitude) > 180)
+        return refuse(kLongitudeRange, longitude_.decimal);
+    return true;
+}
+
+void CPLXLocationDlg::accept() {
+    // Enter confirms without leaving the field: what was typed in it counts.
+    SyncFrom(focusWidget());
+    const Location place = Entered();
+    if (!CoordinatesInRange(place))
+        return;
+    if (editId_ < 0) {
+        editId_ = static_cast<std::int32_t>(AddCustomLocation(custom_, place));
+    } else if (!UpdateCustomLocation(custom_, editId_, place)) {
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace plx

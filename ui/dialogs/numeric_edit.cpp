@@ -1,0 +1,121 @@
+#include "ui/dialogs/numeric_edit.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace plx {
+
+QChar DecimalSeparator() {
+    static const QChar separator = [] {
+        const QString point = QLocale::system().decimalPoint();
+        return point.isEmpty() ? QChar(u'.') : point.front();
+    }();
+    return separator;
+}
+
+QString FilterNumberText(const QString& text, bool allowDecimal) {
+    const QChar separator = DecimalSeparator();
+    QString kept;
+    bool separatorKept = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isDigit() && c.unicode() < 128) {
+            kept += c;
+        } else if (c == separator && allowDecimal && !separatorKept) {
+            kept += c;
+            separatorKept = true;
+        } else if (c == u'-' && i == 0) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+double ParseDecimalText(const QString& text) {
+    QString plain = text;
+    plain.replace(DecimalSeparator(), u'.');
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+QString FormatDecimalText(double value) {
+    return QString::asprintf("%f", value).replace(u'.', DecimalSeparator());
+}
+
+int ParseIntegerText(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : 0;
+}
+
+CNumericEdit::CNumericEdit(bool allowDecimal, QWidget* parent)
+    : QLineEdit(parent), allowDecimal_(allowDecimal) {
+    // Every way a text arrives (set by the dialog, pasted from the context menu, dropped) ends
+    // here; typed keys are refused before they arrive.
+    connect(this, &QLineEdit::textChanged, this, [this] { Refilter(); });
+}
+
+void CNumericEdit::Refilter() {
+    const QString filtered = FilterNumberText(text(), allowDecimal_);
+    if (filtered == text())
+        return;
+    const int cursor = std::min(cursorPosition(), static_cast<int>(filtered.size()));
+    setText(filtered);
+    setCursorPosition(cursor);
+}
+
+bool CNumericEdit::AcceptsCharacter(QChar typed) const {
+    const QString current = text();
+    const bool selection = hasSelectedText();
+    const int start = selection ? selectionStart() : cursorPosition();
+    const int end = start + static_cast<int>(selectedText().size());
+    const bool startsNegative = current.startsWith(u'-');
+
+    if (typed.isDigit() && typed.unicode() < 128)
+        return !(start == 0 && !selection && startsNegative);
+    if (typed == u'-')
+        return start == 0 && !(!selection && startsNegative);
+    if (typed == u'.' || typed == DecimalSeparator()) {
+        if (!allowDecimal_)
+            return false;
+        if (start == 0 && end < current.size() && current[end] == u'-')
+            return false;
+        const QChar separator = DecimalSeparator();
+        return !current.contains(separator) || selectedText().contains(separator);
+    }
+    return false;
+}
+
+void CNumericEdit::PasteKeepingSelection() {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = static_cast<int>(selectedText().size());
+    paste();
+    setSelection(std::min(start, static_cast<int>(text().size())), length);
+}
+
+void CNumericEdit::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    // Keys that type nothing (arrows, Home, Delete ...) and Enter, Escape and Tab, which belong
+    // to the dialog, behave as in any field.
+    if (typed.isEmpty() || typed == u"\r" || typed == u"\x1b" || typed == u"\t") {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    if (control && event->key() == Qt::Key_V) {
+        PasteKeepingSelection();
+    } else if ((control && (event->key() == Qt::Key_C || event->key() == Qt::Key_X)) ||
+               typed == u"\b") {
+        QLineEdit::keyPressEvent(event);
+    } else if (!control && typed.size() == 1 && AcceptsCharacter(typed.front())) {
+        // The period key types the locale's separator.
+        insert(typed.front() == u'.' ? QString(DecimalSeparator()) : typed);
+    }
+    event->accept();
+}
+
+}  // namespace plx

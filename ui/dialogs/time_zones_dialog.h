@@ -1,0 +1,53 @@
+// The location list behind "Time Zone": the built-in places and then the user's own, from which
+// the current place is chosen and through which the user's places are added, deleted and updated.
+// A place carries its own zone, so choosing a place chooses the time zone.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "astro/locations.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace plx {
+
+class CPLXTimeZonesDlg : public QDialog {
+public:
+    // Edits `custom` in place; `key` is the current place. The layout and the language of the row
+    // texts follow the active language.
+    CPLXTimeZonesDlg(CustomLocationList& custom, LocationKey key, QWidget* parent = nullptr);
+    CPLXTimeZonesDlg(CustomLocationList& custom, LocationKey key, const QString& languageCode,
+                     bool hebrewLayout, QWidget* parent);
+
+    // After OK, the chosen place; the key it was opened with when no row was selected.
+    LocationKey Key() const { return key_; }
+
+    void accept() override;
+
+    QListWidget* List() const { return list_; }
+    QPushButton* AddButton() const { return add_; }
+    QPushButton* DeleteButton() const { return delete_; }
+    QPushButton* UpdateButton() const { return update_; }
+
+private:
+    QString RowText(const Location& place, bool custom) const;
+    void AppendCustomRow(const Location& place);
+    void SelectRow(int row);
+    void OnSelectionChanged();
+    void OnAdd();
+    void OnDelete();
+    void OnUpdate();
+
+    CustomLocationList& custom_;
+    LocationKey key_;
+    QString languageCode_;
+    bool hebrewLayout_;
+    QListWidget* list_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* delete_ = nullptr;
+    QPushButton* update_ = nullptr;
+};
+
+}  // namespace plx
