@@ -31,4 +31,49 @@ CalendarDate CurrentCivilDate() {
                                static_cast<std::int32_t>(today.year())});
 }
 
+void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom) {
+    if (key < 0 || (key >= kBuiltInLocationCount &&
+                    !FindCustomLocation(custom, key - kBuiltInLocationCount))) {
+        throw UsageError{
+            QStringLiteral("unknown location key %1; 'plxcal locations' lists them").arg(key)};
+    }
+}
+
+bool ApplyPlaceOptions(const Invocation& call, Location& place) {
+    const auto given = [&](const char* name) { return call.parser.isSet(QLatin1String(name)); };
+    const bool world = given("world-refraction");
+    const bool israel = given("israel-refraction");
+    if (world && israel)
+        throw UsageError{
+            QStringLiteral("--world-refraction and --israel-refraction exclude each other")};
+    bool any = world || israel;
+    if (any)
+        place.refraction = israel ? 1 : 0;
+    for (const auto& [name, field] : {std::pair{"name-he", &Location::nameHebrew},
+                                      std::pair{"name-en", &Location::nameEnglish}}) {
+        if (given(name)) {
+            place.*field = call.parser.value(QLatin1String(name)).toStdU16String();
+            any = true;
+        }
+    }
+    const auto number = [&](const char* name, double low, double high, double& field) {
+        if (const auto value = NumberOption(call, name, low, high)) {
+            field = *value;
+            any = true;
+        }
+    };
+    number("lat", -90, 90, place.latitude);
+    number("lon", -180, 180, place.longitude);
+    number("height", -1000, 10000, place.height);
+    if (const auto zone = NumberOption(call, "zone", -24.0, 24.0)) {
+        place.zone = static_cast<float>(*zone);
+        any = true;
+    }
+    if (const auto candles = NumberOption(call, "candles", 0, 180)) {
+        place.candleMinutes = *candles;
+        any = true;
+    }
+    return any;
+}
+
 }  // namespace plx::cli

@@ -5,6 +5,11 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <cmath>
+#include <optional>
+#include <type_traits>
+
+#include "astro/locations.h"
 #include "cli/arguments.h"
 #include "engine/language.h"
 
@@ -34,5 +39,41 @@ bool WantsJson(const Invocation& call);
 Language TextLanguage(const Invocation& call);
 // The civil date of today on this computer's clock.
 CalendarDate CurrentCivilDate();
+
+// The value of a number option within [low, high]; nullopt when the option is absent. An int
+// option takes whole numbers only.
+template <typename Number>
+std::optional<Number> NumberOption(const Invocation& call, const char* name, Number low,
+                                   Number high) {
+    constexpr bool kWhole = std::is_integral_v<Number>;
+    const QString option = QLatin1String(name);
+    if (!call.parser.isSet(option))
+        return std::nullopt;
+    const QString text = call.parser.value(option);
+    bool ok = false;
+    Number value{};
+    if constexpr (kWhole) {
+        value = text.toInt(&ok);
+    } else {
+        value = text.toDouble(&ok);
+        ok = ok && std::isfinite(value);
+    }
+    if (!ok) {
+        throw UsageError{
+            QStringLiteral("invalid --%1 '%2': expected %3")
+                .arg(option, text, QLatin1String(kWhole ? "a whole number" : "a number"))};
+    }
+    if (value < low || value > high) {
+        throw UsageError{
+            QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
+    }
+    return value;
+}
+
+// Throws unless the key names a built-in row or one of the user's places.
+void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom);
+// Writes the place options given (--name-he, --name-en, --lat, --lon, --zone, --height,
+// --candles, --world-refraction, --israel-refraction) onto the place; whether any was given.
+bool ApplyPlaceOptions(const Invocation& call, Location& place);
 
 }  // namespace plx::cli

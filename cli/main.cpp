@@ -38,19 +38,30 @@ QList<QCommandLineOption> Options() {
          QStringLiteral(
              "times: the place of that key (see 'locations'); default the current location."),
          QStringLiteral("KEY")},
-        {QStringLiteral("lat"), QStringLiteral("times: latitude in degrees, north positive."),
+        {QStringLiteral("name-he"), QStringLiteral("locations: the place's Hebrew name."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("name-en"), QStringLiteral("locations: the place's English name."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("lat"),
+         QStringLiteral("times, locations: latitude in degrees, north positive."),
          QStringLiteral("D")},
-        {QStringLiteral("lon"), QStringLiteral("times: longitude in degrees, east positive."),
+        {QStringLiteral("lon"),
+         QStringLiteral("times, locations: longitude in degrees, east positive."),
          QStringLiteral("D")},
         {QStringLiteral("zone"),
-         QStringLiteral("times: hours of the place's standard time from UT."), QStringLiteral("H")},
+         QStringLiteral("times, locations: hours of the place's standard time from UT."),
+         QStringLiteral("H")},
         {QStringLiteral("height"),
-         QStringLiteral("times: metres above sea level (counts with --elevation)."),
+         QStringLiteral(
+             "times, locations: metres above sea level (the times count it with --elevation)."),
          QStringLiteral("M")},
         {QStringLiteral("candles"),
-         QStringLiteral("times: candle lighting, minutes before sunset."), QStringLiteral("MIN")},
+         QStringLiteral("times, locations: candle lighting, minutes before sunset."),
+         QStringLiteral("MIN")},
         {QStringLiteral("world-refraction"),
-         QStringLiteral("times: the world average refraction instead of the place's.")},
+         QStringLiteral("times, locations: the world average refraction.")},
+        {QStringLiteral("israel-refraction"),
+         QStringLiteral("times, locations: Israel's average refraction.")},
         {QStringLiteral("dst"),
          QStringLiteral("times: daylight-saving hours, 0 (off) to 3; default as stored."),
          QStringLiteral("HOURS")},
@@ -75,7 +86,13 @@ void AddOptions(QCommandLineParser& parser) {
         "current\n"
         "                      location with the stored options; --location, --lat ... replace "
         "them\n"
-        "  locations           the built-in and the user's locations with their keys"));
+        "  locations           the built-in and the user's locations with their keys\n"
+        "  locations add --name-he TEXT --name-en TEXT --lat D --lon D --zone H [--height M]\n"
+        "                [--candles MIN] [--world-refraction|--israel-refraction]\n"
+        "                      adds a location of your own and prints its key\n"
+        "  locations update KEY [the same options]  changes the options given of one of yours\n"
+        "  locations remove KEY  removes one of your locations\n"
+        "  locations use KEY   makes a location the current one"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());

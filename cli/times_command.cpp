@@ -3,10 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include <cmath>
 #include <limits>
 #include <optional>
-#include <type_traits>
 
 #include "app/settings.h"
 #include "app/stored_locations.h"
@@ -24,64 +22,22 @@ namespace {
 
 constexpr const char* kUsage =
     "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN "
-    "--world-refraction] "
+    "--world-refraction|--israel-refraction] "
     "[--dst HOURS] [--elevation] [--all] [--lang he|en] [--json]";
 
-// The value of a number option within [low, high]; nullopt when the option is absent. An int
-// option takes whole numbers only.
-template <typename Number>
-std::optional<Number> NumberOption(const Invocation& call, const char* name, Number low,
-                                   Number high) {
-    constexpr bool kWhole = std::is_integral_v<Number>;
-    const QString option = QLatin1String(name);
-    if (!call.parser.isSet(option))
-        return std::nullopt;
-    const QString text = call.parser.value(option);
-    bool ok = false;
-    Number value{};
-    if constexpr (kWhole) {
-        value = text.toInt(&ok);
-    } else {
-        value = text.toDouble(&ok);
-        ok = ok && std::isfinite(value);
-    }
-    if (!ok) {
-        throw UsageError{
-            QStringLiteral("invalid --%1 '%2': expected %3")
-                .arg(option, text, QLatin1String(kWhole ? "a whole number" : "a number"))};
-    }
-    if (value < low || value > high) {
-        throw UsageError{
-            QStringLiteral("--%1 %2 is outside %3 .. %4").arg(option, text).arg(low).arg(high)};
-    }
-    return value;
-}
-
 // --location KEY (a built-in row, or 80 + the id of one of the user's locations), else the current
-// location; then each of --lat, --lon, --zone, --height, --candles, --world-refraction replaces
-// that value. New coordinates make it a place without a name.
+// location; then the place options replace single values of it. New coordinates make it a place
+// without a name.
 Location ChosenPlace(const Invocation& call, const CalculationSettings& settings,
                      const CustomLocationList& custom) {
     Location place = LookupLocation(settings.locationKey, custom);
     if (const auto key = NumberOption(call, "location", 0, std::numeric_limits<int>::max())) {
-        if (*key >= kBuiltInLocationCount &&
-            !FindCustomLocation(custom, *key - kBuiltInLocationCount)) {
-            throw UsageError{
-                QStringLiteral("unknown location key %1; 'plxcal locations' lists them").arg(*key)};
-        }
+        ExpectKnownLocation(*key, custom);
         place = LookupLocation(*key, custom);
     }
-    const auto latitude = NumberOption(call, "lat", -90.0, 90.0);
-    const auto longitude = NumberOption(call, "lon", -180.0, 180.0);
-    if (latitude || longitude)
+    if (call.parser.isSet(QStringLiteral("lat")) || call.parser.isSet(QStringLiteral("lon")))
         place.nameHebrew = place.nameEnglish = {};
-    place.latitude = latitude.value_or(place.latitude);
-    place.longitude = longitude.value_or(place.longitude);
-    place.zone = static_cast<float>(NumberOption(call, "zone", -24.0, 24.0).value_or(place.zone));
-    place.height = NumberOption(call, "height", -1000.0, 10000.0).value_or(place.height);
-    place.candleMinutes = NumberOption(call, "candles", 0, 180).value_or(place.candleMinutes);
-    if (call.parser.isSet(QStringLiteral("world-refraction")))
-        place.refraction = 0;
+    ApplyPlaceOptions(call, place);
     return place;
 }
 
