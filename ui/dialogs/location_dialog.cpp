@@ -53,7 +53,7 @@ constexpr int kPartWidth = 40;
 QLineEdit* DigitsEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edit));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->setFixedWidth(kPartWidth);
     return edit;
 }
@@ -63,22 +63,6 @@ QLabel* Mark(const char16_t* mark, QWidget* parent) {
 }
 
 }  // namespace
-
-DegreesMinutesSeconds ToDegreesMinutesSeconds(double angle) {
-    constexpr double kMostDegrees = 2147483647.0;
-    const double whole = std::trunc(angle);
-    if (std::fabs(whole) > kMostDegrees)
-        return {whole < 0 ? -2147483647 : 2147483647, 0, 0};
-    const long seconds = std::lround((angle - whole) * 3600);
-    return {static_cast<int>(whole), static_cast<int>(std::labs(seconds / 60)),
-            static_cast<int>(std::labs(seconds % 60))};
-}
-
-double FromDegreesMinutesSeconds(DegreesMinutesSeconds dms) {
-    const double value =
-        std::fabs(static_cast<double>(dms.degrees)) + dms.minutes / 60.0 + dms.seconds / 3600.0;
-    return dms.degrees < 0 ? -value : value;
-}
 
 CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, QWidget* parent)
     : CPLXLocationDlg(custom, ActiveLanguage().rightToLeft, parent) {}

@@ -17,17 +17,6 @@ namespace plx {
 
 class CNumericEdit;
 
-// Degrees, minutes and seconds of a decimal angle: the degrees keep the sign and the minutes may
-// reach 60 (31.9999999 is 31° 60′ 0″), as the fields show them.
-struct DegreesMinutesSeconds {
-    int degrees = 0;
-    int minutes = 0;
-    int seconds = 0;
-};
-DegreesMinutesSeconds ToDegreesMinutesSeconds(double angle);
-// Negative when the degrees are; so a value between -1 and 0 has no such form.
-double FromDegreesMinutesSeconds(DegreesMinutesSeconds dms);
-
 class CPLXLocationDlg : public QDialog {
 public:
     // Edits `custom` in place. The Hebrew layout when the active language reads right to left.

@@ -1,56 +1,10 @@
 #include "ui/dialogs/numeric_edit.h"
 
 #include <QKeyEvent>
-#include <QLocale>
 
 #include <algorithm>
-#include <cmath>
 
 namespace plx {
-
-QChar DecimalSeparator() {
-    static const QChar separator = [] {
-        const QString point = QLocale::system().decimalPoint();
-        return point.isEmpty() ? QChar(u'.') : point.front();
-    }();
-    return separator;
-}
-
-QString FilterNumberText(const QString& text, bool allowDecimal) {
-    const QChar separator = DecimalSeparator();
-    QString kept;
-    bool separatorKept = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isDigit() && c.unicode() < 128) {
-            kept += c;
-        } else if (c == separator && allowDecimal && !separatorKept) {
-            kept += c;
-            separatorKept = true;
-        } else if (c == u'-' && i == 0) {
-            kept += c;
-        }
-    }
-    return kept;
-}
-
-double ParseDecimalText(const QString& text) {
-    QString plain = text;
-    plain.replace(DecimalSeparator(), u'.');
-    bool ok = false;
-    const double value = plain.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
-}
-
-QString FormatDecimalText(double value) {
-    return QString::asprintf("%f", value).replace(u'.', DecimalSeparator());
-}
-
-int ParseIntegerText(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
-}
 
 CNumericEdit::CNumericEdit(bool allowDecimal, QWidget* parent)
     : QLineEdit(parent), allowDecimal_(allowDecimal) {
