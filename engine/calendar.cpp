@@ -1,6 +1,7 @@
 #include "engine/calendar.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace plx {
@@ -41,51 +42,173 @@ constexpr std::int16_t kCivilDaysBefore[3][13] = {
 // Bits 2, 5, 7, 10, 13, 16 and 18: the leap years of the 19-year cycle, indexed by (Y + 18) mod 19.
 constexpr std::uint32_t kLeapYearBits = 337060;
 constexpr int kPartsPerHour = 1080;
+constexpr std::uint64_t kPartsPerDay = 24 * kPartsPerHour;
+constexpr std::uint64_t kPartsPerMonth = 29 * kPartsPerDay + 12 * kPartsPerHour + 793;
+constexpr std::uint64_t kEpochMoladParts = 5 * kPartsPerHour + 204;  // after 6 p.m. before day 1
 
-bool IsLeapIndex(std::uint32_t index) {
-    return (kLeapYearBits >> (index % 19)) & 1u;
-}
-
-struct MoladParts {
-    std::int64_t months;  // months since the epoch molad
-    std::int64_t parts;   // 793 * months + 204
-    std::int64_t hours;   // hours since the epoch, from 6 p.m.
+// The month (1-based) of every day of the year (offset 0 = 1 Tishrei), by year shape, so that
+// finding the month is one lookup.
+struct MonthOfDayTable {
+    std::uint8_t month[6][385];
 };
 
-MoladParts MoladOfMonthsElapsed(std::int64_t months) {
-    const std::int64_t parts = 793 * months + 204;
-    return {months, parts, 12 * months + 5 + parts / kPartsPerHour};
+constexpr MonthOfDayTable MakeMonthOfDayTable() {
+    MonthOfDayTable table{};
+    for (int row = 0; row < 6; ++row) {
+        int month = 1;
+        for (int offset = 0; offset < 385; ++offset) {
+            while (month < 13 && offset >= kHebrewDaysBefore[row][month])
+                ++month;
+            table.month[row][offset] = static_cast<std::uint8_t>(month);
+        }
+    }
+    return table;
 }
 
-int WeekdayOfMolad(const MoladParts& m) {
-    return static_cast<int>((m.months + 1 + m.hours / 24) % 7) + 1;
+constexpr MonthOfDayTable kHebrewMonthOfDay = MakeMonthOfDayTable();
+
+// Index 0..18: the year's place in the 19-year cycle, (Y - 1) mod 19.
+bool IsLeapIndex(std::uint32_t index) {
+    return (kLeapYearBits >> index) & 1u;
 }
 
-int PartsSinceEve(const MoladParts& m) {
-    return static_cast<int>(m.hours % 24) * kPartsPerHour +
-           static_cast<int>(m.parts % kPartsPerHour);
+// Months of the 19-year cycle before each of its years.
+constexpr std::array<std::uint16_t, 19> kMonthsIntoCycle = [] {
+    std::array<std::uint16_t, 19> months{};
+    for (unsigned rest = 0; rest < 19; ++rest)
+        months[rest] = static_cast<std::uint16_t>(12u * rest + (7u * rest + 1u) / 19u);
+    return months;
+}();
+
+std::uint32_t MonthsBeforeCycleYear(std::uint32_t cycles, std::uint32_t rest) {
+    return 235u * cycles + kMonthsIntoCycle[rest];
 }
 
-bool PreviousYearIsLeap(std::int32_t year) {
-    return IsLeapIndex(static_cast<std::uint32_t>(year) + 17u);
+// A molad as the day it falls on (0 for DayNumber 1) and the parts since 6 p.m. of that day's eve.
+struct MoladMoment {
+    std::uint32_t day;
+    int partsSinceEve;
+};
+
+MoladMoment MoladAfterMonths(std::uint32_t months) {
+    const std::uint64_t parts = std::uint64_t{kPartsPerMonth} * months + kEpochMoladParts;
+    const auto day = static_cast<std::uint32_t>(parts / kPartsPerDay);
+    return {day, static_cast<int>(parts - std::uint64_t{day} * kPartsPerDay)};
+}
+
+int WeekdayOfDayIndex(std::uint32_t day) {
+    return static_cast<int>((std::uint64_t{day} + 1u) % 7u) + 1;  // 64 bits: a shorter division
+}
+
+// A year by the months elapsed before it and its place in the 19-year cycle, which give its molad
+// of Tishrei and whether it and the year before it are leap years.
+struct CycleYear {
+    std::uint32_t months;
+    std::uint32_t index;  // (Y - 1) mod 19
+};
+
+CycleYear CycleYearOf(std::int32_t year) {
+    const std::uint32_t elapsed = static_cast<std::uint32_t>(year) - 1u;
+    const std::uint32_t index = elapsed % 19u;
+    return {MonthsBeforeCycleYear(elapsed / 19u, index), index};
+}
+
+CycleYear NextCycleYear(CycleYear y) {
+    return {y.months + 12u + (IsLeapIndex(y.index) ? 1u : 0u), y.index == 18u ? 0u : y.index + 1u};
+}
+
+// Index: the molad's weekday plus the day the first three rules may add (1..8, 8 being Sunday).
+// Rosh Hashana never falls on Sunday, Wednesday or Friday: those move on by one more day.
+constexpr int kWeekdayDelay[9] = {0, 1, 0, 0, 1, 0, 1, 0, 1};
+
+// Days from the molad of Tishrei to Rosh Hashana, 0..2. The rules are tested without jumps: across
+// years they hold at random, and a mispredicted jump costs more than all the tests.
+int RoshHashanaDelay(int weekday, int partsSinceEve, bool leapYear, bool previousYearLeap) {
+    const bool afterNoon = partsSinceEve >= 18 * kPartsPerHour;
+    // Monday, 15 hours 589 parts, after a leap year; Tuesday, 9 hours 204 parts, in a common year.
+    const bool mondayAfterLeap = previousYearLeap & (weekday == 2) & (partsSinceEve >= 16789);
+    const bool tuesdayOfCommon = !leapYear & (weekday == 3) & (partsSinceEve >= 9924);
+    const int late = afterNoon | mondayAfterLeap | tuesdayOfCommon ? 1 : 0;
+    return late + kWeekdayDelay[weekday + late];
+}
+
+int WeekdayAfter(int weekday, int days) {
+    const int later = weekday + days;
+    return later > 7 ? later - 7 : later;
+}
+
+struct MoladOfTishrei {
+    MoladMoment molad;
+    int weekday;
+    int delay;  // days to Rosh Hashana
+};
+
+MoladOfTishrei TishreiOf(CycleYear y) {
+    const MoladMoment molad = MoladAfterMonths(y.months);
+    const int weekday = WeekdayOfDayIndex(molad.day);
+    const bool previousLeap = IsLeapIndex(y.index == 0u ? 18u : y.index - 1u);
+    return {molad, weekday,
+            RoshHashanaDelay(weekday, molad.partsSinceEve, IsLeapIndex(y.index), previousLeap)};
 }
 
 // The DayNumber of 1 Tishrei: the day of the molad plus the postponement.
-DayNumber FirstDayOfHebrewYear(std::int32_t year) {
-    const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
-    const int moladWeekday = WeekdayOfMolad(m);
-    const int rosh = RoshHashanaWeekdayForMolad(
-        moladWeekday, PartsSinceEve(m), IsHebrewLeapYear(year) == 1, PreviousYearIsLeap(year));
-    return static_cast<DayNumber>(29 * m.months + m.hours / 24 + (rosh - moladWeekday + 7) % 7 + 1);
+DayNumber FirstDayOf(CycleYear y) {
+    const MoladOfTishrei tishrei = TishreiOf(y);
+    return static_cast<DayNumber>(tishrei.molad.day) + 1 + tishrei.delay;
 }
 
-// Row of the month tables for a year running from `first` up to (not including) `next`.
-int ShapeRow(std::int32_t year, DayNumber first, DayNumber next) {
-    return (next - first) % 10 - 3 + 3 * IsHebrewLeapYear(year);
+DayNumber FirstDayOfHebrewYear(std::int32_t year) {
+    return FirstDayOf(CycleYearOf(year));
+}
+
+// A Hebrew year by its first day and the first day of the next: all a conversion needs.
+struct HebrewYearSpan {
+    std::int32_t year;
+    DayNumber first;
+    DayNumber next;
+};
+
+HebrewYearSpan SpanOfHebrewYear(std::int32_t year) {
+    const CycleYear y = CycleYearOf(year);
+    return {year, FirstDayOf(y), FirstDayOf(NextCycleYear(y))};
+}
+
+// Row of the month tables by the year's length less 353 (353, 354, 355, 383, 384, 385).
+constexpr std::array<std::uint8_t, 33> kShapeRowOfLength = [] {
+    std::array<std::uint8_t, 33> rows{};
+    for (int row = 0; row < 6; ++row) {
+        const int length = kHebrewDaysBefore[row][row < 3 ? 12 : 13];
+        rows[static_cast<std::size_t>(length - 353)] = static_cast<std::uint8_t>(row);
+    }
+    return rows;
+}();
+
+int ShapeRow(const HebrewYearSpan& span) {
+    return kShapeRowOfLength[static_cast<std::size_t>(span.next - span.first - 353)];
 }
 
 int ShapeRow(std::int32_t year) {
-    return ShapeRow(year, FirstDayOfHebrewYear(year), FirstDayOfHebrewYear(year + 1));
+    return ShapeRow(SpanOfHebrewYear(year));
+}
+
+CalendarDate MakeDate(int day, int month, std::int32_t year) {
+    return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
+}
+
+CalendarDate DateInHebrewYear(DayNumber n, const HebrewYearSpan& span) {
+    const int offset = n - span.first;
+    const int row = ShapeRow(span);
+    const int month = kHebrewMonthOfDay.month[row][offset];
+    return MakeDate(offset - kHebrewDaysBefore[row][month - 1] + 1, month, span.year);
+}
+
+// The year in which the molad of the month holding day n falls. 1 Tishrei comes up to two days
+// after its molad, so the day belongs to this year or to the one before.
+std::int32_t HebrewYearOfMolad(DayNumber n) {
+    const auto months = static_cast<std::uint32_t>(
+        (static_cast<std::uint64_t>(n - 1) * kPartsPerDay + kPartsPerDay - 1 - kEpochMoladParts) /
+        kPartsPerMonth);
+    return static_cast<std::int32_t>((19u * months + 252u) / 235u);  // inverse of months elapsed
 }
 
 int CivilRow(std::int32_t year) {
@@ -94,10 +217,6 @@ int CivilRow(std::int32_t year) {
 
 int LastHebrewMonth(std::int32_t year) {
     return 12 + IsHebrewLeapYear(year);
-}
-
-CalendarDate MakeDate(int day, int month, std::int32_t year) {
-    return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
 }
 
 bool IsDroppedReformDay(CalendarDate d) {
@@ -114,47 +233,35 @@ constexpr CalendarDate kLastHebrewDate{29, 12, kLastHebrewYear};
 // ---- Hebrew calendar arithmetic ------------------------------------------------------------
 
 int IsHebrewLeapYear(std::int32_t year) noexcept {
-    return IsLeapIndex(static_cast<std::uint32_t>(year) + 18u) ? 1 : 0;
+    return IsLeapIndex((static_cast<std::uint32_t>(year) + 18u) % 19u) ? 1 : 0;
 }
 
 std::int32_t HebrewMonthsBeforeYear(std::int32_t year) noexcept {
     const std::uint32_t elapsed = static_cast<std::uint32_t>(year) - 1u;
-    const std::uint32_t cycles = elapsed / 19u;
-    const std::uint32_t rest = elapsed % 19u;
-    return static_cast<std::int32_t>(235u * cycles + 12u * rest + (7u * rest + 1u) / 19u);
+    return static_cast<std::int32_t>(MonthsBeforeCycleYear(elapsed / 19u, elapsed % 19u));
 }
 
 int MoladTishreiWeekday(std::int32_t year) noexcept {
-    return WeekdayOfMolad(MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year)));
+    return TishreiOf(CycleYearOf(year)).weekday;
 }
 
 Molad MoladOfMonth(std::int32_t year, int month) noexcept {
-    const MoladParts m =
-        MoladOfMonthsElapsed(std::int64_t{HebrewMonthsBeforeYear(year)} + month - 1);
-    const int partOfHour = static_cast<int>(m.parts % kPartsPerHour);
-    return {WeekdayOfMolad(m), static_cast<int>(m.hours % 24), partOfHour / 18, partOfHour % 18};
+    const MoladMoment m =
+        MoladAfterMonths(static_cast<std::uint32_t>(HebrewMonthsBeforeYear(year) + month - 1));
+    const int partOfHour = m.partsSinceEve % kPartsPerHour;
+    return {WeekdayOfDayIndex(m.day), m.partsSinceEve / kPartsPerHour, partOfHour / 18,
+            partOfHour % 18};
 }
 
 int RoshHashanaWeekdayForMolad(int weekday, int partsSinceEve, bool leapYear,
                                bool previousYearLeap) noexcept {
-    if (partsSinceEve >= 18 * kPartsPerHour) {
-        ++weekday;  // molad at or after noon
-    } else if (previousYearLeap && weekday == 2 && partsSinceEve >= 16789) {
-        ++weekday;  // Monday, 15 hours 589 parts, after a leap year
-    } else if (!leapYear && weekday == 3 && partsSinceEve >= 9924) {
-        ++weekday;  // Tuesday, 9 hours 204 parts, in a common year
-    }
-    if (weekday > 7)
-        weekday -= 7;
-    if (weekday == 1 || weekday == 4 || weekday == 6)
-        ++weekday;  // never Sunday, Wednesday, Friday
-    return weekday;
+    return WeekdayAfter(weekday,
+                        RoshHashanaDelay(weekday, partsSinceEve, leapYear, previousYearLeap));
 }
 
 int RoshHashanaWeekday(std::int32_t year) noexcept {
-    const MoladParts m = MoladOfMonthsElapsed(HebrewMonthsBeforeYear(year));
-    return RoshHashanaWeekdayForMolad(WeekdayOfMolad(m), PartsSinceEve(m),
-                                      IsHebrewLeapYear(year) == 1, PreviousYearIsLeap(year));
+    const MoladOfTishrei tishrei = TishreiOf(CycleYearOf(year));
+    return WeekdayAfter(tishrei.weekday, tishrei.delay);
 }
 
 int HebrewYearLength(std::int32_t year) noexcept {
@@ -169,7 +276,9 @@ int HebrewYearKind(std::int32_t year) noexcept {
 int HebrewMonthLength(std::int32_t year, int month) noexcept {
     if (month < 1 || month > 13)
         return 0;
-    return kHebrewMonthLengths[ShapeRow(year)][month - 1];
+    // Only Heshvan and Kislev follow the year's kind; the other months need the leap alone.
+    const int row = month == 2 || month == 3 ? ShapeRow(year) : 1 + 3 * IsHebrewLeapYear(year);
+    return kHebrewMonthLengths[row][month - 1];
 }
 
 int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept {
@@ -179,32 +288,21 @@ int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept {
 }
 
 DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
-    const DayNumber first = FirstDayOfHebrewYear(year);
-    const int before =
-        month >= 1 && month <= 14
-            ? kHebrewDaysBefore[ShapeRow(year, first, FirstDayOfHebrewYear(year + 1))][month - 1]
-            : 0;
-    return first - 1 + before + day;
+    // Tishrei and Heshvan begin on the same days of every year; the later months need its shape.
+    if (month == 1 || month == 2)
+        return FirstDayOfHebrewYear(year) - 1 + kHebrewDaysBefore[0][month - 1] + day;
+    const HebrewYearSpan span = SpanOfHebrewYear(year);
+    const int before = month >= 1 && month <= 14 ? kHebrewDaysBefore[ShapeRow(span)][month - 1] : 0;
+    return span.first - 1 + before + day;
 }
 
 CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept {
-    std::int32_t year = guessYear;
-    DayNumber start = FirstDayOfHebrewYear(year);
-    while (n < start)
-        start = FirstDayOfHebrewYear(--year);
-    DayNumber next = FirstDayOfHebrewYear(year + 1);
-    while (n >= next) {
-        start = next;
-        next = FirstDayOfHebrewYear(++year + 1);
-    }
-    const int offset = n - start;
-    const std::int16_t* before = kHebrewDaysBefore[ShapeRow(year, start, next)];
-    int month = 1;
-    if (offset > 0) {
-        while (month < 13 && offset >= before[month])
-            ++month;
-    }
-    return MakeDate(offset - before[month - 1] + 1, month, year);
+    HebrewYearSpan span = SpanOfHebrewYear(guessYear);
+    while (n < span.first)
+        span = {span.year - 1, FirstDayOfHebrewYear(span.year - 1), span.first};
+    while (n >= span.next)
+        span = {span.year + 1, span.next, FirstDayOfHebrewYear(span.year + 2)};
+    return DateInHebrewYear(n, span);
 }
 
 // ---- Civil calendar --------------------------------------------------------------------------
@@ -292,57 +390,60 @@ CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
 
 // ---- Conversions -----------------------------------------------------------------------------
 
-CalendarDate CivilToHebrew(CalendarDate civil) noexcept {
-    const CalendarDate c = NormalizeCivilDate(civil);
-    std::int32_t guess = c.year + 3760 + (c.year < 1 ? 1 : 0);
-    if (guess == 0)
-        guess = 1;
-    return LocateInHebrewYear(CivilToDayNumber(c), guess);
-}
-
 namespace {
 
-CalendarDate LocateInCivilYear(DayNumber n, std::int32_t y) {
-    auto startOf = [](std::int32_t year) { return CivilToDayNumber(CalendarDate{1, 1, year}); };
-    while (n < startOf(y))
-        y = y == 1 ? -1 : y - 1;
-    int offset = n - startOf(y);
-    while (offset >= CivilDaysBeforeMonth(y, 12)) {
-        y = y == -1 ? 1 : y + 1;
-        offset = n - startOf(y);
-    }
-    const std::int16_t* before = kCivilDaysBefore[CivilRow(y)];
-    int month = 1;
-    if (offset > 0) {
-        while (month < 12 && offset >= before[month])
-            ++month;
-    }
-    int day = offset - before[month - 1] + 1;
-    if (y == 1582 && month == 10 && day > 4)
-        day += 10;
-    return MakeDate(day, month, y);
+constexpr DayNumber kFirstGregorianDay = 1951164;  // 15 October 1582
+constexpr int kJulianDayOfDayZero = 347997;
+
+// The civil date of a day count from the 1 March that opens the first 4-year cycle of the
+// calendar (year -4800 counted astronomically); `centuryYears` adds the years the Gregorian
+// centuries took off before it.
+CalendarDate CivilDateInCycles(std::uint32_t days, std::uint32_t centuryYears) {
+    const std::uint32_t cycleYears = (4u * days + 3u) / 1461u;
+    const std::uint32_t dayOfYear = days - 1461u * cycleYears / 4u;  // from 1 March
+    const std::uint32_t m = (5u * dayOfYear + 2u) / 153u;            // 0 = March .. 11 = February
+    const auto day = static_cast<int>(dayOfYear - (153u * m + 2u) / 5u + 1u);
+    const int january = m >= 10 ? 1 : 0;
+    const int month = static_cast<int>(m) + 3 - 12 * january;
+    int year = static_cast<int>(centuryYears + cycleYears) - 4800 + january;
+    if (year < 1)
+        --year;  // no year 0
+    return MakeDate(day, month, year);
 }
 
-std::int32_t CivilYearGuess(std::int32_t hebrewYear) {
-    return hebrewYear - 3761 - (hebrewYear < 3762 ? 1 : 0);
+// Julian calendar before the reform, Gregorian from it; defined for any n >= 0, so a Hebrew date
+// whose day overflows its month carries into the neighbouring civil days.
+CalendarDate CivilDateOfDay(DayNumber n) {
+    const auto julianDay = static_cast<std::uint32_t>(n + kJulianDayOfDayZero);
+    if (n < kFirstGregorianDay)
+        return CivilDateInCycles(julianDay + 32082u, 0u);
+    const std::uint32_t days = julianDay + 32044u;
+    const std::uint32_t centuries = (4u * days + 3u) / 146097u;
+    return CivilDateInCycles(days - 146097u * centuries / 4u, 100u * centuries);
 }
 
 }  // namespace
 
+CalendarDate CivilToHebrew(CalendarDate civil) noexcept {
+    return DayNumberToHebrew(CivilToDayNumber(NormalizeCivilDate(civil)));
+}
+
 CalendarDate HebrewToCivil(CalendarDate hebrew) noexcept {
-    return LocateInCivilYear(HebrewToDayNumber(hebrew), CivilYearGuess(hebrew.year));
+    return CivilDateOfDay(HebrewToDayNumber(hebrew));
 }
 
 CalendarDate DayNumberToCivil(DayNumber n) noexcept {
-    n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
-    return HebrewToCivil(DayNumberToHebrew(n));
+    return CivilDateOfDay(std::clamp(n, kFirstDayNumber, kLastDayNumber));
 }
 
 CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
     n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
-    // A mean Hebrew year is close to 365.2468 days; the search corrects the guess by a year or two.
-    const auto guess = static_cast<std::int32_t>(static_cast<double>(n) / 365.2468) + 1;
-    return LocateInHebrewYear(n, std::clamp(guess, kFirstHebrewYear, kLastHebrewYear));
+    const std::int32_t estimate = HebrewYearOfMolad(n);
+    const CycleYear y = CycleYearOf(estimate);
+    const DayNumber first = FirstDayOf(y);
+    if (n < first)
+        return DateInHebrewYear(n, {estimate - 1, FirstDayOfHebrewYear(estimate - 1), first});
+    return DateInHebrewYear(n, {estimate, first, FirstDayOf(NextCycleYear(y))});
 }
 
 // ---- Civil stepping --------------------------------------------------------------------------

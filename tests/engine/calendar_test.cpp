@@ -138,6 +138,16 @@ TEST(HebrewCalendar, DayNumbersCarryPastMonthEnds) {
     EXPECT_EQ(HebrewToDayNumber(5785, 1, 31), HebrewToDayNumber(5785, 2, 1));
 }
 
+// A day that overflows its month carries into the civil days beyond either end of the range, and
+// across the missing year 0 and the reform.
+TEST(HebrewCalendar, OverflowingDaysCarryIntoCivilDates) {
+    EXPECT_EQ(HebrewToCivil(D(0, 1, 1)), D(6, 10, kFirstCivilYear));
+    EXPECT_EQ(HebrewToCivil(D(30, 12, kLastHebrewYear)), D(20, 12, kLastCivilYear));
+    EXPECT_EQ(HebrewToCivil(D(45, 12, kLastHebrewYear)), D(4, 1, kLastCivilYear + 1));
+    EXPECT_EQ(HebrewToCivil(D(0, 5, 3761)), D(14, 1, 1));
+    EXPECT_EQ(HebrewToCivil(D(31, 2, 5343)), D(26, 11, 1582));
+}
+
 TEST(CivilCalendar, LeapYearsAndTables) {
     EXPECT_EQ(IsCivilLeapYear(-1), 1);
     EXPECT_EQ(IsCivilLeapYear(-5), 1);
