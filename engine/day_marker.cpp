@@ -48,9 +48,12 @@ bool IsMarkedInMonth(const YearShape& y, HebrewMonth month, int day) {
 }  // namespace
 
 bool DayHasEvent(CalendarDate hebrew) noexcept {
+    return DayHasEvent(hebrew, ShapeOfHebrewYear(hebrew.year));
+}
+
+bool DayHasEvent(CalendarDate hebrew, const YearShape& year) noexcept {
     if (hebrew.day == 30 || (hebrew.day == 1 && hebrew.month != 1))
         return true;
-    const YearShape year = ShapeOfHebrewYear(hebrew.year);
     return IsMarkedInMonth(year, MonthOfYear(hebrew.month, year.leap), hebrew.day);
 }
 

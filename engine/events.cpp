@@ -111,8 +111,11 @@ RoshChodeshDay RoshChodeshKind(CalendarDate hebrew) noexcept {
 }
 
 DayEventList DayEvents(Language language, CalendarDate civil) {
-    const DayNumber n = CivilToDayNumber(civil);
-    const CalendarDate hebrew = DayNumberToHebrew(n);
+    return DayEvents(language, FactsOfCivilDay(civil));
+}
+
+DayEventList DayEvents(Language language, const DayFacts& facts) {
+    const CalendarDate hebrew = facts.hebrew;
     DayEventList list;
     list.entries.reserve(4);
     EventWriter out(language, list.entries);
@@ -122,13 +125,13 @@ DayEventList DayEvents(Language language, CalendarDate civil) {
         list.kind = holiday.kind;
     }
     AddRoshChodesh(hebrew, out);
-    const YearShape year = ShapeOfHebrewYear(hebrew.year);
-    const EventDay day{year, MonthOfYear(hebrew.month, year.leap), hebrew.day, DayNumberWeekday(n),
-                       civil.year};
+    const YearShape& year = facts.year;
+    const EventDay day{year, MonthOfYear(hebrew.month, year.leap), hebrew.day,
+                       DayNumberWeekday(facts.number), facts.civil.year};
     AddMonthEvents(day, out);
     if (IsSigdDay(day))
         out.Add(Phrase::kSigd);
-    AddReformNotes(civil, out);
+    AddReformNotes(facts.civil, out);
     return list;
 }
 

@@ -12,6 +12,7 @@
 
 #include "engine/calendar.h"
 #include "engine/language.h"
+#include "engine/year_shape.h"
 
 namespace plx {
 
@@ -72,9 +73,11 @@ struct DayEventList {
 };
 
 DayEventList DayEvents(Language language, CalendarDate civil);
+DayEventList DayEvents(Language language, const DayFacts& day);
 
 // The month view's highlight. It follows the event list closely but not exactly: it marks 18 Iyar
 // and every 2 Elul, and leaves eves, Omer days, Bein HaMetzarim, Isru Chag and Sigd unmarked.
 bool DayHasEvent(CalendarDate hebrew) noexcept;
+bool DayHasEvent(CalendarDate hebrew, const YearShape& year) noexcept;
 
 }  // namespace plx

@@ -73,34 +73,43 @@ void AppendLine(std::u16string& text, std::u16string_view line) {
 }  // namespace
 
 int ShabbatCount(std::int32_t year) noexcept {
-    return (RoshHashanaWeekday(year) + HebrewYearLength(year) - 1) / 7;
+    return ShabbatCount(ShapeOfHebrewYear(year));
+}
+
+int ShabbatCount(const YearShape& year) noexcept {
+    return (year.roshHashana + YearLength(year) - 1) / 7;
 }
 
 std::u16string YearInformationText(CalendarDate civil, std::u16string_view languageCode) {
+    return YearInformationText(FactsOfCivilDay(NormalizeCivilDate(civil)), languageCode);
+}
+
+std::u16string YearInformationText(const DayFacts& day, std::u16string_view languageCode) {
     const Layout& layout = languageCode == u"en" ? kEnglishLayout : kHebrewLayout;
     const Language language = LanguageOfCode(languageCode);
     const PlxLocaleBase& vocabulary = Vocabulary(language);
-    const CalendarDate hebrew = CivilToHebrew(civil);
+    const CalendarDate civil = day.civil;
+    const CalendarDate hebrew = day.hebrew;
     const std::int32_t year = hebrew.year;
 
     std::u16string text;
     text.reserve(512);
     AppendLine(text, layout.creation, {DecimalText(year)});
     AppendLine(text, layout.sign,
-               {IsHebrewLeapYear(year) ? layout.leapYear : layout.commonYear, YearSignText(year)});
+               {day.year.leap != 0 ? layout.leapYear : layout.commonYear, YearSignText(day.year)});
     AppendLine(text, layout.length,
-               {DecimalText(HebrewYearLength(year)), DecimalText(ShabbatCount(year))});
+               {DecimalText(YearLength(day.year)), DecimalText(ShabbatCount(day.year))});
     AppendLine(text, vocabulary.shmitaYearNames[ShmitaYearIndex(year)]);
     const CyclePosition lunar = LunarCyclePosition(year);
     AppendLine(text, layout.lunarCycle, {DecimalText(lunar.year), DecimalText(lunar.cycle)});
     const CyclePosition solar = SolarCyclePosition(year);
     AppendLine(text, layout.solarCycle, {DecimalText(solar.year), DecimalText(solar.cycle)});
     AppendLine(text, MoladText(language, hebrew));
-    AppendLine(text, layout.portion, {WeeklyPortionName(language, hebrew).value_or(u"")});
+    AppendLine(text, layout.portion, {WeeklyPortionName(language, hebrew, day.year).value_or(u"")});
     AppendLine(text, layout.dafYomi, {DafYomiText(language, civil)});
-    for (const std::u16string& entry : DayEvents(language, civil).entries)
+    for (const std::u16string& entry : DayEvents(language, day).entries)
         AppendLine(text, entry);
-    if (const auto announcement = MevarchimMoladText(language, hebrew)) {
+    if (const auto announcement = MevarchimMoladText(language, day.number)) {
         text.append(u"\r\n")
             .append(kMevarchimHeading[static_cast<int>(language)])
             .append(*announcement);

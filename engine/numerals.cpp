@@ -138,14 +138,15 @@ std::u16string HebrewDateText(CalendarDate hebrew) {
 }
 
 std::u16string YearSignText(std::int32_t year) {
-    const int roshHashana = RoshHashanaWeekday(year);
-    const int kind = HebrewYearKind(year);
-    const int pesach = (kind + roshHashana + 2 * IsHebrewLeapYear(year) - 1) % 7 + 1;
-    std::u16string text = NumeralOrEmpty(roshHashana);
+    return YearSignText(ShapeOfHebrewYear(year));
+}
+
+std::u16string YearSignText(const YearShape& year) {
+    std::u16string text = NumeralOrEmpty(year.roshHashana);
     text += u'.';
-    text += kYearKindLetters[static_cast<std::size_t>(kind - 1)];
+    text += kYearKindLetters[static_cast<std::size_t>(year.kind - 1)];
     text += u'.';
-    text += NumeralOrEmpty(pesach);
+    text += NumeralOrEmpty(year.pesach);
     return text;
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/calendar.h"
 #include "engine/language.h"
+#include "engine/year_shape.h"
 
 namespace plx {
 
@@ -39,6 +40,7 @@ std::u16string HebrewDateText(CalendarDate hebrew);
 
 // The sign of a year: weekday of Rosh Hashana, kind letter (ח, כ, ש), weekday of Pesach; ה.ש.א.
 std::u16string YearSignText(std::int32_t year);
+std::u16string YearSignText(const YearShape& year);
 
 // The Hebrew date whose month's molad is announced on `hebrew`: the 30th already announces the
 // month it opens.

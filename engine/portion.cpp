@@ -107,11 +107,7 @@ constexpr bool EveryWeekHasAnEntry() {
 }
 static_assert(EveryWeekHasAnEntry(), "a schedule row must cover every week its year type can have");
 
-}  // namespace
-
-int HebrewYearType(std::int32_t year) noexcept {
-    const YearTypeRow shape{RoshHashanaWeekday(year), HebrewYearKind(year), IsHebrewLeapYear(year),
-                            0};
+int YearTypeOfShape(const YearShape& shape) {
     for (int t = 0; t < 14; ++t) {
         const YearTypeRow& row = kYearTypes[t];
         if (row.roshHashana == shape.roshHashana && row.kind == shape.kind &&
@@ -121,8 +117,18 @@ int HebrewYearType(std::int32_t year) noexcept {
     return 0;  // only outside the supported years
 }
 
+}  // namespace
+
+int HebrewYearType(std::int32_t year) noexcept {
+    return YearTypeOfShape(ShapeOfHebrewYear(year));
+}
+
 std::optional<int> WeeklyPortionIndex(CalendarDate hebrew) noexcept {
-    const int type = HebrewYearType(hebrew.year);
+    return WeeklyPortionIndex(hebrew, ShapeOfHebrewYear(hebrew.year));
+}
+
+std::optional<int> WeeklyPortionIndex(CalendarDate hebrew, const YearShape& year) noexcept {
+    const int type = YearTypeOfShape(year);
     if (type == 0)
         return std::nullopt;
     const int dayOfYear = HebrewDaysBeforeMonth(hebrew.year, hebrew.month) + hebrew.day;
@@ -149,12 +155,20 @@ std::optional<std::u16string_view> PortionName(Language language, int index, int
 }
 
 std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew) {
-    const std::optional<int> index = WeeklyPortionIndex(hebrew);
+    return WeeklyPortionName(language, hebrew, ShapeOfHebrewYear(hebrew.year));
+}
+
+std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew,
+                                                     const YearShape& year) {
+    const std::optional<int> index = WeeklyPortionIndex(hebrew, year);
     return index ? PortionName(language, *index, 0) : std::nullopt;
 }
 
 std::optional<std::u16string> MevarchimMoladText(Language language, CalendarDate hebrew) {
-    const DayNumber n = HebrewToDayNumber(hebrew);
+    return MevarchimMoladText(language, HebrewToDayNumber(hebrew));
+}
+
+std::optional<std::u16string> MevarchimMoladText(Language language, DayNumber n) {
     const DayNumber sabbath = n + 7 - DayNumberWeekday(n);
     if (sabbath >= kLastDayNumber)
         return std::nullopt;  // the calendar ends before that Sabbath

@@ -7,6 +7,7 @@
 
 #include "engine/calendar.h"
 #include "engine/language.h"
+#include "engine/year_shape.h"
 
 namespace plx {
 
@@ -17,6 +18,7 @@ int HebrewYearType(std::int32_t year) noexcept;
 // Index into PortionNames() of the Sabbath ending the date's week; none when the week has none.
 // The last days of a year name the next year's first Sabbath.
 std::optional<int> WeeklyPortionIndex(CalendarDate hebrew) noexcept;
+std::optional<int> WeeklyPortionIndex(CalendarDate hebrew, const YearShape& year) noexcept;
 
 // Part 0 the full name, part 1 the reading in Israel, part 2 the reading outside Israel (the two
 // differ only in the weeks that carry both); none for an index outside the portion list.
@@ -24,9 +26,12 @@ std::optional<std::u16string_view> PortionName(Language language, int index, int
 
 // The full name of the portion of the date's week, if the week has one.
 std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew);
+std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew,
+                                                     const YearShape& year);
 
 // The molad announced on the Sabbath of the date's week when that Sabbath blesses the coming
 // month; nothing when it does not (the month of Tishrei is never announced).
 std::optional<std::u16string> MevarchimMoladText(Language language, CalendarDate hebrew);
+std::optional<std::u16string> MevarchimMoladText(Language language, DayNumber day);
 
 }  // namespace plx

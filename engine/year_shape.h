@@ -1,5 +1,5 @@
-// The few numbers that decide where the movable days of a Hebrew year fall, and the months named
-// the same way in common and leap years.
+// The few numbers that decide where the movable days of a Hebrew year fall, the months named the
+// same way in common and leap years, and a day with the facts of its Hebrew year.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +26,25 @@ inline YearShape ShapeOfHebrewYear(std::int32_t year) noexcept {
     const int roshHashana = RoshHashanaWeekday(year);
     const int kind = HebrewYearKind(year);
     return {year, leap, roshHashana, kind, PesachWeekday(roshHashana, kind, leap)};
+}
+
+// 353, 354 or 355 days, and 30 more in a leap year.
+constexpr int YearLength(const YearShape& y) noexcept {
+    return 352 + y.kind + 30 * y.leap;
+}
+
+// A civil day converted once: every text and field built for the day shares these.
+struct DayFacts {
+    CalendarDate civil;
+    CalendarDate hebrew;
+    DayNumber number = 1;
+    YearShape year;
+};
+
+inline DayFacts FactsOfCivilDay(CalendarDate civil) noexcept {
+    const DayNumber n = CivilToDayNumber(civil);
+    const CalendarDate hebrew = DayNumberToHebrew(n);
+    return {civil, hebrew, n, ShapeOfHebrewYear(hebrew.year)};
 }
 
 // Months by their common-year number, so that a rule names Nisan once for both kinds of year;
