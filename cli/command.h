@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QCommandLineParser>
-#include <QTextStream>
 
 #include <cmath>
 #include <optional>
@@ -11,6 +10,7 @@
 
 #include "astro/locations.h"
 #include "cli/arguments.h"
+#include "cli/output.h"
 #include "engine/language.h"
 
 namespace plx::cli {
@@ -18,7 +18,7 @@ namespace plx::cli {
 struct Invocation {
     const QCommandLineParser& parser;
     QStringList positionals;  // after the command name
-    QTextStream& out;
+    Output& out;
 };
 
 int RunDay(const Invocation& call);

@@ -1,30 +1,40 @@
-#include <QJsonDocument>
-
 #include "cli/arguments.h"
 #include "cli/command.h"
-#include "cli/day_events_record.h"
 #include "cli/day_record.h"
 
 namespace plx::cli {
 namespace {
 
-QString LanguageCode(const Invocation& call) {
-    return call.parser.value(QStringLiteral("lang"));
-}
-
 // One JSON object per day; without --json one line per day, and for a single day the
 // information text below it.
-void Print(const Invocation& call, CalendarDate civil, bool withInformation) {
-    if (WantsJson(call)) {
-        QJsonObject record = DayRecord(civil, TextLanguage(call));
-        AddEventFields(record, civil, TextLanguage(call), LanguageCode(call));
-        call.out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
-    } else {
-        call.out << DayLine(civil) << '\n';
-        if (withInformation)
-            call.out << InformationLines(civil, LanguageCode(call)) << '\n';
+class DayPrinter {
+public:
+    explicit DayPrinter(const Invocation& call)
+        : call_(call),
+          json_(call.out),
+          wantsJson_(WantsJson(call)),
+          language_(TextLanguage(call)),
+          languageCode_(call.parser.value(QStringLiteral("lang")).toStdU16String()) {}
+
+    void Print(CalendarDate civil, bool withInformation) {
+        const DayFacts day = FactsOfCivilDay(civil);
+        if (wantsJson_) {
+            WriteDayRecord(json_, day, language_, languageCode_);
+            json_.EndRecord();
+        } else {
+            call_.out << DayLine(day) << '\n';
+            if (withInformation)
+                call_.out << InformationLines(day, languageCode_) << '\n';
+        }
     }
-}
+
+private:
+    const Invocation& call_;
+    JsonWriter json_;
+    bool wantsJson_;
+    Language language_;
+    std::u16string languageCode_;
+};
 
 }  // namespace
 
@@ -36,7 +46,7 @@ int RunDay(const Invocation& call) {
         civil = call.parser.isSet(QStringLiteral("hebrew")) ? HebrewToCivil(ParseHebrewDate(text))
                                                             : ParseCivilDate(text);
     }
-    Print(call, civil, true);
+    DayPrinter(call).Print(civil, true);
     return 0;
 }
 
@@ -47,8 +57,9 @@ int RunRange(const Invocation& call) {
     const DayNumber last = CivilToDayNumber(end);
     if (last < CivilToDayNumber(start))
         throw UsageError{QStringLiteral("range: END is before START")};
+    DayPrinter printer(call);
     for (CalendarDate day = start;; day = NextCivilDay(day)) {
-        Print(call, day, false);
+        printer.Print(day, false);
         if (CivilToDayNumber(day) >= last)
             break;
     }

@@ -1,15 +1,50 @@
 #include "cli/day_record.h"
 
 #include "engine/cycles.h"
+#include "engine/events.h"
+#include "engine/information.h"
 #include "engine/numerals.h"
+#include "engine/portion.h"
 
 namespace plx::cli {
 namespace {
 
-QJsonObject DateObject(CalendarDate d) {
-    return {{QStringLiteral("year"), d.year},
-            {QStringLiteral("month"), d.month},
-            {QStringLiteral("day"), d.day}};
+// Every object lists its keys in alphabetical order, the order plxcal has always written.
+
+// The molad of the month the day announces (the 30th already announces the next month).
+void WriteMolad(JsonWriter& json, CalendarDate hebrew, Language language) {
+    const CalendarDate announced = MoladAnnouncementDate(hebrew);
+    const Molad molad = MoladOfMonth(announced.year, announced.month);
+    json.StartObject();
+    json.Field("hour", molad.hour);
+    json.Field("minute", molad.minute);
+    json.Field("parts", molad.parts);
+    json.Field("text", MoladText(language, hebrew));
+    json.Field("weekday", molad.weekday);
+    json.EndObject();
+}
+
+void WriteDafYomi(JsonWriter& json, CalendarDate civil, Language language) {
+    const DafYomiPage daf = DafYomi(civil);
+    json.StartObject();
+    json.Field("page", daf.page);
+    json.Field("text", DafYomiText(language, civil));
+    json.Field("tractate", daf.tractate);
+    json.EndObject();
+}
+
+void WriteCycle(JsonWriter& json, CyclePosition position) {
+    json.StartObject();
+    json.Field("cycle", position.cycle);
+    json.Field("year", position.year);
+    json.EndObject();
+}
+
+void WriteEvents(JsonWriter& json, const DayEventList& events) {
+    json.StartArray();
+    for (const std::u16string& entry : events.entries)
+        json.Value(entry);
+    json.EndArray();
 }
 
 QString IsoDate(CalendarDate d) {
@@ -19,69 +54,85 @@ QString IsoDate(CalendarDate d) {
         .arg(d.day, 2, 10, QLatin1Char('0'));
 }
 
-QString Text(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
-// The molad of the month the day announces (the 30th already announces the next month).
-QJsonObject MoladObject(CalendarDate hebrew, Language language) {
-    const CalendarDate announced = MoladAnnouncementDate(hebrew);
-    const Molad molad = MoladOfMonth(announced.year, announced.month);
-    return {{QStringLiteral("weekday"), molad.weekday},
-            {QStringLiteral("hour"), molad.hour},
-            {QStringLiteral("minute"), molad.minute},
-            {QStringLiteral("parts"), molad.parts},
-            {QStringLiteral("text"), Text(MoladText(language, hebrew))}};
-}
-
-QJsonObject DafYomiObject(CalendarDate civil, Language language) {
-    const DafYomiPage daf = DafYomi(civil);
-    return {{QStringLiteral("tractate"), daf.tractate},
-            {QStringLiteral("page"), daf.page},
-            {QStringLiteral("text"), Text(DafYomiText(language, civil))}};
-}
-
-QJsonObject CycleObject(CyclePosition position) {
-    return {{QStringLiteral("year"), position.year}, {QStringLiteral("cycle"), position.cycle}};
-}
-
 }  // namespace
 
-QJsonObject DayRecord(CalendarDate civil, Language language) {
-    const CalendarDate hebrew = CivilToHebrew(civil);
-    const DayNumber n = CivilToDayNumber(civil);
-    return {
-        {QStringLiteral("civil"), DateObject(civil)},
-        {QStringLiteral("dayNumber"), n},
-        {QStringLiteral("weekday"), DayNumberWeekday(n)},
-        {QStringLiteral("hebrew"), DateObject(hebrew)},
-        {QStringLiteral("leap"), IsHebrewLeapYear(hebrew.year) == 1},
-        {QStringLiteral("yearLength"), HebrewYearLength(hebrew.year)},
-        {QStringLiteral("yearKind"), HebrewYearKind(hebrew.year)},
-        {QStringLiteral("roshHashanaWeekday"), RoshHashanaWeekday(hebrew.year)},
-        {QStringLiteral("hebrewText"), Text(HebrewDateText(hebrew))},
-        {QStringLiteral("yearSign"), Text(YearSignText(hebrew.year))},
-        {QStringLiteral("molad"), MoladObject(hebrew, language)},
-        {QStringLiteral("dafYomi"), DafYomiObject(civil, language)},
-        {QStringLiteral("shmita"), ShmitaYearIndex(hebrew.year)},
-        {QStringLiteral("lunarCycle"), CycleObject(LunarCyclePosition(hebrew.year))},
-        {QStringLiteral("solarCycle"), CycleObject(SolarCyclePosition(hebrew.year))},
-    };
+void WriteDate(JsonWriter& json, CalendarDate date) {
+    json.StartObject();
+    json.Field("day", int{date.day});
+    json.Field("month", int{date.month});
+    json.Field("year", date.year);
+    json.EndObject();
 }
 
-QString DayLine(CalendarDate civil) {
+void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
+                    std::u16string_view languageCode) {
+    const CalendarDate hebrew = day.hebrew;
+    const DayEventList events = DayEvents(language, day);
+    const int portion = WeeklyPortionIndex(hebrew, day.year).value_or(-1);
+    json.StartObject();
+    json.Key("civil");
+    WriteDate(json, day.civil);
+    json.Key("dafYomi");
+    WriteDafYomi(json, day.civil, language);
+    json.Field("dayKind", static_cast<int>(events.kind));
+    json.Field("dayNumber", day.number);
+    json.Key("events");
+    WriteEvents(json, events);
+    json.Field("hasEvent", DayHasEvent(hebrew, day.year));
+    json.Key("hebrew");
+    WriteDate(json, hebrew);
+    json.Field("hebrewText", HebrewDateText(hebrew));
+    json.Field("holidayCode", static_cast<int>(HolidayCode(hebrew).code));
+    json.Field("information", InformationLines(day, languageCode));
+    json.Field("leap", day.year.leap != 0);
+    json.Key("lunarCycle");
+    WriteCycle(json, LunarCyclePosition(hebrew.year));
+    json.Field("mevarchim", MevarchimMoladText(language, day.number));
+    json.Key("molad");
+    WriteMolad(json, hebrew, language);
+    json.Field("portion", PortionName(language, portion, 0));
+    json.Field("portionDiaspora", PortionName(language, portion, 2));
+    json.Field("portionIndex", portion);
+    json.Field("portionIsrael", PortionName(language, portion, 1));
+    json.Field("roshChodesh", static_cast<int>(RoshChodeshKind(hebrew)));
+    json.Field("roshHashanaWeekday", day.year.roshHashana);
+    json.Field("shmita", ShmitaYearIndex(hebrew.year));
+    json.Key("solarCycle");
+    WriteCycle(json, SolarCyclePosition(hebrew.year));
+    json.Field("weekday", DayNumberWeekday(day.number));
+    json.Field("yearKind", day.year.kind);
+    json.Field("yearLength", YearLength(day.year));
+    json.Field("yearSign", YearSignText(day.year));
+    json.EndObject();
+}
+
+QString DayLine(const DayFacts& day) {
     static const char* const kWeekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    const CalendarDate hebrew = CivilToHebrew(civil);
-    const DayNumber n = CivilToDayNumber(civil);
+    const CalendarDate civil = day.civil;
     const bool julian =
         civil.year < 1582 ||
         (civil.year == 1582 && (civil.month < 10 || (civil.month == 10 && civil.day < 5)));
     return QStringLiteral("%1 %2 %3  Hebrew %4 (%5, %6 days)  day %7")
         .arg(IsoDate(civil), QLatin1String(julian ? "Julian   " : "Gregorian"),
-             QLatin1String(kWeekdays[DayNumberWeekday(n) - 1]), IsoDate(hebrew),
-             QLatin1String(IsHebrewLeapYear(hebrew.year) ? "leap" : "common"))
-        .arg(HebrewYearLength(hebrew.year))
-        .arg(n);
+             QLatin1String(kWeekdays[DayNumberWeekday(day.number) - 1]), IsoDate(day.hebrew),
+             QLatin1String(day.year.leap != 0 ? "leap" : "common"))
+        .arg(YearLength(day.year))
+        .arg(day.number);
+}
+
+std::u16string InformationLines(const DayFacts& day, std::u16string_view languageCode) {
+    const std::u16string text = YearInformationText(day, languageCode);
+    std::u16string lines;
+    lines.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos;
+         at = text.find(u"\r\n", from)) {
+        lines.append(text, from, at - from).push_back(u'\n');
+        from = at + 2;
+    }
+    lines.append(text, from);
+    // Every line starts with a break, the first one too.
+    return lines.empty() ? lines : lines.substr(1);
 }
 
 }  // namespace plx::cli

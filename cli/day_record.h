@@ -1,17 +1,29 @@
-// What plxcal says about one day: a JSON object and a readable line.
+// What plxcal says about one day: a JSON record and a readable line.
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
 
-#include "engine/calendar.h"
+#include <string>
+#include <string_view>
+
+#include "cli/json_writer.h"
 #include "engine/language.h"
+#include "engine/year_shape.h"
 
 namespace plx::cli {
 
-// The day's facts; its texts are in `language` where a text has two
-// languages.
-QJsonObject DayRecord(CalendarDate civil, Language language);
-QString DayLine(CalendarDate civil);
+// {"day", "month", "year"} of a date in either calendar.
+void WriteDate(JsonWriter& json, CalendarDate date);
+
+// The day's dates, year facts, molad, Daf Yomi, cycles, festivals, events, portion and information
+// text. `language` is the engine language of the texts; `languageCode` the interface language the
+// information text is laid out for.
+void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
+                    std::u16string_view languageCode);
+
+QString DayLine(const DayFacts& day);
+
+// The information text for a terminal: its lines joined by "\n", without the leading line break.
+std::u16string InformationLines(const DayFacts& day, std::u16string_view languageCode);
 
 }  // namespace plx::cli

@@ -1,20 +1,24 @@
 #include "cli/location_record.h"
 
-#include <QString>
-
 namespace plx::cli {
 
-QJsonObject LocationRecord(const Location& place) {
-    return {
-        {QStringLiteral("nameHebrew"), QString::fromStdU16String(place.nameHebrew)},
-        {QStringLiteral("nameEnglish"), QString::fromStdU16String(place.nameEnglish)},
-        {QStringLiteral("latitude"), place.latitude},
-        {QStringLiteral("longitude"), place.longitude},
-        {QStringLiteral("zone"), static_cast<double>(place.zone)},
-        {QStringLiteral("height"), place.height},
-        {QStringLiteral("candleMinutes"), place.candleMinutes},
-        {QStringLiteral("refraction"), place.refraction},
-    };
+// Keys in alphabetical order, the order plxcal has always written.
+void WriteLocationRecord(JsonWriter& json, const Location& place,
+                         std::optional<LocationListing> listing) {
+    json.StartObject();
+    json.Field("candleMinutes", place.candleMinutes);
+    if (listing)
+        json.Field("custom", listing->custom);
+    json.Field("height", place.height);
+    if (listing)
+        json.Field("key", listing->key);
+    json.Field("latitude", place.latitude);
+    json.Field("longitude", place.longitude);
+    json.Field("nameEnglish", place.nameEnglish);
+    json.Field("nameHebrew", place.nameHebrew);
+    json.Field("refraction", place.refraction);
+    json.Field("zone", static_cast<double>(place.zone));
+    json.EndObject();
 }
 
 }  // namespace plx::cli

@@ -1,13 +1,22 @@
 // What plxcal says about a place.
 #pragma once
 
-#include <QJsonObject>
+#include <optional>
 
 #include "astro/locations.h"
+#include "cli/json_writer.h"
 
 namespace plx::cli {
 
-// nameHebrew, nameEnglish, latitude, longitude, zone, height, candleMinutes, refraction.
-QJsonObject LocationRecord(const Location& place);
+// Where a place stands in the list of places: its key, and whether it is one of the user's own.
+struct LocationListing {
+    LocationKey key = 0;
+    bool custom = false;
+};
+
+// candleMinutes, height, latitude, longitude, nameEnglish, nameHebrew, refraction, zone; with a
+// listing, its custom and key too.
+void WriteLocationRecord(JsonWriter& json, const Location& place,
+                         std::optional<LocationListing> listing = std::nullopt);
 
 }  // namespace plx::cli

@@ -1,7 +1,5 @@
 // plxcal locations: the built-in places and the user's own, with the keys that choose them; and
 // the edits of the user's places and of the current one, in the store the program keeps.
-#include <QJsonDocument>
-
 #include <functional>
 #include <map>
 
@@ -21,24 +19,23 @@ constexpr const char* kUsage =
 // Candle lighting and refraction of a new place, as the program's location dialog starts them.
 constexpr int kDefaultCandleMinutes = 22;
 
-void Print(const Invocation& call, LocationKey key, const Location& place, bool custom) {
+void Print(const Invocation& call, JsonWriter& json, LocationKey key, const Location& place,
+           bool custom) {
     if (WantsJson(call)) {
-        QJsonObject record = LocationRecord(place);
-        record.insert(QStringLiteral("key"), key);
-        record.insert(QStringLiteral("custom"), custom);
-        call.out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+        WriteLocationRecord(json, place, LocationListing{key, custom});
+        json.EndRecord();
     } else {
-        call.out << key << '\t'
-                 << QString::fromStdU16String(LocationListText(place, TextLanguage(call))) << '\n';
+        call.out << key << '\t' << LocationListText(place, TextLanguage(call)) << '\n';
     }
 }
 
 int List(const Invocation& call) {
     ExpectArguments(call, 0, 0, kUsage);
+    JsonWriter json(call.out);
     for (LocationKey key = 0; key < kBuiltInLocationCount; ++key)
-        Print(call, key, BuiltInLocation(key), false);
+        Print(call, json, key, BuiltInLocation(key), false);
     for (const Location& place : LoadCustomLocations(IniSettingsStore())) {
-        Print(call, CustomLocationKey(place.id), place, true);
+        Print(call, json, CustomLocationKey(place.id), place, true);
     }
     return 0;
 }

@@ -1,8 +1,10 @@
 // plxcal: the calendar from the command line. Errors are one line on standard error, status 2.
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QTextStream>
 
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <map>
 
@@ -127,20 +129,25 @@ int Run(QCoreApplication& app) {
     if (command == Commands().end())
         throw UsageError{QStringLiteral("unknown command '%1'; try 'plxcal --help'").arg(name)};
 
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
-    return command->second(Invocation{parser, positionals, out});
+    Output out(STDOUT_FILENO);
+    const int status = command->second(Invocation{parser, positionals, out});
+    out.Flush();
+    return status;
 }
 
 }  // namespace
 }  // namespace plx::cli
 
 int main(int argc, char** argv) {
+    // A closed pipe shows as a failed write (EPIPE) instead of a signal that kills the process.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("plxcal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLX_VERSION));
     try {
         return plx::cli::Run(app);
+    } catch (const plx::cli::ReaderGone&) {
+        return 0;  // the reader has all it wanted
     } catch (const plx::cli::UsageError& error) {
         // simplified(): a message quoting the user's text stays on one line.
         std::fprintf(stderr, "plxcal: %s\n", error.message.simplified().toLocal8Bit().constData());

@@ -26,7 +26,7 @@ int RunNumeral(const Invocation& call) {
     const int n = text.toInt(&isNumber);
     if (!isNumber || n < 1 || n > kLargestHebrewNumeral)
         throw OutOfRange(text, "a whole number in");
-    call.out << QString::fromStdU16String(HebrewNumeral(n).value()) << '\n';
+    call.out << HebrewNumeral(n).value() << '\n';
     return 0;
 }
 

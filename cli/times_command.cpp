@@ -1,10 +1,8 @@
 // plxcal times: the halachic times of a day or of every day of a span, at the user's current place
 // with the user's options (as the program keeps them in the settings store) unless told otherwise.
-#include <QJsonArray>
-#include <QJsonDocument>
-
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "app/settings.h"
 #include "app/stored_locations.h"
@@ -56,48 +54,45 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
         SetAllTimeSwitches(settings.times, true);
 }
 
-QString TrimmedName(std::u16string_view name) {
-    QString text = FromUtf16(name);
-    while (text.endsWith(QLatin1Char('\t')))
-        text.chop(1);
-    return text;
+std::u16string_view TrimmedName(std::u16string_view name) {
+    while (name.ends_with(u'\t'))
+        name.remove_suffix(1);
+    return name;
 }
 
-QJsonObject TimesRecord(CalendarDate civil, const CalculationSettings& settings,
-                        const Location& place, Language language) {
+// Keys in alphabetical order, the order plxcal has always written.
+void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSettings& settings,
+                      const Location& place, Language language) {
     const TextTable names = Vocabulary(language).timeNames;
-    QJsonArray times;
+    json.StartObject();
+    json.Key("civil");
+    WriteDate(json, civil);
+    json.Key("location");
+    WriteLocationRecord(json, place);
+    json.Key("times");
+    json.StartArray();
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
-        const int label = static_cast<int>(entry.label);
-        times.append(QJsonObject{{QStringLiteral("kind"), static_cast<int>(entry.kind)},
-                                 {QStringLiteral("label"), label},
-                                 {QStringLiteral("name"), TrimmedName(names[label])},
-                                 {QStringLiteral("text"), QString::fromStdU16String(entry.text)}});
+        const auto label = static_cast<int>(entry.label);
+        json.StartObject();
+        json.Field("kind", static_cast<int>(entry.kind));
+        json.Field("label", label);
+        json.Field("name", TrimmedName(names[label]));
+        json.Field("text", entry.text);
+        json.EndObject();
     }
-    return {
-        {QStringLiteral("civil"), QJsonObject{{QStringLiteral("year"), civil.year},
-                                              {QStringLiteral("month"), civil.month},
-                                              {QStringLiteral("day"), civil.day}}},
-        {QStringLiteral("zoneOffsetSeconds"), ZoneOffsetSeconds(place, settings)},
-        {QStringLiteral("location"), LocationRecord(place)},
-        {QStringLiteral("times"), times},
-    };
+    json.EndArray();
+    json.Field("zoneOffsetSeconds", ZoneOffsetSeconds(place, settings));
+    json.EndObject();
+    json.EndRecord();
 }
 
-void Print(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
-           const Location& place) {
-    const Language language = TextLanguage(call);
-    if (WantsJson(call)) {
-        call.out << QJsonDocument(TimesRecord(civil, settings, place, language))
-                        .toJson(QJsonDocument::Compact)
-                 << '\n';
-        return;
-    }
+void PrintText(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
+               const Location& place, Language language) {
     // The times page's text puts a line break before every line.
     QString text = QString::fromStdU16String(BuildTimesText(civil, settings, place, language));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    call.out << DayLine(civil) << "  "
-             << QString::fromStdU16String(LocationDisplayName(place, language)) << text << '\n';
+    call.out << DayLine(FactsOfCivilDay(civil)) << "  " << LocationDisplayName(place, language)
+             << text << '\n';
 }
 
 }  // namespace
@@ -116,8 +111,14 @@ int RunTimes(const Invocation& call) {
     const DayNumber last = CivilToDayNumber(end);
     if (last < CivilToDayNumber(start))
         throw UsageError{QStringLiteral("times: END is before DATE")};
+    const Language language = TextLanguage(call);
+    JsonWriter json(call.out);
     for (CalendarDate day = start;; day = NextCivilDay(day)) {
-        Print(call, day, settings, place);
+        if (WantsJson(call)) {
+            WriteTimesRecord(json, day, settings, place, language);
+        } else {
+            PrintText(call, day, settings, place, language);
+        }
         if (CivilToDayNumber(day) >= last)
             break;
     }

@@ -3,6 +3,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <string_view>
+
 #include "app/utf16.h"
 #include "cli/command.h"
 #include "engine/vocabulary.h"
@@ -67,7 +69,9 @@ int RunVocab(const Invocation& call) {
         throw Usage(kUsage);
     const QJsonObject both{{QStringLiteral("he"), Tables(HebrewVocabulary())},
                            {QStringLiteral("en"), Tables(EnglishVocabulary())}};
-    call.out << QJsonDocument(both).toJson(QJsonDocument::Compact) << '\n';
+    const QByteArray document = QJsonDocument(both).toJson(QJsonDocument::Compact);
+    call.out << std::string_view(document.constData(), static_cast<std::size_t>(document.size()))
+             << '\n';
     return 0;
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libgtest-dev googletest libgmock-dev libbenchmark-dev
+  libgtest-dev googletest libgmock-dev libbenchmark-dev rapidjson-dev
   fonts-dejavu-core culmus
   xvfb xauth poppler-utils
   clang clang-format
