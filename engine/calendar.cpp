@@ -143,7 +143,7 @@ struct MoladOfTishrei {
     int delay;  // days to Rosh Hashana
 };
 
-MoladOfTishrei TishreiOf(CycleYear y) {
+[[gnu::always_inline]] inline MoladOfTishrei TishreiOf(CycleYear y) {
     const MoladMoment molad = MoladAfterMonths(y.months);
     const int weekday = WeekdayOfDayIndex(molad.day);
     const bool previousLeap = IsLeapIndex(y.index == 0u ? 18u : y.index - 1u);
@@ -151,8 +151,9 @@ MoladOfTishrei TishreiOf(CycleYear y) {
             RoshHashanaDelay(weekday, molad.partsSinceEve, IsLeapIndex(y.index), previousLeap)};
 }
 
-// The DayNumber of 1 Tishrei: the day of the molad plus the postponement.
-DayNumber FirstDayOf(CycleYear y) {
+// The DayNumber of 1 Tishrei: the day of the molad plus the postponement. Inlined into the
+// conversions, which can then work on a year and the next side by side.
+[[gnu::always_inline]] inline DayNumber FirstDayOf(CycleYear y) {
     const MoladOfTishrei tishrei = TishreiOf(y);
     return static_cast<DayNumber>(tishrei.molad.day) + 1 + tishrei.delay;
 }
