@@ -68,7 +68,7 @@ constexpr MonthOfDayTable MakeMonthOfDayTable() {
 constexpr MonthOfDayTable kHebrewMonthOfDay = MakeMonthOfDayTable();
 
 // Index 0..18: the year's place in the 19-year cycle, (Y - 1) mod 19.
-bool IsLeapIndex(std::uint32_t index) {
+constexpr bool IsLeapIndex(std::uint32_t index) {
     return (kLeapYearBits >> index) & 1u;
 }
 
@@ -117,20 +117,48 @@ CycleYear NextCycleYear(CycleYear y) {
     return {y.months + 12u + (IsLeapIndex(y.index) ? 1u : 0u), y.index == 18u ? 0u : y.index + 1u};
 }
 
-// Index: the molad's weekday plus the day the first three rules may add (1..8, 8 being Sunday).
-// Rosh Hashana never falls on Sunday, Wednesday or Friday: those move on by one more day.
-constexpr int kWeekdayDelay[9] = {0, 1, 0, 0, 1, 0, 1, 0, 1};
+constexpr int kNoon = 18 * kPartsPerHour;
+constexpr int kMondayAfterLeapLimit = 16789;  // 15 hours 589 parts
+constexpr int kTuesdayOfCommonLimit = 9924;   // 9 hours 204 parts
 
-// Days from the molad of Tishrei to Rosh Hashana, 0..2. The rules are tested without jumps: across
-// years they hold at random, and a mispredicted jump costs more than all the tests.
-int RoshHashanaDelay(int weekday, int partsSinceEve, bool leapYear, bool previousYearLeap) {
-    const bool afterNoon = partsSinceEve >= 18 * kPartsPerHour;
-    // Monday, 15 hours 589 parts, after a leap year; Tuesday, 9 hours 204 parts, in a common year.
-    const bool mondayAfterLeap = previousYearLeap & (weekday == 2) & (partsSinceEve >= 16789);
-    const bool tuesdayOfCommon = !leapYear & (weekday == 3) & (partsSinceEve >= 9924);
-    const int late = afterNoon | mondayAfterLeap | tuesdayOfCommon ? 1 : 0;
-    return late + kWeekdayDelay[weekday + late];
+// Days from the molad of Tishrei to Rosh Hashana, 0..2.
+constexpr int RoshHashanaDelay(int weekday, int partsSinceEve, bool leapYear,
+                               bool previousYearLeap) {
+    int day = weekday;
+    if (partsSinceEve >= kNoon) {
+        ++day;
+    } else if (previousYearLeap && weekday == 2 && partsSinceEve >= kMondayAfterLeapLimit) {
+        ++day;
+    } else if (!leapYear && weekday == 3 && partsSinceEve >= kTuesdayOfCommonLimit) {
+        ++day;
+    }
+    if (day == 8 || day == 1 || day == 4 || day == 6)
+        ++day;  // never Sunday, Wednesday, Friday
+    return day - weekday;
 }
+
+// The limits of the rules cut the day from 6 p.m. into four stretches; the rules see no more.
+constexpr int PartsStretch(int partsSinceEve) {
+    return (partsSinceEve >= kTuesdayOfCommonLimit ? 1 : 0) +
+           (partsSinceEve >= kMondayAfterLeapLimit ? 1 : 0) + (partsSinceEve >= kNoon ? 1 : 0);
+}
+
+// The delay by place in the 19-year cycle, weekday of the molad and stretch: one lookup instead of
+// the rules' jumps, which across years go either way at random and cost more when mispredicted.
+constexpr auto kRoshHashanaDelays = [] {
+    constexpr int kStretchStart[4] = {0, kTuesdayOfCommonLimit, kMondayAfterLeapLimit, kNoon};
+    std::array<std::array<std::array<std::uint8_t, 4>, 7>, 19> delays{};
+    for (std::uint32_t index = 0; index < 19; ++index) {
+        const bool previousLeap = IsLeapIndex(index == 0 ? 18 : index - 1);
+        for (int weekday = 1; weekday <= 7; ++weekday) {
+            for (int stretch = 0; stretch < 4; ++stretch) {
+                delays[index][weekday - 1][stretch] = static_cast<std::uint8_t>(RoshHashanaDelay(
+                    weekday, kStretchStart[stretch], IsLeapIndex(index), previousLeap));
+            }
+        }
+    }
+    return delays;
+}();
 
 int WeekdayAfter(int weekday, int days) {
     const int later = weekday + days;
@@ -146,9 +174,8 @@ struct MoladOfTishrei {
 [[gnu::always_inline]] inline MoladOfTishrei TishreiOf(CycleYear y) {
     const MoladMoment molad = MoladAfterMonths(y.months);
     const int weekday = WeekdayOfDayIndex(molad.day);
-    const bool previousLeap = IsLeapIndex(y.index == 0u ? 18u : y.index - 1u);
     return {molad, weekday,
-            RoshHashanaDelay(weekday, molad.partsSinceEve, IsLeapIndex(y.index), previousLeap)};
+            kRoshHashanaDelays[y.index][weekday - 1][PartsStretch(molad.partsSinceEve)]};
 }
 
 // The DayNumber of 1 Tishrei: the day of the molad plus the postponement. Inlined into the
@@ -309,13 +336,15 @@ CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept {
 // ---- Civil calendar --------------------------------------------------------------------------
 
 int IsCivilLeapYear(std::int32_t year) noexcept {
-    if (year < 1)
-        return (year + 3761) % 4 == 0 ? 1 : 0;
-    if (year <= 1581)
-        return year % 4 == 0 ? 1 : 0;
+    if (year > 1582) {
+        const auto y = static_cast<std::uint32_t>(year);  // unsigned: cheaper remainders
+        return y % 4u == 0 && (y % 100u != 0 || y % 400u == 0) ? 1 : 0;
+    }
     if (year == 1582)
         return 0;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 1 : 0;
+    if (year >= 1)
+        return year % 4 == 0 ? 1 : 0;
+    return (year + 3761) % 4 == 0 ? 1 : 0;
 }
 
 int CivilMonthLength(std::int32_t year, int month) noexcept {
@@ -337,9 +366,13 @@ DayNumber CivilToDayNumber(CalendarDate civil) noexcept {
     const std::int32_t t = y + 3761 + (y < 1 ? 1 : 0);
     std::int32_t correction = 0;
     if (y > 1582 || (y == 1582 && civil.month == 10 && d > 14)) {
-        correction = (y - 1601) / 100 - (y - 1601) / 400 + 10;  // truncating division, as intended
+        // The Gregorian centuries after 1600; the years before 1601 count none.
+        const std::uint32_t since = y > 1601 ? static_cast<std::uint32_t>(y - 1601) : 0u;
+        correction = static_cast<std::int32_t>(since / 100u - since / 400u) + 10;
     }
-    return std::abs(t - 2) / 4 + 365 * t - (t == 1 ? 1 : 0) + d - correction - 644 +
+    const auto julianLeapDays =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(std::abs(t - 2)) / 4u);
+    return julianLeapDays + 365 * t - (t == 1 ? 1 : 0) + d - correction - 644 +
            CivilDaysBeforeMonth(y, civil.month - 1);
 }
 
