@@ -1,8 +1,6 @@
 #include "ui/toolkit/painting.h"
 
-#include <QFontDatabase>
 #include <QPainter>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -15,19 +13,6 @@ bool IsDanglingMark(QChar c) {
 }
 
 }  // namespace
-
-void PinTahomaFont() {
-    if (QFontDatabase::hasFamily(kFontFamily) || !QFont::substitutes(kFontFamily).isEmpty())
-        return;
-    const QString preferred = QStringLiteral("DejaVu Sans");
-    if (QFontDatabase::hasFamily(preferred)) {
-        QFont::insertSubstitution(kFontFamily, preferred);
-        return;
-    }
-    const QStringList hebrew = QFontDatabase::families(QFontDatabase::Hebrew);
-    if (!hebrew.isEmpty())
-        QFont::insertSubstitution(kFontFamily, hebrew.first());
-}
 
 QFont SizedFont(const QString& family, int height, int averageWidth, bool bold) {
     QFont font(family);

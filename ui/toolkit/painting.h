@@ -8,16 +8,11 @@
 #include <QRect>
 #include <QString>
 
+#include "reports/font_family.h"
+
 class QPainter;
 
 namespace plx {
-
-// The family every window and owner-drawn widget writes in.
-inline const QString kFontFamily = QStringLiteral("Tahoma");
-
-// Makes "Tahoma" resolve to an installed family with Hebrew glyphs; left to the font matcher it
-// becomes a family without them. Safe to call more than once.
-void PinTahomaFont();
 
 // A font of `family` whose line (ascent + descent) is `height` pixels and whose average character
 // is `averageWidth` pixels wide, the way the owner-drawn widgets size their fonts.

@@ -1,0 +1,40 @@
+#include "reports/page_frame.h"
+
+#include "app/language.h"
+#include "app/utf16.h"
+
+namespace plx {
+
+void DrawPageHead(ReportSurface& surface, const ReportRect& rect, const ReportFont& titleFont,
+                  const ReportFont& headingFont, bool rtl) {
+    surface.selectFont(headingFont);
+    ReportRect area = rect;
+    surface.drawText(LookupString(u"Global", u"BASAD"), area, ReadingSide(rtl));
+    surface.selectFont(titleFont);
+    area = rect;
+    surface.drawText(LookupString(u"Plx", u"PLX"), area, DT_CENTER | DT_SINGLELINE | Reading(rtl));
+}
+
+QString ReportTitleLine(QStringView reportKey, const QString& datePart,
+                        const ReportInputs& inputs) {
+    QString line = LookupString(u"Plx", reportKey) + datePart;
+    const QString remark =
+        LookupString(u"Plx", inputs.settings.daylightOn ? u"REPORT_DSC" : u"REPORT_NODSC")
+            .trimmed();
+    if (!remark.isEmpty())
+        line += QStringLiteral(" - ") + remark;
+    return line + QStringLiteral(" - ") +
+           FromUtf16(LocationListText(inputs.place, inputs.language.names));
+}
+
+ReportRect RaisedBottom(const ReportSurface& surface, ReportRect rect, float points) {
+    rect.bottom -= PointsToUnits(surface, points, Axis::Vertical);
+    return rect;
+}
+
+void DrawRemarkLine(ReportSurface& surface, ReportRect rect, bool rtl) {
+    surface.drawText(LookupString(u"Plx", u"CALRIFY_DOUBTS"), rect,
+                     DT_CENTER | DT_SINGLELINE | DT_BOTTOM | Reading(rtl));
+}
+
+}  // namespace plx

@@ -1,0 +1,89 @@
+// The surface over QPainter draws what the recording surface only records: text placed by its
+// flags and clipped to its rectangle, fonts of the asked cell height, pens and hollow rectangles.
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "reports/painter_surface.h"
+#include "reports/report_font.h"
+
+namespace plx {
+
+// The ink's extent in the image: the smallest rectangle around every pixel that is not white.
+static QRect Ink(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != Qt::white)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+class PainterSurfaceTest : public QObject {
+    Q_OBJECT
+
+    QImage page_{400, 200, QImage::Format_RGB32};
+
+    void Clear() { page_.fill(Qt::white); }
+
+private slots:
+    void fontHasTheCellHeight() {
+        for (const int height : {12, 40, 233}) {
+            const QFontMetricsF metrics(ReportQFont({height, ReportFont::kBold}));
+            QVERIFY2(qAbs(metrics.height() - height) <= 1.5, qPrintable(QString::number(height)));
+        }
+    }
+
+    void textStaysInsideItsRectangle() {
+        Clear();
+        {
+            QPainter painter(&page_);
+            PainterSurface surface(painter, 72, 72);
+            surface.selectFont({20, ReportFont::kNormal});
+            ReportRect cell{100, 50, 160, 80};
+            surface.drawText(QStringLiteral("a text far wider than its cell"), cell,
+                             DT_SINGLELINE | DT_LEFT);
+        }
+        const QRect ink = Ink(page_);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY(ink.left() >= 100 && ink.right() < 160);
+        QVERIFY(ink.top() >= 50 && ink.bottom() < 80);
+    }
+
+    void rightToLeftTextEndsAtTheRightEdge() {
+        Clear();
+        {
+            QPainter painter(&page_);
+            PainterSurface surface(painter, 72, 72);
+            surface.selectFont({20, ReportFont::kNormal});
+            ReportRect cell{0, 0, 300, 40};
+            surface.drawText(QStringLiteral("שלום עולם:"), cell,
+                             DT_SINGLELINE | DT_RIGHT | DT_RTLREADING);
+        }
+        const QRect ink = Ink(page_);
+        QVERIFY(ink.right() >= 290 && ink.right() < 300);
+        QVERIFY(ink.left() > 150);
+    }
+
+    void hollowRectangleLeavesItsInside() {
+        Clear();
+        {
+            QPainter painter(&page_);
+            PainterSurface surface(painter, 72, 72);
+            painter.fillRect(QRect(20, 20, 40, 40), Qt::red);
+            surface.selectBrush(ReportBrush::Hollow);
+            surface.drawRectangle({10, 10, 70, 70});
+        }
+        QCOMPARE(page_.pixelColor(10, 10), QColor(Qt::black));
+        QCOMPARE(page_.pixelColor(69, 69), QColor(Qt::black));
+        QCOMPARE(page_.pixelColor(70, 70), QColor(Qt::white));
+        QCOMPARE(page_.pixelColor(40, 40), QColor(Qt::red));
+    }
+};
+
+}  // namespace plx
+
+QTEST_MAIN(plx::PainterSurfaceTest)
+#include "painter_surface_qtest.moc"
