@@ -1,6 +1,7 @@
 #include "reports/report_font.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -26,6 +27,11 @@ QFont ReportQFont(const ReportFont& font) {
     qfont.setHintingPreference(QFont::PreferNoHinting);
     qfont.setStyleStrategy(QFont::PreferAntialias);
     qfont.setBold(font.weight >= ReportFont::kBold);
+    // The faces that stand in for Tahoma run about an eighth wider; narrowed, the texts fit the
+    // columns a report was laid out for.
+    static const bool standIn = QFontInfo(qfont).family() != qfont.family();
+    if (standIn)
+        qfont.setStretch(88);
     const int height = std::max(1, font.height);
     qfont.setPixelSize(height);
     // A pixel size is the em; the cell height is the whole line, so scale the em down.

@@ -9,6 +9,15 @@
 #include <ostream>
 
 #include "app/language.h"
+#include "reports/report_surface.h"
+
+namespace plx {
+
+inline void PrintTo(const ReportRect& r, std::ostream* out) {
+    *out << '{' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << '}';
+}
+
+}  // namespace plx
 
 namespace plx::testing {
 
