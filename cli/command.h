@@ -27,6 +27,7 @@ int RunNumeral(const Invocation& call);
 int RunVocab(const Invocation& call);
 int RunTimes(const Invocation& call);
 int RunLocations(const Invocation& call);
+int RunReport(const Invocation& call);
 
 // ---- Helpers shared by the commands -------------------------------------------------------------
 

@@ -1,12 +1,16 @@
 // plxcal: the calendar from the command line. Errors are one line on standard error, status 2.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <memory>
 
 #include "cli/arguments.h"
 #include "cli/command.h"
@@ -21,6 +25,7 @@ const std::map<QString, Command>& Commands() {
         {QStringLiteral("day"), &RunDay},         {QStringLiteral("range"), &RunRange},
         {QStringLiteral("numeral"), &RunNumeral}, {QStringLiteral("vocab"), &RunVocab},
         {QStringLiteral("times"), &RunTimes},     {QStringLiteral("locations"), &RunLocations},
+        {QStringLiteral("report"), &RunReport},
     };
     return commands;
 }
@@ -71,6 +76,12 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("times: the place's height lowers the horizon.")},
         {QStringLiteral("all"),
          QStringLiteral("times: every time, whatever the stored options switch on.")},
+        {QStringLiteral("pdf"), QStringLiteral("report: the PDF file to write."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("paper"), QStringLiteral("report: a4 (the default) or letter."),
+         QStringLiteral("SIZE"), QStringLiteral("a4")},
+        {QStringLiteral("portrait"), QStringLiteral("report: upright pages (the default).")},
+        {QStringLiteral("landscape"), QStringLiteral("report: pages on their side.")},
     };
 }
 
@@ -94,12 +105,18 @@ void AddOptions(QCommandLineParser& parser) {
         "                      adds a location of your own and prints its key\n"
         "  locations update KEY [the same options]  changes the options given of one of yours\n"
         "  locations remove KEY  removes one of your locations\n"
-        "  locations use KEY   makes a location the current one"));
+        "  locations use KEY   makes a location the current one\n"
+
+        "  report NAME [DATE] --pdf FILE\n"
+        "                      the daily or weekly report of DATE (default today) as the "
+        "program\n"
+        "                      prints it, into a PDF; --lang he gives the Hebrew page"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("day, range, numeral, vocab, times or locations"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("day, range, numeral, vocab, times, locations or report"));
 }
 
 QStringList ValueOptions() {
@@ -141,11 +158,27 @@ int Run(QCoreApplication& app) {
 int main(int argc, char** argv) {
     // A closed pipe shows as a failed write (EPIPE) instead of a signal that kills the process.
     std::signal(SIGPIPE, SIG_IGN);
-    QCoreApplication app(argc, argv);
+    // Qt's own notes (a missing runtime folder and the like) are not for the user; plxcal's
+    // errors are its one line below.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "plxcal: %s\n", message.toLocal8Bit().constData());
+    });
+    // Reports are drawn with fonts, which need the graphical application object, on the
+    // offscreen platform: plxcal opens no window and needs no display. The other commands start
+    // faster without it.
+    const bool drawsReports = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "report") == 0;
+    });
+    if (drawsReports)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawsReports ? std::unique_ptr<QCoreApplication>(new QGuiApplication(argc, argv))
+                     : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("plxcal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLX_VERSION));
     try {
-        return plx::cli::Run(app);
+        return plx::cli::Run(*app);
     } catch (const plx::cli::ReaderGone&) {
         return 0;  // the reader has all it wanted
     } catch (const plx::cli::UsageError& error) {

@@ -1,7 +1,5 @@
 // plxcal times: the halachic times of a day or of every day of a span, at the user's current place
 // with the user's options (as the program keeps them in the settings store) unless told otherwise.
-#include <limits>
-#include <optional>
 #include <string_view>
 
 #include "app/settings.h"
@@ -13,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/day_record.h"
 #include "cli/location_record.h"
+#include "cli/place_options.h"
 #include "engine/vocabulary.h"
 
 namespace plx::cli {
@@ -22,37 +21,6 @@ constexpr const char* kUsage =
     "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN "
     "--world-refraction|--israel-refraction] "
     "[--dst HOURS] [--elevation] [--all] [--lang he|en] [--json]";
-
-// --location KEY (a built-in row, or 80 + the id of one of the user's locations), else the current
-// location; then the place options replace single values of it. New coordinates make it a place
-// without a name.
-Location ChosenPlace(const Invocation& call, const CalculationSettings& settings,
-                     const CustomLocationList& custom) {
-    Location place = LookupLocation(settings.locationKey, custom);
-    if (const auto key = NumberOption(call, "location", 0, std::numeric_limits<int>::max())) {
-        ExpectKnownLocation(*key, custom);
-        place = LookupLocation(*key, custom);
-    }
-    if (call.parser.isSet(QStringLiteral("lat")) || call.parser.isSet(QStringLiteral("lon")))
-        place.nameHebrew = place.nameEnglish = {};
-    ApplyPlaceOptions(call, place);
-    return place;
-}
-
-// --dst HOURS (0 switches daylight saving off), --elevation and --all over the stored options.
-void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
-    if (const auto hours = NumberOption(call, "dst", 0, 3)) {
-        if (*hours == 0) {
-            SwitchDaylightOff(settings);
-        } else {
-            ChooseDaylightHours(settings, *hours);
-        }
-    }
-    if (call.parser.isSet(QStringLiteral("elevation")))
-        settings.calcHeights = true;
-    if (call.parser.isSet(QStringLiteral("all")))
-        SetAllTimeSwitches(settings.times, true);
-}
 
 std::u16string_view TrimmedName(std::u16string_view name) {
     while (name.ends_with(u'\t'))

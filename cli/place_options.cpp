@@ -1,0 +1,37 @@
+#include "cli/place_options.h"
+
+#include <limits>
+#include <optional>
+
+#include "astro/time_zones.h"
+
+namespace plx::cli {
+
+Location ChosenPlace(const Invocation& call, const CalculationSettings& settings,
+                     const CustomLocationList& custom) {
+    Location place = LookupLocation(settings.locationKey, custom);
+    if (const auto key = NumberOption(call, "location", 0, std::numeric_limits<int>::max())) {
+        ExpectKnownLocation(*key, custom);
+        place = LookupLocation(*key, custom);
+    }
+    if (call.parser.isSet(QStringLiteral("lat")) || call.parser.isSet(QStringLiteral("lon")))
+        place.nameHebrew = place.nameEnglish = {};
+    ApplyPlaceOptions(call, place);
+    return place;
+}
+
+void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
+    if (const auto hours = NumberOption(call, "dst", 0, 3)) {
+        if (*hours == 0) {
+            SwitchDaylightOff(settings);
+        } else {
+            ChooseDaylightHours(settings, *hours);
+        }
+    }
+    if (call.parser.isSet(QStringLiteral("elevation")))
+        settings.calcHeights = true;
+    if (call.parser.isSet(QStringLiteral("all")))
+        SetAllTimeSwitches(settings.times, true);
+}
+
+}  // namespace plx::cli

@@ -1,0 +1,128 @@
+// plxcal report: a report drawn by the same code as the program's print preview, into a PDF file.
+// The place, options and daylight saving are taken as `plxcal times` takes them.
+#include <QSaveFile>
+
+#include <map>
+#include <memory>
+
+#include "app/language.h"
+#include "app/settings.h"
+#include "app/stored_locations.h"
+#include "app/stored_options.h"
+#include "app/utf16.h"
+#include "cli/command.h"
+#include "cli/place_options.h"
+#include "engine/information.h"
+#include "reports/main_report_source.h"
+#include "reports/print_pages.h"
+
+namespace plx::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "report daily|weekly [DATE] --pdf FILE [--lang he|en] [--portrait|--landscape] "
+    "[--paper a4|letter] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN] "
+    "[--dst HOURS] [--elevation] [--all]";
+
+using SourceMaker = std::unique_ptr<ReportSource> (*)(const ReportInputs& inputs);
+
+template <ReportKind kind>
+std::unique_ptr<ReportSource> MainWindowReport(const ReportInputs& inputs) {
+    auto source = std::make_unique<MainReportSource>([inputs] { return inputs; });
+    source->setKind(kind);
+    return source;
+}
+
+// The reports by their names on the command line.
+const std::map<QString, SourceMaker>& Reports() {
+    static const std::map<QString, SourceMaker> reports{
+        {QStringLiteral("daily"), &MainWindowReport<ReportKind::Daily>},
+        {QStringLiteral("weekly"), &MainWindowReport<ReportKind::Weekly>},
+    };
+    return reports;
+}
+
+QString ReportNames() {
+    QStringList names;
+    for (const auto& [name, maker] : Reports())
+        names += name;
+    return names.join(QStringLiteral(", "));
+}
+
+// The language file of the --lang code beside the program: its captions and its direction.
+void LoadReportLanguage(const QString& code) {
+    for (const LanguageInfo& language : ListLanguageFiles()) {
+        if (language.code == code && LoadLanguageFile(language.path))
+            return;
+    }
+    throw UsageError{QStringLiteral("report: no language file for --lang %1 in %2")
+                         .arg(code, ExeRelativePath(u"Languages"))};
+}
+
+QPageSize::PageSizeId Paper(const Invocation& call) {
+    const QString paper = call.parser.value(QStringLiteral("paper")).toLower();
+    if (paper == QLatin1String("a4"))
+        return QPageSize::A4;
+    if (paper == QLatin1String("letter"))
+        return QPageSize::Letter;
+    throw UsageError{QStringLiteral("invalid --paper '%1': expected a4 or letter").arg(paper)};
+}
+
+PrintOrientation Orientation(const Invocation& call) {
+    const bool portrait = call.parser.isSet(QStringLiteral("portrait"));
+    const bool landscape = call.parser.isSet(QStringLiteral("landscape"));
+    if (portrait && landscape)
+        throw UsageError{QStringLiteral("report: --portrait and --landscape exclude each other")};
+    return landscape ? PrintOrientation::Landscape : PrintOrientation::Portrait;
+}
+
+ReportInputs Inputs(const Invocation& call, const QString& languageCode) {
+    const IniSettingsStore store;
+    ReportInputs inputs;
+    inputs.settings = LoadCalculationSettings(store);
+    inputs.place = ChosenPlace(call, inputs.settings, LoadCustomLocations(store));
+    ApplyOptions(call, inputs.settings);
+    inputs.civil =
+        call.positionals.size() < 2 ? CurrentCivilDate() : ParseCivilDate(call.positionals[1]);
+    inputs.language = ActiveReportLanguage();
+    inputs.orientation = Orientation(call);
+    inputs.informationText = FromUtf16(YearInformationText(inputs.civil, ToUtf16(languageCode)));
+    return inputs;
+}
+
+// The whole PDF or nothing: the file takes its place only once every page is drawn.
+void WritePdf(ReportSource& source, const QString& path, const QPageLayout& layout) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, file.errorString())};
+    if (!WriteReportPdf(source, file, layout)) {
+        file.cancelWriting();
+        throw UsageError{QStringLiteral("could not draw the report into '%1'").arg(path)};
+    }
+    if (!file.commit())
+        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, file.errorString())};
+}
+
+}  // namespace
+
+int RunReport(const Invocation& call) {
+    ExpectArguments(call, 1, 2, kUsage);
+    const QString name = call.positionals[0];
+    const auto report = Reports().find(name);
+    if (report == Reports().end()) {
+        throw UsageError{
+            QStringLiteral("unknown report '%1'; reports: %2").arg(name, ReportNames())};
+    }
+    const QString path = call.parser.value(QStringLiteral("pdf"));
+    if (path.isEmpty())
+        throw Usage(kUsage);
+    const QPageSize::PageSizeId paper = Paper(call);
+    const QString code = call.parser.value(QStringLiteral("lang"));
+    LoadReportLanguage(code);
+    const ReportInputs inputs = Inputs(call, code);
+    const std::unique_ptr<ReportSource> source = report->second(inputs);
+    WritePdf(*source, path, ReportPageLayout(paper, inputs.orientation));
+    return 0;
+}
+
+}  // namespace plx::cli
