@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -26,6 +27,8 @@
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/layout_text.h"
+#include "ui/preview/print_preview_dlg.h"
+#include "ui/preview/printer_defaults.h"
 #include "ui/times_events.h"
 #include "ui/toolkit/up_down.h"
 
@@ -84,8 +87,8 @@ const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
     {kCmdSwitchToEnglish, &CPLXDlg::OnSwitchToEnglish},
     {kCmdSwitchToHebrew, &CPLXDlg::OnSwitchToHebrew},
     {kCmdAbout, &CPLXDlg::OnAbout},
-    {kCmdDailyReport, nullptr},
-    {kCmdWeeklyReport, nullptr},
+    {kCmdDailyReport, &CPLXDlg::OnDailyReport},
+    {kCmdWeeklyReport, &CPLXDlg::OnWeeklyReport},
     {kCmdMonthlyReport, nullptr},
     {kCmdYearlyReport, nullptr},
     {kCmdSunsetTimetable, nullptr},
@@ -103,7 +106,8 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
       languagesFolder_(std::move(languagesFolder)),
       languageCode_(ActiveLanguage().code),
       vocabulary_(LanguageOfCode(languageCode_.toStdU16String())),
-      settings_(LoadCalculationSettings(store)) {
+      settings_(LoadCalculationSettings(store)),
+      reports_([this] { return CurrentReportInputs(); }) {
     const bool hebrewLayout = ActiveLanguage().rightToLeft;
     setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -339,6 +343,34 @@ void CPLXDlg::OnAbout() {
 void CPLXDlg::OnExplanation() {
     CPLXDetails(this).exec();
 }
+void CPLXDlg::OnDailyReport() {
+    ShowReport(ReportKind::Daily);
+}
+void CPLXDlg::OnWeeklyReport() {
+    ShowReport(ReportKind::Weekly);
+}
+
+void CPLXDlg::ShowReport(ReportKind kind) {
+    reports_.setKind(kind);
+    const PrintOrientation noted = ReadPrintOrientation();
+    if (const auto orientation = OrientationForReport(kind))
+        WritePrintOrientation(*orientation);
+    OpenPrintPreview(preview_, reports_, this);
+    if (const auto orientation = OrientationAfterReport(kind, noted))
+        WritePrintOrientation(*orientation);
+}
+
+ReportInputs CPLXDlg::CurrentReportInputs() const {
+    ReportInputs inputs;
+    inputs.civil = view_->selected();
+    inputs.place = location_;
+    inputs.settings = settings_;
+    inputs.language = ActiveReportLanguage();
+    inputs.orientation = ReadPrintOrientation();
+    inputs.informationText = page_->InformationBox()->toPlainText();
+    return inputs;
+}
+
 void CPLXDlg::OnClose() {
     reject();
 }

@@ -15,6 +15,7 @@
 #include "astro/locations.h"
 #include "astro/times_options.h"
 #include "engine/calendar.h"
+#include "reports/main_report_source.h"
 #include "ui/main_menu.h"
 
 class QComboBox;
@@ -27,6 +28,7 @@ namespace plx {
 
 class CPLXCalendar;
 class CPLXTimesEventsDlg;
+class CPrintPreviewDlg;
 class SettingsStore;
 class UpDownControl;
 
@@ -71,6 +73,11 @@ public:
     CPLXCalendar* CalendarView() const { return view_; }
     CPLXTimesEventsDlg* TimesEventsPage() const { return page_; }
     const QTimer& WelcomeTimer() const { return welcomeTimer_; }
+    // The report shown last and its preview window (none before the first report).
+    const MainReportSource& Reports() const { return reports_; }
+    CPrintPreviewDlg* PreviewWindow() const { return preview_; }
+    // What a report draws from: the selected date, the place, options and language now.
+    ReportInputs CurrentReportInputs() const;
 
     // Closing by any way (Escape, the close box, Close, a language switch) saves the settings.
     void reject() override;
@@ -129,6 +136,9 @@ private:
     void OnSwitchToHebrew();
     void OnAbout();
     void OnExplanation();
+    void OnDailyReport();
+    void OnWeeklyReport();
+    void ShowReport(ReportKind kind);
     void OnClose();
     void SwitchLanguageTo(const QString& fileName);
     void AfterDaylightChange(bool changed);
@@ -151,6 +161,8 @@ private:
     CalculationSettings settings_;
     Location location_;
     QString statusText_;
+    MainReportSource reports_;
+    CPrintPreviewDlg* preview_ = nullptr;  // made by the first report, kept for the window's life
 
     QMenuBar* menuBar_ = nullptr;
     MainMenu menu_;

@@ -4,10 +4,44 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 #include "reports/painter_surface.h"
+#include "reports/print_pages.h"
 #include "reports/report_font.h"
 
 namespace plx {
+
+// Declares `pages` pages (none when 0) and notes the pages it draws.
+class NotingSource : public ReportSource {
+public:
+    explicit NotingSource(int pages) : pages_(pages) {}
+    void beginPrinting(ReportPageInfo& info) override {
+        if (pages_ > 0)
+            info.maxPage = static_cast<std::uint16_t>(pages_);
+    }
+    void printPage(ReportSurface&, const ReportPageInfo& info) override {
+        drawn.append(info.currentPage);
+    }
+    QList<int> drawn;
+
+private:
+    int pages_;
+};
+
+// The pages PrintPages draws of a source with `pages` pages when asked for first..last.
+static QList<int> PrintedPages(int pages, int first, int last) {
+    NotingSource source(pages);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&out);
+    QPainter painter(&writer);
+    ReportPageInfo info;
+    source.beginPrinting(info);
+    PrintPages(source, info, painter, writer, writer.resolution(), first, last);
+    return source.drawn;
+}
 
 // The ink's extent in the image: the smallest rectangle around every pixel that is not white.
 static QRect Ink(const QImage& image) {
@@ -29,6 +63,13 @@ class PainterSurfaceTest : public QObject {
     void Clear() { page_.fill(Qt::white); }
 
 private slots:
+    void pageRangeIsClampedAndMayRunBackwards() {
+        QCOMPARE(PrintedPages(5, 2, 4), (QList<int>{2, 3, 4}));
+        QCOMPARE(PrintedPages(5, 4, 2), (QList<int>{4, 3, 2}));
+        QCOMPARE(PrintedPages(3, 0, 9), (QList<int>{1, 2, 3}));
+        QCOMPARE(PrintedPages(0, 1, 9), (QList<int>{1}));  // no page count: page 1 alone
+    }
+
     void fontHasTheCellHeight() {
         for (const int height : {12, 40, 233}) {
             const QFontMetricsF metrics(ReportQFont({height, ReportFont::kBold}));

@@ -290,8 +290,8 @@ private slots:
 
     void commandsOfLaterWindowsAreDisabled() {
         Window w;
-        for (int id : {kCmdDailyReport, kCmdWeeklyReport, kCmdMonthlyReport, kCmdYearlyReport,
-                       kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
+        for (int id : {kCmdMonthlyReport, kCmdYearlyReport, kCmdSunsetTimetable,
+                       kCmdSunriseTimetable, kCmdDawnTimetable}) {
             QVERIFY2(w.dlg->CommandAction(id) && !w.dlg->CommandAction(id)->isEnabled(),
                      qPrintable(QString::number(id)));
         }

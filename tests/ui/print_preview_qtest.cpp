@@ -1,0 +1,339 @@
+// The print preview driven as a user drives it, against a source that counts what it is asked:
+// paging, zoom by the buttons and by clicks, the landscape box, the mirrored layout, the print run.
+// With PLX_PREVIEW_SHOTS set to a folder, the windows are saved there as images.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+#include "app/language.h"
+#include "app/settings_store.h"
+#include "reports/report_font.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/main_menu.h"
+#include "ui/main_window.h"
+#include "ui/preview/print_preview.h"
+#include "ui/preview/print_preview_dlg.h"
+#include "ui/preview/printer_defaults.h"
+
+using namespace plx;
+
+namespace {
+
+const QString kLanguages = QStringLiteral(PLX_SOURCE_DIR "/resources/Languages");
+
+// Declares its pages and draws each page's number in a frame.
+class CountingSource : public ReportSource {
+public:
+    explicit CountingSource(std::uint16_t maxPage) : maxPage_(maxPage) {}
+
+    void beginPrinting(ReportPageInfo& info) override {
+        ++begun;
+        if (maxPage_ != ReportPageInfo::kUndeclared)
+            info.maxPage = maxPage_;
+    }
+    void printPage(ReportSurface& surface, const ReportPageInfo& info) override {
+        pages.append(info.currentPage);
+        lastArea = info.drawRect;
+        surface.selectFont({PointsToUnits(surface, 40, Axis::Vertical), ReportFont::kBold});
+        surface.selectBrush(ReportBrush::Hollow);
+        surface.drawRectangle(info.drawRect);
+        ReportRect area = info.drawRect;
+        surface.drawText(QString::number(info.currentPage), area,
+                         DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+
+    int begun = 0;
+    QList<int> pages;
+    ReportRect lastArea;
+
+private:
+    std::uint16_t maxPage_;
+};
+
+void Shot(QWidget* window, const char* name) {
+    QCoreApplication::processEvents();  // scroll bars shown by the last step
+    const QString folder = qEnvironmentVariable("PLX_PREVIEW_SHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(folder + u'/' + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+// Runs the preview; `drive` acts on the open window, which is closed afterwards.
+void RunPreview(CPrintPreviewDlg& dlg, const std::function<void()>& drive) {
+    QTimer::singleShot(0, &dlg, [&dlg, drive] {
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        drive();
+        if (dlg.isVisible())
+            dlg.close();
+    });
+    dlg.Run();
+}
+
+void Click(CPrintPreviewDlg& dlg, int id) {
+    QAbstractButton* control = dlg.Control(id);
+    QVERIFY(control->isEnabled());
+    control->click();
+    QCoreApplication::processEvents();  // the canvas carries the command out when posted
+}
+
+// A point inside page `index` of the canvas, in viewport coordinates.
+QPoint OnPage(CPrintPreview* canvas, int index) {
+    return canvas->PageRect(index).center() -
+           (canvas->ZoomState() == 0 ? QPoint() : canvas->ScrollPosition());
+}
+
+}  // namespace
+
+class PrintPreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        PinTahomaFont();
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
+    }
+    void init() { WritePrintOrientation(PrintOrientation::Portrait); }
+
+    void onePageZoomsInTwiceThenAClickReturns() {
+        CountingSource source(1);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            QCOMPARE(source.begun, 1);
+            QVERIFY(!dlg.Control(kPreviewNext)->isEnabled());
+            QVERIFY(!dlg.Control(kPreviewPrev)->isEnabled());
+            QVERIFY(!dlg.Control(kPreviewPages)->isEnabled());
+            QVERIFY(!dlg.Control(kPreviewZoomOut)->isEnabled());
+            QCOMPARE(dlg.Control(kPreviewPages)->text(), QStringLiteral("&One Page"));
+            QCOMPARE(dlg.windowTitle(), QStringLiteral("Print Preview"));
+            QVERIFY(!canvas->verticalScrollBar()->isVisible());
+            canvas->viewport()->repaint();
+            QVERIFY(source.pages.contains(1));
+            Shot(&dlg, "preview_default");
+            const ScaleRatio whole = canvas->PageRatio(0);
+            Click(dlg, kPreviewZoomIn);
+            QCOMPARE(canvas->ZoomState(), 1);
+            Click(dlg, kPreviewZoomIn);
+            QCOMPARE(canvas->ZoomState(), 2);
+            QCOMPARE(canvas->PageRatio(0), ZoomedRatio(whole, 2));
+            QVERIFY(!dlg.Control(kPreviewZoomIn)->isEnabled());
+            QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, OnPage(canvas, 0));
+            QCOMPARE(canvas->ZoomState(), 0);
+            QCOMPARE(canvas->PageRatio(0), whole);
+        });
+    }
+
+    void clickZoomsAtThePointClicked() {
+        CountingSource source(1);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            const QRect page = canvas->PageRect(0);
+            // Near the bottom right corner: the zoomed view scrolls there.
+            QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {},
+                              page.bottomRight() - QPoint(10, 10));
+            QCOMPARE(canvas->ZoomState(), 1);
+            QVERIFY(canvas->ScrollPosition().y() > 0);
+            QCOMPARE(canvas->ScrollPosition().y(), canvas->verticalScrollBar()->maximum());
+            canvas->viewport()->repaint();
+            Shot(&dlg, "preview_zoomed");
+        });
+    }
+
+    void twoPagesPageAndZoomIntoTheSecond() {
+        CountingSource source(3);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            QVERIFY(canvas->verticalScrollBar()->isVisible());  // the page selector
+            Click(dlg, kPreviewPages);
+            QCOMPARE(canvas->PagesShown(), 2);
+            QCOMPARE(dlg.Control(kPreviewPages)->text(), QStringLiteral("&Two Pages"));
+            QVERIFY(dlg.Control(kPreviewNext)->isEnabled());  // 1 + 2 - 1 < 3
+            Click(dlg, kPreviewNext);
+            QCOMPARE(canvas->CurrentPage(), 2);
+            QVERIFY(!dlg.Control(kPreviewNext)->isEnabled());
+            QCOMPARE(dlg.PageNumberLabel()->text(), QStringLiteral("Pages 2-3"));
+            source.pages.clear();
+            canvas->viewport()->repaint();
+            QCOMPARE(source.pages, (QList<int>{2, 3}));
+            QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, OnPage(canvas, 1));
+            QCOMPARE(canvas->ZoomState(), 1);
+            QCOMPARE(canvas->PagesShown(), 1);
+            QCOMPARE(canvas->CurrentPage(), 3);
+            Click(dlg, kPreviewZoomOut);
+            QCOMPARE(canvas->PagesShown(), 2);  // the user's choice again
+        });
+    }
+
+    void pageSelectorTurnsPages() {
+        CountingSource source(3);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            canvas->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            QCOMPARE(canvas->CurrentPage(), 2);
+            canvas->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+            QCOMPARE(canvas->CurrentPage(), 3);
+            QWheelEvent up(QPointF(50, 50), canvas->mapToGlobal(QPointF(50, 50)), {}, {0, 120},
+                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(canvas->viewport(), &up);
+            QCOMPARE(canvas->CurrentPage(), 2);
+        });
+    }
+
+    void landscapeBoxBeginsPrintingAgain() {
+        CountingSource source(3);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            Click(dlg, kPreviewPages);
+            const QRect portrait = canvas->PageRect(0);
+            QVERIFY(portrait.height() > portrait.width());
+            Click(dlg, kPreviewLandscape);
+            QCOMPARE(source.begun, 2);
+            QVERIFY(canvas->Landscape());
+            QCOMPARE(ReadPrintOrientation(), PrintOrientation::Landscape);
+            QVERIFY(dlg.Control(kPreviewLandscape)->isChecked());
+            QCOMPARE(canvas->PagesShown(), 2);
+            const QRect landscape = canvas->PageRect(0);
+            QVERIFY(landscape.width() > landscape.height());
+            source.pages.clear();
+            canvas->viewport()->repaint();
+            QCOMPARE(source.pages, (QList<int>{1, 2}));
+            QVERIFY(source.lastArea.right > source.lastArea.bottom);
+        });
+    }
+
+    void undeclaredPageCountShowsPageOneOnly() {
+        CountingSource source(ReportPageInfo::kUndeclared);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            Click(dlg, kPreviewNext);
+            canvas->viewport()->repaint();  // page 2 cannot be drawn: back to page 1
+            QCoreApplication::processEvents();
+            canvas->viewport()->repaint();
+            QCOMPARE(canvas->CurrentPage(), 1);
+            QVERIFY(!source.pages.contains(2));
+        });
+    }
+
+    void hebrewLayoutRunsFromTheRight() {
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/Hebrew.xml")));
+        CountingSource source(3);
+        CPrintPreviewDlg* dlg = nullptr;
+        QWidget owner;
+        QTimer::singleShot(0, &owner, [&] {
+            QAbstractButton* print = dlg->Control(kPreviewPrint);
+            QCOMPARE(print->geometry().right(), dlg->width() - 3);
+            QCOMPARE(print->text(), QStringLiteral("הדפסה..."));
+            QCOMPARE(dlg->windowTitle(), QStringLiteral("תצוגה לפני הדפסה"));
+            QScrollBar* selector = dlg->Canvas()->verticalScrollBar();
+            QVERIFY(selector->isVisible());
+            QVERIFY(selector->mapTo(dlg->Canvas(), QPoint()).x() < dlg->Canvas()->width() / 2);
+            dlg->Canvas()->viewport()->repaint();
+            Shot(dlg, "preview_hebrew");
+            dlg->close();
+        });
+        OpenPrintPreview(dlg, source, &owner);
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
+    }
+
+    void printRunDrawsTheChosenRange() {
+        CountingSource source(3);
+        CPrintPreviewDlg dlg(source, nullptr);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("printed.pdf"));
+        dlg.choosePrinter = [&](QPrinter& printer, int minPage, int maxPage) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(2, 3);
+            return minPage == 1 && maxPage == 3;
+        };
+        QList<int> status;
+        int ended = 0;
+        connect(&dlg, &CPrintPreviewDlg::statusPageNumber, this,
+                [&](int page) { status.append(page); });
+        connect(&dlg, &CPrintPreviewDlg::endPrinting, this, [&] { ++ended; });
+        RunPreview(dlg, [&] {
+            source.pages.clear();
+            Click(dlg, kPreviewPrint);
+        });
+        QCOMPARE(status, (QList<int>{2, 3}));
+        QCOMPARE(source.pages, (QList<int>{2, 3}));
+        QVERIFY(QFileInfo(file).size() > 0);
+        QVERIFY(ended >= 1);
+        QVERIFY(!dlg.isVisible());
+        DefaultPrinter().setOutputFileName({});
+        DefaultPrinter().setPrintRange(QPrinter::AllPages);
+    }
+
+    void printJobThatCannotStart() {
+        CountingSource source(1);
+        CPrintPreviewDlg dlg(source, nullptr);
+        dlg.choosePrinter = [](QPrinter& printer, int, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent/folder/out.pdf"));
+            return true;
+        };
+        QString shown;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+            shown = message;
+            return kAnswerOk;
+        });
+        RunPreview(dlg, [&] { Click(dlg, kPreviewPrint); });
+        SetMessageBoxAnswerer({});
+        QCOMPARE(shown, QStringLiteral("Could not start print job."));
+        DefaultPrinter().setOutputFileName({});
+    }
+
+    void mainWindowOpensItsReports() {
+        for (const char* language : {"English", "Hebrew"}) {
+            QVERIFY(LoadLanguageFile(kLanguages + u'/' + QLatin1String(language) +
+                                     QStringLiteral(".xml")));
+            MemorySettingsStore store;
+            store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+            CustomLocationList custom;
+            CPLXDlg window(store, custom, kLanguages);
+            window.show();
+            QVERIFY(window.CommandAction(kCmdDailyReport)->isEnabled());
+            QVERIFY(window.CommandAction(kCmdWeeklyReport)->isEnabled());
+            QVERIFY(!window.CommandAction(kCmdYearlyReport)->isEnabled());
+            WritePrintOrientation(PrintOrientation::Landscape);
+            CPrintPreviewDlg* first = nullptr;
+            for (const int command : {kCmdDailyReport, kCmdWeeklyReport}) {
+                QTimer::singleShot(0, &window, [&, command] {
+                    CPrintPreviewDlg* preview = window.PreviewWindow();
+                    QVERIFY(preview && preview->isVisible());
+                    if (!first)
+                        first = preview;
+                    QCOMPARE(preview, first);  // kept for the window's life
+                    preview->Canvas()->viewport()->repaint();
+                    const QByteArray name = QByteArray("main_") + language +
+                                            (command == kCmdDailyReport ? "_daily" : "_weekly");
+                    Shot(preview, name.constData());
+                    Click(*preview, kPreviewZoomIn);
+                    Click(*preview, kPreviewZoomIn);
+                    Shot(preview, (name + "_full").constData());
+                    preview->close();
+                });
+                window.CommandAction(command)->trigger();
+            }
+            QCOMPARE(window.Reports().kind(), ReportKind::Weekly);
+            // The daily and weekly commands leave the orientation alone.
+            QCOMPARE(ReadPrintOrientation(), PrintOrientation::Landscape);
+        }
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
+    }
+};
+
+QTEST_MAIN(PrintPreviewTest)
+#include "print_preview_qtest.moc"

@@ -1,0 +1,68 @@
+#include "ui/preview/preview_rules.h"
+
+namespace plx {
+
+PreviewControls PreviewControlStates(int currentPage, int pagesShown, int minPage, int maxPage,
+                                     int zoomState) {
+    PreviewControls c;
+    c.next = currentPage + pagesShown - 1 < maxPage;
+    c.prev = minPage < currentPage;
+    c.pages = zoomState == kZoomWhole && (maxPage > 1 || pagesShown == 2);
+    c.twoPages = pagesShown == 2;
+    c.zoomIn = zoomState != kZoomFull;
+    c.zoomOut = zoomState != kZoomWhole;
+    return c;
+}
+
+ScaleRatio WholePageRatio(QSize paper, QSize available) {
+    if (paper.width() <= 0 || paper.height() <= 0)
+        return {};
+    const long long fitWidth =
+        static_cast<long long>(paper.width()) * available.height() / paper.height();
+    if (available.width() < fitWidth)
+        return {available.width(), paper.width()};
+    return {available.height(), paper.height()};
+}
+
+ScaleRatio ZoomedRatio(ScaleRatio whole, int zoomState) {
+    const int c = whole.num;
+    const int d = whole.den;
+    switch (zoomState) {
+        case 1:
+            return c < d ? ScaleRatio{(c + d) / 2, d} : ScaleRatio{(3 * c - d) / 2, d};
+        case kZoomFull:
+            return c < d ? ScaleRatio{1, 1} : ScaleRatio{2 * c - d, d};
+        default:
+            return whole;
+    }
+}
+
+PreviewPageFrame PreviewAvailableArea(QSize client, int pagesShown, int pageSelectorWidth) {
+    int width = client.width() - pageSelectorWidth;
+    PreviewPageFrame frame;
+    frame.secondPageOffset = (width - 8) / 2;
+    const int height = client.height() - 16;
+    width = pagesShown == 2 ? (width - 24) / 2 : width - 16;
+    frame.available = QSize(width, height);
+    return frame;
+}
+
+QRect PreviewPageRect(QSize paper, ScaleRatio ratio, int zoomState, const PreviewPageFrame& frame,
+                      int pageIndex) {
+    const int w = ratio.Scale(paper.width());
+    const int h = ratio.Scale(paper.height());
+    QRect rect(QPoint(8, 8), QPoint(w + 11 - 1, h + 11 - 1));  // right and bottom inclusive
+    if (zoomState == kZoomWhole) {
+        rect.translate((frame.available.width() - rect.width()) / 2 - 1,
+                       (frame.available.height() - rect.height()) / 2 - 1);
+        if (pageIndex == 1)
+            rect.translate(frame.secondPageOffset, 0);
+    }
+    return rect;
+}
+
+int PreviewPageStep(int minPage, int maxPage) {
+    return (maxPage - minPage + 9) / 10;
+}
+
+}  // namespace plx

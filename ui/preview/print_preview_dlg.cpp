@@ -1,0 +1,190 @@
+#include "ui/preview/print_preview_dlg.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/language.h"
+#include "ui/preview/print_preview.h"
+#include "ui/preview/printer_defaults.h"
+
+namespace plx {
+namespace {
+
+constexpr int kBandHeight = 26;
+constexpr int kControlWidth = 66;
+constexpr int kLastControlWidth = 116;
+constexpr int kControlHeight = 22;
+constexpr int kControlGap = 2;
+
+enum CaptionIndex : int {
+    kTitleCaption = 0,
+    kPrintCaption,
+    kNextCaption,
+    kPrevCaption,
+    kOnePageCaption,
+    kTwoPagesCaption,
+    kZoomInCaption,
+    kZoomOutCaption,
+    kCloseCaption,
+    kPagesDescription,
+    kLandscapeCaption,
+};
+
+const std::array<const char*, 11> kDefaultCaptions{
+    "Print Preview", "&Print...", "&Next Page", "Pre&v Page", "&One Page",
+    "&Two Pages",    "Zoom &In",  "Zoom &Out",  "&Close",     "Page %u\nPages %u-%u\n",
+    "L&andscape",
+};
+
+bool SystemPrintDialog(QPrinter& printer, int minPage, int maxPage, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(minPage, maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, maxPage > minPage);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+const std::array<const char16_t*, 11> CPrintPreviewDlg::kCaptionKeys{
+    u"PRINT_PREVIEW", u"DO_PRINT", u"NEXT_PAGE", u"PREV_PAGE",  u"ONE_PAGE",        u"TWO_PAGES",
+    u"ZOOM_IN",       u"ZOOM_OUT", u"CLOSE",     u"PAGES_DESC", u"PRINT_LANDSCAPE",
+};
+
+CPrintPreviewDlg::CPrintPreviewDlg(ReportSource& source, QWidget* parent)
+    : QDialog(parent),
+      source_(source),
+      documentName_(parent ? parent->window()->windowTitle() : QString()) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    if (parent)
+        setWindowIcon(parent->window()->windowIcon());
+    BuildBand();
+    canvas_ = new CPrintPreview(*this, source_);
+    choosePrinter = [this](QPrinter& printer, int minPage, int maxPage) {
+        return SystemPrintDialog(printer, minPage, maxPage, this);
+    };
+    chooseOutputFile = [this] {
+        return QFileDialog::getSaveFileName(this, Caption(kPrintCaption).remove(QLatin1Char('&')),
+                                            documentName_ + QStringLiteral(".pdf"),
+                                            QStringLiteral("PDF (*.pdf)"));
+    };
+}
+
+QString CPrintPreviewDlg::Caption(int index) const {
+    if (captionsGiven_)
+        return captions_.value(index);
+    return QString::fromUtf8(kDefaultCaptions[static_cast<std::size_t>(index)]);
+}
+
+void CPrintPreviewDlg::SetCaptions(bool rightToLeft, const QStringList& captions) {
+    rightToLeft_ = rightToLeft;
+    captions_ = captions;
+    captionsGiven_ = true;
+}
+
+void CPrintPreviewDlg::BuildBand() {
+    static constexpr std::array<int, 7> kButtonCaptions{
+        kPrintCaption,  kNextCaption,    kPrevCaption, kOnePageCaption,
+        kZoomInCaption, kZoomOutCaption, kCloseCaption};
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const int id = kPreviewPrint + static_cast<int>(i);
+        buttons_[i] = new QPushButton(this);
+        buttons_[i]->setAutoDefault(false);
+        buttons_[i]->setFocusPolicy(Qt::TabFocus);
+        buttons_[i]->setProperty("caption", kButtonCaptions[i]);
+        // The canvas carries the command out once the click is over.
+        connect(buttons_[i], &QPushButton::clicked, this, [this, id] {
+            QMetaObject::invokeMethod(
+                canvas_, [this, id] { canvas_->OnCommand(id); }, Qt::QueuedConnection);
+        });
+    }
+    landscape_ = new QCheckBox(this);
+    landscape_->setFocusPolicy(Qt::TabFocus);
+    connect(landscape_, &QCheckBox::clicked, this, [this] {
+        QMetaObject::invokeMethod(
+            canvas_, [this] { canvas_->OnCommand(kPreviewLandscape); }, Qt::QueuedConnection);
+    });
+    pageNumber_ = new QLabel(this);
+}
+
+QAbstractButton* CPrintPreviewDlg::Control(int id) const {
+    if (id == kPreviewLandscape)
+        return landscape_;
+    const int index = id - kPreviewPrint;
+    if (index < 0 || index >= static_cast<int>(buttons_.size()))
+        return nullptr;
+    return buttons_[static_cast<std::size_t>(index)];
+}
+
+void CPrintPreviewDlg::RefreshBand() {
+    const PreviewControls states = canvas_->Controls();
+    for (QPushButton* button : buttons_) {
+        int caption = button->property("caption").toInt();
+        if (caption == kOnePageCaption && states.twoPages)
+            caption = kTwoPagesCaption;
+        button->setText(Caption(caption));
+    }
+    buttons_[kPreviewNext - kPreviewPrint]->setEnabled(states.next);
+    buttons_[kPreviewPrev - kPreviewPrint]->setEnabled(states.prev);
+    buttons_[kPreviewPages - kPreviewPrint]->setEnabled(states.pages);
+    buttons_[kPreviewZoomIn - kPreviewPrint]->setEnabled(states.zoomIn);
+    buttons_[kPreviewZoomOut - kPreviewPrint]->setEnabled(states.zoomOut);
+    landscape_->setText(Caption(kLandscapeCaption));
+    landscape_->setChecked(canvas_->Landscape());
+    pageNumber_->setText(canvas_->PageNumberText());
+    PlaceBand();
+}
+
+void CPrintPreviewDlg::PlaceBand() {
+    // Along the top from the reading side; a caption longer than its control widens it.
+    int x = kControlGap;
+    const auto place = [this, &x](QWidget* control, int width) {
+        width = std::max(width, control->sizeHint().width());
+        const int left = rightToLeft_ ? this->width() - x - width : x;
+        control->setGeometry(left, kControlGap, width, kControlHeight);
+        x += width + kControlGap;
+    };
+    for (QPushButton* button : buttons_)
+        place(button, kControlWidth);
+    place(landscape_, kLastControlWidth);
+    place(pageNumber_, 0);
+}
+
+void CPrintPreviewDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceBand();
+    canvas_->setGeometry(0, kBandHeight, width(), std::max(0, height() - kBandHeight));
+}
+
+void CPrintPreviewDlg::Run() {
+    setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+    landscape_->setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+    setWindowTitle(Caption(kTitleCaption));
+    resize(750, 550);
+    move(screen() ? screen()->availableGeometry().topLeft() : QPoint());
+    canvas_->Reset();
+    RefreshBand();
+    if (!canvas_->StartPreviewRun()) {
+        emit endPrinting();
+        return;
+    }
+    exec();
+}
+
+void OpenPrintPreview(CPrintPreviewDlg*& preview, ReportSource& source, QWidget* owner) {
+    if (!preview)
+        preview = new CPrintPreviewDlg(source, owner);
+    const LanguageSection section = FindSection(u"PrintPreview");
+    QStringList captions;
+    for (const char16_t* key : CPrintPreviewDlg::kCaptionKeys)
+        captions += LookupString(section, QStringView(key));
+    preview->SetCaptions(ActiveLanguage().rightToLeft, captions);
+    preview->Run();
+}
+
+}  // namespace plx

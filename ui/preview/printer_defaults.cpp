@@ -1,0 +1,34 @@
+#include "ui/preview/printer_defaults.h"
+
+#include <QPrinter>
+
+#include "reports/print_pages.h"
+
+namespace plx {
+
+QPrinter& DefaultPrinter() {
+    static QPrinter* const printer = [] {
+        auto* made = new QPrinter(QPrinter::HighResolution);
+        // A PDF printer has no margins of its own; give it a common printer's.
+        if (made->outputFormat() == QPrinter::PdfFormat) {
+            made->setResolution(600);
+            made->setPageLayout(ReportPageLayout(QPageSize::A4, PrintOrientation::Portrait));
+        }
+        return made;
+    }();
+    return *printer;
+}
+
+PrintOrientation ReadPrintOrientation() {
+    return DefaultPrinter().pageLayout().orientation() == QPageLayout::Landscape
+               ? PrintOrientation::Landscape
+               : PrintOrientation::Portrait;
+}
+
+void WritePrintOrientation(PrintOrientation orientation) {
+    DefaultPrinter().setPageOrientation(orientation == PrintOrientation::Landscape
+                                            ? QPageLayout::Landscape
+                                            : QPageLayout::Portrait);
+}
+
+}  // namespace plx
