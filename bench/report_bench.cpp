@@ -1,0 +1,78 @@
+// Reports: one weekly or daily page drawn into a PDF (as plxcal and a print run draw it), and
+// the print preview's repaint of a weekly page at each zoom state.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/language.h"
+#include "astro/locations.h"
+#include "reports/main_report_source.h"
+#include "reports/page_frame.h"
+#include "reports/print_pages.h"
+#include "reports/report_font.h"
+#include "ui/preview/print_preview.h"
+#include "ui/preview/print_preview_dlg.h"
+
+namespace {
+
+void StartApplication() {
+    static int argc = 1;
+    static char name[] = "plx_report_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    plx::PinTahomaFont();
+    const QString languages = QFileInfo(QStringLiteral(__FILE__))
+                                  .dir()
+                                  .filePath(QStringLiteral("../resources/Languages"));
+    plx::LoadLanguageFile(QDir(languages).filePath(QStringLiteral("Hebrew.xml")));
+}
+
+plx::ReportInputs Inputs() {
+    plx::ReportInputs inputs;
+    inputs.civil = {5, 3, 2024};
+    inputs.place = plx::BuiltInLocation(0);
+    inputs.language = plx::ActiveReportLanguage();
+    inputs.informationText = QStringLiteral("\nline one\nline two");
+    return inputs;
+}
+
+void BM_ReportToPdf(benchmark::State& state, plx::ReportKind kind) {
+    StartApplication();
+    plx::MainReportSource source([] { return Inputs(); });
+    source.setKind(kind);
+    const QPageLayout layout =
+        plx::ReportPageLayout(QPageSize::A4, plx::PrintOrientation::Portrait);
+    for (auto _ : state) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        benchmark::DoNotOptimize(plx::WriteReportPdf(source, out, layout));
+        benchmark::DoNotOptimize(out.size());
+    }
+}
+BENCHMARK_CAPTURE(BM_ReportToPdf, weekly, plx::ReportKind::Weekly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReportToPdf, daily, plx::ReportKind::Daily)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRepaint(benchmark::State& state) {
+    StartApplication();
+    plx::MainReportSource source([] { return Inputs(); });
+    source.setKind(plx::ReportKind::Weekly);
+    plx::CPrintPreviewDlg dlg(source, nullptr);
+    dlg.resize(750, 550);
+    dlg.show();
+    plx::CPrintPreview* canvas = dlg.Canvas();
+    canvas->Reset();
+    canvas->StartPreviewRun();
+    for (int i = 0; i < state.range(0); ++i)
+        canvas->OnCommand(plx::kPreviewZoomIn);
+    QApplication::processEvents();
+    for (auto _ : state)
+        canvas->viewport()->repaint();
+}
+BENCHMARK(BM_PreviewRepaint)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
