@@ -146,6 +146,26 @@ private slots:
         });
     }
 
+    void middleButtonScrollsUntilTheNextKey() {
+        CountingSource source(1);
+        CPrintPreviewDlg dlg(source, nullptr);
+        RunPreview(dlg, [&] {
+            CPrintPreview* canvas = dlg.Canvas();
+            const QPoint middle = canvas->viewport()->rect().center();
+            QTest::mousePress(canvas->viewport(), Qt::MiddleButton, {}, middle);
+            QVERIFY(!canvas->AutoScrolling());  // nothing scrolls in the whole-page view
+            Click(dlg, kPreviewZoomIn);
+            Click(dlg, kPreviewZoomIn);
+            QTest::mousePress(canvas->viewport(), Qt::MiddleButton, {}, middle);
+            QVERIFY(canvas->AutoScrolling());
+            // Letting go where it started is a click: the scrolling goes on.
+            QTest::mouseRelease(canvas->viewport(), Qt::MiddleButton, {}, middle);
+            QVERIFY(canvas->AutoScrolling());
+            QTest::keyClick(canvas->viewport(), Qt::Key_A);
+            QTRY_VERIFY(!canvas->AutoScrolling());
+        });
+    }
+
     void twoPagesPageAndZoomIntoTheSecond() {
         CountingSource source(3);
         CPrintPreviewDlg dlg(source, nullptr);
@@ -170,6 +190,8 @@ private slots:
             Click(dlg, kPreviewZoomOut);
             QCOMPARE(canvas->PagesShown(), 2);  // the user's choice again
         });
+        // A new opening starts with one page.
+        RunPreview(dlg, [&] { QCOMPARE(dlg.Canvas()->PagesShown(), 1); });
     }
 
     void pageSelectorTurnsPages() {
@@ -181,6 +203,13 @@ private slots:
             QCOMPARE(canvas->CurrentPage(), 2);
             canvas->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
             QCOMPARE(canvas->CurrentPage(), 3);
+            QScrollBar* bar = canvas->verticalScrollBar();
+            bar->setSliderDown(true);
+            bar->setSliderPosition(1);
+            QCOMPARE(canvas->CurrentPage(), 3);  // not while the thumb is held
+            bar->setSliderDown(false);
+            QCOMPARE(canvas->CurrentPage(), 1);
+            canvas->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
             QWheelEvent up(QPointF(50, 50), canvas->mapToGlobal(QPointF(50, 50)), {}, {0, 120},
                            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QCoreApplication::sendEvent(canvas->viewport(), &up);

@@ -51,6 +51,10 @@ CPrintPreview::CPrintPreview(CPrintPreviewDlg& owner, ReportSource& source)
     viewport()->setAutoFillBackground(false);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { OnPageSelectorAction(action); });
+    connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
+        if (running_ && zoomState_ == kZoomWhole)
+            GoToPage(verticalScrollBar()->sliderPosition());
+    });
 }
 
 void CPrintPreview::Reset() {
@@ -58,6 +62,7 @@ void CPrintPreview::Reset() {
     job_ = {};
     zoomState_ = kZoomWhole;
     pagesShown_ = 0;
+    userPages_ = 0;
     currentPage_ = 0;
 }
 
@@ -66,6 +71,10 @@ bool CPrintPreview::StartPreviewRun() {
     emit owner_.preparePrinting();
     if (owner_.TakeAbortRequest())
         return false;
+    if (!printer_.isValid() &&
+        !owner_.choosePrinter(printer_, job_.info.minPage, job_.info.maxPage)) {
+        return false;
+    }
     if (!printer_.isValid())
         return false;
     job_.pageDescription = owner_.Caption(9);
@@ -291,7 +300,6 @@ void CPrintPreview::OnPageSelectorAction(int action) {
     if (zoomState_ != kZoomWhole || !running_)
         return;  // in the zoomed views the bar scrolls the page image
     const ReportPageInfo& info = job_.info;
-    QScrollBar* bar = verticalScrollBar();
     int page = currentPage_;
     switch (action) {
         case QAbstractSlider::SliderSingleStepAdd:
@@ -312,13 +320,8 @@ void CPrintPreview::OnPageSelectorAction(int action) {
         case QAbstractSlider::SliderToMaximum:
             page = info.maxPage;
             break;
-        case QAbstractSlider::SliderMove:
-            if (bar->isSliderDown())
-                return;  // the page follows when the thumb is let go
-            page = bar->sliderPosition();
-            break;
         default:
-            return;
+            return;  // a dragged thumb turns the page when it is let go
     }
     // The bar moves by its own step after this; the page decides where it stands.
     GoToPage(page);

@@ -20,12 +20,16 @@ QPrinter& DefaultPrinter() {
 }
 
 PrintOrientation ReadPrintOrientation() {
+    if (!DefaultPrinter().isValid())
+        return PrintOrientation::Portrait;
     return DefaultPrinter().pageLayout().orientation() == QPageLayout::Landscape
                ? PrintOrientation::Landscape
                : PrintOrientation::Portrait;
 }
 
 void WritePrintOrientation(PrintOrientation orientation) {
+    if (!DefaultPrinter().isValid())
+        return;
     DefaultPrinter().setPageOrientation(orientation == PrintOrientation::Landscape
                                             ? QPageLayout::Landscape
                                             : QPageLayout::Portrait);

@@ -11,6 +11,7 @@ namespace plx {
 
 QPrinter& DefaultPrinter();
 
+// Without a usable printer, reading gives portrait and writing does nothing.
 PrintOrientation ReadPrintOrientation();
 void WritePrintOrientation(PrintOrientation orientation);
 
