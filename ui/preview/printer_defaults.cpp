@@ -7,6 +7,7 @@
 namespace plx {
 
 QPrinter& DefaultPrinter() {
+    // Never destroyed: its destructor would run after the application object it needs.
     static QPrinter* const printer = [] {
         auto* made = new QPrinter(QPrinter::HighResolution);
         // A PDF printer has no margins of its own; give it a common printer's.
