@@ -77,7 +77,7 @@ bool CPrintPreview::StartPreviewRun() {
     }
     if (!printer_.isValid())
         return false;
-    job_.pageDescription = owner_.Caption(9);
+    job_.pageDescription = owner_.PageDescription();
     const int dpi = printer_.resolution();
     job_.info.drawRect = PrintableArea(printer_, dpi);
     source_.beginPrinting(job_.info);
@@ -100,20 +100,23 @@ QString CPrintPreview::PageNumberText() const {
     const QStringList lines = job_.pageDescription.split(QLatin1Char('\n'));
     QString text = pagesShown_ == 2 ? lines.value(1) : lines.value(0);
     const int last = std::min<int>(currentPage_ + 1, job_.info.maxPage);
-    for (const int n : {currentPage_, last})
-        text.replace(text.indexOf(QStringLiteral("%u")), 2, QString::number(n));
+    for (const int n : {currentPage_, last}) {
+        const qsizetype at = text.indexOf(QStringLiteral("%u"));
+        if (at < 0)
+            break;
+        text.replace(at, 2, QString::number(n));
+    }
     return text;
 }
 
-// ---- Layout
-// --------------------------------------------------------------------------------------
+// ---- Layout -------------------------------------------------------------------------------------
 
 void CPrintPreview::LayOutPages() {
-    const int printerDpiX = printer_.resolution();
-    const int printerDpiY = printer_.resolution();
-    const QRect paperDevice = printer_.pageLayout().fullRectPixels(printerDpiX);
-    const QSize paper(paperDevice.width() * viewport()->logicalDpiX() / printerDpiX,
-                      paperDevice.height() * viewport()->logicalDpiY() / printerDpiY);
+    // The physical page in screen pixels at 1 : 1.
+    const int dpi = printer_.resolution();
+    const QRect paperDevice = printer_.pageLayout().fullRectPixels(dpi);
+    const QSize paper(paperDevice.width() * viewport()->logicalDpiX() / dpi,
+                      paperDevice.height() * viewport()->logicalDpiY() / dpi);
     // The whole client, scroll bars counted in, so that showing or hiding them changes nothing.
     const QSize client = size();
     const bool selector = zoomState_ == kZoomWhole && job_.info.maxPage != job_.info.minPage;
@@ -121,9 +124,7 @@ void CPrintPreview::LayOutPages() {
         client, pagesShown_, selector ? verticalScrollBar()->sizeHint().width() : 0);
     for (int i = 0; i < pagesShown_; ++i) {
         PageLayout& page = pages_[static_cast<std::size_t>(i)];
-        page.paper = paper;
-        page.whole = WholePageRatio(paper, frame.available);
-        page.ratio = ZoomedRatio(page.whole, zoomState_);
+        page.ratio = ZoomedRatio(WholePageRatio(paper, frame.available), zoomState_);
         page.rect = PreviewPageRect(paper, page.ratio, zoomState_, frame, i);
     }
     if (zoomState_ != kZoomWhole)
@@ -191,8 +192,7 @@ void CPrintPreview::resizeEvent(QResizeEvent* event) {
         LayOutPages();
 }
 
-// ---- Drawing
-// -------------------------------------------------------------------------------------
+// ---- Drawing ------------------------------------------------------------------------------------
 
 void CPrintPreview::paintEvent(QPaintEvent*) {
     owner_.RefreshBand();
@@ -252,8 +252,7 @@ void CPrintPreview::DrawPage(QPainter& painter, int index, int page) {
     painter.restore();
 }
 
-// ---- Mouse and scroll bar
-// ------------------------------------------------------------------------
+// ---- Mouse and scroll bar -----------------------------------------------------------------------
 
 int CPrintPreview::PageAt(QPoint imagePoint) const {
     for (int i = 0; i < pagesShown_; ++i) {
@@ -329,8 +328,7 @@ void CPrintPreview::OnPageSelectorAction(int action) {
         this, [this] { verticalScrollBar()->setValue(currentPage_); }, Qt::QueuedConnection);
 }
 
-// ---- Commands
-// ------------------------------------------------------------------------------------
+// ---- Commands -----------------------------------------------------------------------------------
 
 void CPrintPreview::OnCommand(int id) {
     if (!running_ && id != kPreviewClose)

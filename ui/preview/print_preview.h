@@ -69,9 +69,7 @@ protected:
 
 private:
     struct PageLayout {
-        QRect rect;   // the paper on the screen, in the scrolled image's coordinates
-        QSize paper;  // the physical page in screen pixels at 1 : 1
-        ScaleRatio whole;
+        QRect rect;  // the paper on the screen, in the scrolled image's coordinates
         ScaleRatio ratio;
     };
 

@@ -81,6 +81,10 @@ QString CPrintPreviewDlg::Caption(int index) const {
     return QString::fromUtf8(kDefaultCaptions[static_cast<std::size_t>(index)]);
 }
 
+QString CPrintPreviewDlg::PageDescription() const {
+    return Caption(kPagesDescription);
+}
+
 void CPrintPreviewDlg::SetCaptions(bool rightToLeft, const QStringList& captions) {
     rightToLeft_ = rightToLeft;
     captions_ = captions;

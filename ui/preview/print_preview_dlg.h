@@ -46,6 +46,8 @@ public:
     bool CaptionsGiven() const { return captionsGiven_; }
     // The caption of key index i (of kCaptionKeys), or its default without captions.
     QString Caption(int index) const;
+    // "Page %u\nPages %u-%u\n": the page numbers of one page and of two.
+    QString PageDescription() const;
 
     CPrintPreview* Canvas() const { return canvas_; }
     QAbstractButton* Control(int id) const;
