@@ -24,10 +24,13 @@ constexpr const char* kUsage =
     "[--paper a4|letter] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN] "
     "[--dst HOURS] [--elevation] [--all]";
 
-using SourceMaker = std::unique_ptr<ReportSource> (*)(const ReportInputs& inputs);
+// Makes the source of a report from the common inputs; a report with options of its own reads
+// them from the command line here.
+using SourceMaker = std::unique_ptr<ReportSource> (*)(const Invocation& call,
+                                                      const ReportInputs& inputs);
 
 template <ReportKind kind>
-std::unique_ptr<ReportSource> MainWindowReport(const ReportInputs& inputs) {
+std::unique_ptr<ReportSource> MainWindowReport(const Invocation&, const ReportInputs& inputs) {
     auto source = std::make_unique<MainReportSource>([inputs] { return inputs; });
     source->setKind(kind);
     return source;
@@ -120,7 +123,7 @@ int RunReport(const Invocation& call) {
     const QString code = call.parser.value(QStringLiteral("lang"));
     LoadReportLanguage(code);
     const ReportInputs inputs = Inputs(call, code);
-    const std::unique_ptr<ReportSource> source = report->second(inputs);
+    const std::unique_ptr<ReportSource> source = report->second(call, inputs);
     WritePdf(*source, path, ReportPageLayout(paper, inputs.orientation));
     return 0;
 }
