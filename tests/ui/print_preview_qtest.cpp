@@ -345,6 +345,11 @@ private slots:
                     if (!first)
                         first = preview;
                     QCOMPARE(preview, first);  // kept for the window's life
+                    QCoreApplication::processEvents();
+                    // Each opening starts with the whole page, whatever the last one ended in.
+                    QCOMPARE(preview->Canvas()->ZoomState(), 0);
+                    QVERIFY(!preview->Canvas()->horizontalScrollBar()->isVisible());
+                    QVERIFY(!preview->Canvas()->verticalScrollBar()->isVisible());
                     preview->Canvas()->viewport()->repaint();
                     const QByteArray name = QByteArray("main_") + language +
                                             (command == kCmdDailyReport ? "_daily" : "_weekly");

@@ -186,6 +186,15 @@ void CPrintPreview::ApplyZoom(int page, QPoint point) {
     viewport()->update();
 }
 
+void CPrintPreview::showEvent(QShowEvent* event) {
+    CScrollWnd::showEvent(event);
+    // Scroll bars set while the window was hidden come back as they were when it is shown.
+    if (running_ && zoomState_ == kZoomWhole) {
+        ShowPageSelector();
+        GoToPage(currentPage_);
+    }
+}
+
 void CPrintPreview::resizeEvent(QResizeEvent* event) {
     CScrollWnd::resizeEvent(event);
     if (running_)
