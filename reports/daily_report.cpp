@@ -35,9 +35,10 @@ void DrawDailyReport(ReportSurface& surface, const ReportPageInfo& page,
     surface.selectFont(headingFont);
     ReportRect titleRect = area;
     titleRect.top += points(40, Axis::Vertical);
-    surface.drawText(ReportTitleLine(u"TIMETABLE_DAILY",
-                                     DailyDatePart(inputs.civil, inputs.language.names), inputs),
-                     titleRect, DT_CENTER | DT_SINGLELINE | Reading(rtl));
+    DrawTitleLine(surface,
+                  ReportTitleLine(u"TIMETABLE_DAILY",
+                                  DailyDatePart(inputs.civil, inputs.language.names), inputs),
+                  titleRect, DT_CENTER | DT_SINGLELINE | Reading(rtl));
 
     // A band 200 points wide in the middle of the page.
     const std::int32_t halfWidth = area.width() / 2;

@@ -1,5 +1,8 @@
 #include "reports/page_frame.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "app/language.h"
 #include "app/utf16.h"
 
@@ -25,6 +28,21 @@ QString ReportTitleLine(QStringView reportKey, const QString& datePart,
         line += QStringLiteral(" - ") + remark;
     return line + QStringLiteral(" - ") +
            FromUtf16(LocationListText(inputs.place, inputs.language.names));
+}
+
+void DrawTitleLine(ReportSurface& surface, const QString& line, ReportRect rect, TextFlags flags) {
+    const ReportFont font = surface.currentFont();
+    ReportFont fitting = font;
+    for (std::int32_t width = surface.textExtent(line).width;
+         width > rect.width() && rect.width() > 0 && fitting.height > 1;
+         width = surface.textExtent(line).width) {
+        const auto scaled =
+            static_cast<std::int32_t>(std::int64_t{fitting.height} * rect.width() / width);
+        fitting.height = std::max(1, std::min(scaled, fitting.height - 1));
+        surface.selectFont(fitting);
+    }
+    surface.drawText(line, rect, flags);
+    surface.selectFont(font);
 }
 
 ReportRect RaisedBottom(const ReportSurface& surface, ReportRect rect, float points) {

@@ -43,6 +43,10 @@ void DrawPageHead(ReportSurface& surface, const ReportRect& rect, const ReportFo
 // saving remark when it has any text, and " - <place> (<candle minutes>)".
 QString ReportTitleLine(QStringView reportKey, const QString& datePart, const ReportInputs& inputs);
 
+// The title line in the current font as one line by `flags`. A line wider than `rect` is drawn in
+// a font just small enough to fit, rather than be cut at both ends.
+void DrawTitleLine(ReportSurface& surface, const QString& line, ReportRect rect, TextFlags flags);
+
 // `rect` with its bottom raised by `points`.
 ReportRect RaisedBottom(const ReportSurface& surface, ReportRect rect, float points);
 // The closing remark, one centred line on the bottom edge of `rect`, in the current font.

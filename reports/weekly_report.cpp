@@ -194,12 +194,11 @@ void DrawWeeklyReport(ReportSurface& surface, const ReportPageInfo& page,
 
     surface.selectFont(fonts.heading);
     ReportRect titleBox{g.frame.left, g.frame.top, g.frame.right, g.bandTop};
-    surface.drawText(ReportTitleLine(u"TIMETABLE_WEEKLY",
-                                     QStringLiteral(" - ") + MonthTitleText(first.hebrew.month,
-                                                                            first.hebrew.year,
-                                                                            inputs.language.names),
-                                     inputs),
-                     titleBox, DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+    const QString datePart =
+        QStringLiteral(" - ") +
+        MonthTitleText(first.hebrew.month, first.hebrew.year, inputs.language.names);
+    DrawTitleLine(surface, ReportTitleLine(u"TIMETABLE_WEEKLY", datePart, inputs), titleBox,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
     const std::int32_t previousPen = surface.selectPen(1);
     const ReportBrush previousBrush = surface.selectBrush(ReportBrush::Hollow);
     surface.drawRectangle(titleBox);

@@ -202,6 +202,16 @@ TEST_F(Frame, TitleLineLeavesOutAnEmptyDaylightRemark) {
               QStringLiteral("Report - Date - Summer - Haifa (30)"));
 }
 
+TEST_F(Frame, TitleLineTooWideIsDrawnSmaller) {
+    surface.selectFont({14, ReportFont::kBold});
+    DrawTitleLine(surface, QString(100, QLatin1Char('x')), {0, 0, 560, 40}, DT_CENTER);
+    DrawTitleLine(surface, QString(80, QLatin1Char('x')), {0, 0, 560, 40}, DT_CENTER);
+    ASSERT_EQ(surface.texts.size(), 2u);
+    EXPECT_EQ(surface.texts[0].font.height, 11);  // 100 x 5.5 = 550 units fit 560
+    EXPECT_EQ(surface.texts[1].font.height, 14);  // 80 x 7 = 560 fit as they are
+    EXPECT_EQ(surface.currentFont().height, 14);
+}
+
 TEST_F(Frame, HebrewNamesInALeftToRightLayout) {
     ASSERT_TRUE(testing::LoadTestLanguage(dir, QStringLiteral("he"), false, {}));
     const ReportLanguage language = ActiveReportLanguage();
