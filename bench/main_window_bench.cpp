@@ -3,31 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QToolButton>
 
-#include "app/language.h"
 #include "app/settings_store.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/painting.h"
 #include "ui/toolkit/up_down.h"
+#include "widget_application.h"
 
 namespace {
-
-void StartApplication() {
-    static int argc = 1;
-    static char name[] = "plx_main_window_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    plx::PinTahomaFont();
-    const QString languages = QFileInfo(QStringLiteral(__FILE__))
-                                  .dir()
-                                  .filePath(QStringLiteral("../resources/Languages"));
-    plx::LoadLanguageFile(QDir(languages).filePath(QStringLiteral("Hebrew.xml")));
-}
 
 struct Window {
     plx::MemorySettingsStore store;
@@ -39,7 +22,7 @@ struct Window {
 };
 
 void BM_OpenMainWindow(benchmark::State& state) {
-    StartApplication();
+    plx::bench::StartApplication();
     for (auto _ : state) {
         Window w;
         w.dlg.show();
@@ -50,7 +33,7 @@ void BM_OpenMainWindow(benchmark::State& state) {
 BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMillisecond);
 
 void BM_SpinnerStep(benchmark::State& state, bool civilDay) {
-    StartApplication();
+    plx::bench::StartApplication();
     Window w;
     w.dlg.show();
     QApplication::processEvents();

@@ -4,33 +4,16 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 
-#include "app/language.h"
 #include "astro/locations.h"
 #include "reports/main_report_source.h"
 #include "reports/page_frame.h"
 #include "reports/print_pages.h"
-#include "reports/report_font.h"
 #include "ui/preview/print_preview.h"
 #include "ui/preview/print_preview_dlg.h"
+#include "widget_application.h"
 
 namespace {
-
-void StartApplication() {
-    static int argc = 1;
-    static char name[] = "plx_report_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    plx::PinTahomaFont();
-    const QString languages = QFileInfo(QStringLiteral(__FILE__))
-                                  .dir()
-                                  .filePath(QStringLiteral("../resources/Languages"));
-    plx::LoadLanguageFile(QDir(languages).filePath(QStringLiteral("Hebrew.xml")));
-}
 
 plx::ReportInputs Inputs() {
     plx::ReportInputs inputs;
@@ -42,7 +25,7 @@ plx::ReportInputs Inputs() {
 }
 
 void BM_ReportToPdf(benchmark::State& state, plx::ReportKind kind) {
-    StartApplication();
+    plx::bench::StartApplication();
     plx::MainReportSource source([] { return Inputs(); });
     source.setKind(kind);
     const QPageLayout layout =
@@ -58,7 +41,7 @@ BENCHMARK_CAPTURE(BM_ReportToPdf, weekly, plx::ReportKind::Weekly)->Unit(benchma
 BENCHMARK_CAPTURE(BM_ReportToPdf, daily, plx::ReportKind::Daily)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewRepaint(benchmark::State& state) {
-    StartApplication();
+    plx::bench::StartApplication();
     plx::MainReportSource source([] { return Inputs(); });
     source.setKind(plx::ReportKind::Weekly);
     plx::CPrintPreviewDlg dlg(source, nullptr);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <functional>
+
 #include <QBuffer>
 #include <QPdfWriter>
 
@@ -60,7 +62,13 @@ class PainterSurfaceTest : public QObject {
 
     QImage page_{400, 200, QImage::Format_RGB32};
 
-    void Clear() { page_.fill(Qt::white); }
+    // A white page at 72 dpi with `draw` done on it.
+    void Draw(const std::function<void(QPainter&, PainterSurface&)>& draw) {
+        page_.fill(Qt::white);
+        QPainter painter(&page_);
+        PainterSurface surface(painter, 72, 72);
+        draw(painter, surface);
+    }
 
 private slots:
     void pageRangeIsClampedAndMayRunBackwards() {
@@ -78,15 +86,12 @@ private slots:
     }
 
     void textStaysInsideItsRectangle() {
-        Clear();
-        {
-            QPainter painter(&page_);
-            PainterSurface surface(painter, 72, 72);
+        Draw([](QPainter&, PainterSurface& surface) {
             surface.selectFont({20, ReportFont::kNormal});
             ReportRect cell{100, 50, 160, 80};
             surface.drawText(QStringLiteral("a text far wider than its cell"), cell,
                              DT_SINGLELINE | DT_LEFT);
-        }
+        });
         const QRect ink = Ink(page_);
         QVERIFY(!ink.isEmpty());
         QVERIFY(ink.left() >= 100 && ink.right() < 160);
@@ -94,29 +99,23 @@ private slots:
     }
 
     void rightToLeftTextEndsAtTheRightEdge() {
-        Clear();
-        {
-            QPainter painter(&page_);
-            PainterSurface surface(painter, 72, 72);
+        Draw([](QPainter&, PainterSurface& surface) {
             surface.selectFont({20, ReportFont::kNormal});
             ReportRect cell{0, 0, 300, 40};
             surface.drawText(QStringLiteral("שלום עולם:"), cell,
                              DT_SINGLELINE | DT_RIGHT | DT_RTLREADING);
-        }
+        });
         const QRect ink = Ink(page_);
         QVERIFY(ink.right() >= 290 && ink.right() < 300);
         QVERIFY(ink.left() > 150);
     }
 
     void hollowRectangleLeavesItsInside() {
-        Clear();
-        {
-            QPainter painter(&page_);
-            PainterSurface surface(painter, 72, 72);
+        Draw([](QPainter& painter, PainterSurface& surface) {
             painter.fillRect(QRect(20, 20, 40, 40), Qt::red);
             surface.selectBrush(ReportBrush::Hollow);
             surface.drawRectangle({10, 10, 70, 70});
-        }
+        });
         QCOMPARE(page_.pixelColor(10, 10), QColor(Qt::black));
         QCOMPARE(page_.pixelColor(69, 69), QColor(Qt::black));
         QCOMPARE(page_.pixelColor(70, 70), QColor(Qt::white));
