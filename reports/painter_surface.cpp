@@ -52,7 +52,8 @@ ReportSize PainterSurface::textExtent(const QString& text) const {
 }
 
 std::int32_t PainterSurface::drawText(const QString& text, ReportRect& rect, TextFlags flags) {
-    const QStringList lines = TextLines(text, flags);
+    const QStringList lines = FittedLines(text, flags, rect.width(),
+                                          [this](const QString& line) { return LineWidth(line); });
     const std::int32_t lineHeight = font_.height;
     const auto count = static_cast<int>(lines.size());
     if (flags & DT_CALCRECT) {

@@ -19,8 +19,9 @@ ReportSize RecordingSurface::textExtent(const QString& text) const {
 }
 
 std::int32_t RecordingSurface::drawText(const QString& text, ReportRect& rect, TextFlags flags) {
-    texts.push_back({text, rect, flags, font_});
-    const QStringList shown = TextLines(text, flags);
+    const QStringList shown = FittedLines(
+        text, flags, rect.width(), [this](const QString& line) { return textExtent(line).width; });
+    texts.push_back({text, rect, flags, font_, shown});
     const auto count = static_cast<int>(shown.size());
     if (flags & DT_CALCRECT) {
         std::int32_t widest = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -16,6 +17,7 @@ struct RecordedText {
     ReportRect rect;  // as handed in (before DT_CALCRECT changes it)
     TextFlags flags = 0;
     ReportFont font;
+    QStringList lines;  // as laid out in the rectangle's width (broken, cut with an ellipsis)
 };
 
 struct RecordedLine {

@@ -44,6 +44,82 @@ QStringList TextLines(const QString& text, TextFlags flags) {
     return shown.split(lineBreak);
 }
 
+namespace {
+
+constexpr QChar kEllipsis(0x2026);
+
+// The longest beginning of `text` that fits `width` with an ellipsis after it, with the ellipsis;
+// the ellipsis alone when not even one character fits.
+QString CutWithEllipsis(const QString& text, std::int32_t width, const LineMeasure& measure) {
+    for (qsizetype length = text.size() - 1; length > 0; --length) {
+        QString cut = text.left(length).trimmed() + kEllipsis;
+        if (measure(cut) <= width)
+            return cut;
+    }
+    return QString(kEllipsis);
+}
+
+// `text` as it is, or cut with an ellipsis when it is wider than `width`.
+QString Fitted(const QString& text, std::int32_t width, const LineMeasure& measure) {
+    return measure(text) <= width ? text : CutWithEllipsis(text, width, measure);
+}
+
+// Breaks a word wider than `width` between characters: every piece but the last fills a line.
+QStringList BrokenWord(const QString& word, std::int32_t width, const LineMeasure& measure) {
+    QStringList pieces;
+    QString rest = word;
+    while (measure(rest) > width) {
+        qsizetype length = 1;
+        while (length + 1 < rest.size() && measure(rest.left(length + 1)) <= width)
+            ++length;
+        pieces += rest.left(length);
+        rest = rest.mid(length);
+    }
+    pieces += rest;
+    return pieces;
+}
+
+// One line of the text broken between words, as many words to a line as fit.
+QStringList WrappedLine(const QString& line, std::int32_t width, bool cutWords,
+                        const LineMeasure& measure) {
+    QStringList wrapped;
+    QString current;
+    for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList pieces =
+            cutWords ? QStringList{Fitted(word, width, measure)} : BrokenWord(word, width, measure);
+        for (const QString& piece : pieces) {
+            const QString joined = current.isEmpty() ? piece : current + QLatin1Char(' ') + piece;
+            if (current.isEmpty() || measure(joined) <= width) {
+                current = joined;
+            } else {
+                wrapped += current;
+                current = piece;
+            }
+        }
+    }
+    wrapped += current;
+    return wrapped;
+}
+
+}  // namespace
+
+QStringList FittedLines(const QString& text, TextFlags flags, std::int32_t width,
+                        const LineMeasure& measure) {
+    QStringList lines;
+    const bool cutWords = (flags & DT_WORD_ELLIPSIS) != 0;
+    for (const QString& line : TextLines(text, flags)) {
+        if ((flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE))
+            lines += WrappedLine(line, width, cutWords, measure);
+        else
+            lines += line;
+    }
+    if (flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) {
+        for (QString& line : lines)
+            line = Fitted(line, width, measure);
+    }
+    return lines;
+}
+
 std::int32_t FirstLineTop(const ReportRect& rect, int lineCount, std::int32_t lineHeight,
                           TextFlags flags) {
     if (!(flags & DT_SINGLELINE) || lineCount != 1)

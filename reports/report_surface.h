@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 
 namespace plx {
 
@@ -34,15 +35,18 @@ struct ReportSize {
 // a report states its alignment the way its layout was designed. The set stays open: a surface
 // honours the flags it knows and ignores the others.
 using TextFlags = std::uint32_t;
-inline constexpr TextFlags DT_LEFT = 0x0;            // lines start at the left edge
-inline constexpr TextFlags DT_CENTER = 0x1;          // lines are centred horizontally
-inline constexpr TextFlags DT_RIGHT = 0x2;           // lines end at the right edge
-inline constexpr TextFlags DT_VCENTER = 0x4;         // a single line centred vertically
-inline constexpr TextFlags DT_BOTTOM = 0x8;          // a single line on the bottom edge
-inline constexpr TextFlags DT_SINGLELINE = 0x20;     // one line; line breaks are not honoured
-inline constexpr TextFlags DT_CALCRECT = 0x400;      // draw nothing, fit the rectangle to the text
-inline constexpr TextFlags DT_NOPREFIX = 0x800;      // "&" is an ordinary character
-inline constexpr TextFlags DT_RTLREADING = 0x20000;  // right-to-left paragraph direction
+inline constexpr TextFlags DT_LEFT = 0x0;             // lines start at the left edge
+inline constexpr TextFlags DT_CENTER = 0x1;           // lines are centred horizontally
+inline constexpr TextFlags DT_RIGHT = 0x2;            // lines end at the right edge
+inline constexpr TextFlags DT_VCENTER = 0x4;          // a single line centred vertically
+inline constexpr TextFlags DT_BOTTOM = 0x8;           // a single line on the bottom edge
+inline constexpr TextFlags DT_WORDBREAK = 0x10;       // lines break between words to fit the width
+inline constexpr TextFlags DT_SINGLELINE = 0x20;      // one line; line breaks are not honoured
+inline constexpr TextFlags DT_CALCRECT = 0x400;       // draw nothing, fit the rectangle to the text
+inline constexpr TextFlags DT_NOPREFIX = 0x800;       // "&" is an ordinary character
+inline constexpr TextFlags DT_END_ELLIPSIS = 0x8000;  // a line that does not fit ends in "…"
+inline constexpr TextFlags DT_RTLREADING = 0x20000;   // right-to-left paragraph direction
+inline constexpr TextFlags DT_WORD_ELLIPSIS = 0x40000;  // a word that does not fit ends in "…"
 
 // "Tahoma" with a cell height (ascent + descent, including internal leading) in surface units.
 struct ReportFont {
@@ -102,6 +106,17 @@ std::int32_t PointsToUnits(const ReportSurface& surface, float points, Axis axis
 // split at its line breaks. Tabs take no room (they are not expanded), and without DT_NOPREFIX an
 // "&" marks the next character ("&&" is one "&").
 QStringList TextLines(const QString& text, TextFlags flags);
+
+// The width of a line in the current font, in surface units.
+using LineMeasure = std::function<std::int32_t(const QString& line)>;
+
+// The lines drawText shows in a rectangle `width` units wide: TextLines, then, with DT_WORDBREAK,
+// each line broken between words so that it fits (a word wider than the rectangle is cut with an
+// ellipsis under DT_WORD_ELLIPSIS, else carried on at the next line); under DT_WORD_ELLIPSIS
+// every word that does not fit is cut with an ellipsis, under DT_END_ELLIPSIS every line. The
+// ellipsis ends the text in reading order, so a right-to-left line shows it at its left end.
+QStringList FittedLines(const QString& text, TextFlags flags, std::int32_t width,
+                        const LineMeasure& measure);
 
 // Where the lines of a text go by the alignment flags: the top of the first line, and the left
 // edge of a line of the given width.

@@ -1,0 +1,275 @@
+// DrawMonth: the month's frame and title, the weekday row and the grid of day cells.
+#include "app/utf16.h"
+#include "engine/events.h"
+#include "engine/numerals.h"
+#include "engine/portion.h"
+#include "engine/vocabulary.h"
+#include "reports/monthly_report.h"
+#include "reports/page_frame.h"
+#include "reports/title_texts.h"
+
+namespace plx {
+namespace {
+
+// A font of at least one unit, however small the month.
+ReportFont Font(std::int32_t height, int weight) {
+    return {std::max<std::int32_t>(height, 1), weight};
+}
+
+// Every length of a month, from its reference length.
+struct MonthGeometry {
+    std::int32_t ref = 0;
+    ReportFont title, heading, text, portion;
+    ReportRect inner;       // the month less its margins, seven whole cells wide
+    std::int32_t cell = 0;  // width of a day column
+    std::int32_t band = 0;  // height of the title box and of the weekday row
+    std::int32_t rowHeight = 0;
+    std::int32_t gridTop = 0;
+    std::int32_t eventsGap = 0;    // also the height of the portion line
+    std::int32_t timesHeight = 0;  // the strip of times at the bottom of a day
+    std::int32_t pad = 0;          // between a cell's edges and its texts
+    std::int32_t timeWidth = 0;    // of "00:00" in the text font
+};
+
+MonthGeometry Measure(ReportSurface& surface, const ReportRect& rect) {
+    MonthGeometry g;
+    g.ref = MonthReferenceHeight(rect);
+    g.title = Font(g.ref / 28, ReportFont::kBold);
+    g.heading = Font(g.ref / 48, ReportFont::kBold);
+    g.text = Font(g.ref / 60, ReportFont::kNormal);
+    g.portion = Font(g.ref / 60, ReportFont::kBold);
+    const std::int32_t margin = g.ref / 18;
+    g.inner = {rect.left + margin, rect.top + margin, rect.right - margin, rect.bottom - margin};
+    g.cell = g.inner.width() / 7;
+    g.inner.right = g.inner.left + 7 * g.cell;
+    g.band = g.ref / 27;
+    g.gridTop = g.inner.top + 2 * g.band;
+    g.rowHeight = (g.inner.bottom - g.gridTop) / 6;
+    g.eventsGap = g.ref / 61;
+    g.timesHeight = g.ref / 20;
+    g.pad = PointsToUnits(surface, 2, Axis::Horizontal);
+    const ReportFont previous = surface.selectFont(g.text);
+    g.timeWidth = surface.textExtent(QStringLiteral("00:00")).width;
+    surface.selectFont(previous);
+    return g;
+}
+
+// Column `column` (0 = Sunday) of a band, counted from the reading side.
+ReportRect Column(const MonthGeometry& g, int column, std::int32_t top, std::int32_t bottom,
+                  bool rtl) {
+    const std::int32_t left =
+        rtl ? g.inner.right - (column + 1) * g.cell : g.inner.left + column * g.cell;
+    return {left, top, left + g.cell, bottom};
+}
+
+QString LabelText(const PlxLocaleBase& words, TimeLabel label, bool shortLabel) {
+    const auto index = static_cast<int>(label);
+    if (index < 0 || index >= kTimeNameCount)
+        return {};
+    if (!shortLabel)
+        return FromUtf16(words.timeNames[static_cast<std::size_t>(index)]);
+    // The end of a Sabbath and the end of a festival have no short names of their own; they take
+    // the one of "end of Sabbath or festival" rather than stand without a name.
+    const int shortIndex =
+        index < kTimeShortNameCount ? index : static_cast<int>(TimeLabel::kEndOfSabbathOrChag);
+    return FromUtf16(words.timeShortNames[static_cast<std::size_t>(shortIndex)]);
+}
+
+// Labels, one a line, in the part of `pair` before its time column, and the times in a column
+// of the time's width at the pair's end in reading order.
+void DrawTimesPair(ReportSurface& surface, const MonthGeometry& g, ReportRect pair,
+                   const std::vector<TimeEntry>& entries, bool shortLabels, Language names,
+                   bool rtl) {
+    const PlxLocaleBase& words = Vocabulary(names);
+    QStringList labels;
+    QStringList times;
+    for (const TimeEntry& entry : entries) {
+        labels += LabelText(words, entry.label, shortLabels);
+        times += FromUtf16(entry.text);
+    }
+    ReportRect timeRect = pair;
+    ReportRect labelRect = pair;
+    if (rtl) {
+        timeRect.right = pair.left + g.timeWidth;
+        labelRect.left = timeRect.right;
+    } else {
+        timeRect.left = pair.right - g.timeWidth;
+        labelRect.right = timeRect.left;
+    }
+    surface.drawText(labels.join(QLatin1Char('\n')), labelRect,
+                     DT_NOPREFIX | DT_END_ELLIPSIS | (rtl ? DT_RIGHT | DT_RTLREADING : DT_LEFT));
+    surface.drawText(times.join(QLatin1Char('\n')), timeRect, rtl ? DT_LEFT : DT_RIGHT);
+}
+
+struct MonthDay {
+    CalendarDate hebrew;
+    CalendarDate civil;
+    int weekday = 1;
+};
+
+class MonthPainter {
+public:
+    MonthPainter(ReportSurface& surface, const ReportInputs& inputs, const MonthGeometry& g)
+        : surface_(surface),
+          inputs_(inputs),
+          g_(g),
+          rtl_(inputs.language.rightToLeft),
+          names_(inputs.language.names),
+          times_(MonthlyTimesOf(inputs.settings)),
+          options_(MonthlyOptions(inputs.settings.times, times_)) {}
+
+    void DrawDay(const MonthDay& day, const ReportRect& cell);
+
+private:
+    void DrawTopLine(const MonthDay& day, const ReportRect& content);
+    void DrawTimes(const MonthDay& day, DayKind kind, const ReportRect& strip);
+
+    ReportSurface& surface_;
+    const ReportInputs& inputs_;
+    const MonthGeometry& g_;
+    bool rtl_;
+    Language names_;
+    MonthlyTimes times_;
+    TimesOfDayOptions options_;
+};
+
+void MonthPainter::DrawTopLine(const MonthDay& day, const ReportRect& content) {
+    const QString civilMonth =
+        FromUtf16(Vocabulary(names_).civilMonthNames[day.civil.month - 1u]).left(3) +
+        QStringLiteral(". %1").arg(day.civil.day);
+    const QString hebrewDay = names_ == Language::kHebrew
+                                  ? FromUtf16(HebrewNumeral(day.hebrew.day).value_or(u""))
+                                  : QString::number(day.hebrew.day);
+    ReportRect left = content;
+    ReportRect right = content;
+    if (names_ == Language::kHebrew) {
+        surface_.drawText(civilMonth, left, DT_SINGLELINE);
+        surface_.drawText(hebrewDay, right, DT_SINGLELINE | DT_RIGHT | Reading(rtl_));
+    } else {
+        surface_.drawText(hebrewDay, left, DT_SINGLELINE);
+        surface_.drawText(civilMonth, right, DT_SINGLELINE | DT_RIGHT);
+    }
+}
+
+void MonthPainter::DrawTimes(const MonthDay& day, DayKind kind, const ReportRect& strip) {
+    const DayPlan plan = PlannedTimeLines(times_, day.weekday, kind);
+    TimesOfDayOptions options = options_;
+    options.talitTfilin = plan.tallit;
+    const std::vector<TimeEntry> entries =
+        ComputeTimesAt(day.civil, inputs_.settings, inputs_.place, options);
+    if (plan.lines <= 3) {
+        DrawTimesPair(surface_, g_, strip, entries, false, names_, rtl_);
+        return;
+    }
+    const std::int32_t middle = strip.left + strip.width() / 2;
+    ReportRect pair = strip;
+    if (rtl_)
+        pair.left = middle + g_.pad;
+    else
+        pair.right = middle - g_.pad;
+    const auto split = entries.begin() + std::min<std::ptrdiff_t>(3, std::ssize(entries));
+    DrawTimesPair(surface_, g_, pair, {entries.begin(), split}, true, names_, rtl_);
+    if (split == entries.end())
+        return;
+    const std::int32_t shift = (strip.width() / 2 + g_.pad) * (rtl_ ? -1 : 1);
+    pair.left += shift;
+    pair.right += shift;
+    DrawTimesPair(surface_, g_, pair, {split, entries.end()}, true, names_, rtl_);
+}
+
+void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
+    const ReportRect content{cell.left + g_.pad, cell.top, cell.right - g_.pad, cell.bottom};
+    DrawTopLine(day, content);
+
+    const DayEventList events = DayEvents(names_, day.civil);
+    QStringList phrases;
+    for (const std::u16string& entry : events.entries) {
+        if (!entry.empty())
+            phrases += FromUtf16(entry);
+    }
+    const bool saturday = day.weekday == 7;
+    ReportRect eventsRect = content;
+    eventsRect.top += g_.eventsGap;
+    eventsRect.bottom = cell.bottom - g_.timesHeight - (saturday ? g_.eventsGap : 0);
+    surface_.drawText(phrases.join(QLatin1Char('\n')), eventsRect,
+                      DT_WORDBREAK | DT_WORD_ELLIPSIS | (rtl_ ? DT_RIGHT | DT_RTLREADING : 0));
+
+    if (saturday) {
+        ReportRect portion = content;
+        portion.top = eventsRect.bottom;
+        portion.bottom = eventsRect.bottom + g_.eventsGap;
+        const auto name = WeeklyPortionName(names_, day.hebrew);
+        surface_.selectFont(g_.portion);
+        surface_.drawText(FromUtf16(name.value_or(u"")), portion, ReadingSide(rtl_));
+        surface_.selectFont(g_.text);
+    }
+
+    const ReportRect strip{content.left, cell.bottom - g_.timesHeight, content.right, cell.bottom};
+    DrawTimes(day, events.kind, strip);
+}
+
+// The weekday names, Sunday first from the reading side, each in its outlined box.
+void DrawWeekdayRow(ReportSurface& surface, const MonthGeometry& g, Language names, bool rtl) {
+    const TextTable weekdays = Vocabulary(names).weekdayNames;
+    surface.selectFont(g.heading);
+    const std::int32_t top = g.inner.top + g.band;
+    for (int column = 0; column < 7; ++column) {
+        ReportRect box = Column(g, column, top, top + g.band, rtl);
+        surface.drawRectangle(box);
+        surface.drawText(FromUtf16(weekdays[static_cast<std::size_t>(column)]), box,
+                         DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+    }
+}
+
+}  // namespace
+
+void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, MonthOfYear month,
+               const ReportRect& rect) {
+    month = CalendarMonth(month);
+    const bool rtl = inputs.language.rightToLeft;
+    const Language names = inputs.language.names;
+    const PageFontScope fontScope(surface);
+    const MonthGeometry g = Measure(surface, rect);
+    DrawPageHead(surface, rect, g.title, g.heading, rtl);
+
+    ReportRect titleBox{g.inner.left, g.inner.top, g.inner.right, g.inner.top + g.band};
+    surface.selectFont(g.heading);
+    const QString datePart = QStringLiteral(" - ") + MonthTitleText(month.month, month.year, names);
+    surface.drawText(ReportTitleLine(u"TIMETABLE_MONTHLY", datePart, inputs), titleBox,
+                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+    const std::int32_t previousPen = surface.selectPen(1);
+    const ReportBrush previousBrush = surface.selectBrush(ReportBrush::Hollow);
+    surface.drawRectangle(titleBox);
+    DrawWeekdayRow(surface, g, names, rtl);
+
+    surface.selectFont(g.text);
+    MonthPainter painter(surface, inputs, g);
+    const int length = HebrewMonthLength(month.year, month.month);
+    MonthDay day;
+    day.hebrew = {1, static_cast<std::uint8_t>(month.month), month.year};
+    day.civil = HebrewToCivil(day.hebrew);
+    int dayOfMonth = 1;
+    for (int row = 0; row < 6 && dayOfMonth <= length; ++row) {
+        const std::int32_t top = g.gridTop + row * g.rowHeight;
+        for (int column = 0; column < 7; ++column) {
+            const ReportRect cell = Column(g, column, top, top + g.rowHeight, rtl);
+            surface.drawRectangle(cell);
+            day.weekday = DayNumberWeekday(HebrewToDayNumber(day.hebrew));
+            if (dayOfMonth <= length && day.weekday == column + 1) {
+                painter.DrawDay(day, cell);
+                day.hebrew = NextHebrewDay(day.hebrew);
+                day.civil = NextCivilDay(day.civil);
+                ++dayOfMonth;
+            }
+        }
+    }
+
+    surface.selectFont(g.portion);
+    ReportRect remark = rect;
+    remark.bottom -= g.ref / 50;
+    DrawRemarkLine(surface, remark, rtl);
+    surface.selectBrush(previousBrush);
+    surface.selectPen(previousPen);
+}
+
+}  // namespace plx

@@ -1,0 +1,263 @@
+// The monthly report: the months of each page, the grid of a month, the times a day plans for and
+// where they go, and the remark line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "report_test_support.h"
+#include "reports/monthly_report.h"
+#include "reports/recording_surface.h"
+
+namespace plx {
+namespace {
+
+TEST(MonthRange, CountsFromTheFirstMonthToTheLast) {
+    EXPECT_EQ(MonthCount({{5784, 12}, {5785, 2}}), 4);  // Av, Elul (a leap year), Tishrei, Cheshvan
+    EXPECT_EQ(MonthCount({{5784, 1}, {5785, 1}}), 14);  // thirteen months of a leap year
+    EXPECT_EQ(MonthCount({{5785, 3}, {5785, 1}}), 1);   // inverted: the first month alone
+    // The calendar ends with Elul 110999; a range past it ends there.
+    EXPECT_EQ(MonthCount({{110999, 10}, {200000, 5}}), 3);
+    EXPECT_EQ(MonthsAfter({110999, 11}, 5), (MonthOfYear{110999, 12}));
+    EXPECT_EQ(MonthsAfter({5784, 13}, 1), (MonthOfYear{5785, 1}));
+    EXPECT_EQ(MonthsAfter({5784, 1}, 235 * 3), (MonthOfYear{5841, 1}));
+}
+
+TEST(MonthRange, MonthsOutsideTheCalendarAreBroughtIntoIt) {
+    EXPECT_EQ(CalendarMonth({0, 5}), (MonthOfYear{1, 1}));
+    EXPECT_EQ(CalendarMonth({-40, 5}), (MonthOfYear{1, 1}));
+    EXPECT_EQ(CalendarMonth({2000000000, 13}), (MonthOfYear{110999, 12}));
+    EXPECT_EQ(CalendarMonth({5785, 13}), (MonthOfYear{5785, 12}));  // a common year
+    EXPECT_EQ(CalendarMonth({5785, 0}), (MonthOfYear{5785, 1}));
+    EXPECT_TRUE(MonthBefore({5784, 13}, {5785, 1}));
+    EXPECT_FALSE(MonthBefore({5785, 2}, {5785, 2}));
+}
+
+TEST(MonthlyPlan, LinesByWeekdayAndDayKind) {
+    const MonthlyTimes all{true, true, true, true, 1};
+    EXPECT_EQ(all.count(), 5);
+    // An ordinary weekday has no candle line.
+    EXPECT_EQ(PlannedTimeLines(all, 2, DayKind::kOrdinary).lines, 4);
+    EXPECT_TRUE(PlannedTimeLines(all, 2, DayKind::kOrdinary).tallit);
+    EXPECT_EQ(PlannedTimeLines(all, 6, DayKind::kOrdinary).lines, 5);
+    // A Saturday keeps its end-of-Sabbath line and drops the tallit.
+    EXPECT_EQ(PlannedTimeLines(all, 7, DayKind::kOrdinary).lines, 4);
+    EXPECT_FALSE(PlannedTimeLines(all, 7, DayKind::kOrdinary).tallit);
+    EXPECT_EQ(PlannedTimeLines(all, 3, DayKind::kEve).lines, 5);
+    // The first day of Rosh Hashana: candles for the second day, no tallit.
+    EXPECT_EQ(PlannedTimeLines(all, 5, DayKind::kRoshHashanaFirst).lines, 4);
+    EXPECT_FALSE(PlannedTimeLines(all, 5, DayKind::kRoshHashanaFirst).tallit);
+    // Other festival days plan as weekdays.
+    EXPECT_EQ(PlannedTimeLines(all, 4, DayKind::kFestival).lines, 4);
+    EXPECT_TRUE(PlannedTimeLines(all, 4, DayKind::kFestival).tallit);
+
+    const MonthlyTimes tallitOnly{false, false, false, true, 0};
+    EXPECT_EQ(PlannedTimeLines(tallitOnly, 7, DayKind::kOrdinary).lines, 0);
+    EXPECT_EQ(PlannedTimeLines({}, 2, DayKind::kOrdinary).lines, 0);
+}
+
+TEST(MonthlyPlan, PrivateOptionsKeepTheDefinitionsAndOnlyTheChosenTimes) {
+    TimesOfDayOptions user;
+    user.milesMethod = 90;
+    user.starsOutRabeinuTamMethod = kFixedMinutes;
+    const TimesOfDayOptions options = MonthlyOptions(user, {false, true, true, false, 2});
+    EXPECT_EQ(options.milesMethod, 90);
+    EXPECT_EQ(options.starsOutRabeinuTamMethod, kFixedMinutes);
+    EXPECT_EQ(options.talitTfilinMethod, user.talitTfilinMethod);
+    EXPECT_TRUE(options.sunset && options.candleLighting && options.motzash &&
+                options.plagHaMinchaMaga);
+    EXPECT_FALSE(options.sunrise || options.plagHaMinchaGra || options.talitTfilin ||
+                 options.breakOfDawn || options.midday || options.starsOutStandard);
+}
+
+class MonthlyReport : public ::testing::Test {
+protected:
+    void SetUp() override { UseLanguage("English.xml"); }
+
+    void UseLanguage(const char* file) {
+        ASSERT_TRUE(testing::LoadProgramLanguage(file));
+        inputs.language = ActiveReportLanguage();
+    }
+
+    // The five times of the weekday example: tallit, sunrise, Gra plag, sunset, candles.
+    void ChooseFiveTimes() {
+        inputs.settings.monthlySunrise = 1;
+        inputs.settings.monthlySunset = 1;
+        inputs.settings.monthlyCandlesMotzash = 1;
+        inputs.settings.monthlyTefilin = 1;
+        inputs.settings.monthlyPlag = 1;
+    }
+
+    MonthlyReportSource Source(MonthRange range) {
+        return MonthlyReportSource([this, range] { return MonthlyRequest{inputs, range}; });
+    }
+
+    // Day cells drawn: every outlined rectangle below the title box and the weekday row.
+    std::size_t DayCells() const { return surface.rectangles.size() - 8; }
+
+    // The day cell of the Hebrew day written as `day` in the English top line.
+    ReportRect CellOf(int day) const {
+        const auto text =
+            std::find_if(surface.texts.begin(), surface.texts.end(), [day](const RecordedText& t) {
+                return t.flags == DT_SINGLELINE && t.text == QString::number(day);
+            });
+        EXPECT_NE(text, surface.texts.end());
+        for (const RecordedRectangle& r : surface.rectangles) {
+            if (r.rect.left <= text->rect.left && text->rect.right <= r.rect.right &&
+                r.rect.top == text->rect.top)
+                return r.rect;
+        }
+        ADD_FAILURE() << "no cell for day " << day;
+        return {};
+    }
+
+    // The label columns (drawn with an end ellipsis) inside a cell.
+    std::vector<RecordedText> LabelsIn(const ReportRect& cell) const {
+        std::vector<RecordedText> found;
+        for (const RecordedText& t : surface.texts) {
+            if ((t.flags & DT_END_ELLIPSIS) && t.rect.left >= cell.left &&
+                t.rect.right <= cell.right && t.rect.top >= cell.top &&
+                t.rect.bottom <= cell.bottom)
+                found.push_back(t);
+        }
+        return found;
+    }
+
+    ReportInputs inputs;
+    RecordingSurface surface;
+    const ReportRect page{0, 0, 560, 760};  // portrait, 72 units an inch
+};
+
+TEST_F(MonthlyReport, ThreeMonthsInPortraitTakeTwoPages) {
+    MonthlyReportSource source = Source({{5785, 1}, {5785, 3}});
+    ReportPageInfo info{page};
+    source.beginPrinting(info);
+    EXPECT_EQ(source.monthCount(), 3);
+    EXPECT_EQ(info.minPage, 1);
+    EXPECT_EQ(info.maxPage, 2);
+
+    info.currentPage = 2;
+    source.printPage(surface, info);
+    EXPECT_EQ(surface.backgroundMode(), BackgroundMode::Transparent);
+    std::vector<RecordedText> titles;
+    for (const RecordedText& t : surface.texts) {
+        if (t.text.startsWith(QStringLiteral("Monthly Timetable")))
+            titles.push_back(t);
+    }
+    ASSERT_EQ(titles.size(), 1u);  // the third month alone, in the upper half
+    EXPECT_TRUE(titles[0].text.contains(QStringLiteral("Kislev, year 5785")))
+        << titles[0].text.toStdString();
+    EXPECT_LT(titles[0].rect.bottom, page.bottom / 2);
+}
+
+TEST_F(MonthlyReport, PagesByOrientationAndRange) {
+    inputs.orientation = PrintOrientation::Landscape;
+    MonthlyReportSource landscape = Source({{5785, 1}, {5785, 3}});
+    ReportPageInfo info{page};
+    landscape.beginPrinting(info);
+    EXPECT_EQ(landscape.monthsPerPage(), 1);
+    EXPECT_EQ(info.maxPage, 3);
+
+    inputs.orientation = PrintOrientation::Portrait;
+    MonthlyReportSource inverted = Source({{5785, 3}, {5785, 1}});
+    inverted.beginPrinting(info);
+    EXPECT_EQ(info.maxPage, 1);
+
+    // The whole calendar has more pages than a page number holds: the count stops at the last.
+    MonthlyReportSource everything = Source({{1, 1}, {110999, 12}});
+    everything.beginPrinting(info);
+    EXPECT_EQ(info.maxPage, 0xFFFE);
+
+    EXPECT_EQ(MonthRects({0, 10, 500, 711}, 2),
+              (std::vector<ReportRect>{{0, 10, 500, 360}, {0, 361, 500, 711}}));
+    EXPECT_EQ(MonthsOfPage({{5785, 1}, {5785, 3}}, 2, 2), (std::vector<MonthOfYear>{{5785, 3}}));
+}
+
+TEST_F(MonthlyReport, ReferenceLengthOfWideAndTallMonths) {
+    EXPECT_EQ(MonthReferenceHeight({0, 0, 1100, 400}), 800);
+    EXPECT_EQ(MonthReferenceHeight({0, 0, 500, 700}), 700);
+}
+
+TEST_F(MonthlyReport, GridStopsAfterTheRowOfTheLastDay) {
+    // Tishrei 5784 begins on a Saturday and has 30 days: six rows.
+    DrawMonth(surface, inputs, {5784, 1}, page);
+    EXPECT_EQ(DayCells(), 42u);
+    // Its 1st stands in the last column, at the right in a left-to-right month.
+    const ReportRect first = CellOf(1);
+    EXPECT_EQ(first.right, surface.rectangles[0].rect.right);  // the title box's right edge
+
+    // Tammuz 5784 begins on a Sunday and has 29 days: five rows, the sixth not drawn.
+    surface = RecordingSurface();
+    DrawMonth(surface, inputs, {5784, 11}, page);
+    EXPECT_EQ(DayCells(), 35u);
+}
+
+TEST_F(MonthlyReport, RightToLeftMonthStartsSundayAtTheRight) {
+    UseLanguage("Hebrew.xml");
+    DrawMonth(surface, inputs, {5784, 1}, page);
+    // The weekday row: Sunday in the rightmost box, Saturday in the leftmost.
+    const RecordedRectangle& sunday = surface.rectangles[1];
+    const RecordedRectangle& saturday = surface.rectangles[7];
+    EXPECT_EQ(sunday.rect.right, surface.rectangles[0].rect.right);
+    EXPECT_EQ(saturday.rect.left, surface.rectangles[0].rect.left);
+    const auto label = std::find_if(surface.texts.begin(), surface.texts.end(),
+                                    [](const RecordedText& t) { return t.text == u"א"; });
+    ASSERT_NE(label, surface.texts.end());
+    EXPECT_LT(label->rect.right, saturday.rect.right);
+    EXPECT_EQ(label->flags, DT_SINGLELINE | DT_RIGHT | DT_RTLREADING);
+}
+
+TEST_F(MonthlyReport, WeekdayWithFiveTimesUsesTwoColumnPairs) {
+    ChooseFiveTimes();
+    DrawMonth(surface, inputs, {5785, 2}, page);  // Cheshvan 5785 begins on a Saturday
+    const ReportRect monday = CellOf(10);
+    const std::vector<RecordedText> labels = LabelsIn(monday);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, QStringLiteral("Tefilin\nSunrise\nPlag"));
+    EXPECT_EQ(labels[1].text, QStringLiteral("Sunset"));
+    // The first pair reads first: the left half of a left-to-right cell.
+    EXPECT_LT(labels[0].rect.right, labels[1].rect.left);
+    EXPECT_LT(labels[0].rect.left, monday.left + monday.width() / 2);
+}
+
+TEST_F(MonthlyReport, SaturdayDropsTheTallitTimeAndShowsThePortion) {
+    ChooseFiveTimes();
+    DrawMonth(surface, inputs, {5785, 2}, page);
+    const ReportRect saturday = CellOf(8);
+    const std::vector<RecordedText> labels = LabelsIn(saturday);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, QStringLiteral("Sunrise\nPlag\nSunset"));
+    // The end of the Sabbath under the short name of "end of Sabbath or festival".
+    EXPECT_EQ(labels[1].text, QStringLiteral("Motzash"));
+    const auto portion = std::find_if(
+        surface.texts.begin(), surface.texts.end(), [&saturday](const RecordedText& t) {
+            return t.font.weight == ReportFont::kBold && t.rect.left >= saturday.left &&
+                   t.rect.right <= saturday.right && t.rect.top > saturday.top &&
+                   t.rect.bottom < saturday.bottom;
+        });
+    ASSERT_NE(portion, surface.texts.end());
+    EXPECT_EQ(portion->text, QStringLiteral("Lech Lecha"));
+}
+
+TEST_F(MonthlyReport, ThreeLinesOrFewerUseFullNames) {
+    inputs.settings.monthlySunrise = 1;
+    inputs.settings.monthlySunset = 1;
+    inputs.settings.monthlyCandlesMotzash = 1;
+    DrawMonth(surface, inputs, {5785, 2}, page);
+    const std::vector<RecordedText> friday = LabelsIn(CellOf(7));
+    ASSERT_EQ(friday.size(), 1u);
+    EXPECT_EQ(friday[0].text.count(QLatin1Char('\n')), 2);
+    EXPECT_TRUE(friday[0].text.contains(QStringLiteral("Candle")));
+}
+
+TEST_F(MonthlyReport, RemarkLineSitsAFiftiethAboveTheMonthsBottom) {
+    const ReportRect lower{0, 400, 560, 760};
+    DrawMonth(surface, inputs, {5785, 2}, lower);
+    const RecordedText& remark = surface.texts.back();
+    EXPECT_TRUE(remark.text.startsWith(QStringLiteral("The times")));
+    EXPECT_EQ(remark.rect.bottom, lower.bottom - MonthReferenceHeight(lower) / 50);
+    EXPECT_EQ(remark.flags, DT_CENTER | DT_SINGLELINE | DT_BOTTOM);
+    EXPECT_EQ(remark.font, (ReportFont{360 / 60, ReportFont::kBold}));
+}
+
+}  // namespace
+}  // namespace plx
