@@ -121,6 +121,43 @@ private slots:
         QCOMPARE(page_.pixelColor(70, 70), QColor(Qt::white));
         QCOMPARE(page_.pixelColor(40, 40), QColor(Qt::red));
     }
+
+    void wordBreakDrawsTheWordsOnLinesOfTheRectangle() {
+        Clear();
+        {
+            QPainter painter(&page_);
+            PainterSurface surface(painter, 72, 72);
+            surface.selectFont({20, ReportFont::kNormal});
+            ReportRect cell{100, 20, 200, 180};
+            surface.drawText(QStringLiteral("one two three four"), cell, DT_WORDBREAK);
+        }
+        const QRect ink = Ink(page_);
+        QVERIFY(ink.left() >= 100 && ink.right() < 200);
+        QVERIFY2(ink.height() > 25, "more than one line");
+    }
+
+    void rightToLeftEllipsisStandsAtTheLeft() {
+        Clear();
+        QRect cut;
+        {
+            QPainter painter(&page_);
+            PainterSurface surface(painter, 72, 72);
+            surface.selectFont({20, ReportFont::kNormal});
+            ReportRect cell{100, 20, 200, 60};
+            surface.drawText(QStringLiteral("שקיעת החמה בהרים"), cell,
+                             DT_END_ELLIPSIS | DT_RIGHT | DT_RTLREADING);
+            // The ellipsis, three dots on the base line, is the last thing at the left.
+            const ReportSize dots = surface.textExtent(QStringLiteral("…"));
+            cut = QRect(100, 20, dots.width + 2, 40);
+        }
+        const QRect ink = Ink(page_);
+        QVERIFY(ink.right() >= 190 && ink.right() < 200);
+        QVERIFY(ink.left() >= 100);
+        // Only the dots' low ink in the leftmost strip: nothing above the base line's middle.
+        const QRect dotsInk = Ink(page_.copy(cut));
+        QVERIFY(!dotsInk.isEmpty());
+        QVERIFY(dotsInk.height() < 6);
+    }
 };
 
 }  // namespace plx
