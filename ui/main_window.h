@@ -105,7 +105,6 @@ private:
     // Rewrites the six fields from the selected date, dropping text that named no date.
     void RestoreDateFields();
     void FillMonthBoxes(std::int32_t hebrewYear);
-    void SelectMonthEntry(QComboBox* box, const QString& name);
     void RebuildTimesText();
     void CaptionCalendarSwitch(CalendarDate civil);
 

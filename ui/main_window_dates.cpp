@@ -15,6 +15,7 @@
 #include "ui/calendar_view.h"
 #include "ui/date_entry.h"
 #include "ui/main_window.h"
+#include "ui/month_box.h"
 #include "ui/times_events.h"
 #include "ui/toolkit/up_down.h"
 
@@ -23,14 +24,6 @@ namespace {
 
 QString Numeral(int n) {
     return FromUtf16(HebrewNumeral(n).value_or(std::u16string()));
-}
-
-QStringList Entries(const QComboBox* box) {
-    QStringList entries;
-    entries.reserve(box->count());
-    for (int i = 0; i < box->count(); ++i)
-        entries << box->itemText(i);
-    return entries;
 }
 
 // Whether the Julian calendar still held on this civil date.
@@ -122,13 +115,6 @@ void CPLXDlg::FillMonthBoxes(std::int32_t hebrewYear) {
     civilMonth_->clear();
     for (const std::u16string_view name : words.civilMonthNames)
         civilMonth_->addItem(FromUtf16(name));
-}
-
-void CPLXDlg::SelectMonthEntry(QComboBox* box, const QString& name) {
-    const std::optional<int> index = FindEntryByPrefix(Entries(box), name);
-    box->setCurrentIndex(index.value_or(-1));
-    // The edit part may still hold what was typed into it.
-    box->setEditText(index ? box->itemText(*index) : QString());
 }
 
 void CPLXDlg::RebuildTimesText() {
@@ -228,28 +214,7 @@ void CPLXDlg::OnMonthChosen(QComboBox* box, int index) {
 void CPLXDlg::OnMonthTyped(QComboBox* box) {
     if (updating_)
         return;
-    QLineEdit* edit = box->lineEdit();
-    const QString text = edit->text();
-    int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    std::optional<int> index = FindEntryByPrefix(Entries(box), text);
-    if (!index) {
-        // Not the start of a name: a month number ("3" is March, "12" December).
-        const int n = TypedMonthNumber(text);
-        if (text.size() != 2) {
-            edit->setSelection(1, static_cast<int>(text.size()) - 1);
-            start = 1;
-        }
-        if (n < 1 || n > box->count())
-            return;
-        index = n - 1;
-    }
-    box->setCurrentIndex(*index);
-    box->setEditText(box->itemText(*index));
-    OnMonthChosen(box, *index);
-    // The completed rest of the name is selected, so that typing on replaces it.
-    const int length = static_cast<int>(edit->text().size());
-    start = std::min(start, length);
-    edit->setSelection(start, length - start);
+    CompleteTypedMonth(box, [this, box](int index) { OnMonthChosen(box, index); });
 }
 
 void CPLXDlg::OnSpinner(UpDownControl* spinner, int direction) {

@@ -1,0 +1,112 @@
+// The monthly report's dialog: the first and the last Hebrew month of the range, half or full
+// pages, and the times to print. It is the report's source: its Print Preview shows the months of
+// its range as they stand when each page is drawn. Its page and time choices start from the main
+// window's settings and go back into them when it closes.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+#include "reports/monthly_report.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QRadioButton;
+
+namespace plx {
+
+class UpDownControl;
+
+class CPLXReportMonthlyDlg : public QDialog {
+public:
+    // The ids of the controls.
+    enum ControlId : int {
+        kIdClose = 2,
+        kIdFirstOneYear = 6014,
+        kIdLastOneYear = 6015,
+        kIdFirstTenYears = 6016,
+        kIdLastTenYears = 6017,
+        kIdFirstMonth = 6030,
+        kIdFirstYear = 6031,
+        kIdLastMonth = 6032,
+        kIdLastYear = 6033,
+        kIdCandles = 6097,
+        kIdSunset = 6098,
+        kIdSunrise = 6099,
+        kIdTallit = 6101,
+        kIdPlagGra = 6102,
+        kIdPlagMaga = 6103,
+        kIdHalfPage = 6104,
+        kIdFullPage = 6105,
+        kIdPrintPreview = 6109,
+    };
+
+    // The layout of the active language's direction; the range starts at the Hebrew month of the
+    // civil date `today`. `settings` are the main window's: their monthly choices are shown now
+    // and stored back at closing. `inputs` gives the main window's report inputs (place, options,
+    // language) when a page is drawn.
+    CPLXReportMonthlyDlg(CalculationSettings& settings, CalendarDate today,
+                         std::function<ReportInputs()> inputs, QWidget* parent = nullptr);
+
+    MonthRange Range() const { return range_; }
+    // The control of an id; each also carries its id as its object name.
+    QWidget* ControlOf(int id) const;
+    ReportSource& Source() { return source_; }
+    // What the report draws now: the range, the ticked times, the orientation of the printer.
+    MonthlyRequest Request() const;
+
+    // Closing by any way stores the choices into the settings.
+    void reject() override;
+
+    // The printer defaults' orientation, and the preview run with this dialog as the source. The
+    // default has no printer defaults (portrait, nothing written) and no preview.
+    std::function<PrintOrientation()> readOrientation = [] { return PrintOrientation::Portrait; };
+    std::function<void(PrintOrientation)> writeOrientation = [](PrintOrientation) {};
+    std::function<void(ReportSource&)> runPreview = [](ReportSource&) {};
+
+private:
+    struct Side {
+        QComboBox* month = nullptr;
+        QLineEdit* year = nullptr;
+        UpDownControl* tenYears = nullptr;
+        UpDownControl* oneYear = nullptr;
+    };
+
+    void BuildRangeRow(QGridLayout* grid, int row, Side& side, bool first);
+    void ConnectSide(const Side& side, bool first);
+    void ShowChoices();
+    void StoreChoices();
+
+    // The side's month becomes `month`; the other side follows when the range would be inverted.
+    void SetMonth(bool first, MonthOfYear month);
+    // Both years and both lists, except the year being typed into.
+    void ShowRange(const QLineEdit* typing = nullptr);
+    void FillMonthList(QComboBox* box, MonthOfYear month);
+    void OnYearEdited(bool first);
+    void OnMonthChosen(bool first, int index);
+    void OnPrintPreview();
+
+    CalculationSettings& settings_;
+    std::function<ReportInputs()> inputs_;
+    bool hebrewLayout_;
+    Language names_;  // Hebrew or English month names
+    MonthRange range_;
+    bool updating_ = false;
+    MonthlyReportSource source_;
+
+    Side firstSide_;
+    Side lastSide_;
+    QRadioButton* halfPage_ = nullptr;
+    QRadioButton* fullPage_ = nullptr;
+    QCheckBox* sunrise_ = nullptr;
+    QCheckBox* sunset_ = nullptr;
+    QCheckBox* candles_ = nullptr;
+    QCheckBox* tallit_ = nullptr;
+    QCheckBox* plagGra_ = nullptr;
+    QCheckBox* plagMaga_ = nullptr;
+};
+
+}  // namespace plx
