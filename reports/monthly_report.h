@@ -81,7 +81,7 @@ public:
 private:
     std::function<MonthlyRequest()> request_;
     std::int32_t monthCount_ = 1;
-    int monthsPerPage_ = 2;
+    int monthsPerPage_ = 1;
 };
 
 }  // namespace plx
