@@ -8,7 +8,8 @@
 #include <QGuiApplication>
 
 #include "app/language.h"
-#include "reports/monthly_pdf.h"
+#include "reports/monthly_report.h"
+#include "reports/print_pages.h"
 
 namespace {
 
@@ -33,10 +34,13 @@ void BM_TwelveMonthPdf(benchmark::State& state, const char* languageFile) {
     request.inputs.settings.monthlyTefilin = 1;
     request.inputs.settings.monthlyPlag = 1;
     request.range = {{5785, 1}, {5785, 12}};
+    plx::MonthlyReportSource source([&request] { return request; });
+    const QPageLayout layout =
+        plx::ReportPageLayout(QPageSize::A4, plx::PrintOrientation::Portrait);
     for (auto _ : state) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(plx::WriteMonthlyReportPdf(request, out));
+        benchmark::DoNotOptimize(plx::WriteReportPdf(source, out, layout));
         benchmark::DoNotOptimize(out.size());
     }
 }

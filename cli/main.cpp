@@ -82,6 +82,20 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("SIZE"), QStringLiteral("a4")},
         {QStringLiteral("portrait"), QStringLiteral("report: upright pages (the default).")},
         {QStringLiteral("landscape"), QStringLiteral("report: pages on their side.")},
+        {QStringLiteral("half-page"),
+         QStringLiteral("report monthly: two months on an upright page (the default).")},
+        {QStringLiteral("full-page"),
+         QStringLiteral("report monthly: one month on a page on its side.")},
+        {QStringLiteral("sunrise"), QStringLiteral("report monthly: print sunrise.")},
+        {QStringLiteral("sunset"), QStringLiteral("report monthly: print sunset.")},
+        {QStringLiteral("candles-motzash"),
+         QStringLiteral("report monthly: print candle lighting and the end of the Sabbath.")},
+        {QStringLiteral("tallit"),
+         QStringLiteral("report monthly: print the time for tallit and tefillin.")},
+        {QStringLiteral("plag"),
+         QStringLiteral("report monthly: print plag ha'mincha by gra or maga. Without any of "
+                        "these time options the saved choices are used."),
+         QStringLiteral("METHOD")},
     };
 }
 
@@ -110,7 +124,10 @@ void AddOptions(QCommandLineParser& parser) {
         "  report NAME [DATE] --pdf FILE\n"
         "                      the daily or weekly report of DATE (default today) as the "
         "program\n"
-        "                      prints it, into a PDF; --lang he gives the Hebrew page"));
+        "                      prints it, into a PDF; --lang he gives the Hebrew page\n"
+        "  report monthly [DATE [END]] --pdf FILE\n"
+        "                      the Hebrew months from the one holding DATE to the one holding "
+        "END"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());

@@ -11,6 +11,7 @@
 #include "app/stored_options.h"
 #include "app/utf16.h"
 #include "cli/command.h"
+#include "cli/monthly_options.h"
 #include "cli/place_options.h"
 #include "engine/information.h"
 #include "reports/main_report_source.h"
@@ -20,9 +21,10 @@ namespace plx::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "report daily|weekly [DATE] --pdf FILE [--lang he|en] [--portrait|--landscape] "
-    "[--paper a4|letter] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN] "
-    "[--dst HOURS] [--elevation] [--all]";
+    "report daily|weekly [DATE] | monthly [DATE [END]] --pdf FILE [--hebrew] [--lang he|en] "
+    "[--portrait|--landscape] [--half-page|--full-page] [--sunrise] [--sunset] "
+    "[--candles-motzash] [--tallit] [--plag gra|maga] [--paper a4|letter] [--location KEY] "
+    "[--lat D --lon D --zone H --height M --candles MIN] [--dst HOURS] [--elevation] [--all]";
 
 // Makes the source of a report from the common inputs; a report with options of its own reads
 // them from the command line here.
@@ -41,6 +43,7 @@ const std::map<QString, SourceMaker>& Reports() {
     static const std::map<QString, SourceMaker> reports{
         {QStringLiteral("daily"), &MainWindowReport<ReportKind::Daily>},
         {QStringLiteral("weekly"), &MainWindowReport<ReportKind::Weekly>},
+        {QStringLiteral("monthly"), &MonthlyReport},
     };
     return reports;
 }
@@ -71,11 +74,16 @@ QPageSize::PageSizeId Paper(const Invocation& call) {
     throw UsageError{QStringLiteral("invalid --paper '%1': expected a4 or letter").arg(paper)};
 }
 
+// A full page of the monthly report is a page on its side, half pages share an upright one.
 PrintOrientation Orientation(const Invocation& call) {
-    const bool portrait = call.parser.isSet(QStringLiteral("portrait"));
-    const bool landscape = call.parser.isSet(QStringLiteral("landscape"));
-    if (portrait && landscape)
-        throw UsageError{QStringLiteral("report: --portrait and --landscape exclude each other")};
+    const bool portrait = call.parser.isSet(QStringLiteral("portrait")) ||
+                          call.parser.isSet(QStringLiteral("half-page"));
+    const bool landscape = call.parser.isSet(QStringLiteral("landscape")) ||
+                           call.parser.isSet(QStringLiteral("full-page"));
+    if (portrait && landscape) {
+        throw UsageError{QStringLiteral(
+            "report: --portrait (--half-page) and --landscape (--full-page) exclude each other")};
+    }
     return landscape ? PrintOrientation::Landscape : PrintOrientation::Portrait;
 }
 
@@ -86,7 +94,7 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode) {
     inputs.place = ChosenPlace(call, inputs.settings, LoadCustomLocations(store));
     ApplyOptions(call, inputs.settings);
     inputs.civil =
-        call.positionals.size() < 2 ? CurrentCivilDate() : ParseCivilDate(call.positionals[1]);
+        call.positionals.size() < 2 ? CurrentCivilDate() : DateArgument(call, call.positionals[1]);
     inputs.language = ActiveReportLanguage();
     inputs.orientation = Orientation(call);
     inputs.informationText = FromUtf16(YearInformationText(inputs.civil, ToUtf16(languageCode)));
@@ -109,8 +117,10 @@ void WritePdf(ReportSource& source, const QString& path, const QPageLayout& layo
 }  // namespace
 
 int RunReport(const Invocation& call) {
-    ExpectArguments(call, 1, 2, kUsage);
+    ExpectArguments(call, 1, 3, kUsage);
     const QString name = call.positionals[0];
+    if (name != QLatin1String("monthly") && call.positionals.size() > 2)
+        throw Usage(kUsage);
     const auto report = Reports().find(name);
     if (report == Reports().end()) {
         throw UsageError{

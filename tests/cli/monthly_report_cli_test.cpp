@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "cli/plxcal_runner.h"
+
+namespace {
+
+QString PdfInfo(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString PdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PlxcalMonthly : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString Pdf() const { return dir.filePath(QStringLiteral("monthly.pdf")); }
+};
+
+TEST_F(PlxcalMonthly, HebrewRangeOnHalfAndFullPages) {
+    // Tishrei to Kislev 5785, given as Hebrew dates: two upright pages, or three on their side.
+    PlxcalResult r = RunPlxcal(
+        {"report", "monthly", "5785-01-15", "5785-03-01", "--hebrew", "--pdf", Pdf(), "--sunset"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    QString info = PdfInfo(Pdf());
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    EXPECT_TRUE(info.contains(QStringLiteral("595 x 842")));
+    const QString text = PdfText(Pdf());
+    EXPECT_TRUE(text.contains(QStringLiteral("Tishrei, year 5785")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Kislev, year 5785")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Sunset")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Sunrise")));
+
+    r = RunPlxcal({"report", "monthly", "2024-10-03", "2024-12-02", "--pdf", Pdf(), "--full-page",
+                   "--lang", "he"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    info = PdfInfo(Pdf());
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    EXPECT_TRUE(info.contains(QStringLiteral("842 x 595")));
+}
+
+TEST_F(PlxcalMonthly, InvertedRangeIsTheFirstMonthAlone) {
+    ASSERT_EQ(RunPlxcal({"report", "monthly", "2025-01-01", "2024-01-01", "--pdf", Pdf()}).status,
+              0);
+    EXPECT_TRUE(PdfInfo(Pdf()).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+    EXPECT_TRUE(PdfText(Pdf()).contains(QStringLiteral("Teveth, year 5785")));
+}
+
+TEST_F(PlxcalMonthly, BadChoicesAreUsageErrors) {
+    for (const QStringList& arguments : QList<QStringList>{
+             {"report", "monthly", "--pdf", Pdf(), "--plag", "noon"},
+             {"report", "monthly", "--pdf", Pdf(), "--full-page", "--half-page"},
+             {"report", "monthly", "5785-13-01", "--hebrew", "--pdf", Pdf()},
+             {"report", "monthly", "2024-01-01", "2024-02-01", "2024-03-01", "--pdf", Pdf()},
+             {"report", "daily", "2024-01-01", "2024-01-02", "--pdf", Pdf()},
+         }) {
+        const PlxcalResult r = RunPlxcal(arguments);
+        EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+    }
+}
+
+}  // namespace
