@@ -153,6 +153,7 @@ void CPLXReportMonthlyDlg::ConnectSide(const Side& side, bool first) {
         const CalendarDate moved =
             AddHebrewYears(years, {1, static_cast<std::uint8_t>(month.month), month.year});
         SetMonth(first, {moved.year, moved.month});
+        ShowRange();
     };
     connect(side.oneYear, &UpDownControl::stepped, this,
             [step](int direction) { step(direction); });
