@@ -1,5 +1,6 @@
-// Reports: one weekly or daily page drawn into a PDF (as plxcal and a print run draw it), and
-// the print preview's repaint of a weekly page at each zoom state.
+// Reports: one weekly or daily page, or twelve months of the monthly report, drawn into a PDF (as
+// plxcal and a print run draw them), and the print preview's repaint of a weekly page at each
+// zoom state.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 #include "astro/locations.h"
 #include "reports/main_report_source.h"
+#include "reports/monthly_report.h"
 #include "reports/page_frame.h"
 #include "reports/print_pages.h"
 #include "ui/preview/print_preview.h"
@@ -24,10 +26,7 @@ plx::ReportInputs Inputs() {
     return inputs;
 }
 
-void BM_ReportToPdf(benchmark::State& state, plx::ReportKind kind) {
-    plx::bench::StartApplication();
-    plx::MainReportSource source([] { return Inputs(); });
-    source.setKind(kind);
+void WritePdfs(benchmark::State& state, plx::ReportSource& source) {
     const QPageLayout layout =
         plx::ReportPageLayout(QPageSize::A4, plx::PrintOrientation::Portrait);
     for (auto _ : state) {
@@ -37,8 +36,26 @@ void BM_ReportToPdf(benchmark::State& state, plx::ReportKind kind) {
         benchmark::DoNotOptimize(out.size());
     }
 }
+
+void BM_ReportToPdf(benchmark::State& state, plx::ReportKind kind) {
+    plx::bench::StartApplication();
+    plx::MainReportSource source([] { return Inputs(); });
+    source.setKind(kind);
+    WritePdfs(state, source);
+}
 BENCHMARK_CAPTURE(BM_ReportToPdf, weekly, plx::ReportKind::Weekly)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReportToPdf, daily, plx::ReportKind::Daily)->Unit(benchmark::kMillisecond);
+
+// Twelve months on six pages, with every time the monthly report can show.
+void BM_MonthlyReportToPdf(benchmark::State& state) {
+    plx::bench::StartApplication();
+    plx::MonthlyRequest request{Inputs(), {{5785, 1}, {5785, 12}}};
+    request.inputs.settings.monthlyTefilin = 1;
+    request.inputs.settings.monthlyPlag = 1;
+    plx::MonthlyReportSource source([&request] { return request; });
+    WritePdfs(state, source);
+}
+BENCHMARK(BM_MonthlyReportToPdf)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewRepaint(benchmark::State& state) {
     plx::bench::StartApplication();

@@ -24,6 +24,7 @@
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/details_dialog.h"
+#include "ui/dialogs/monthly_report_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/layout_text.h"
@@ -89,7 +90,7 @@ const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
     {kCmdAbout, &CPLXDlg::OnAbout},
     {kCmdDailyReport, &CPLXDlg::OnDailyReport},
     {kCmdWeeklyReport, &CPLXDlg::OnWeeklyReport},
-    {kCmdMonthlyReport, nullptr},
+    {kCmdMonthlyReport, &CPLXDlg::OnMonthlyReport},
     {kCmdYearlyReport, nullptr},
     {kCmdSunsetTimetable, nullptr},
     {kCmdSunriseTimetable, nullptr},
@@ -348,6 +349,12 @@ void CPLXDlg::OnDailyReport() {
 }
 void CPLXDlg::OnWeeklyReport() {
     ShowReport(ReportKind::Weekly);
+}
+
+void CPLXDlg::OnMonthlyReport() {
+    CPLXReportMonthlyDlg dialog(
+        settings_, view_->selected(), [this] { return CurrentReportInputs(); }, this);
+    dialog.exec();
 }
 
 void CPLXDlg::ShowReport(ReportKind kind) {

@@ -137,6 +137,8 @@ private:
     void OnExplanation();
     void OnDailyReport();
     void OnWeeklyReport();
+    // The monthly report has a dialog of its own, which is the report's source.
+    void OnMonthlyReport();
     void ShowReport(ReportKind kind);
     void OnClose();
     void SwitchLanguageTo(const QString& fileName);

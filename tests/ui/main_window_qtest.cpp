@@ -19,11 +19,13 @@
 
 #include "app/language.h"
 #include "app/settings_store.h"
+#include "app/stored_options.h"
 #include "engine/calendar.h"
 #include "main_window_fixture.h"
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/message_box.h"
+#include "ui/dialogs/monthly_report_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/main_menu.h"
@@ -290,8 +292,8 @@ private slots:
 
     void commandsOfLaterWindowsAreDisabled() {
         Window w;
-        for (int id : {kCmdMonthlyReport, kCmdYearlyReport, kCmdSunsetTimetable,
-                       kCmdSunriseTimetable, kCmdDawnTimetable}) {
+        for (int id :
+             {kCmdYearlyReport, kCmdSunsetTimetable, kCmdSunriseTimetable, kCmdDawnTimetable}) {
             QVERIFY2(w.dlg->CommandAction(id) && !w.dlg->CommandAction(id)->isEnabled(),
                      qPrintable(QString::number(id)));
         }
@@ -446,6 +448,29 @@ private slots:
         poll.start(20);
         QTRY_VERIFY(aboutOpened);
         QVERIFY(!w.dlg->WelcomeTimer().isActive());
+    }
+
+    void monthlyReportOpensItsDialogAndKeepsItsChoices() {
+        Window w;
+        w.Select({11, 3, 2024});  // 1 Adar II 5784
+        bool seen = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* monthly = dynamic_cast<CPLXReportMonthlyDlg*>(QApplication::activeModalWidget());
+            if (!monthly)
+                return;
+            seen = monthly->Range().first == MonthOfYear{5784, 7} &&
+                   monthly->Range().last == MonthOfYear{5784, 7};
+            qobject_cast<QAbstractButton*>(monthly->ControlOf(CPLXReportMonthlyDlg::kIdTallit))
+                ->click();
+            monthly->reject();
+        });
+        poll.start(20);
+        w.dlg->CommandAction(kCmdMonthlyReport)->trigger();
+        QVERIFY(seen);
+        // The choice goes into the window's settings, which are saved when the window closes.
+        w.dlg->reject();
+        QCOMPARE(LoadCalculationSettings(w.store).monthlyTefilin, 1);
     }
 };
 

@@ -17,6 +17,8 @@
 #include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
 #include "ui/month_box.h"
+#include "ui/preview/print_preview_dlg.h"
+#include "ui/preview/printer_defaults.h"
 #include "ui/toolkit/up_down.h"
 
 namespace plx {
@@ -59,6 +61,9 @@ CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, Calend
       hebrewLayout_(ActiveLanguage().rightToLeft),
       names_(ActiveReportLanguage().names),
       source_([this] { return Request(); }) {
+    readOrientation = &ReadPrintOrientation;
+    writeOrientation = &WritePrintOrientation;
+    runPreview = [this](ReportSource& source) { OpenPrintPreview(preview_, source, this); };
     const CalendarDate hebrew = CivilToHebrew(today);
     range_.first = range_.last = {hebrew.year, hebrew.month};
     PrepareSmallDialog(*this, hebrewLayout_, LayoutString(kTitle, hebrewLayout_));

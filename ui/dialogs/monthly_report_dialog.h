@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace plx {
 
+class CPrintPreviewDlg;
 class UpDownControl;
 
 class CPLXReportMonthlyDlg : public QDialog {
@@ -61,11 +62,11 @@ public:
     // Closing by any way stores the choices into the settings.
     void reject() override;
 
-    // The printer defaults' orientation, and the preview run with this dialog as the source. The
-    // default has no printer defaults (portrait, nothing written) and no preview.
-    std::function<PrintOrientation()> readOrientation = [] { return PrintOrientation::Portrait; };
-    std::function<void(PrintOrientation)> writeOrientation = [](PrintOrientation) {};
-    std::function<void(ReportSource&)> runPreview = [](ReportSource&) {};
+    // The printer defaults' orientation, and the preview run with this dialog as the source (in
+    // the dialog's own preview window, made at the first Print Preview). Tests replace them.
+    std::function<PrintOrientation()> readOrientation;
+    std::function<void(PrintOrientation)> writeOrientation;
+    std::function<void(ReportSource&)> runPreview;
 
 private:
     struct Side {
@@ -96,6 +97,7 @@ private:
     MonthRange range_;
     bool updating_ = false;
     MonthlyReportSource source_;
+    CPrintPreviewDlg* preview_ = nullptr;  // a child: it goes with the dialog
 
     Side firstSide_;
     Side lastSide_;
