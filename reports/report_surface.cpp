@@ -61,14 +61,15 @@ QString CutWithEllipsis(const QString& text, std::int32_t width, const LineMeasu
 
 // `text` as it is, or cut with an ellipsis when it is wider than `width`.
 QString Fitted(const QString& text, std::int32_t width, const LineMeasure& measure) {
-    return measure(text) <= width ? text : CutWithEllipsis(text, width, measure);
+    return text.isEmpty() || measure(text) <= width ? text : CutWithEllipsis(text, width, measure);
 }
 
 // Breaks a word wider than `width` between characters: every piece but the last fills a line.
 QStringList BrokenWord(const QString& word, std::int32_t width, const LineMeasure& measure) {
     QStringList pieces;
     QString rest = word;
-    while (measure(rest) > width) {
+    // A single character that does not fit has a line of its own.
+    while (rest.size() > 1 && measure(rest) > width) {
         qsizetype length = 1;
         while (length + 1 < rest.size() && measure(rest.left(length + 1)) <= width)
             ++length;

@@ -36,9 +36,13 @@ TEST(FittedLines, LongWordIsCarriedOnOrCutWithAnEllipsis) {
                            QStringLiteral("ij")}));
     EXPECT_EQ(Fit(QStringLiteral("abcdefgh ij"), DT_WORDBREAK | DT_WORD_ELLIPSIS, 30),
               QStringList({QStringLiteral("ab…"), QStringLiteral("ij")}));
-    // Nothing fits: the ellipsis stands alone.
+    // Nothing fits: the ellipsis stands alone, or each character on a line of its own.
     EXPECT_EQ(Fit(QStringLiteral("abc"), DT_WORDBREAK | DT_WORD_ELLIPSIS, 5),
               QStringList({QStringLiteral("…")}));
+    for (const std::int32_t width : {5, 0, -20}) {
+        EXPECT_EQ(Fit(QStringLiteral("ab c"), DT_WORDBREAK, width),
+                  QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    }
 }
 
 TEST(FittedLines, EndEllipsisCutsEveryLineThatDoesNotFit) {
