@@ -178,12 +178,18 @@ TEST_F(MonthlyReport, ReferenceLengthOfWideAndTallMonths) {
 }
 
 TEST_F(MonthlyReport, GridStopsAfterTheRowOfTheLastDay) {
+    surface.selectPen(3);
     // Tishrei 5784 begins on a Saturday and has 30 days: six rows.
     DrawMonth(surface, inputs, {5784, 1}, page);
     EXPECT_EQ(DayCells(), 42u);
     // Its 1st stands in the last column, at the right in a left-to-right month.
     const ReportRect first = CellOf(1);
     EXPECT_EQ(first.right, surface.rectangles[0].rect.right);  // the title box's right edge
+
+    // The surface is left as it was found.
+    EXPECT_EQ(surface.penWidth(), 3);
+    EXPECT_EQ(surface.brush(), ReportBrush::White);
+    EXPECT_EQ(surface.currentFont(), RecordingSurface().currentFont());
 
     // Tammuz 5784 begins on a Sunday and has 29 days: five rows, the sixth not drawn.
     surface = RecordingSurface();
