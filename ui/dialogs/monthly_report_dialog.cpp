@@ -180,13 +180,17 @@ void CPLXReportMonthlyDlg::ShowChoices() {
     plagMaga_->setChecked(settings_.monthlyPlag == 2);
 }
 
+void CPLXReportMonthlyDlg::TicksInto(CalculationSettings& settings) const {
+    settings.monthlySunrise = sunrise_->isChecked() ? 1 : 0;
+    settings.monthlySunset = sunset_->isChecked() ? 1 : 0;
+    settings.monthlyCandlesMotzash = candles_->isChecked() ? 1 : 0;
+    settings.monthlyTefilin = tallit_->isChecked() ? 1 : 0;
+    settings.monthlyPlag = plagGra_->isChecked() ? 1 : plagMaga_->isChecked() ? 2 : 0;
+}
+
 void CPLXReportMonthlyDlg::StoreChoices() {
     settings_.monthlyLandscape = fullPage_->isChecked() ? 1 : 0;
-    settings_.monthlySunrise = sunrise_->isChecked() ? 1 : 0;
-    settings_.monthlySunset = sunset_->isChecked() ? 1 : 0;
-    settings_.monthlyCandlesMotzash = candles_->isChecked() ? 1 : 0;
-    settings_.monthlyTefilin = tallit_->isChecked() ? 1 : 0;
-    settings_.monthlyPlag = plagGra_->isChecked() ? 1 : plagMaga_->isChecked() ? 2 : 0;
+    TicksInto(settings_);
 }
 
 void CPLXReportMonthlyDlg::reject() {
@@ -196,12 +200,7 @@ void CPLXReportMonthlyDlg::reject() {
 
 MonthlyRequest CPLXReportMonthlyDlg::Request() const {
     MonthlyRequest request{inputs_(), range_};
-    CalculationSettings& choices = request.inputs.settings;
-    choices.monthlySunrise = sunrise_->isChecked();
-    choices.monthlySunset = sunset_->isChecked();
-    choices.monthlyCandlesMotzash = candles_->isChecked();
-    choices.monthlyTefilin = tallit_->isChecked();
-    choices.monthlyPlag = plagGra_->isChecked() ? 1 : plagMaga_->isChecked() ? 2 : 0;
+    TicksInto(request.inputs.settings);
     request.inputs.orientation = readOrientation();
     return request;
 }

@@ -79,6 +79,8 @@ private:
     void BuildRangeRow(QGridLayout* grid, int row, Side& side, bool first);
     void ConnectSide(const Side& side, bool first);
     void ShowChoices();
+    // The ticked times as the monthly fields of `settings`.
+    void TicksInto(CalculationSettings& settings) const;
     void StoreChoices();
 
     // The side's month becomes `month`; the other side follows when the range would be inverted.
