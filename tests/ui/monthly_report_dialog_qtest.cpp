@@ -94,6 +94,10 @@ private slots:
         TypeOver(year, QStringLiteral("התשפו"));
         QCOMPARE(dlg.Range().last, (MonthOfYear{5786, 7}));  // Nisan of a common year
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->count(), 12);
+        QLineEdit* month = Control<QComboBox>(dlg, Dlg::kIdLastMonth)->lineEdit();
+        TypeOver(month, QStringLiteral("תמ"));
+        QCOMPARE(dlg.Range().last, (MonthOfYear{5786, 10}));
+        QCOMPARE(month->text(), QStringLiteral("תמוז"));
     }
 
     void rangeStaysInOrder() {
