@@ -223,7 +223,7 @@ void DrawWeekdayRow(ReportSurface& surface, const MonthGeometry& g, Language nam
 
 }  // namespace
 
-void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, MonthOfYear month,
+void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth month,
                const ReportRect& rect) {
     month = CalendarMonth(month);
     const bool rtl = inputs.language.rightToLeft;
@@ -235,8 +235,8 @@ void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, MonthOfYear m
     ReportRect titleBox{g.inner.left, g.inner.top, g.inner.right, g.inner.top + g.band};
     surface.selectFont(g.heading);
     const QString datePart = QStringLiteral(" - ") + MonthTitleText(month.month, month.year, names);
-    surface.drawText(ReportTitleLine(u"TIMETABLE_MONTHLY", datePart, inputs), titleBox,
-                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+    DrawTitleLine(surface, ReportTitleLine(u"TIMETABLE_MONTHLY", datePart, inputs), titleBox,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
     const std::int32_t previousPen = surface.selectPen(1);
     const ReportBrush previousBrush = surface.selectBrush(ReportBrush::Hollow);
     surface.drawRectangle(titleBox);

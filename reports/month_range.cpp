@@ -12,11 +12,11 @@ int MonthsInYear(std::int32_t year) {
 }
 
 // Months since Tishrei of year 1; months follow each other in number order within a year.
-std::int32_t MonthIndex(MonthOfYear month) {
+std::int32_t MonthIndex(YearMonth month) {
     return HebrewMonthsBeforeYear(month.year) + month.month - 1;
 }
 
-MonthOfYear MonthOfIndex(std::int32_t index) {
+YearMonth MonthOfIndex(std::int32_t index) {
     // Nineteen years hold 235 months: start near the year and correct by the exact count.
     std::int32_t year = std::clamp(index / 235 * 19 + 1, kFirstHebrewYear, kLastHebrewYear);
     while (year > kFirstHebrewYear && HebrewMonthsBeforeYear(year) > index)
@@ -28,11 +28,11 @@ MonthOfYear MonthOfIndex(std::int32_t index) {
 
 }  // namespace
 
-bool MonthBefore(MonthOfYear a, MonthOfYear b) {
+bool MonthBefore(YearMonth a, YearMonth b) {
     return a.year != b.year ? a.year < b.year : a.month < b.month;
 }
 
-MonthOfYear CalendarMonth(MonthOfYear month) {
+YearMonth CalendarMonth(YearMonth month) {
     if (month.year < kFirstHebrewYear)
         return {kFirstHebrewYear, 1};
     if (month.year > kLastHebrewYear)
@@ -46,7 +46,7 @@ std::int32_t MonthCount(const MonthRange& range) {
     return std::max(1, last - first + 1);
 }
 
-MonthOfYear MonthsAfter(MonthOfYear month, std::int32_t count) {
+YearMonth MonthsAfter(YearMonth month, std::int32_t count) {
     const std::int32_t lastIndex = MonthIndex({kLastHebrewYear, MonthsInYear(kLastHebrewYear)});
     const std::int32_t index = MonthIndex(CalendarMonth(month));
     return MonthOfIndex(std::min(lastIndex, index + std::max(0, count)));

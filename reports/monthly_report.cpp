@@ -64,10 +64,10 @@ std::int32_t MonthReferenceHeight(const ReportRect& rect) {
     return rect.height();
 }
 
-std::vector<MonthOfYear> MonthsOfPage(const MonthRange& range, int page, int monthsPerPage) {
+std::vector<YearMonth> MonthsOfPage(const MonthRange& range, int page, int monthsPerPage) {
     const std::int32_t count = MonthCount(range);
     const std::int32_t skipped = std::int32_t{std::max(page, 1) - 1} * monthsPerPage;
-    std::vector<MonthOfYear> months;
+    std::vector<YearMonth> months;
     for (std::int32_t i = skipped; i < count && i < skipped + monthsPerPage; ++i)
         months.push_back(MonthsAfter(range.first, i));
     return months;
@@ -87,7 +87,7 @@ void MonthlyReportSource::beginPrinting(ReportPageInfo& info) {
 void MonthlyReportSource::printPage(ReportSurface& surface, const ReportPageInfo& info) {
     const MonthlyRequest request = request_();
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    const std::vector<MonthOfYear> months =
+    const std::vector<YearMonth> months =
         MonthsOfPage(request.range, info.currentPage, monthsPerPage_);
     const std::vector<ReportRect> rects = MonthRects(info.drawRect, monthsPerPage_);
     for (std::size_t i = 0; i < months.size() && i < rects.size(); ++i)

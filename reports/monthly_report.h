@@ -50,7 +50,7 @@ std::vector<ReportRect> MonthRects(const ReportRect& drawRect, int monthsPerPage
 std::int32_t MonthReferenceHeight(const ReportRect& rect);
 
 // Draws one month into `rect`.
-void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, MonthOfYear month,
+void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth month,
                const ReportRect& rect);
 
 // What a monthly report draws from: the common inputs (their monthly fields are the choices of
@@ -62,7 +62,7 @@ struct MonthlyRequest {
 
 // The months of page `page` (from 1): the months of earlier pages skipped, then as many as a page
 // holds, until the range ends.
-std::vector<MonthOfYear> MonthsOfPage(const MonthRange& range, int page, int monthsPerPage);
+std::vector<YearMonth> MonthsOfPage(const MonthRange& range, int page, int monthsPerPage);
 
 // The monthly report as a report source: the owner hands over its current request at every call,
 // so the pages follow the owner's fields as they are when each page is drawn.

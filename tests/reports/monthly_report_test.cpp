@@ -17,17 +17,17 @@ TEST(MonthRange, CountsFromTheFirstMonthToTheLast) {
     EXPECT_EQ(MonthCount({{5785, 3}, {5785, 1}}), 1);   // inverted: the first month alone
     // The calendar ends with Elul 110999; a range past it ends there.
     EXPECT_EQ(MonthCount({{110999, 10}, {200000, 5}}), 3);
-    EXPECT_EQ(MonthsAfter({110999, 11}, 5), (MonthOfYear{110999, 12}));
-    EXPECT_EQ(MonthsAfter({5784, 13}, 1), (MonthOfYear{5785, 1}));
-    EXPECT_EQ(MonthsAfter({5784, 1}, 235 * 3), (MonthOfYear{5841, 1}));
+    EXPECT_EQ(MonthsAfter({110999, 11}, 5), (YearMonth{110999, 12}));
+    EXPECT_EQ(MonthsAfter({5784, 13}, 1), (YearMonth{5785, 1}));
+    EXPECT_EQ(MonthsAfter({5784, 1}, 235 * 3), (YearMonth{5841, 1}));
 }
 
 TEST(MonthRange, MonthsOutsideTheCalendarAreBroughtIntoIt) {
-    EXPECT_EQ(CalendarMonth({0, 5}), (MonthOfYear{1, 1}));
-    EXPECT_EQ(CalendarMonth({-40, 5}), (MonthOfYear{1, 1}));
-    EXPECT_EQ(CalendarMonth({2000000000, 13}), (MonthOfYear{110999, 12}));
-    EXPECT_EQ(CalendarMonth({5785, 13}), (MonthOfYear{5785, 12}));  // a common year
-    EXPECT_EQ(CalendarMonth({5785, 0}), (MonthOfYear{5785, 1}));
+    EXPECT_EQ(CalendarMonth({0, 5}), (YearMonth{1, 1}));
+    EXPECT_EQ(CalendarMonth({-40, 5}), (YearMonth{1, 1}));
+    EXPECT_EQ(CalendarMonth({2000000000, 13}), (YearMonth{110999, 12}));
+    EXPECT_EQ(CalendarMonth({5785, 13}), (YearMonth{5785, 12}));  // a common year
+    EXPECT_EQ(CalendarMonth({5785, 0}), (YearMonth{5785, 1}));
     EXPECT_TRUE(MonthBefore({5784, 13}, {5785, 1}));
     EXPECT_FALSE(MonthBefore({5785, 2}, {5785, 2}));
 }
@@ -169,7 +169,7 @@ TEST_F(MonthlyReport, PagesByOrientationAndRange) {
 
     EXPECT_EQ(MonthRects({0, 10, 500, 711}, 2),
               (std::vector<ReportRect>{{0, 10, 500, 360}, {0, 361, 500, 711}}));
-    EXPECT_EQ(MonthsOfPage({{5785, 1}, {5785, 3}}, 2, 2), (std::vector<MonthOfYear>{{5785, 3}}));
+    EXPECT_EQ(MonthsOfPage({{5785, 1}, {5785, 3}}, 2, 2), (std::vector<YearMonth>{{5785, 3}}));
 }
 
 TEST_F(MonthlyReport, ReferenceLengthOfWideAndTallMonths) {

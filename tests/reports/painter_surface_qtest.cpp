@@ -123,25 +123,19 @@ private slots:
     }
 
     void wordBreakDrawsTheWordsOnLinesOfTheRectangle() {
-        Clear();
-        {
-            QPainter painter(&page_);
-            PainterSurface surface(painter, 72, 72);
+        Draw([](QPainter&, PainterSurface& surface) {
             surface.selectFont({20, ReportFont::kNormal});
             ReportRect cell{100, 20, 200, 180};
             surface.drawText(QStringLiteral("one two three four"), cell, DT_WORDBREAK);
-        }
+        });
         const QRect ink = Ink(page_);
         QVERIFY(ink.left() >= 100 && ink.right() < 200);
         QVERIFY2(ink.height() > 25, "more than one line");
     }
 
     void rightToLeftEllipsisStandsAtTheLeft() {
-        Clear();
         QRect cut;
-        {
-            QPainter painter(&page_);
-            PainterSurface surface(painter, 72, 72);
+        Draw([&cut](QPainter&, PainterSurface& surface) {
             surface.selectFont({20, ReportFont::kNormal});
             ReportRect cell{100, 20, 200, 60};
             surface.drawText(QStringLiteral("שקיעת החמה בהרים"), cell,
@@ -149,7 +143,7 @@ private slots:
             // The ellipsis, three dots on the base line, is the last thing at the left.
             const ReportSize dots = surface.textExtent(QStringLiteral("…"));
             cut = QRect(100, 20, dots.width + 2, 40);
-        }
+        });
         const QRect ink = Ink(page_);
         QVERIFY(ink.right() >= 190 && ink.right() < 200);
         QVERIFY(ink.left() >= 100);

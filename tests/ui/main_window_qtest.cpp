@@ -459,8 +459,8 @@ private slots:
             auto* monthly = dynamic_cast<CPLXReportMonthlyDlg*>(QApplication::activeModalWidget());
             if (!monthly)
                 return;
-            seen = monthly->Range().first == MonthOfYear{5784, 7} &&
-                   monthly->Range().last == MonthOfYear{5784, 7};
+            seen = monthly->Range().first == YearMonth{5784, 7} &&
+                   monthly->Range().last == YearMonth{5784, 7};
             qobject_cast<QAbstractButton*>(monthly->ControlOf(CPLXReportMonthlyDlg::kIdTallit))
                 ->click();
             monthly->reject();

@@ -65,8 +65,8 @@ private slots:
 
     void opensAtTheCurrentMonthWithEveryControl() {
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5784, 7}));
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5784, 7}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5784, 7}));
+        QCOMPARE(dlg.Range().last, (YearMonth{5784, 7}));
         for (int id :
              {Dlg::kIdFirstMonth, Dlg::kIdFirstYear, Dlg::kIdFirstTenYears, Dlg::kIdFirstOneYear,
               Dlg::kIdLastMonth, Dlg::kIdLastYear, Dlg::kIdLastTenYears, Dlg::kIdLastOneYear,
@@ -92,11 +92,11 @@ private slots:
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->currentText(),
                  QStringLiteral("אדר ב"));
         TypeOver(year, QStringLiteral("התשפו"));
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5786, 7}));  // Nisan of a common year
+        QCOMPARE(dlg.Range().last, (YearMonth{5786, 7}));  // Nisan of a common year
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->count(), 12);
         QLineEdit* month = Control<QComboBox>(dlg, Dlg::kIdLastMonth)->lineEdit();
         TypeOver(month, QStringLiteral("תמ"));
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5786, 10}));
+        QCOMPARE(dlg.Range().last, (YearMonth{5786, 10}));
         QCOMPARE(month->text(), QStringLiteral("תמוז"));
     }
 
@@ -105,19 +105,19 @@ private slots:
         dlg.show();
         // A later first year carries the last month with it.
         TypeOver(Control<QLineEdit>(dlg, Dlg::kIdFirstYear), QStringLiteral("5790"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5790, 7}));
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5790, 7}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5790, 7}));
+        QCOMPARE(dlg.Range().last, (YearMonth{5790, 7}));
         QCOMPARE(Control<QLineEdit>(dlg, Dlg::kIdLastYear)->text(), QStringLiteral("5790"));
         // An earlier last month carries the first month with it.
         Control<QComboBox>(dlg, Dlg::kIdLastMonth)->setCurrentIndex(2);
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5790, 3}));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5790, 3}));
+        QCOMPARE(dlg.Range().last, (YearMonth{5790, 3}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5790, 3}));
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdFirstMonth)->currentText(),
                  QStringLiteral("Kislev"));
         // A later last month leaves the first alone.
         Click(dlg, Dlg::kIdLastTenYears, true);
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5800, 3}));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5790, 3}));
+        QCOMPARE(dlg.Range().last, (YearMonth{5800, 3}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5790, 3}));
     }
 
     void yearsOutsideTheCalendarAreItsNearestYear() {
@@ -125,13 +125,13 @@ private slots:
         dlg.show();
         auto* first = Control<QLineEdit>(dlg, Dlg::kIdFirstYear);
         TypeOver(first, QStringLiteral("abc"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{1, 7}));
+        QCOMPARE(dlg.Range().first, (YearMonth{1, 7}));
         QCOMPARE(first->text(), QStringLiteral("abc"));  // what the user typed stays
         TypeOver(Control<QLineEdit>(dlg, Dlg::kIdLastYear), QStringLiteral("99999999999"));
-        QCOMPARE(dlg.Range().last, (MonthOfYear{110999, 7}));
+        QCOMPARE(dlg.Range().last, (YearMonth{110999, 7}));
         // Ten years on from the last year stops at the calendar's last day.
         Click(dlg, Dlg::kIdLastTenYears, true);
-        QCOMPARE(dlg.Range().last, (MonthOfYear{110999, 12}));
+        QCOMPARE(dlg.Range().last, (YearMonth{110999, 12}));
         // The whole calendar: as many pages as a page number holds.
         ReportPageInfo info;
         dlg.Source().beginPrinting(info);
@@ -143,23 +143,23 @@ private slots:
         dlg.show();
         QLineEdit* edit = Control<QComboBox>(dlg, Dlg::kIdFirstMonth)->lineEdit();
         TypeOver(edit, QStringLiteral("11"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5784, 11}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5784, 11}));
         QCOMPARE(edit->text(), QStringLiteral("Tammuz"));
         TypeOver(edit, QStringLiteral("12"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5784, 12}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5784, 12}));
         TypeOver(edit, QStringLiteral("13"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5784, 13}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5784, 13}));
         QCOMPARE(edit->text(), QStringLiteral("Elul"));
         TypeOver(edit, QStringLiteral("ni"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5784, 8}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5784, 8}));
         QCOMPARE(edit->selectedText(), QStringLiteral("san"));
         // The last month followed every step past it.
-        QCOMPARE(dlg.Range().last, (MonthOfYear{5784, 13}));
+        QCOMPARE(dlg.Range().last, (YearMonth{5784, 13}));
 
         // A common year has no thirteenth month: its "1" chose Tishrei, its "13" nothing.
         TypeOver(Control<QLineEdit>(dlg, Dlg::kIdFirstYear), QStringLiteral("5785"));
         TypeOver(edit, QStringLiteral("13"));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5785, 1}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5785, 1}));
     }
 
     void spinnersMoveAcrossTheLeapBoundary() {
@@ -168,13 +168,13 @@ private slots:
         Click(dlg, Dlg::kIdFirstOneYear, true);
         // Adar II of 5784 is Adar of the common year 5785, as AddHebrewYears moves it.
         const CalendarDate moved = AddHebrewYears(1, {1, 7, 5784});
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5785, moved.month}));
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5785, 6}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5785, moved.month}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5785, 6}));
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdFirstMonth)->currentText(),
                  QStringLiteral("Adar"));
         QCOMPARE(dlg.Range().last, dlg.Range().first);
         Click(dlg, Dlg::kIdFirstTenYears, false);
-        QCOMPARE(dlg.Range().first, (MonthOfYear{5775, 6}));
+        QCOMPARE(dlg.Range().first, (YearMonth{5775, 6}));
         QCOMPARE(Control<QLineEdit>(dlg, Dlg::kIdFirstYear)->text(), QStringLiteral("5775"));
     }
 

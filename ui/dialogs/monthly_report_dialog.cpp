@@ -154,7 +154,7 @@ void CPLXReportMonthlyDlg::ConnectSide(const Side& side, bool first) {
     });
     connect(side.year, &QLineEdit::textEdited, this, [this, first] { OnYearEdited(first); });
     const auto step = [this, first](int years) {
-        const MonthOfYear month = first ? range_.first : range_.last;
+        const YearMonth month = first ? range_.first : range_.last;
         const CalendarDate moved =
             AddHebrewYears(years, {1, static_cast<std::uint8_t>(month.month), month.year});
         SetMonth(first, {moved.year, moved.month});
@@ -205,7 +205,7 @@ MonthlyRequest CPLXReportMonthlyDlg::Request() const {
     return request;
 }
 
-void CPLXReportMonthlyDlg::SetMonth(bool first, MonthOfYear month) {
+void CPLXReportMonthlyDlg::SetMonth(bool first, YearMonth month) {
     if (first) {
         range_.first = month;
         if (MonthBefore(range_.last, range_.first))
@@ -230,7 +230,7 @@ void CPLXReportMonthlyDlg::ShowRange(const QLineEdit* typing) {
     updating_ = false;
 }
 
-void CPLXReportMonthlyDlg::FillMonthList(QComboBox* box, MonthOfYear month) {
+void CPLXReportMonthlyDlg::FillMonthList(QComboBox* box, YearMonth month) {
     const PlxLocaleBase& words = Vocabulary(names_);
     const bool leap = IsHebrewLeapYear(month.year) != 0;
     box->clear();
@@ -244,7 +244,7 @@ void CPLXReportMonthlyDlg::OnYearEdited(bool first) {
     Side& side = first ? firstSide_ : lastSide_;
     const QString text = side.year->text();
     const int typed = hebrewLayout_ ? ParseHebrewNumeral(ToUtf16(text)) : ReadDecimal(text);
-    MonthOfYear& month = first ? range_.first : range_.last;
+    YearMonth& month = first ? range_.first : range_.last;
     if (typed == month.year)
         return;
     // A year outside the calendar counts as its nearest year; the edit keeps what was typed.
@@ -257,7 +257,7 @@ void CPLXReportMonthlyDlg::OnMonthChosen(bool first, int index) {
     if (updating_ || index < 0)
         return;
     Side& side = first ? firstSide_ : lastSide_;
-    const MonthOfYear month = first ? range_.first : range_.last;
+    const YearMonth month = first ? range_.first : range_.last;
     const std::optional<int> number = HebrewMonthFromName(
         IsHebrewLeapYear(month.year) != 0, ToUtf16(side.month->itemText(index)), names_);
     SetMonth(first, CalendarMonth({month.year, number.value_or(0)}));

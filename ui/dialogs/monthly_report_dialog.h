@@ -84,10 +84,10 @@ private:
     void StoreChoices();
 
     // The side's month becomes `month`; the other side follows when the range would be inverted.
-    void SetMonth(bool first, MonthOfYear month);
+    void SetMonth(bool first, YearMonth month);
     // Both years and both lists, except the year being typed into.
     void ShowRange(const QLineEdit* typing = nullptr);
-    void FillMonthList(QComboBox* box, MonthOfYear month);
+    void FillMonthList(QComboBox* box, YearMonth month);
     void OnYearEdited(bool first);
     void OnMonthChosen(bool first, int index);
     void OnPrintPreview();
