@@ -91,6 +91,9 @@ private slots:
         QCOMPARE(year->text(), QStringLiteral("ה'תשפד"));
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->currentText(),
                  QStringLiteral("אדר ב"));
+        // Years as people write them, as the main window reads them.
+        TypeOver(year, QStringLiteral("תשפ\"ז"));
+        QCOMPARE(dlg.Range().last.year, 5787);
         TypeOver(year, QStringLiteral("התשפו"));
         QCOMPARE(dlg.Range().last, (YearMonth{5786, 7}));  // Nisan of a common year
         QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->count(), 12);

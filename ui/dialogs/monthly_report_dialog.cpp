@@ -243,7 +243,11 @@ void CPLXReportMonthlyDlg::FillMonthList(QComboBox* box, YearMonth month) {
 void CPLXReportMonthlyDlg::OnYearEdited(bool first) {
     Side& side = first ? firstSide_ : lastSide_;
     const QString text = side.year->text();
-    const int typed = hebrewLayout_ ? ParseHebrewNumeral(ToUtf16(text)) : ReadDecimal(text);
+    // Hebrew years are read as the main window reads them (תשפ"ד is 5784); what names no year in
+    // the calendar is read literally and brought to its nearest year below.
+    const int typed = hebrewLayout_
+                          ? ReadTypedHebrewYear(text).value_or(ParseHebrewNumeral(ToUtf16(text)))
+                          : ReadDecimal(text);
     YearMonth& month = first ? range_.first : range_.last;
     if (typed == month.year)
         return;
