@@ -1,0 +1,52 @@
+// The page both yearly reports share: the yearly Sabbath table and the three timetables lay a
+// year out inside the same frame, with the title line in a box at its top and the closing remark
+// placed by the page's orientation.
+#pragma once
+
+#include <QStringView>
+
+#include <cstdint>
+
+#include "reports/report_inputs.h"
+#include "reports/report_source.h"
+#include "reports/report_surface.h"
+
+namespace plx {
+
+// The Hebrew year the current date lies in: the year both reports show.
+std::int32_t ReportYear(const ReportInputs& inputs);
+
+// 10 points, normal: the table rows and the remark line.
+ReportFont YearTextFont(const ReportSurface& surface);
+
+struct YearPage {
+    ReportRect frame;  // the page's area less 30 points at top and bottom, 8 at the sides
+    std::int32_t titleBottom = 0;  // where the table may start
+};
+
+// The corner mark, the program's title, the remark line at once on a landscape page (at the
+// bottom edge, where the table cannot reach it), and the title line of the report `reportKey`
+// with the year, centred in a box at the frame's top. Text from now on is transparent.
+YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
+                          const ReportInputs& inputs, QStringView reportKey);
+
+// On a portrait page, the remark line 20 points above the bottom edge, in the text font.
+void DrawPortraitRemark(ReportSurface& surface, const ReportPageInfo& page,
+                        const ReportInputs& inputs);
+
+// The frame lines of a page: a pen one unit wide and the hollow brush while it lives, the
+// surface's own pen and brush again after.
+class FramePenScope {
+public:
+    explicit FramePenScope(ReportSurface& surface);
+    ~FramePenScope();
+    FramePenScope(const FramePenScope&) = delete;
+    FramePenScope& operator=(const FramePenScope&) = delete;
+
+private:
+    ReportSurface& surface_;
+    std::int32_t pen_;
+    ReportBrush brush_;
+};
+
+}  // namespace plx

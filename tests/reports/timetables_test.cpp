@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "astro/halachic_times.h"
+#include "report_test_support.h"
+#include "reports/timetables.h"
+#include "year_test_support.h"
+
+namespace plx {
+namespace {
+
+using testing::InHebrewYear;
+using testing::TableCells;
+using testing::YearInputs;
+
+class TimetableCellsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(testing::LoadProgramLanguage("English.xml")); }
+};
+
+// The first year from 5780 on of that kind (1 deficient, 2 regular, 3 complete) and leap state.
+std::int32_t YearOfKind(int kind, bool leap) {
+    std::int32_t year = 5780;
+    while (HebrewYearKind(year) != kind || (IsHebrewLeapYear(year) != 0) != leap)
+        ++year;
+    return year;
+}
+
+TEST_F(TimetableCellsTest, DayMajorWithEmptyCellsExactlyWhereAMonthIsShort) {
+    for (const bool leap : {false, true}) {
+        for (const int kind : {1, 2, 3}) {
+            const std::int32_t year = YearOfKind(kind, leap);
+            const int months = leap ? 13 : 12;
+            const std::vector<TimetableCell> cells =
+                ComputeTimetableCells(ReportKind::SunsetTimetable, YearInputs(InHebrewYear(year)));
+            ASSERT_EQ(cells.size(), static_cast<std::size_t>(30 * months)) << year;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                const TimetableCell& cell = cells[i];
+                ASSERT_EQ(cell.day, i / static_cast<std::size_t>(months) + 1);
+                ASSERT_EQ(cell.month, i % static_cast<std::size_t>(months) + 1);
+                EXPECT_EQ(cell.text.isEmpty(), cell.day > HebrewMonthLength(year, cell.month))
+                    << year << ' ' << int{cell.month} << '/' << int{cell.day};
+            }
+            // Day 30 of Heshvan only in a complete year, of Kislev not in a deficient one.
+            const std::size_t day30 = static_cast<std::size_t>(29 * months);
+            EXPECT_EQ(cells[day30 + 1].text.isEmpty(), kind != 3) << year;
+            EXPECT_EQ(cells[day30 + 2].text.isEmpty(), kind == 1) << year;
+        }
+    }
+}
+
+TEST_F(TimetableCellsTest, ACellIsTheTimeAndTheWeekdayLetter) {
+    // 1 Tishrei 5784 was Saturday 16 September 2023.
+    ReportInputs inputs = YearInputs(InHebrewYear(5784));
+    const auto sunset = [&] {
+        for (const TimeEntry& entry :
+             ComputeTimesAt({16, 9, 2023}, inputs.settings, inputs.place, inputs.settings.times)) {
+            if (entry.kind == TimeKind::kSunset)
+                return QString::fromStdU16String(entry.text);
+        }
+        return QString();
+    }();
+    ASSERT_FALSE(sunset.isEmpty());
+    EXPECT_EQ(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[0].text,
+              sunset + QStringLiteral(" Sa"));
+    inputs.language.names = Language::kHebrew;
+    EXPECT_EQ(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[0].text,
+              sunset + QStringLiteral(" ש"));
+    // The next day, a Sunday, in the next column's row: day 2 of Tishrei.
+    EXPECT_TRUE(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[13].text.endsWith(
+        QStringLiteral(" א")));
+}
+
+TEST_F(TimetableCellsTest, DaysWithoutSunriseAreEmptyAndTheRestOfTheRowStays) {
+    ReportInputs inputs = YearInputs(InHebrewYear(5785));
+    inputs.place.latitude = 70;  // Tromsø: no sunrise for weeks around the winter solstice
+    inputs.place.longitude = 19;
+    inputs.place.zone = 1;
+    const std::vector<TimetableCell> cells =
+        ComputeTimetableCells(ReportKind::SunriseTimetable, inputs);
+    const auto at = [&cells](int day, int month) { return cells[(day - 1) * 12 + month - 1]; };
+    // 20 Kislev 5785 is 21 December 2024: no sunrise; the same day of Tishrei and Nisan has one.
+    EXPECT_TRUE(at(20, 3).text.isEmpty());
+    EXPECT_FALSE(at(20, 1).text.isEmpty());
+    EXPECT_FALSE(at(20, 7).text.isEmpty());
+
+    RecordingSurface surface;
+    ReportPageInfo page;
+    page.drawRect = {0, 0, 780, 540};
+    inputs.orientation = PrintOrientation::Landscape;
+    DrawTimetable(surface, page, inputs, ReportKind::SunriseTimetable, cells);
+    const std::vector<RecordedText> drawn = TableCells(surface);
+    ASSERT_EQ(drawn.size(), 13u * 31);
+    // Row 20 (after the head row): the empty Kislev cell still takes its column.
+    const std::size_t row = 20 * 13;
+    EXPECT_EQ(drawn[row].text, QStringLiteral("20"));
+    EXPECT_EQ(drawn[row + 3].text, QString());
+    EXPECT_EQ(drawn[row + 4].text, at(20, 4).text);
+    EXPECT_EQ(drawn[row + 4].rect.left, drawn[4].rect.left);
+}
+
+TEST(TimetableOptions, DawnFollowsOnlyTheDawnMethodAndTheMile) {
+    TimesOfDayOptions user;
+    user.riseSetDiffMethod = kProportionalMinutes;
+    user.milesMethod = 90;
+    user.talitTfilinMethod = 4;
+    user.starsOutRabeinuTamMinutes = 2;
+    user.starsOutRabeinuTamMethod = kFixedMinutes;
+    TimesOfDayOptions expected;
+    SetAllTimeSwitches(expected, false);
+    expected.riseSetDiffMethod = kProportionalMinutes;
+    expected.milesMethod = 90;
+    expected.talitTfilinMethod = 4;
+    expected.starsOutRabeinuTamMinutes = 0;
+    expected.starsOutRabeinuTamMethod = 0;
+    expected.breakOfDawn = true;
+    EXPECT_EQ(TimetableOptions(ReportKind::DawnTimetable, user), expected);
+    expected.breakOfDawn = false;
+    expected.sunrise = true;
+    EXPECT_EQ(TimetableOptions(ReportKind::SunriseTimetable, user), expected);
+    expected.sunrise = false;
+    expected.sunset = true;
+    EXPECT_EQ(TimetableOptions(ReportKind::SunsetTimetable, user), expected);
+}
+
+TEST_F(TimetableCellsTest, TheDawnTableChangesWithTheMileAndWithNothingElse) {
+    ReportInputs inputs = YearInputs(InHebrewYear(5785));
+    const std::vector<TimetableCell> byDefault =
+        ComputeTimetableCells(ReportKind::DawnTimetable, inputs);
+    inputs.settings.times.starsOutRabeinuTamMethod = kFixedMinutes;
+    inputs.settings.times.talitTfilinMethod = 0;
+    SetAllTimeSwitches(inputs.settings.times, false);
+    EXPECT_EQ(ComputeTimetableCells(ReportKind::DawnTimetable, inputs), byDefault);
+    inputs.settings.times.milesMethod = 90;
+    const std::vector<TimetableCell> longerMile =
+        ComputeTimetableCells(ReportKind::DawnTimetable, inputs);
+    EXPECT_NE(longerMile[0].text, byDefault[0].text);
+    inputs.settings.times.riseSetDiffMethod = kFixedMinutes;
+    EXPECT_NE(ComputeTimetableCells(ReportKind::DawnTimetable, inputs)[0].text, longerMile[0].text);
+}
+
+TEST(TimetableDayLabel, HebrewLettersWithoutPunctuationOrDigits) {
+    const std::pair<int, const char16_t*> hebrew[] = {
+        {1, u"א"},   {10, u"י"},  {11, u"יא"}, {14, u"יד"}, {15, u"טו"},
+        {16, u"טז"}, {17, u"יז"}, {20, u"כ"},  {29, u"כט"}, {30, u"ל"},
+    };
+    for (const auto& [day, label] : hebrew)
+        EXPECT_EQ(TimetableDayLabel(day, Language::kHebrew), QString::fromUtf16(label)) << day;
+    EXPECT_EQ(TimetableDayLabel(7, Language::kEnglish), QStringLiteral("7"));
+    EXPECT_EQ(TimetableDayLabel(30, Language::kEnglish), QStringLiteral("30"));
+}
+
+TEST_F(TimetableCellsTest, TheCalendarsLastYearEndsWithElul) {
+    const std::vector<TimetableCell> cells = ComputeTimetableCells(
+        ReportKind::SunsetTimetable, YearInputs(DayNumberToCivil(kLastDayNumber)));
+    const std::size_t months = IsHebrewLeapYear(kLastHebrewYear) ? 13 : 12;
+    ASSERT_EQ(cells.size(), 30 * months);
+    EXPECT_FALSE(cells[28 * months + months - 1].text.isEmpty());  // 29 Elul, the last day
+    EXPECT_TRUE(cells.back().text.isEmpty());
+}
+
+// ---- The page ---------------------------------------------------------------------------------
+
+TEST(TimetablePage, ALeapYearHasFourteenColumnsWithBothAdars) {
+    ASSERT_TRUE(testing::LoadProgramLanguage("English.xml"));
+    RecordingSurface surface;
+    ReportPageInfo page;
+    page.drawRect = {0, 0, 780, 540};
+    const ReportInputs inputs = YearInputs(InHebrewYear(5784), PrintOrientation::Landscape);
+    DrawTimetable(surface, page, inputs, ReportKind::SunsetTimetable,
+                  ComputeTimetableCells(ReportKind::SunsetTimetable, inputs));
+    const std::vector<RecordedText> cells = TableCells(surface);
+    ASSERT_EQ(cells.size(), 14u * 31);
+    EXPECT_EQ(cells[0].text, QStringLiteral("Day"));
+    EXPECT_EQ(cells[6].text, QStringLiteral("Adar A"));
+    EXPECT_EQ(cells[7].text, QStringLiteral("Adar B"));
+    EXPECT_EQ(cells[0].font, (ReportFont{10, ReportFont::kBold}));
+    // Equal columns of 0.071 of the 764-point frame, 54 points, from its left edge; the grid
+    // starts 25 points under the 15-point title box, its head row 2 points taller than the rest.
+    EXPECT_EQ(cells[0].rect.left, 8 + 1 + 2);
+    EXPECT_EQ(cells[1].rect.left, 8 + 54 + 1 + 2);
+    EXPECT_EQ(cells[0].rect.top, 30 + 15 + 25 + 1);
+    EXPECT_EQ(cells[14].rect.top, 70 + 14 + 1);
+    EXPECT_EQ(cells[28].rect.top, 70 + 14 + 12 + 1);
+    EXPECT_EQ(cells[14].text, QStringLiteral("1"));
+    EXPECT_EQ(cells[14].font, (ReportFont{10, ReportFont::kNormal}));
+
+    // The outer frame 2 points around the grid; the remark at once on the bottom edge.
+    ASSERT_EQ(surface.rectangles.size(), 1u);
+    EXPECT_EQ(surface.rectangles[0].rect, (ReportRect{6, 68, 774, 70 + 14 + 30 * 12 + 2}));
+    EXPECT_EQ(surface.rectangles[0].brush, ReportBrush::Hollow);
+    EXPECT_EQ(surface.rectangles[0].penWidth, 1);
+    EXPECT_EQ(surface.texts[2].text, LookupString(u"Plx", u"CALRIFY_DOUBTS"));
+    EXPECT_EQ(surface.texts[2].rect.bottom, 540);
+}
+
+TEST(TimetablePage, HebrewRunsFromTheRightWithLetteredDaysOnAPortraitPage) {
+    ASSERT_TRUE(testing::LoadProgramLanguage("Hebrew.xml"));
+    RecordingSurface surface;
+    ReportPageInfo page;
+    page.drawRect = {0, 0, 540, 780};
+    const ReportInputs inputs = YearInputs(InHebrewYear(5785));
+    DrawTimetable(surface, page, inputs, ReportKind::DawnTimetable,
+                  ComputeTimetableCells(ReportKind::DawnTimetable, inputs));
+    const std::vector<RecordedText> cells = TableCells(surface);
+    ASSERT_EQ(cells.size(), 13u * 31);
+    EXPECT_EQ(cells[0].rect.right, 532 - 2);
+    EXPECT_EQ(cells[1].text, QStringLiteral("תשרי"));
+    EXPECT_EQ(cells[13 * 15].text, QStringLiteral("טו"));
+    EXPECT_TRUE(cells[13 * 15].flags & DT_RTLREADING);
+    EXPECT_EQ(surface.texts.back().text, LookupString(u"Plx", u"CALRIFY_DOUBTS"));
+    EXPECT_EQ(surface.texts.back().rect.bottom, 780 - 20);
+    const auto title =
+        std::find_if(surface.texts.begin(), surface.texts.end(), [](const RecordedText& text) {
+            return text.text.startsWith(LookupString(u"Plx", u"BOD_TIMETABLE"));
+        });
+    ASSERT_NE(title, surface.texts.end());
+    EXPECT_EQ(title->rect, (ReportRect{8, 30, 532, 55}));
+}
+
+}  // namespace
+}  // namespace plx

@@ -1,0 +1,39 @@
+// Helpers of the yearly report and timetable tests: the inputs of a year at a place, and the
+// table cells among the texts a page drew.
+#pragma once
+
+#include <vector>
+
+#include "astro/locations.h"
+#include "reports/recording_surface.h"
+#include "reports/report_inputs.h"
+
+namespace plx::testing {
+
+// Jerusalem in standard time with the default options, names and layout of the loaded language.
+inline ReportInputs YearInputs(CalendarDate civil,
+                               PrintOrientation orientation = PrintOrientation::Portrait) {
+    ReportInputs inputs;
+    inputs.civil = civil;
+    inputs.place = BuiltInLocation(0);
+    inputs.language = ActiveReportLanguage();
+    inputs.orientation = orientation;
+    return inputs;
+}
+
+// A civil date inside the Hebrew year.
+inline CalendarDate InHebrewYear(std::int32_t year) {
+    return HebrewToCivil({1, 1, year});
+}
+
+// Table cells are the texts drawn without prefix processing; the page's frame texts are not.
+inline std::vector<RecordedText> TableCells(const RecordingSurface& surface) {
+    std::vector<RecordedText> cells;
+    for (const RecordedText& text : surface.texts) {
+        if (text.flags & DT_NOPREFIX)
+            cells.push_back(text);
+    }
+    return cells;
+}
+
+}  // namespace plx::testing
