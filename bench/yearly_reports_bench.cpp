@@ -9,7 +9,8 @@
 
 #include "app/language.h"
 #include "astro/locations.h"
-#include "reports/year_pdf.h"
+#include "reports/main_report_source.h"
+#include "reports/print_pages.h"
 
 namespace {
 
@@ -39,10 +40,13 @@ plx::ReportInputs Inputs(plx::PrintOrientation orientation) {
 void WritePdf(benchmark::State& state, plx::ReportKind kind, plx::PrintOrientation orientation) {
     StartApplication(state.range(0) == 0 ? "Hebrew.xml" : "English.xml");
     const plx::ReportInputs inputs = Inputs(orientation);
+    plx::MainReportSource source([&inputs] { return inputs; });
+    source.setKind(kind);
+    const QPageLayout layout = plx::ReportPageLayout(QPageSize::A4, orientation);
     for (auto _ : state) {
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
-        if (!plx::WriteYearPdf(kind, inputs, pdf))
+        if (!plx::WriteReportPdf(source, pdf, layout))
             state.SkipWithError("the PDF writer cannot paint");
         benchmark::DoNotOptimize(pdf.data().size());
     }

@@ -80,8 +80,10 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("FILE")},
         {QStringLiteral("paper"), QStringLiteral("report: a4 (the default) or letter."),
          QStringLiteral("SIZE"), QStringLiteral("a4")},
-        {QStringLiteral("portrait"), QStringLiteral("report: upright pages (the default).")},
-        {QStringLiteral("landscape"), QStringLiteral("report: pages on their side.")},
+        {QStringLiteral("portrait"),
+         QStringLiteral("report: upright pages (the default but for the timetables).")},
+        {QStringLiteral("landscape"),
+         QStringLiteral("report: pages on their side (the default of the timetables).")},
         {QStringLiteral("half-page"),
          QStringLiteral("report monthly: two months on an upright page (the default).")},
         {QStringLiteral("full-page"),
@@ -122,9 +124,9 @@ void AddOptions(QCommandLineParser& parser) {
         "  locations use KEY   makes a location the current one\n"
 
         "  report NAME [DATE] --pdf FILE\n"
-        "                      the daily or weekly report of DATE (default today) as the "
-        "program\n"
-        "                      prints it, into a PDF; --lang he gives the Hebrew page\n"
+        "                      the daily, weekly or yearly report or the sunset, sunrise or dawn\n"
+        "                      timetable of DATE (default today; the yearly ones show its year)\n"
+        "                      as the program prints it, into a PDF; --lang he: the Hebrew page\n"
         "  report monthly [DATE [END]] --pdf FILE\n"
         "                      the Hebrew months from the one holding DATE to the one holding "
         "END"));

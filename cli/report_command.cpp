@@ -21,15 +21,21 @@ namespace plx::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "report daily|weekly [DATE] | monthly [DATE [END]] --pdf FILE [--hebrew] [--lang he|en] "
-    "[--portrait|--landscape] [--half-page|--full-page] [--sunrise] [--sunset] "
-    "[--candles-motzash] [--tallit] [--plag gra|maga] [--paper a4|letter] [--location KEY] "
-    "[--lat D --lon D --zone H --height M --candles MIN] [--dst HOURS] [--elevation] [--all]";
+    "report daily|weekly|yearly|sunset|sunrise|dawn [DATE] | monthly [DATE [END]] --pdf FILE "
+    "[--hebrew] [--lang he|en] [--portrait|--landscape] [--half-page|--full-page] [--sunrise] "
+    "[--sunset] [--candles-motzash] [--tallit] [--plag gra|maga] [--paper a4|letter] "
+    "[--location KEY] [--lat D --lon D --zone H --height M --candles MIN] [--dst HOURS] "
+    "[--elevation] [--all]";
 
 // Makes the source of a report from the common inputs; a report with options of its own reads
 // them from the command line here.
 using SourceMaker = std::unique_ptr<ReportSource> (*)(const Invocation& call,
                                                       const ReportInputs& inputs);
+
+struct Report {
+    SourceMaker make;
+    PrintOrientation orientation;  // as the program's menu prints it, unless told otherwise
+};
 
 template <ReportKind kind>
 std::unique_ptr<ReportSource> MainWindowReport(const Invocation&, const ReportInputs& inputs) {
@@ -39,18 +45,23 @@ std::unique_ptr<ReportSource> MainWindowReport(const Invocation&, const ReportIn
 }
 
 // The reports by their names on the command line.
-const std::map<QString, SourceMaker>& Reports() {
-    static const std::map<QString, SourceMaker> reports{
-        {QStringLiteral("daily"), &MainWindowReport<ReportKind::Daily>},
-        {QStringLiteral("weekly"), &MainWindowReport<ReportKind::Weekly>},
-        {QStringLiteral("monthly"), &MonthlyReport},
+const std::map<QString, Report>& Reports() {
+    using enum PrintOrientation;
+    static const std::map<QString, Report> reports{
+        {QStringLiteral("daily"), {&MainWindowReport<ReportKind::Daily>, Portrait}},
+        {QStringLiteral("weekly"), {&MainWindowReport<ReportKind::Weekly>, Portrait}},
+        {QStringLiteral("monthly"), {&MonthlyReport, Portrait}},
+        {QStringLiteral("yearly"), {&MainWindowReport<ReportKind::Yearly>, Portrait}},
+        {QStringLiteral("sunset"), {&MainWindowReport<ReportKind::SunsetTimetable>, Landscape}},
+        {QStringLiteral("sunrise"), {&MainWindowReport<ReportKind::SunriseTimetable>, Landscape}},
+        {QStringLiteral("dawn"), {&MainWindowReport<ReportKind::DawnTimetable>, Landscape}},
     };
     return reports;
 }
 
 QString ReportNames() {
     QStringList names;
-    for (const auto& [name, maker] : Reports())
+    for (const auto& [name, report] : Reports())
         names += name;
     return names.join(QStringLiteral(", "));
 }
@@ -75,7 +86,7 @@ QPageSize::PageSizeId Paper(const Invocation& call) {
 }
 
 // A full page of the monthly report is a page on its side, half pages share an upright one.
-PrintOrientation Orientation(const Invocation& call) {
+PrintOrientation Orientation(const Invocation& call, PrintOrientation byDefault) {
     const bool portrait = call.parser.isSet(QStringLiteral("portrait")) ||
                           call.parser.isSet(QStringLiteral("half-page"));
     const bool landscape = call.parser.isSet(QStringLiteral("landscape")) ||
@@ -84,10 +95,13 @@ PrintOrientation Orientation(const Invocation& call) {
         throw UsageError{QStringLiteral(
             "report: --portrait (--half-page) and --landscape (--full-page) exclude each other")};
     }
-    return landscape ? PrintOrientation::Landscape : PrintOrientation::Portrait;
+    if (portrait)
+        return PrintOrientation::Portrait;
+    return landscape ? PrintOrientation::Landscape : byDefault;
 }
 
-ReportInputs Inputs(const Invocation& call, const QString& languageCode) {
+ReportInputs Inputs(const Invocation& call, const QString& languageCode,
+                    PrintOrientation orientation) {
     const IniSettingsStore store;
     ReportInputs inputs;
     inputs.settings = LoadCalculationSettings(store);
@@ -96,7 +110,7 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode) {
     inputs.civil =
         call.positionals.size() < 2 ? CurrentCivilDate() : DateArgument(call, call.positionals[1]);
     inputs.language = ActiveReportLanguage();
-    inputs.orientation = Orientation(call);
+    inputs.orientation = orientation;
     inputs.informationText = FromUtf16(YearInformationText(inputs.civil, ToUtf16(languageCode)));
     return inputs;
 }
@@ -132,8 +146,8 @@ int RunReport(const Invocation& call) {
     const QPageSize::PageSizeId paper = Paper(call);
     const QString code = call.parser.value(QStringLiteral("lang"));
     LoadReportLanguage(code);
-    const ReportInputs inputs = Inputs(call, code);
-    const std::unique_ptr<ReportSource> source = report->second(call, inputs);
+    const ReportInputs inputs = Inputs(call, code, Orientation(call, report->second.orientation));
+    const std::unique_ptr<ReportSource> source = report->second.make(call, inputs);
     WritePdf(*source, path, ReportPageLayout(paper, inputs.orientation));
     return 0;
 }

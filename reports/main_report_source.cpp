@@ -2,10 +2,13 @@
 
 #include "reports/daily_report.h"
 #include "reports/weekly_report.h"
+#include "reports/yearly_report.h"
 
 namespace plx {
 
 void MainReportSource::beginPrinting(ReportPageInfo& info) {
+    if (IsTimetable(kind_))
+        timetableCells_ = ComputeTimetableCells(kind_, inputs_());
     info.maxPage = 1;
 }
 
@@ -19,10 +22,13 @@ void MainReportSource::printPage(ReportSurface& surface, const ReportPageInfo& i
             DrawWeeklyReport(surface, info, inputs);
             break;
         case ReportKind::Yearly:
+            DrawYearlyReport(surface, info, inputs);
+            break;
         case ReportKind::SunsetTimetable:
         case ReportKind::SunriseTimetable:
         case ReportKind::DawnTimetable:
-            break;  // their commands stay disabled until these reports are drawn
+            DrawTimetable(surface, info, inputs, kind_, timetableCells_);
+            break;
     }
 }
 

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "reports/report_inputs.h"
 #include "reports/report_source.h"
+#include "reports/timetables.h"
 
 namespace plx {
 
@@ -17,7 +19,8 @@ public:
     ReportKind kind() const { return kind_; }
     void setKind(ReportKind kind) { kind_ = kind; }
 
-    // Every report of the main window is one page.
+    // Every report of the main window is one page. A timetable computes its cells here, and its
+    // pages are drawn from them until printing begins again.
     void beginPrinting(ReportPageInfo& info) override;
     // The same page whatever page is asked for.
     void printPage(ReportSurface& surface, const ReportPageInfo& info) override;
@@ -25,6 +28,7 @@ public:
 private:
     std::function<ReportInputs()> inputs_;
     ReportKind kind_ = ReportKind::Daily;
+    std::vector<TimetableCell> timetableCells_;
 };
 
 }  // namespace plx

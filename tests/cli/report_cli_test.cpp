@@ -93,8 +93,8 @@ TEST_F(PlxcalReport, BadInputLeavesNoFile) {
         EXPECT_TRUE(r.err.startsWith("plxcal: ")) << r.err.constData();
         EXPECT_FALSE(QFile::exists(pdf)) << call.join(' ').toStdString();
     }
-    EXPECT_TRUE(
-        RunPlxcal({"report", "nightly", "--pdf", pdf}).err.contains("daily, monthly, weekly"));
+    EXPECT_TRUE(RunPlxcal({"report", "nightly", "--pdf", pdf})
+                    .err.contains("daily, dawn, monthly, sunrise, sunset, weekly, yearly"));
 }
 
 TEST_F(PlxcalReport, FailedRunKeepsTheFileThatWasThere) {

@@ -12,15 +12,15 @@
 
 #include "astro/halachic_times.h"
 #include "report_test_support.h"
+#include "reports/main_report_source.h"
+#include "reports/print_pages.h"
 #include "reports/timetables.h"
-#include "reports/year_pdf.h"
 #include "year_test_support.h"
 
 namespace plx {
 namespace {
 
-constexpr int kDpi = 600;
-constexpr double kMarginPoints = 18;
+constexpr int kDpi = 600;  // the PDF writer's
 
 struct Word {
     QRectF box;  // in points from the page's top left
@@ -47,9 +47,10 @@ std::vector<Word> ReadWords(const QString& pdf) {
 }
 
 // A cell's own row on the PDF page, in points: the text rectangle reaches down over the next row.
-QRectF InPoints(const ReportRect& rect) {
+QRectF InPoints(const ReportRect& rect, const QPageLayout& layout) {
+    const QPointF origin = layout.paintRect(QPageLayout::Point).topLeft();
     const double scale = 72.0 / kDpi;
-    return QRectF(kMarginPoints + rect.left * scale, kMarginPoints + rect.top * scale,
+    return QRectF(origin.x() + rect.left * scale, origin.y() + rect.top * scale,
                   rect.width() * scale, rect.height() * scale / 2);
 }
 
@@ -102,19 +103,23 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("timetable.pdf"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(WriteYearPdf(report, inputs, file));
+        MainReportSource source([inputs] { return inputs; });
+        source.setKind(report);
+        const QPageLayout layout = ReportPageLayout(QPageSize::A4, inputs.orientation);
+        QVERIFY(WriteReportPdf(source, file, layout));
         file.close();
         std::vector<Word> times = ReadWords(path);
         static const QRegularExpression clock(QStringLiteral("^\\d\\d:\\d\\d$"));
         std::erase_if(times, [](const Word& word) { return !clock.match(word.text).hasMatch(); });
 
         // Where each cell lies, from the same page drawn on a recording surface.
-        RecordingSurface layout(kDpi, kDpi);
+        RecordingSurface recording(kDpi, kDpi);
         ReportPageInfo page;
-        page.drawRect = YearPdfArea(inputs.orientation, kDpi);
+        const QRect area = layout.paintRectPixels(kDpi);
+        page.drawRect = {0, 0, area.width(), area.height()};
         const std::vector<TimetableCell> cells = ComputeTimetableCells(report, inputs);
-        DrawTimetable(layout, page, inputs, report, cells);
-        const std::vector<RecordedText> drawn = testing::TableCells(layout);
+        DrawTimetable(recording, page, inputs, report, cells);
+        const std::vector<RecordedText> drawn = testing::TableCells(recording);
         const int months = IsHebrewLeapYear(year) ? 13 : 12;
         QCOMPARE(drawn.size(), static_cast<std::size_t>((months + 1) * 31));
 
@@ -123,7 +128,7 @@ private slots:
             // Skip the head row and the day label of each row.
             const std::size_t index =
                 static_cast<std::size_t>(cell.day * (months + 1) + cell.month);
-            const QRectF box = InPoints(drawn[index].rect);
+            const QRectF box = InPoints(drawn[index].rect, layout);
             QStringList inside;
             for (const Word& word : times) {
                 if (box.contains(word.box.center()))

@@ -2,6 +2,7 @@
 
 #include "astro/halachic_times.h"
 #include "report_test_support.h"
+#include "reports/main_report_source.h"
 #include "reports/timetables.h"
 #include "year_test_support.h"
 
@@ -215,6 +216,33 @@ TEST(TimetablePage, HebrewRunsFromTheRightWithLetteredDaysOnAPortraitPage) {
         });
     ASSERT_NE(title, surface.texts.end());
     EXPECT_EQ(title->rect, (ReportRect{8, 30, 532, 55}));
+}
+
+TEST(TimetableSource, DrawsTheCellsOfTheLastBeginPrintingUntilTheNext) {
+    ASSERT_TRUE(testing::LoadProgramLanguage("English.xml"));
+    ReportInputs inputs = YearInputs(InHebrewYear(5785), PrintOrientation::Landscape);
+    MainReportSource source([&inputs] { return inputs; });
+    source.setKind(ReportKind::SunsetTimetable);
+    ReportPageInfo page;
+    page.drawRect = {0, 0, 780, 540};
+    const auto firstCell = [&source, &page] {
+        RecordingSurface surface;
+        source.printPage(surface, page);
+        const std::vector<RecordedText> cells = TableCells(surface);
+        return cells.size() > 14 ? cells[14].text : QString();
+    };
+    source.beginPrinting(page);
+    EXPECT_EQ(page.maxPage, 1);
+    const QString jerusalem = firstCell();
+    EXPECT_EQ(jerusalem, ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[0].text);
+
+    inputs.place.latitude = 60;  // far north: an earlier autumn sunset
+    const QString elsewhere = ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[0].text;
+    ASSERT_NE(elsewhere, jerusalem);
+    page.currentPage = 2;  // any page is the one page
+    EXPECT_EQ(firstCell(), jerusalem);
+    source.beginPrinting(page);
+    EXPECT_EQ(firstCell(), elsewhere);
 }
 
 }  // namespace
