@@ -100,17 +100,12 @@ TEST_F(TimetableCellsTest, DaysWithoutSunriseAreEmptyAndTheRestOfTheRowStays) {
 }
 
 TEST(TimetableOptions, DawnFollowsOnlyTheDawnMethodAndTheMile) {
-    TimesOfDayOptions user;
-    user.riseSetDiffMethod = kProportionalMinutes;
-    user.milesMethod = 90;
-    user.talitTfilinMethod = 4;
-    user.starsOutRabeinuTamMinutes = 2;
-    user.starsOutRabeinuTamMethod = kFixedMinutes;
+    const TimesOfDayOptions user = testing::OtherDefinitions();
     TimesOfDayOptions expected;
     SetAllTimeSwitches(expected, false);
-    expected.riseSetDiffMethod = kProportionalMinutes;
+    expected.riseSetDiffMethod = kFixedMinutes;
     expected.milesMethod = 90;
-    expected.talitTfilinMethod = 4;
+    expected.talitTfilinMethod = 5;
     expected.starsOutRabeinuTamMinutes = 0;
     expected.starsOutRabeinuTamMethod = 0;
     expected.breakOfDawn = true;

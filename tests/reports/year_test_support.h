@@ -21,6 +21,18 @@ inline ReportInputs YearInputs(CalendarDate civil,
     return inputs;
 }
 
+// Definitions of the times other than the defaults in every field: fixed minutes for the Maga
+// day, a 90-minute mile, tallit at 10.2 degrees, Rabbeinu Tam by 120 proportional minutes.
+inline TimesOfDayOptions OtherDefinitions() {
+    TimesOfDayOptions options;
+    options.riseSetDiffMethod = kFixedMinutes;
+    options.milesMethod = 90;
+    options.talitTfilinMethod = 5;
+    options.starsOutRabeinuTamMinutes = 2;
+    options.starsOutRabeinuTamMethod = kProportionalMinutes;
+    return options;
+}
+
 // A civil date inside the Hebrew year.
 inline CalendarDate InHebrewYear(std::int32_t year) {
     return HebrewToCivil({1, 1, year});

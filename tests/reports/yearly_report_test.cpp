@@ -108,12 +108,7 @@ TEST_F(SabbathRowsTest, TimesTheCalculatorDoesNotGiveLeaveTheirCellsEmpty) {
 }
 
 TEST_F(SabbathRowsTest, OptionsKeepTheDefinitionsAndOnlyTheSabbathSwitches) {
-    TimesOfDayOptions user;
-    user.riseSetDiffMethod = kFixedMinutes;
-    user.milesMethod = 90;
-    user.talitTfilinMethod = 5;
-    user.starsOutRabeinuTamMinutes = 2;
-    user.starsOutRabeinuTamMethod = kProportionalMinutes;
+    const TimesOfDayOptions user = testing::OtherDefinitions();
     TimesOfDayOptions expected = user;
     SetAllTimeSwitches(expected, false);
     expected.candleLighting = true;
