@@ -91,10 +91,10 @@ const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
     {kCmdDailyReport, &CPLXDlg::OnDailyReport},
     {kCmdWeeklyReport, &CPLXDlg::OnWeeklyReport},
     {kCmdMonthlyReport, &CPLXDlg::OnMonthlyReport},
-    {kCmdYearlyReport, nullptr},
-    {kCmdSunsetTimetable, nullptr},
-    {kCmdSunriseTimetable, nullptr},
-    {kCmdDawnTimetable, nullptr},
+    {kCmdYearlyReport, &CPLXDlg::OnYearlyReport},
+    {kCmdSunsetTimetable, &CPLXDlg::OnSunsetTimetable},
+    {kCmdSunriseTimetable, &CPLXDlg::OnSunriseTimetable},
+    {kCmdDawnTimetable, &CPLXDlg::OnDawnTimetable},
     {kCmdExplanation, &CPLXDlg::OnExplanation},
     {kCmdClose, &CPLXDlg::OnClose},
 };
@@ -349,6 +349,18 @@ void CPLXDlg::OnDailyReport() {
 }
 void CPLXDlg::OnWeeklyReport() {
     ShowReport(ReportKind::Weekly);
+}
+void CPLXDlg::OnYearlyReport() {
+    ShowReport(ReportKind::Yearly);
+}
+void CPLXDlg::OnSunsetTimetable() {
+    ShowReport(ReportKind::SunsetTimetable);
+}
+void CPLXDlg::OnSunriseTimetable() {
+    ShowReport(ReportKind::SunriseTimetable);
+}
+void CPLXDlg::OnDawnTimetable() {
+    ShowReport(ReportKind::DawnTimetable);
 }
 
 void CPLXDlg::OnMonthlyReport() {

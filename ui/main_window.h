@@ -139,6 +139,10 @@ private:
     void OnWeeklyReport();
     // The monthly report has a dialog of its own, which is the report's source.
     void OnMonthlyReport();
+    void OnYearlyReport();
+    void OnSunsetTimetable();
+    void OnSunriseTimetable();
+    void OnDawnTimetable();
     void ShowReport(ReportKind kind);
     void OnClose();
     void SwitchLanguageTo(const QString& fileName);

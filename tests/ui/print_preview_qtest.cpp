@@ -335,7 +335,6 @@ private slots:
             window.show();
             QVERIFY(window.CommandAction(kCmdDailyReport)->isEnabled());
             QVERIFY(window.CommandAction(kCmdWeeklyReport)->isEnabled());
-            QVERIFY(!window.CommandAction(kCmdYearlyReport)->isEnabled());
             WritePrintOrientation(PrintOrientation::Landscape);
             CPrintPreviewDlg* first = nullptr;
             for (const int command : {kCmdDailyReport, kCmdWeeklyReport}) {
