@@ -1,6 +1,6 @@
-// Reports: one weekly or daily page, or twelve months of the monthly report, drawn into a PDF (as
-// plxcal and a print run draw them), and the print preview's repaint of a weekly page at each
-// zoom state.
+// Reports: one page of each of the main window's reports (a timetable computes its 353 to 385
+// days of times first), or twelve months of the monthly report, drawn into a PDF (as plxcal and a
+// print run draw them), and the print preview's repaint of a weekly page at each zoom state.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -26,9 +26,9 @@ plx::ReportInputs Inputs() {
     return inputs;
 }
 
-void WritePdfs(benchmark::State& state, plx::ReportSource& source) {
-    const QPageLayout layout =
-        plx::ReportPageLayout(QPageSize::A4, plx::PrintOrientation::Portrait);
+void WritePdfs(benchmark::State& state, plx::ReportSource& source,
+               plx::PrintOrientation orientation = plx::PrintOrientation::Portrait) {
+    const QPageLayout layout = plx::ReportPageLayout(QPageSize::A4, orientation);
     for (auto _ : state) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
@@ -41,10 +41,16 @@ void BM_ReportToPdf(benchmark::State& state, plx::ReportKind kind) {
     plx::bench::StartApplication();
     plx::MainReportSource source([] { return Inputs(); });
     source.setKind(kind);
-    WritePdfs(state, source);
+    WritePdfs(state, source,
+              plx::OrientationForReport(kind).value_or(plx::PrintOrientation::Portrait));
 }
 BENCHMARK_CAPTURE(BM_ReportToPdf, weekly, plx::ReportKind::Weekly)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReportToPdf, daily, plx::ReportKind::Daily)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReportToPdf, yearly, plx::ReportKind::Yearly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReportToPdf, sunset, plx::ReportKind::SunsetTimetable)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReportToPdf, dawn, plx::ReportKind::DawnTimetable)
+    ->Unit(benchmark::kMillisecond);
 
 // Twelve months on six pages, with every time the monthly report can show.
 void BM_MonthlyReportToPdf(benchmark::State& state) {
