@@ -17,10 +17,10 @@ YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
                           const ReportInputs& inputs, QStringView reportKey) {
     const bool rtl = inputs.language.rightToLeft;
     const bool landscape = inputs.orientation == PrintOrientation::Landscape;
+    surface.setBackgroundMode(BackgroundMode::Transparent);
     const ReportFont heading{PointsToUnits(surface, 14, Axis::Vertical), ReportFont::kBold};
     DrawPageHead(surface, page.drawRect,
                  {PointsToUnits(surface, 20, Axis::Vertical), ReportFont::kBold}, heading, rtl);
-    surface.setBackgroundMode(BackgroundMode::Transparent);
     if (landscape) {
         surface.selectFont(YearTextFont(surface));
         DrawRemarkLine(surface, page.drawRect, rtl);

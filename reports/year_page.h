@@ -24,9 +24,9 @@ struct YearPage {
     std::int32_t titleBottom = 0;  // where the table may start
 };
 
-// The corner mark, the program's title, the remark line at once on a landscape page (at the
-// bottom edge, where the table cannot reach it), and the title line of the report `reportKey`
-// with the year, centred in a box at the frame's top. Text from now on is transparent.
+// The corner mark, the program's title, on a landscape page the remark line at once on the
+// bottom edge itself, and the title line of the report `reportKey` with the year, centred in a
+// box at the frame's top; text on the page is drawn without filling its background.
 YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
                           const ReportInputs& inputs, QStringView reportKey);
 
