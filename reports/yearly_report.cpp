@@ -93,6 +93,22 @@ void AddFittedCell(ReportSurface& surface, ReportTable& table, const QString& te
     surface.selectFont(font);
 }
 
+// The text font, smaller when the year's rows would run past the bottom of the frame: a
+// landscape page holds about 45 rows of 10 points, and a year has up to 55 Sabbaths.
+ReportFont RowFont(ReportTable& table, std::size_t rows, std::int32_t room,
+                   std::int32_t firstRowExtra) {
+    ReportSurface& surface = *table.surface;
+    ReportFont font = YearTextFont(surface);
+    const auto count = static_cast<std::int32_t>(rows);
+    for (;;) {
+        surface.selectFont(font);
+        const std::int32_t needed = count * table.currentRowHeight() + firstRowExtra;
+        if (needed <= room || font.height <= 1)
+            return font;
+        font.height = std::max(1, std::min(font.height - 1, font.height * room / needed));
+    }
+}
+
 std::vector<double> ColumnWidths() {
     std::vector<double> widths;
     for (const Column& column : kColumns)
@@ -142,17 +158,19 @@ void DrawYearlyReport(ReportSurface& surface, const ReportPageInfo& page,
     head.drawGrid();
 
     const FramePenScope framePen(surface);
-    const ReportFont text = YearTextFont(surface);
-    const ReportFont announcement{text.height, ReportFont::kBold};
-    surface.selectFont(text);
     ReportTable table;
     table.begin(surface, rtl, x, head.cursorY, width, widths);
     const bool landscape = inputs.orientation == PrintOrientation::Landscape;
-    table.rowHeight =
-        table.currentRowHeight() + (landscape ? -PointsToUnits(surface, 1, Axis::Vertical)
-                                              : PointsToUnits(surface, 2, Axis::Vertical));
+    const std::int32_t firstRowExtra = landscape ? -PointsToUnits(surface, 1, Axis::Vertical)
+                                                 : PointsToUnits(surface, 2, Axis::Vertical);
+    const std::vector<SabbathRow> rows = SabbathRows(inputs);
+    const ReportFont text =
+        RowFont(table, rows.size(), year.frame.bottom - head.cursorY, firstRowExtra);
+    const ReportFont announcement{text.height, ReportFont::kBold};
+    surface.selectFont(text);
+    table.rowHeight = table.currentRowHeight() + firstRowExtra;
     table.rowHeightSet = true;
-    for (const SabbathRow& row : SabbathRows(inputs)) {
+    for (const SabbathRow& row : rows) {
         surface.selectFont(
             row.blessesMonth && inputs.language.names == Language::kHebrew ? announcement : text);
         for (const QString* cell : {&row.date, &row.portion, &row.candleLighting, &row.sunset,

@@ -213,6 +213,21 @@ TEST_F(YearlyPage, LandscapeLayout) {
               1);
 }
 
+TEST_F(YearlyPage, ALandscapePageStillHoldsEverySabbath) {
+    ASSERT_TRUE(testing::LoadProgramLanguage("English.xml"));
+    ReportPageInfo page;
+    page.drawRect = {0, 0, 780, 540};
+    inputs = YearInputs(InHebrewYear(5784), PrintOrientation::Landscape);  // 54 Sabbaths
+    DrawYearlyReport(surface, page, inputs);
+    cells = TableCells(surface);
+    ASSERT_EQ(cells.size(), 6u * 55);
+    // 54 rows of the 10-point font's 12 would end far below the frame at 510; 7-point rows of
+    // 9 are too many still, 6-point ones of 8 fit.
+    EXPECT_EQ(cells[6 + 2].font.height, 6);
+    EXPECT_EQ(RowTop(1) - RowTop(0), 8 - 1);
+    EXPECT_LE(RowTop(53) - 1 + 8, 510);
+}
+
 TEST_F(YearlyPage, HebrewRunsFromTheRightWithBoldAnnouncements) {
     ASSERT_TRUE(testing::LoadProgramLanguage("Hebrew.xml"));
     Draw(PrintOrientation::Portrait);
