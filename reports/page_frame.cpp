@@ -30,17 +30,21 @@ QString ReportTitleLine(QStringView reportKey, const QString& datePart,
            FromUtf16(LocationListText(inputs.place, inputs.language.names));
 }
 
-void DrawTitleLine(ReportSurface& surface, const QString& line, ReportRect rect, TextFlags flags) {
+ReportFont FittingFont(ReportSurface& surface, const QString& line, std::int32_t room) {
     const ReportFont font = surface.currentFont();
     ReportFont fitting = font;
     for (std::int32_t width = surface.textExtent(line).width;
-         width > rect.width() && rect.width() > 0 && fitting.height > 1;
-         width = surface.textExtent(line).width) {
-        const auto scaled =
-            static_cast<std::int32_t>(std::int64_t{fitting.height} * rect.width() / width);
+         width > room && room > 0 && fitting.height > 1; width = surface.textExtent(line).width) {
+        const auto scaled = static_cast<std::int32_t>(std::int64_t{fitting.height} * room / width);
         fitting.height = std::max(1, std::min(scaled, fitting.height - 1));
         surface.selectFont(fitting);
     }
+    surface.selectFont(font);
+    return fitting;
+}
+
+void DrawTitleLine(ReportSurface& surface, const QString& line, ReportRect rect, TextFlags flags) {
+    const ReportFont font = surface.selectFont(FittingFont(surface, line, rect.width()));
     surface.drawText(line, rect, flags);
     surface.selectFont(font);
 }

@@ -43,6 +43,9 @@ void DrawPageHead(ReportSurface& surface, const ReportRect& rect, const ReportFo
 // saving remark when it has any text, and " - <place> (<candle minutes>)".
 QString ReportTitleLine(QStringView reportKey, const QString& datePart, const ReportInputs& inputs);
 
+// The current font, or one of its weight just small enough for `line` to fit `room` units.
+ReportFont FittingFont(ReportSurface& surface, const QString& line, std::int32_t room);
+
 // The title line in the current font as one line by `flags`. A line wider than `rect` is drawn in
 // a font just small enough to fit, rather than be cut at both ends.
 void DrawTitleLine(ReportSurface& surface, const QString& line, ReportRect rect, TextFlags flags);

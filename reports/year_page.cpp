@@ -39,8 +39,8 @@ YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
     const QString datePart =
         QStringLiteral(" - ") + YearTitleText(ReportYear(inputs), inputs.language.names);
     surface.selectFont(heading);
-    surface.drawText(ReportTitleLine(reportKey, datePart, inputs), titleBox,
-                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+    DrawTitleLine(surface, ReportTitleLine(reportKey, datePart, inputs), titleBox,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
     return year;
 }
 

@@ -82,13 +82,7 @@ void AddFittedCell(ReportSurface& surface, ReportTable& table, const QString& te
     if (column >= table.columnWidths.size())
         return;
     const std::int32_t room = table.columnWidths[column] - table.lineWidth - 2 * table.cellPadding;
-    const std::int32_t width = surface.textExtent(text).width;
-    if (width <= room || room <= 0) {
-        table.addCell(text, true);
-        return;
-    }
-    const ReportFont font = surface.currentFont();
-    surface.selectFont({std::max(1, font.height * room / width), font.weight});
+    const ReportFont font = surface.selectFont(FittingFont(surface, text, room));
     table.addCell(text, true);
     surface.selectFont(font);
 }
