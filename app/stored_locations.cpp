@@ -37,6 +37,7 @@ CustomLocationList LoadCustomLocations(const SettingsStore& store) {
         place.height = number(u"height");
         place.candleMinutes = store.ReadInteger(section, u"candle_dif", 0);
         place.refraction = store.ReadInteger(section, u"refraction", 0) == 1 ? 1 : 0;
+        place.timeZone = store.ReadString(section, u"time_zone", u"");
         place.id = i;
         custom.push_back(std::move(place));
     }
@@ -58,6 +59,7 @@ void SaveCustomLocations(SettingsStore& store, const CustomLocationList& custom)
         store.WriteString(section, u"height", FormatStoredNumber(place.height));
         store.WriteInteger(section, u"candle_dif", place.candleMinutes);
         store.WriteInteger(section, u"refraction", place.refraction != 0 ? 1 : 0);
+        store.WriteString(section, u"time_zone", place.timeZone);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/stored_options.h"
 
+#include <limits>
+
 namespace plx {
 namespace {
 
@@ -96,7 +98,13 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
     }
 
     settings.calcHeights = store.ReadInteger(kSettingsSection, u"plx_calc_heights", 0) == 1;
-    settings.daylightHours = store.ReadInteger(kSettingsSection, u"plx_daylight", 0);
+    // A store that has never held daylight saving (a fresh install) starts automatic; one that has
+    // keeps the manual switch it was written with.
+    constexpr std::int32_t kAbsent = std::numeric_limits<std::int32_t>::min();
+    const std::int32_t daylight = store.ReadInteger(kSettingsSection, u"plx_daylight", kAbsent);
+    settings.daylightAuto =
+        store.ReadInteger(kSettingsSection, u"plx_daylight_auto", daylight == kAbsent ? 1 : 0) != 0;
+    settings.daylightHours = daylight == kAbsent ? 0 : daylight;
     settings.daylightOn = settings.daylightHours >= 1;
     settings.locationKey = store.ReadInteger(kSettingsSection, kLocationKeyName, 0);
     const CalculationSettings defaults;
@@ -127,6 +135,7 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     store.WriteInteger(kSettingsSection, u"plx_daylight",
                        settings.daylightOn ? settings.daylightHours : 0);
     store.WriteInteger(kSettingsSection, kLocationKeyName, settings.locationKey);
+    store.WriteInteger(kSettingsSection, u"plx_daylight_auto", settings.daylightAuto ? 1 : 0);
     for (const MonthlySwitch& s : kMonthlySwitches) {
         store.WriteInteger(kSettingsSection, s.name, settings.*s.field ? 1 : 0);
     }

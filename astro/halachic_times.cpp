@@ -149,11 +149,12 @@ TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
 
 }  // namespace
 
-TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings) {
+TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings,
+                        CalendarDate civil, const ZoneOffsetLookup& zones) {
     return {place.latitude,
             place.longitude,
             settings.calcHeights ? place.height : 0,
-            ZoneOffsetSeconds(place, settings),
+            ClockOnDate(civil, place, settings, zones).offsetSeconds,
             place.refraction != 0,
             static_cast<double>(place.candleMinutes)};
 }
@@ -241,16 +242,18 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace
 }
 
 std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
-                                      const Location& place, const TimesOfDayOptions& options) {
-    return ComputeHalachicTimes(civil, TimesPlaceOf(place, settings), options,
+                                      const Location& place, const TimesOfDayOptions& options,
+                                      const ZoneOffsetLookup& zones) {
+    return ComputeHalachicTimes(civil, TimesPlaceOf(place, settings, civil, zones), options,
                                 HolidayCodeForCivilDate(civil).kind);
 }
 
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
-                              const Location& place, Language language) {
+                              const Location& place, Language language,
+                              const ZoneOffsetLookup& zones) {
     const TextTable names = Vocabulary(language).timeNames;
     std::u16string text;
-    for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
+    for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times, zones)) {
         text += u"\r\n";
         text += names[static_cast<int>(entry.label)];
         text += u'\t';

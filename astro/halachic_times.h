@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "astro/locations.h"
+#include "astro/time_zones.h"
 #include "astro/times_options.h"
 #include "engine/calendar.h"
 #include "engine/events.h"
@@ -90,9 +91,10 @@ struct TimesPlace {
     friend bool operator==(const TimesPlace&, const TimesPlace&) = default;
 };
 
-// A location under the user's settings: its zone with daylight saving, and its height only when
-// elevation is on.
-TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings);
+// A location on a civil date under the user's settings: the clock of that date (its zone with
+// daylight saving), and its height only when elevation is on.
+TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings,
+                        CalendarDate civil, const ZoneOffsetLookup& zones);
 
 // The switched-on times of a civil date at a place, in list order (dawn first, the proportional
 // hours last). Clock times are UT + the place's zone offset; the two hour lengths are plain
@@ -100,14 +102,16 @@ TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settin
 std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace& place,
                                             const TimesOfDayOptions& options, DayKind dayKind);
 
-// The times of a civil date at a place under the user's settings (zone and daylight saving,
-// height when elevation is on, the day's festival kind), with the given options: the user's own,
-// or a copy with only the times a report needs.
+// The times of a civil date at a place under the user's settings (the clock of that date, height
+// when elevation is on, the day's festival kind), with the given options: the user's own, or a
+// copy with only the times a report needs.
 std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSettings& settings,
-                                      const Location& place, const TimesOfDayOptions& options);
+                                      const Location& place, const TimesOfDayOptions& options,
+                                      const ZoneOffsetLookup& zones);
 
 // The times page: "\r\n<label>\t<time>" per entry, labels of TimeNames in the language.
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
-                              const Location& place, Language language);
+                              const Location& place, Language language,
+                              const ZoneOffsetLookup& zones);
 
 }  // namespace plx

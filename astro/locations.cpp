@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace plx {
 namespace {
@@ -101,6 +102,92 @@ constexpr std::array<LocationRow, kBuiltInLocationCount> kBuiltInLocations{{
     {u"שיקאגו", u"Chicago", 41.8369, -87.6847, -6.0f, 188, 20, 0},              // 79
 }};
 
+// The IANA time zone of each built-in row, by row. Rows whose zone hours are not their zone's
+// standard offset (a place stored with its summer offset, a country that has since moved) keep
+// their hours for the manual mode; the automatic mode follows the zone.
+constexpr std::array<std::u16string_view, kBuiltInLocationCount> kBuiltInTimeZones{{
+    u"Asia/Jerusalem",                  // 0 Jerusalem
+    u"Asia/Jerusalem",                  // 1 Eilat
+    u"Asia/Jerusalem",                  // 2 Ashdod
+    u"Asia/Jerusalem",                  // 3 Ashkelon
+    u"Asia/Jerusalem",                  // 4 Be'er Sheva
+    u"Asia/Jerusalem",                  // 5 Beitar
+    u"Asia/Jerusalem",                  // 6 Bnei Brak
+    u"Asia/Jerusalem",                  // 7 Givat Ye'arim
+    u"Asia/Jerusalem",                  // 8 Gani Tikva
+    u"Asia/Jerusalem",                  // 9 Hevron
+    u"Asia/Jerusalem",                  // 10 Hashmonaiim
+    u"Asia/Jerusalem",                  // 11 Haifa
+    u"Asia/Jerusalem",                  // 12 Haifa Ha'Karmel
+    u"Asia/Jerusalem",                  // 13 Tiberias
+    u"Asia/Jerusalem",                  // 14 Jericho
+    u"Asia/Jerusalem",                  // 15 Kfar Habbad
+    u"Asia/Jerusalem",                  // 16 Modi'in
+    u"Asia/Jerusalem",                  // 17 Meiron
+    u"Asia/Jerusalem",                  // 18 Afula
+    u"Asia/Jerusalem",                  // 19 Petah Tikva
+    u"Asia/Jerusalem",                  // 20 Petah Tikva
+    u"Asia/Jerusalem",                  // 21 Kdumim
+    u"Asia/Jerusalem",                  // 22 Rosh Ha'ain
+    u"Asia/Jerusalem",                  // 23 Rehovot
+    u"Asia/Jerusalem",                  // 24 Ra'anana
+    u"Asia/Jerusalem",                  // 25 Tel Aviv
+    u"Europe/Kyiv",                     // 26 Odessa
+    u"America/New_York",                // 27 Atlanta
+    u"Europe/Istanbul",                 // 28 Istanbul
+    u"Europe/Amsterdam",                // 29 Amsterdam
+    u"Europe/Athens",                   // 30 Athens
+    u"Asia/Baghdad",                    // 31 Baghdad
+    u"America/Argentina/Buenos_Aires",  // 32 Buenos Aires
+    u"Europe/Budapest",                 // 33 Budapest
+    u"America/New_York",                // 34 Baltimore
+    u"America/New_York",                // 35 Boston
+    u"Europe/Bucharest",                // 36 Bucharest
+    u"Asia/Bangkok",                    // 37 Bangkok
+    u"Europe/Brussels",                 // 38 Brussels
+    u"Europe/Berlin",                   // 39 Berlin
+    u"Europe/Dublin",                   // 40 Dublin
+    u"America/Chicago",                 // 41 Dallas
+    u"America/Denver",                  // 42 Denver
+    u"America/New_York",                // 43 Hollywood
+    u"Europe/Helsinki",                 // 44 Helsinki
+    u"Europe/Warsaw",                   // 45 Warsaw
+    u"Europe/Vienna",                   // 46 Vienna
+    u"Asia/Tbilisi",                    // 47 Tbilisi
+    u"Asia/Tashkent",                   // 48 Tashkent
+    u"Asia/Tehran",                     // 49 Teheran
+    u"Asia/Tokyo",                      // 50 Tokyo
+    u"America/Toronto",                 // 51 Toronto
+    u"Africa/Johannesburg",             // 52 Johannesburg
+    u"Europe/London",                   // 53 London
+    u"America/Los_Angeles",             // 54 Los Angeles
+    u"Europe/Lisbon",                   // 55 Lisbon
+    u"Europe/Madrid",                   // 56 Madrid
+    u"America/Montevideo",              // 57 Montevideo
+    u"America/Toronto",                 // 58 Montreal
+    u"Europe/Moscow",                   // 59 Moscow
+    u"America/New_York",                // 60 Miami
+    u"America/New_York",                // 61 Miami Beach
+    u"America/Chicago",                 // 62 Minneapolis
+    u"Europe/Minsk",                    // 63 Minsk
+    u"Australia/Melbourne",             // 64 Melbourne
+    u"America/Chicago",                 // 65 New Orleans
+    u"America/New_York",                // 66 New York
+    u"Africa/Nairobi",                  // 67 Nairobi
+    u"America/Sao_Paulo",               // 68 Sao Paulo
+    u"Europe/Sofia",                    // 69 Sofia
+    u"Australia/Sydney",                // 70 Sydney
+    u"America/Chicago",                 // 71 Kansas City
+    u"Europe/Paris",                    // 72 Paris
+    u"Africa/Johannesburg",             // 73 Capetown
+    u"Africa/Cairo",                    // 74 Cairo
+    u"Europe/Copenhagen",               // 75 Copenhagen
+    u"Europe/Kyiv",                     // 76 Kiev
+    u"Europe/Warsaw",                   // 77 Cracow
+    u"Europe/Moscow",                   // 78 Rostov
+    u"America/Chicago",                 // 79 Chicago
+}};
+
 std::u16string NumberText(int n) {
     const std::string digits = std::to_string(n);
     return {digits.begin(), digits.end()};
@@ -109,12 +196,19 @@ std::u16string NumberText(int n) {
 }  // namespace
 
 Location BuiltInLocation(LocationKey key) {
-    const LocationRow& row =
-        kBuiltInLocations[key >= 0 && key < kBuiltInLocationCount ? static_cast<std::size_t>(key)
-                                                                  : 0];
-    return {row.nameHebrew,    row.nameEnglish, row.latitude,
-            row.longitude,     row.zone,        row.height,
-            row.candleMinutes, row.refraction,  0};
+    const std::size_t index =
+        key >= 0 && key < kBuiltInLocationCount ? static_cast<std::size_t>(key) : 0;
+    const LocationRow& row = kBuiltInLocations[index];
+    return {row.nameHebrew,
+            row.nameEnglish,
+            row.latitude,
+            row.longitude,
+            row.zone,
+            row.height,
+            row.candleMinutes,
+            row.refraction,
+            0,
+            std::u16string(kBuiltInTimeZones[index])};
 }
 
 Location LookupLocation(LocationKey key, const CustomLocationList& custom) {

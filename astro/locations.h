@@ -21,6 +21,9 @@ struct Location {
     std::int32_t candleMinutes = 0;
     std::int32_t refraction = 0;  // 1 Israel average, 0 world average
     std::int32_t id = 0;          // of a custom location; 0 in every built-in row
+    // IANA time zone ("Asia/Jerusalem"), whose clock the automatic daylight saving follows; empty
+    // for a place that has none (a custom location made before places had zones).
+    std::u16string timeZone;
 
     friend bool operator==(const Location&, const Location&) = default;
 };

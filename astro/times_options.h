@@ -92,6 +92,9 @@ void SetAllTimeSwitches(TimesOfDayOptions& options, bool on);
 struct CalculationSettings {
     bool calcHeights = false;  // the location's height lowers the horizon
     TimesOfDayOptions times;
+    // Automatic: the clock of the place's time zone on each date. Otherwise the manual switch:
+    // the zone hours, plus daylightHours when daylightOn.
+    bool daylightAuto = true;
     std::int32_t daylightHours = 0;  // 1..3 once chosen, 0 never
     bool daylightOn = false;
     std::int32_t locationKey = 0;  // LocationKey, 0 Jerusalem

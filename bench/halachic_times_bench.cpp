@@ -1,6 +1,7 @@
 // The halachic times with every time switched on: one day, and every day of a year at one place.
 #include <benchmark/benchmark.h>
 
+#include "app/time_zone_database.h"
 #include "astro/halachic_times.h"
 
 namespace {
@@ -33,13 +34,14 @@ void BM_HalachicTimesWholeYear(benchmark::State& state) {
 }
 BENCHMARK(BM_HalachicTimesWholeYear)->Unit(benchmark::kMicrosecond);
 
-// What the times page does on every change of date: the day's festival kind, the times, the text.
+// What the times page does on every change of date: the day's festival kind, the clock of the
+// place's time zone that day, the times, the text.
 void BM_TimesPageText(benchmark::State& state) {
     const plx::CalculationSettings settings;
     const plx::Location jerusalem = plx::BuiltInLocation(0);
     for (auto _ : state) {
-        auto text =
-            plx::BuildTimesText({22, 3, 2024}, settings, jerusalem, plx::Language::kEnglish);
+        auto text = plx::BuildTimesText({22, 3, 2024}, settings, jerusalem, plx::Language::kEnglish,
+                                        plx::SystemZoneOffset);
         benchmark::DoNotOptimize(text);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include "app/time_zone_database.h"
+#include "app/utf16.h"
 #include "engine/language.h"
 
 namespace plx::cli {
@@ -39,6 +41,14 @@ void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom) {
     }
 }
 
+void ExpectKnownTimeZone(std::u16string_view zoneId) {
+    if (!zoneId.empty() && !IsKnownTimeZone(zoneId)) {
+        throw UsageError{
+            QStringLiteral("unknown time zone '%1': not in the system's time-zone database")
+                .arg(FromUtf16(zoneId))};
+    }
+}
+
 bool ApplyPlaceOptions(const Invocation& call, Location& place) {
     const auto given = [&](const char* name) { return call.parser.isSet(QLatin1String(name)); };
     const bool world = given("world-refraction");
@@ -71,6 +81,11 @@ bool ApplyPlaceOptions(const Invocation& call, Location& place) {
     }
     if (const auto candles = NumberOption(call, "candles", 0, 180)) {
         place.candleMinutes = *candles;
+        any = true;
+    }
+    if (given("tz")) {
+        place.timeZone = call.parser.value(QStringLiteral("tz")).toStdU16String();
+        ExpectKnownTimeZone(place.timeZone);
         any = true;
     }
     return any;

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
 #include <type_traits>
 
 #include "astro/locations.h"
@@ -73,8 +74,11 @@ std::optional<Number> NumberOption(const Invocation& call, const char* name, Num
 
 // Throws unless the key names a built-in row or one of the user's places.
 void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom);
-// Writes the place options given (--name-he, --name-en, --lat, --lon, --zone, --height,
+// Throws unless the zone id is empty (no zone) or one the system's time-zone database knows.
+void ExpectKnownTimeZone(std::u16string_view zoneId);
+// Writes the place options given (--name-he, --name-en, --lat, --lon, --zone, --tz, --height,
 // --candles, --world-refraction, --israel-refraction) onto the place; whether any was given.
+// --tz takes a zone the system knows, or "" for none.
 bool ApplyPlaceOptions(const Invocation& call, Location& place);
 
 }  // namespace plx::cli

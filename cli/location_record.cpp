@@ -2,6 +2,12 @@
 
 namespace plx::cli {
 
+std::optional<std::u16string_view> TimeZoneId(const Location& place) {
+    if (place.timeZone.empty())
+        return std::nullopt;
+    return place.timeZone;
+}
+
 // Keys in alphabetical order, the order plxcal has always written.
 void WriteLocationRecord(JsonWriter& json, const Location& place,
                          std::optional<LocationListing> listing) {
@@ -17,6 +23,7 @@ void WriteLocationRecord(JsonWriter& json, const Location& place,
     json.Field("nameEnglish", place.nameEnglish);
     json.Field("nameHebrew", place.nameHebrew);
     json.Field("refraction", place.refraction);
+    json.Field("timeZone", TimeZoneId(place));
     json.Field("zone", static_cast<double>(place.zone));
     json.EndObject();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "astro/locations.h"
 #include "cli/json_writer.h"
@@ -14,9 +15,12 @@ struct LocationListing {
     bool custom = false;
 };
 
-// candleMinutes, height, latitude, longitude, nameEnglish, nameHebrew, refraction, zone; with a
-// listing, its custom and key too.
+// candleMinutes, height, latitude, longitude, nameEnglish, nameHebrew, refraction, timeZone (null
+// for none), zone; with a listing, its custom and key too.
 void WriteLocationRecord(JsonWriter& json, const Location& place,
                          std::optional<LocationListing> listing = std::nullopt);
+
+// The place's time-zone id; none when it has none.
+std::optional<std::u16string_view> TimeZoneId(const Location& place);
 
 }  // namespace plx::cli

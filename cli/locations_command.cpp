@@ -13,7 +13,8 @@ namespace {
 
 constexpr const char* kUsage =
     "locations [--json] [--lang he|en] | locations add --name-he TEXT --name-en TEXT --lat D "
-    "--lon D --zone H [--height M] [--candles MIN] [--world-refraction|--israel-refraction] | "
+    "--lon D --zone H [--tz ZONEID] [--height M] [--candles MIN] "
+    "[--world-refraction|--israel-refraction] | "
     "locations update KEY [options of add] | locations remove KEY | locations use KEY";
 
 // Candle lighting and refraction of a new place, as the program's location dialog starts them.

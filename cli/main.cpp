@@ -69,9 +69,14 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("times, locations: the world average refraction.")},
         {QStringLiteral("israel-refraction"),
          QStringLiteral("times, locations: Israel's average refraction.")},
+        {QStringLiteral("tz"),
+         QStringLiteral("times, locations: the place's time zone, an IANA id such as "
+                        "Asia/Jerusalem."),
+         QStringLiteral("ZONEID")},
         {QStringLiteral("dst"),
-         QStringLiteral("times: daylight-saving hours, 0 (off) to 3; default as stored."),
-         QStringLiteral("HOURS")},
+         QStringLiteral("times: daylight saving, auto (by the place's time zone) or hours, 0 "
+                        "(off) to 3; default as stored."),
+         QStringLiteral("auto|HOURS")},
         {QStringLiteral("elevation"),
          QStringLiteral("times: the place's height lowers the horizon.")},
         {QStringLiteral("all"),

@@ -14,14 +14,20 @@ Location ChosenPlace(const Invocation& call, const CalculationSettings& settings
         ExpectKnownLocation(*key, custom);
         place = LookupLocation(*key, custom);
     }
-    if (call.parser.isSet(QStringLiteral("lat")) || call.parser.isSet(QStringLiteral("lon")))
+    const bool moved =
+        call.parser.isSet(QStringLiteral("lat")) || call.parser.isSet(QStringLiteral("lon"));
+    if (moved)
         place.nameHebrew = place.nameEnglish = {};
+    if (moved || call.parser.isSet(QStringLiteral("zone")))
+        place.timeZone.clear();
     ApplyPlaceOptions(call, place);
     return place;
 }
 
-void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
-    if (const auto hours = NumberOption(call, "dst", 0, 3)) {
+void ApplyOptions(const Invocation& call, CalculationSettings& settings, const Location& place) {
+    if (call.parser.value(QStringLiteral("dst")) == QLatin1String("auto")) {
+        ChooseDaylightAutomatic(settings);
+    } else if (const auto hours = NumberOption(call, "dst", 0, 3)) {
         if (*hours == 0) {
             SwitchDaylightOff(settings);
         } else {
@@ -32,6 +38,9 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings) {
         settings.calcHeights = true;
     if (call.parser.isSet(QStringLiteral("all")))
         SetAllTimeSwitches(settings.times, true);
+    // An unknown zone would quietly give the zone hours without summer time.
+    if (settings.daylightAuto)
+        ExpectKnownTimeZone(place.timeZone);
 }
 
 }  // namespace plx::cli

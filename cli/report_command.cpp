@@ -106,7 +106,7 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode,
     ReportInputs inputs;
     inputs.settings = LoadCalculationSettings(store);
     inputs.place = ChosenPlace(call, inputs.settings, LoadCustomLocations(store));
-    ApplyOptions(call, inputs.settings);
+    ApplyOptions(call, inputs.settings, inputs.place);
     inputs.civil =
         call.positionals.size() < 2 ? CurrentCivilDate() : DateArgument(call, call.positionals[1]);
     inputs.language = ActiveReportLanguage();

@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "app/stored_locations.h"
 #include "app/stored_options.h"
+#include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "astro/halachic_times.h"
 #include "astro/time_zones.h"
@@ -18,9 +19,9 @@ namespace plx::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --height M --candles MIN "
-    "--world-refraction|--israel-refraction] "
-    "[--dst HOURS] [--elevation] [--all] [--lang he|en] [--json]";
+    "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M "
+    "--candles MIN --world-refraction|--israel-refraction] [--dst auto|HOURS] [--elevation] "
+    "[--all] [--lang he|en] [--json]";
 
 std::u16string_view TrimmedName(std::u16string_view name) {
     while (name.ends_with(u'\t'))
@@ -37,9 +38,11 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
     WriteDate(json, civil);
     json.Key("location");
     WriteLocationRecord(json, place);
+    json.Field("timeZone", TimeZoneId(place));
     json.Key("times");
     json.StartArray();
-    for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times)) {
+    for (const TimeEntry& entry :
+         ComputeTimesAt(civil, settings, place, settings.times, SystemZoneOffset)) {
         const auto label = static_cast<int>(entry.label);
         json.StartObject();
         json.Field("kind", static_cast<int>(entry.kind));
@@ -49,7 +52,8 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
         json.EndObject();
     }
     json.EndArray();
-    json.Field("zoneOffsetSeconds", ZoneOffsetSeconds(place, settings));
+    json.Field("zoneOffsetSeconds",
+               ClockOnDate(civil, place, settings, SystemZoneOffset).offsetSeconds);
     json.EndObject();
     json.EndRecord();
 }
@@ -57,7 +61,8 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
 void PrintText(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
                const Location& place, Language language) {
     // The times page's text puts a line break before every line.
-    QString text = QString::fromStdU16String(BuildTimesText(civil, settings, place, language));
+    QString text = QString::fromStdU16String(
+        BuildTimesText(civil, settings, place, language, SystemZoneOffset));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     call.out << DayLine(FactsOfCivilDay(civil)) << "  " << LocationDisplayName(place, language)
              << text << '\n';
@@ -70,7 +75,7 @@ int RunTimes(const Invocation& call) {
     const IniSettingsStore store;
     CalculationSettings settings = LoadCalculationSettings(store);
     const Location place = ChosenPlace(call, settings, LoadCustomLocations(store));
-    ApplyOptions(call, settings);
+    ApplyOptions(call, settings, place);
 
     const CalendarDate start =
         call.positionals.isEmpty() ? CurrentCivilDate() : ParseCivilDate(call.positionals[0]);

@@ -13,14 +13,15 @@
 #include "app/stored_locations.h"
 #include "app/stored_number.h"
 #include "app/stored_options.h"
+#include "app/time_zone_database.h"
 #include "astro/halachic_times.h"
 
 namespace {
 
 const char16_t* const kSettingsNames[] = {
-    u"plx_times_flags", u"plx_times_mile",   u"plx_times_bod",
-    u"plx_times_tt",    u"plx_calc_heights", u"plx_daylight",
-    u"plx_timezone",    u"CustomLocations",  u"plx_reportmonthly_plag"};
+    u"plx_times_flags",        u"plx_times_mile",   u"plx_times_bod", u"plx_times_tt",
+    u"plx_calc_heights",       u"plx_daylight",     u"plx_timezone",  u"CustomLocations",
+    u"plx_reportmonthly_plag", u"plx_daylight_auto"};
 const char16_t* const kTimesNames[] = {u"StarsOutRabeinuTamMinutes",
                                        u"StarsOutRabeinuTamMethod",
                                        u"MilesMethod",
@@ -31,8 +32,9 @@ const char16_t* const kTimesNames[] = {u"StarsOutRabeinuTamMinutes",
                                        u"Motzash",
                                        u"CandleLighting",
                                        u"StarsOutStandard"};
-const char16_t* const kLocationNames[] = {u"name_heb", u"name_eng", u"latitude",   u"longitude",
-                                          u"distance", u"height",   u"candle_dif", u"refraction"};
+const char16_t* const kLocationNames[] = {u"name_heb",   u"name_eng",   u"latitude",
+                                          u"longitude",  u"distance",   u"height",
+                                          u"candle_dif", u"refraction", u"time_zone"};
 
 std::u16string Text(FuzzedDataProvider& data) {
     const std::string bytes = data.ConsumeRandomLengthString(24);
@@ -76,11 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const plx::Location place = plx::LookupLocation(settings.locationKey, custom);
     const plx::CalendarDate day{static_cast<std::uint8_t>(1 + size % 28),
                                 static_cast<std::uint8_t>(1 + size % 12), 2024};
-    for (const plx::TimeEntry& entry : plx::ComputeTimesAt(day, settings, place, settings.times)) {
+    for (const plx::TimeEntry& entry :
+         plx::ComputeTimesAt(day, settings, place, settings.times, plx::SystemZoneOffset)) {
         if (!IsClockText(entry.text))
             std::abort();
     }
-    (void)plx::BuildTimesText(day, settings, place, static_cast<plx::Language>(size % 2));
+    (void)plx::BuildTimesText(day, settings, place, static_cast<plx::Language>(size % 2),
+                              plx::SystemZoneOffset);
     // What is saved reads back, to six decimals.
     for (const plx::Location& l : custom) {
         const double back = plx::ParseStoredNumber(plx::FormatStoredNumber(l.latitude));

@@ -6,6 +6,7 @@
 #include "engine/vocabulary.h"
 #include "reports/monthly_report.h"
 #include "reports/page_frame.h"
+#include "reports/report_times.h"
 #include "reports/title_texts.h"
 
 namespace plx {
@@ -155,8 +156,7 @@ void MonthPainter::DrawTimes(const MonthDay& day, DayKind kind, const ReportRect
     const DayPlan plan = PlannedTimeLines(times_, day.weekday, kind);
     TimesOfDayOptions options = options_;
     options.talitTfilin = plan.tallit;
-    const std::vector<TimeEntry> entries =
-        ComputeTimesAt(day.civil, inputs_.settings, inputs_.place, options);
+    const std::vector<TimeEntry> entries = TimesOfDate(day.civil, inputs_, options);
     if (plan.lines <= 3) {
         DrawTimesPair(surface_, g_, strip, entries, false, names_, rtl_);
         return;

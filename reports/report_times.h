@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "astro/halachic_times.h"
 #include "reports/report_inputs.h"
 
 namespace plx {
@@ -15,8 +16,13 @@ struct ReportTime {
     QString time;   // "HH:MM"
 };
 
-// The times the options switch on, at the inputs' place with their zone, daylight saving and
-// elevation switch.
+// The times the options switch on, at the inputs' place on the clock of that date (its zone and
+// daylight saving) and with the elevation switch. Every date of a report takes its own clock: a
+// span of dates may cross a change of summer time.
+std::vector<TimeEntry> TimesOfDate(CalendarDate civil, const ReportInputs& inputs,
+                                   const TimesOfDayOptions& options);
+
+// The same as labels and clock texts.
 std::vector<ReportTime> ReportTimes(CalendarDate civil, const ReportInputs& inputs,
                                     const TimesOfDayOptions& options);
 // The same with the user's own options.

@@ -8,6 +8,7 @@
 #include "engine/numerals.h"
 #include "reports/page_frame.h"
 #include "reports/report_table.h"
+#include "reports/report_times.h"
 #include "reports/year_page.h"
 
 namespace plx {
@@ -37,8 +38,7 @@ QStringView TitleKey(ReportKind kind) {
 
 QString CellText(CalendarDate hebrew, const ReportInputs& inputs,
                  const TimesOfDayOptions& options) {
-    const std::vector<TimeEntry> times =
-        ComputeTimesAt(HebrewToCivil(hebrew), inputs.settings, inputs.place, options);
+    const std::vector<TimeEntry> times = TimesOfDate(HebrewToCivil(hebrew), inputs, options);
     if (times.empty())
         return {};
     const int weekday = DayNumberWeekday(HebrewToDayNumber(hebrew));

@@ -10,6 +10,7 @@
 #include "engine/vocabulary.h"
 #include "reports/page_frame.h"
 #include "reports/report_table.h"
+#include "reports/report_times.h"
 #include "reports/year_page.h"
 
 namespace plx {
@@ -50,15 +51,15 @@ SabbathRow RowOf(DayNumber friday, const ReportInputs& inputs, const TimesOfDayO
     fridayOptions.sunset = true;
     fridayOptions.starsOutRt = false;
     const std::vector<TimeEntry> fridayTimes =
-        ComputeTimesAt(DayNumberToCivil(friday), inputs.settings, inputs.place, fridayOptions);
+        TimesOfDate(DayNumberToCivil(friday), inputs, fridayOptions);
     row.candleLighting = TimeOfKind(fridayTimes, TimeKind::kCandleLighting);
     row.sunset = TimeOfKind(fridayTimes, TimeKind::kSunset);
 
     TimesOfDayOptions saturdayOptions = options;
     saturdayOptions.sunset = false;
     saturdayOptions.starsOutRt = true;
-    const std::vector<TimeEntry> saturdayTimes = ComputeTimesAt(
-        DayNumberToCivil(friday + 1), inputs.settings, inputs.place, saturdayOptions);
+    const std::vector<TimeEntry> saturdayTimes =
+        TimesOfDate(DayNumberToCivil(friday + 1), inputs, saturdayOptions);
     row.sabbathEnds = TimeOfKind(saturdayTimes, TimeKind::kNightfall);
     row.rabbeinuTam = TimeOfKind(saturdayTimes, TimeKind::kStarsOutRt);
     return row;

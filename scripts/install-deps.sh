@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core culmus
   xvfb xauth poppler-utils
   clang clang-format
+  tzdata
 )
 
 missing=()

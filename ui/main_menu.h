@@ -32,6 +32,7 @@ enum MainCommand : int {
     kCmdSwitchToEnglish = 30621,
     kCmdSwitchToHebrew = 30622,
     kCmdAbout = 30624,
+    kCmdDaylightAuto = 30630,
 };
 
 struct MainMenu {

@@ -18,6 +18,7 @@
 #include "app/settings_store.h"
 #include "app/stored_locations.h"
 #include "app/stored_options.h"
+#include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "astro/time_zones.h"
 #include "engine/vocabulary.h"
@@ -79,6 +80,7 @@ const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
     {kCmdToday, &CPLXDlg::OnToday},
     {kCmdCalendarMode, &CPLXDlg::OnCalendarMode},
     {kCmdLocation, &CPLXDlg::OnLocation},
+    {kCmdDaylightAuto, &CPLXDlg::OnDaylightAuto},
     {kCmdDaylightOff, &CPLXDlg::OnDaylightOff},
     {kCmdDaylightOn, &CPLXDlg::OnDaylightOn},
     {kCmdDaylight1, &CPLXDlg::OnDaylight1},
@@ -251,6 +253,9 @@ void CPLXDlg::OnCalendarMode() {
     view_->Refill();
 }
 
+void CPLXDlg::OnDaylightAuto() {
+    AfterDaylightChange(ChooseDaylightAutomatic(settings_));
+}
 void CPLXDlg::OnDaylightOff() {
     AfterDaylightChange(SwitchDaylightOff(settings_));
 }
@@ -276,14 +281,25 @@ void CPLXDlg::AfterDaylightChange(bool changed) {
 
 void CPLXDlg::RefreshDaylightMenu() {
     const DaylightChecks checks = DaylightMenuChecks(settings_);
+    menu_.commands.value(kCmdDaylightAuto)->setChecked(checks.automatic);
     menu_.commands.value(kCmdDaylightOff)->setChecked(checks.off);
     menu_.commands.value(kCmdDaylightOn)->setChecked(checks.on);
     menu_.commands.value(kCmdDaylight1)->setChecked(checks.hours[0]);
     menu_.commands.value(kCmdDaylight2)->setChecked(checks.hours[1]);
     menu_.commands.value(kCmdDaylight3)->setChecked(checks.hours[2]);
-    const std::u16string_view key = DaylightCaptionKey(settings_);
-    menu_.daylight->setTitle(key.empty() ? QString() : Caption(key));
+    menu_.daylight->setTitle(DaylightStateText());
     SetTitle();
+}
+
+QString CPLXDlg::DaylightStateText() const {
+    const DateClock clock = ClockOnDate(SelectedCivil(), location_, settings_, SystemZoneOffset);
+    const std::u16string_view key = DaylightCaptionKey(settings_, clock);
+    if (key.empty())
+        return {};
+    QString text = Caption(key);
+    if (clock.source == ClockSource::kUnknownZone)
+        text.replace(QStringLiteral("%s"), FromUtf16(location_.timeZone));
+    return text;
 }
 
 void CPLXDlg::CaptionLocationItem() {
@@ -293,10 +309,8 @@ void CPLXDlg::CaptionLocationItem() {
 }
 
 void CPLXDlg::SetTitle() {
-    statusText_ = FromUtf16(LocationListText(location_, vocabulary_)) + QStringLiteral(" - ");
-    const std::u16string_view key = DaylightCaptionKey(settings_);
-    if (!key.empty())
-        statusText_ += Caption(key);
+    statusText_ = FromUtf16(LocationListText(location_, vocabulary_)) + QStringLiteral(" - ") +
+                  DaylightStateText();
     setWindowTitle(Caption(u"PLX") + QStringLiteral(" - ") + statusText_);
 }
 

@@ -126,6 +126,7 @@ private:
     void OnCalendarMode();
     void OnLocation();
     void OnTimesSettings();
+    void OnDaylightAuto();
     void OnDaylightOff();
     void OnDaylightOn();
     void OnDaylight1();
@@ -148,6 +149,8 @@ private:
     void SwitchLanguageTo(const QString& fileName);
     void AfterDaylightChange(bool changed);
     void RefreshDaylightMenu();
+    // How the clock of the selected date is set, as the daylight-saving popup and the title say it.
+    QString DaylightStateText() const;
     void CaptionLocationItem();
     void SetTitle();
     void OnWelcome();

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/language.h"
+#include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "astro/halachic_times.h"
 #include "engine/information.h"
@@ -73,6 +74,9 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
     RebuildTimesText();
     page_->SetInformationText(FromUtf16(YearInformationText(civil, ToUtf16(languageCode_))));
     CaptionCalendarSwitch(civil);
+    // In the automatic mode the caption and the title say whether this date is in summer time.
+    if (settings_.daylightAuto)
+        RefreshDaylightMenu();
     updating_ = false;
 }
 
@@ -118,8 +122,8 @@ void CPLXDlg::FillMonthBoxes(std::int32_t hebrewYear) {
 }
 
 void CPLXDlg::RebuildTimesText() {
-    page_->SetTimesText(
-        FromUtf16(BuildTimesText(SelectedCivil(), settings_, location_, vocabulary_)));
+    page_->SetTimesText(FromUtf16(
+        BuildTimesText(SelectedCivil(), settings_, location_, vocabulary_, SystemZoneOffset)));
 }
 
 void CPLXDlg::CaptionCalendarSwitch(CalendarDate civil) {

@@ -102,6 +102,7 @@ TEST(CustomLocations, StoredAsSixDecimalTexts) {
     place.zone = 5.5f;
     place.height = -7.25;
     place.refraction = 1;
+    place.timeZone = u"Asia/Kolkata";
     MemorySettingsStore store;
     SaveCustomLocations(store, {place});
     const std::u16string section = LocationSection(0);
@@ -113,9 +114,16 @@ TEST(CustomLocations, StoredAsSixDecimalTexts) {
     EXPECT_EQ(store.ReadInteger(section, u"candle_dif", 0), 18);
     EXPECT_EQ(store.ReadInteger(section, u"refraction", 0), 1);
     EXPECT_EQ(store.ReadString(section, u"name_heb", u""), u"מקום");
+    EXPECT_EQ(store.ReadString(section, u"time_zone", u""), u"Asia/Kolkata");
     const Location back = LoadCustomLocations(store)[0];
     EXPECT_EQ(back.zone, 5.5f);
     EXPECT_EQ(back.latitude, 19.076);
+    EXPECT_EQ(back, (Location{place.nameHebrew, place.nameEnglish, 19.076, 10, 5.5f, -7.25, 18, 1,
+                              0, u"Asia/Kolkata"}));
+
+    // A location saved before places had time zones reads without one.
+    store.DeleteValue(section, u"time_zone");
+    EXPECT_EQ(LoadCustomLocations(store)[0].timeZone, u"");
 }
 
 TEST(CustomLocations, BadStoredValuesReadAsZeroOrWorld) {

@@ -48,6 +48,7 @@ TEST(CalculationSettingsStore, RoundTripKeepsEveryChoice) {
 
 TEST(CalculationSettingsStore, DaylightSwitchedOffForgetsItsHours) {
     CalculationSettings settings;
+    settings.daylightAuto = false;
     settings.daylightHours = 3;
     settings.daylightOn = 0;
     MemorySettingsStore store;
@@ -55,6 +56,34 @@ TEST(CalculationSettingsStore, DaylightSwitchedOffForgetsItsHours) {
     const CalculationSettings loaded = LoadCalculationSettings(store);
     EXPECT_EQ(loaded.daylightHours, 0);
     EXPECT_EQ(loaded.daylightOn, 0);
+    EXPECT_FALSE(loaded.daylightAuto);
+}
+
+TEST(CalculationSettingsStore, AutomaticDaylightSavingOnlyWhereNoneWasEverStored) {
+    // A fresh install follows the place's time zone.
+    EXPECT_TRUE(LoadCalculationSettings(MemorySettingsStore()).daylightAuto);
+
+    // A file written before the automatic mode keeps its manual choice, off as well as on.
+    for (const std::int32_t stored : {0, 2}) {
+        MemorySettingsStore old;
+        old.WriteInteger(kSettingsSection, u"plx_daylight", stored);
+        const CalculationSettings settings = LoadCalculationSettings(old);
+        EXPECT_FALSE(settings.daylightAuto) << stored;
+        EXPECT_EQ(settings.daylightOn, stored > 0);
+        EXPECT_EQ(settings.daylightHours, stored);
+    }
+
+    // Saved and read back, either way; the manual hours are kept under the automatic mode.
+    for (const bool automatic : {true, false}) {
+        CalculationSettings settings;
+        settings.daylightAuto = automatic;
+        settings.daylightHours = 1;
+        settings.daylightOn = true;
+        MemorySettingsStore store;
+        SaveCalculationSettings(store, settings);
+        EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_daylight_auto", -1), automatic ? 1 : 0);
+        EXPECT_EQ(LoadCalculationSettings(store), settings);
+    }
 }
 
 TEST(CalculationSettingsStore, OutOfRangeValuesReadAsDefaults) {

@@ -7,10 +7,11 @@ namespace {
 
 TEST(BuiltInLocations, RowsAsTabulated) {
     const Location jerusalem = BuiltInLocation(0);
-    EXPECT_EQ(jerusalem, (Location{u"ירושלים", u"Jerusalem", 31.78, 35.231, 2, 800, 40, 1, 0}));
+    EXPECT_EQ(jerusalem, (Location{u"ירושלים", u"Jerusalem", 31.78, 35.231, 2, 800, 40, 1, 0,
+                                   u"Asia/Jerusalem"}));
     EXPECT_EQ(BuiltInLocation(15).nameHebrew, u"כפר חב''ד");
-    EXPECT_EQ(BuiltInLocation(79),
-              (Location{u"שיקאגו", u"Chicago", 41.8369, -87.6847, -6, 188, 20, 0, 0}));
+    EXPECT_EQ(BuiltInLocation(79), (Location{u"שיקאגו", u"Chicago", 41.8369, -87.6847, -6, 188, 20,
+                                             0, 0, u"America/Chicago"}));
     // The two Petah Tikva rows differ in the candle-lighting interval only.
     Location second = BuiltInLocation(20);
     EXPECT_EQ(second.candleMinutes, 40);
@@ -18,6 +19,7 @@ TEST(BuiltInLocations, RowsAsTabulated) {
     EXPECT_EQ(second, BuiltInLocation(19));
     for (LocationKey key = 0; key < kBuiltInLocationCount; ++key) {
         EXPECT_EQ(BuiltInLocation(key).refraction, key < 26 ? 1 : 0) << key;
+        EXPECT_FALSE(BuiltInLocation(key).timeZone.empty()) << key;
     }
 }
 

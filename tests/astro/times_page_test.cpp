@@ -11,32 +11,35 @@ namespace plx {
 namespace {
 
 constexpr CalendarDate kEquinox2024{21, 3, 2024};
+// Without a time-zone database every place keeps its zone hours, as in the manual mode switched
+// off.
+const ZoneOffsetLookup kNoZones;
 
 TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
     const CalculationSettings settings;
     const Location jerusalem = BuiltInLocation(0);
     const std::u16string english =
-        BuildTimesText(kEquinox2024, settings, jerusalem, Language::kEnglish);
+        BuildTimesText(kEquinox2024, settings, jerusalem, Language::kEnglish, kNoZones);
     EXPECT_EQ(english.rfind(u"\r\nAlot Hashachar\t\t", 0), 0u);
     // The height of 800 m counts only with elevation on.
     EXPECT_NE(english.find(u"\r\nSunrise\t\t\t05:43\r\n"), std::u16string::npos);
     const auto lines = std::count(english.begin(), english.end(), u'\n');
     EXPECT_EQ(static_cast<std::size_t>(lines),
-              ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times).size());
+              ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times, kNoZones).size());
 
     const std::u16string hebrew =
-        BuildTimesText(kEquinox2024, settings, jerusalem, Language::kHebrew);
+        BuildTimesText(kEquinox2024, settings, jerusalem, Language::kHebrew, kNoZones);
     EXPECT_NE(hebrew.find(u"\r\nהנץ החמה\t\t05:43\r\n"), std::u16string::npos);
 
     CalculationSettings elevated = settings;
     elevated.calcHeights = 1;
-    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, Language::kEnglish)
+    EXPECT_EQ(BuildTimesText(kEquinox2024, elevated, jerusalem, Language::kEnglish, kNoZones)
                   .find(u"Sunrise\t\t\t05:43"),
               std::u16string::npos);
 
     Location arctic = jerusalem;
     arctic.latitude = 75;
-    EXPECT_EQ(BuildTimesText({21, 6, 2024}, settings, arctic, Language::kEnglish), u"");
+    EXPECT_EQ(BuildTimesText({21, 6, 2024}, settings, arctic, Language::kEnglish, kNoZones), u"");
 }
 
 TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
@@ -44,9 +47,9 @@ TEST(TimesPage, DaylightSavingShiftsClockTimesButNotHourLengths) {
     TimesOfDayOptions all;
     SetAllTimeSwitches(all, true);
     const Location jerusalem = BuiltInLocation(0);
-    const auto standard = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all);
+    const auto standard = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all, kNoZones);
     ChooseDaylightHours(settings, 1);
-    const auto summer = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all);
+    const auto summer = ComputeTimesAt({22, 3, 2024}, settings, jerusalem, all, kNoZones);
     ASSERT_EQ(standard.size(), summer.size());
     for (std::size_t i = 0; i < standard.size(); ++i) {
         const bool length = standard[i].kind == TimeKind::kPropHourGra ||
@@ -60,9 +63,9 @@ TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
     const CalculationSettings settings;
     Location place = BuiltInLocation(0);
     place.zone = 0;
-    const auto utc = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
+    const auto utc = ComputeTimesAt(kEquinox2024, settings, place, settings.times, kNoZones);
     place.zone = 5.5f;
-    const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times);
+    const auto india = ComputeTimesAt(kEquinox2024, settings, place, settings.times, kNoZones);
     const auto sunrise = [](const std::vector<TimeEntry>& times) {
         return ClockMinutes(std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
                                 return t.kind == TimeKind::kSunrise;
@@ -74,7 +77,8 @@ TEST(TimesPage, FractionalZonesShiftByTheirMinutes) {
 TEST(TimesPage, TheDayKindComesFromTheCalendar) {
     // Yom Kippur 5785 fell on a Saturday.
     const CalculationSettings settings;
-    const auto times = ComputeTimesAt({12, 10, 2024}, settings, BuiltInLocation(0), settings.times);
+    const auto times =
+        ComputeTimesAt({12, 10, 2024}, settings, BuiltInLocation(0), settings.times, kNoZones);
     const auto nightfall = std::find_if(times.begin(), times.end(), [](const TimeEntry& t) {
         return t.kind == TimeKind::kNightfall;
     });

@@ -56,7 +56,7 @@ TEST(PlxcalLocations, EditsRoundTripThroughTheStoreAndTouchNothingElse) {
     EXPECT_EQ(r.out, QByteArray("80\n"));
     r = s.Run({"locations", "add", "--name-he", "ניו יורק", "--name-en", "Brooklyn", "--lat",
                "40.65", "--lon", "-73.95", "--zone", "-5", "--height", "10", "--candles", "18",
-               "--israel-refraction"});
+               "--israel-refraction", "--tz", "America/New_York"});
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_EQ(r.out, QByteArray("81\n"));
 
@@ -68,6 +68,8 @@ TEST(PlxcalLocations, EditsRoundTripThroughTheStoreAndTouchNothingElse) {
     EXPECT_EQ(r.json(81)["longitude"].toDouble(), -73.95);
     EXPECT_EQ(r.json(81)["zone"].toDouble(), -5);
     EXPECT_EQ(r.json(81)["refraction"].toInt(), 1);
+    EXPECT_TRUE(r.json(80)["timeZone"].isNull());
+    EXPECT_EQ(r.json(81)["timeZone"].toString(), QStringLiteral("America/New_York"));
 
     ASSERT_EQ(
         s.Run({"locations", "update", "81", "--candles", "40", "--name-en", "Flatbush"}).status, 0);
@@ -118,6 +120,7 @@ TEST(PlxcalLocations, BadEditsAreOneLineAndStatusTwo) {
         {"locations", "add", "--name-he", "ב", "--name-en", "B", "--lat", "1", "--lon", "181",
          "--zone", "0"},
         {"locations", "add", "extra", "--name-he", "ב"},
+        {"locations", "update", "80", "--tz", "America/New_Yrok"},
         {"locations", "move", "80"},
     };
     for (const QStringList& arguments : cases) {

@@ -100,22 +100,33 @@ TEST(PlxcalTimes, TheTimesPageTextInEitherLanguage) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("\nהנץ החמה\t\t05:43\n").toUtf8()));
 }
 
+// A settings folder of the test's own with these custom locations and settings, and the
+// environment that points plxcal at it.
+struct StoredConfig {
+    QTemporaryDir folder;
+    QProcessEnvironment env;
+
+    StoredConfig(const plx::CustomLocationList& places, const plx::CalculationSettings& settings) {
+        plx::IniSettingsStore store(QDir(folder.path()).filePath(QStringLiteral("plx/plx.ini")));
+        plx::SaveCustomLocations(store, places);
+        plx::SaveCalculationSettings(store, settings);
+        store.Flush();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+    }
+};
+
 TEST(PlxcalTimes, TheUsersStoredPlaceAndOptions) {
-    QTemporaryDir config;
-    plx::IniSettingsStore store(QDir(config.path()).filePath(QStringLiteral("plx/plx.ini")));
     plx::Location tiberias = plx::BuiltInLocation(13);
     tiberias.nameEnglish = u"Home";
-    plx::SaveCustomLocations(store, {tiberias});
     plx::CalculationSettings settings;
     settings.locationKey = plx::CustomLocationKey(0);
+    settings.daylightAuto = false;
     settings.daylightHours = 1;
     settings.daylightOn = 1;
     settings.times.sunset = 0;
-    plx::SaveCalculationSettings(store, settings);
-    store.Flush();
+    const StoredConfig config({tiberias}, settings);
+    const QProcessEnvironment& env = config.env;
 
-    QProcessEnvironment env;
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     PlxcalResult r = RunPlxcal({"times", "2024-03-21", "--json"}, env);
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_EQ(r.json()["location"].toObject()["nameEnglish"].toString(), QStringLiteral("Home"));
@@ -131,6 +142,47 @@ TEST(PlxcalTimes, TheUsersStoredPlaceAndOptions) {
     EXPECT_EQ(r.json(80)["key"].toInt(), 80);
     EXPECT_TRUE(r.json(80)["custom"].toBool());
     EXPECT_EQ(r.json(80)["candleMinutes"].toInt(), 30);
+    EXPECT_EQ(r.json(80)["timeZone"].toString(), QStringLiteral("Asia/Jerusalem"));
+}
+
+TEST(PlxcalTimes, AutomaticDaylightSavingDayByDay) {
+    // A fresh store is automatic: the span crosses Israel's change of 29 March 2024.
+    PlxcalResult r = RunPlxcal({"times", "2024-03-28", "2024-03-29", "--location", "0", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.json(0)["timeZone"].toString(), QStringLiteral("Asia/Jerusalem"));
+    EXPECT_EQ(r.json(0)["zoneOffsetSeconds"].toDouble(), 2 * 3600);
+    EXPECT_EQ(r.json(1)["zoneOffsetSeconds"].toDouble(), 3 * 3600);
+    EXPECT_EQ(r.json(1)["location"].toObject()["timeZone"].toString(),
+              QStringLiteral("Asia/Jerusalem"));
+
+    // A place by coordinates has no zone unless --tz gives it one.
+    const QStringList newYork{"times",  "2024-07-01", "--lat", "40.71", "--lon", "-74.01",
+                              "--zone", "-5",         "--dst", "auto",  "--json"};
+    r = RunPlxcal(newYork);
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.json()["timeZone"].isNull());
+    EXPECT_EQ(r.json()["zoneOffsetSeconds"].toDouble(), -5 * 3600);
+    r = RunPlxcal(newYork + QStringList{"--tz", "America/New_York"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.json()["timeZone"].toString(), QStringLiteral("America/New_York"));
+    EXPECT_EQ(r.json()["zoneOffsetSeconds"].toDouble(), -4 * 3600);
+
+    // The manual hours still win when asked for.
+    r = RunPlxcal({"times", "2024-07-01", "--location", "66", "--dst", "0", "--json"});
+    EXPECT_EQ(r.json()["zoneOffsetSeconds"].toDouble(), -5 * 3600);
+}
+
+TEST(PlxcalTimes, AStoredZoneTheSystemDoesNotKnowIsRefused) {
+    plx::Location place = plx::BuiltInLocation(0);
+    place.timeZone = u"Asia/Jerusalm";
+    const StoredConfig config({place}, plx::CalculationSettings());
+    const QProcessEnvironment& env = config.env;
+    PlxcalResult r = RunPlxcal({"times", "2024-07-01", "--location", "80"}, env);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("Asia/Jerusalm")) << r.err.constData();
+    // Where the zone does not count (the manual mode), the place serves.
+    r = RunPlxcal({"times", "2024-07-01", "--location", "80", "--dst", "1"}, env);
+    EXPECT_EQ(r.status, 0) << r.err.constData();
 }
 
 TEST(PlxcalLocations, KeysAndListTexts) {
@@ -142,6 +194,7 @@ TEST(PlxcalLocations, KeysAndListTexts) {
     r = RunPlxcal({"locations", "--json"});
     EXPECT_EQ(r.json(20)["nameHebrew"].toString(), QStringLiteral("פתח תקוה"));
     EXPECT_FALSE(r.json(20)["custom"].toBool());
+    EXPECT_EQ(r.json(70)["timeZone"].toString(), QStringLiteral("Australia/Sydney"));
 }
 
 TEST(PlxcalTimes, BadInputIsOneLineAndStatusTwo) {
@@ -155,6 +208,9 @@ TEST(PlxcalTimes, BadInputIsOneLineAndStatusTwo) {
         {"times", "2024-03-21", "--zone", "inf"},
         {"times", "2024-03-21", "--candles", "22.5"},
         {"times", "2024-03-21", "--dst", "4"},
+        {"times", "2024-03-21", "--dst", "automatic"},
+        {"times", "2024-03-21", "--tz", "Mars/Olympus"},
+        {"times", "2024-03-21", "--tz", "Asia/Jerusalem", "--tz", "../../etc/passwd", "--dst", "1"},
         {"times", "2024-03-21", "2024-03-20"},
         {"times", "2024-02-30"},
         {"times", "2024-03-21", "2024-03-22", "2024-03-23"},

@@ -7,6 +7,7 @@
 #include "reports/daily_report.h"
 #include "reports/main_report_source.h"
 #include "reports/recording_surface.h"
+#include "reports/report_times.h"
 #include "reports/weekly_report.h"
 
 namespace plx {
@@ -52,8 +53,7 @@ TEST_F(DailyReport, ListStartsOneRowDownInTheMiddleBand) {
                              "Time - Jerusalem (40)"));
     EXPECT_EQ(surface.texts[2].rect.top, 40);
 
-    const std::vector<TimeEntry> times =
-        ComputeTimesAt(inputs.civil, inputs.settings, inputs.place, inputs.settings.times);
+    const std::vector<TimeEntry> times = TimesOfDate(inputs.civil, inputs, inputs.settings.times);
     const std::vector<RecordedText> cells = Cells(surface);
     ASSERT_EQ(cells.size(), 2 * times.size());
     // Rows of 14 + 2 points below an empty first row at 50 points; the band is 180 .. 380.

@@ -14,6 +14,7 @@
 #include "report_test_support.h"
 #include "reports/main_report_source.h"
 #include "reports/print_pages.h"
+#include "reports/report_times.h"
 #include "reports/timetables.h"
 #include "year_test_support.h"
 
@@ -55,8 +56,8 @@ QRectF InPoints(const ReportRect& rect, const QPageLayout& layout) {
 }
 
 QString ExpectedTime(CalendarDate hebrew, const ReportInputs& inputs, TimeKind kind) {
-    for (const TimeEntry& entry : ComputeTimesAt(HebrewToCivil(hebrew), inputs.settings,
-                                                 inputs.place, inputs.settings.times)) {
+    for (const TimeEntry& entry :
+         TimesOfDate(HebrewToCivil(hebrew), inputs, inputs.settings.times)) {
         if (entry.kind == kind)
             return QString::fromStdU16String(entry.text);
     }

@@ -3,6 +3,7 @@
 #include "astro/halachic_times.h"
 #include "report_test_support.h"
 #include "reports/main_report_source.h"
+#include "reports/report_times.h"
 #include "reports/timetables.h"
 #include "year_test_support.h"
 
@@ -53,8 +54,7 @@ TEST_F(TimetableCellsTest, ACellIsTheTimeAndTheWeekdayLetter) {
     // 1 Tishrei 5784 was Saturday 16 September 2023.
     ReportInputs inputs = YearInputs(InHebrewYear(5784));
     const auto sunset = [&] {
-        for (const TimeEntry& entry :
-             ComputeTimesAt({16, 9, 2023}, inputs.settings, inputs.place, inputs.settings.times)) {
+        for (const TimeEntry& entry : TimesOfDate({16, 9, 2023}, inputs, inputs.settings.times)) {
             if (entry.kind == TimeKind::kSunset)
                 return QString::fromStdU16String(entry.text);
         }

@@ -23,13 +23,16 @@ inline void LoadLanguage(const QString& name) {
     QVERIFY(LoadLanguageFile(kLanguages + u'/' + name + QStringLiteral(".xml")));
 }
 
-// A shown main window over a store of its own, without the welcome screen.
+// A shown main window over a store of its own (empty, or what a test wrote before), without the
+// welcome screen.
 struct Window {
     MemorySettingsStore store;
     CustomLocationList custom;
     std::unique_ptr<CPLXDlg> dlg;
 
-    explicit Window(bool welcome = false) {
+    explicit Window(bool welcome = false, MemorySettingsStore initial = {},
+                    CustomLocationList places = {})
+        : store(std::move(initial)), custom(std::move(places)) {
         if (!welcome)
             store.WriteInteger(u"Settings", u"ShowWelcome", 0);
         Open();

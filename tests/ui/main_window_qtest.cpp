@@ -264,9 +264,17 @@ private slots:
         QCOMPARE(w.Civil(), LocalToday());
     }
 
+    // A settings file written before the automatic mode keeps its manual switch.
+    static MemorySettingsStore ManualStore() {
+        MemorySettingsStore store;
+        store.WriteInteger(u"Settings", u"plx_daylight", 0);
+        return store;
+    }
+
     void daylightSavingChecksCaptionsAndTitle() {
-        Window w;
+        Window w(false, ManualStore());
         QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
         QCOMPARE(w.dlg->DaylightMenu()->title(), QStringLiteral("Daylight Saving: Off"));
         QCOMPARE(w.dlg->windowTitle(),
                  QStringLiteral("plx Hebrew Calendar - Jerusalem (40) - Daylight Saving: Off"));
@@ -288,6 +296,62 @@ private slots:
         w.dlg->CommandAction(kCmdDaylightOff)->trigger();
         QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
         QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());  // the hours are remembered
+    }
+
+    void aFreshInstallShowsTheClockOfEachDate() {
+        Window w;
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        // Erev Pesach 5784 in Jerusalem: candles at 18:32 by the summer clock.
+        w.Select({22, 4, 2024});
+        QVERIFY(
+            w.dlg->TimesEventsPage()->TimesBox()->toPlainText().contains(QStringLiteral("18:32")));
+        QCOMPARE(w.dlg->DaylightMenu()->title(),
+                 QStringLiteral("Daylight Saving: Automatic, Summer Time"));
+        QVERIFY(
+            w.dlg->windowTitle().endsWith(QStringLiteral(" - Daylight Saving: Automatic, "
+                                                         "Summer Time")));
+        const QString summer = w.dlg->TimesEventsPage()->TimesBox()->toPlainText();
+        w.Select({1, 1, 2024});
+        QVERIFY(w.dlg->windowTitle().endsWith(QStringLiteral("Automatic, Standard Time")));
+
+        // A manual item leaves automatic; the automatic item brings it back.
+        w.Select({22, 4, 2024});
+        w.dlg->CommandAction(kCmdDaylightOff)->trigger();
+        QVERIFY(!w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QVERIFY(
+            w.dlg->TimesEventsPage()->TimesBox()->toPlainText().contains(QStringLiteral("17:32")));
+        w.dlg->CommandAction(kCmdDaylightAuto)->trigger();
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QCOMPARE(w.dlg->TimesEventsPage()->TimesBox()->toPlainText(), summer);
+        w.dlg->CommandAction(kCmdDaylightAuto)->trigger();  // again: stays checked
+        QVERIFY(w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
+
+        QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_daylight_auto", -1), 1);
+    }
+
+    void automaticSaysWhenThePlaceHasNoUsableZone() {
+        MemorySettingsStore store;
+        store.WriteInteger(u"Settings", u"plx_timezone", 80);
+        Location place = BuiltInLocation(0);
+        place.id = 0;
+        place.nameEnglish = QStringLiteral("Old place").toStdU16String();
+        place.timeZone.clear();
+        {
+            Window w(false, store, {place});
+            w.Select({22, 4, 2024});
+            QVERIFY(w.dlg->windowTitle().endsWith(
+                QStringLiteral("Automatic, but the place has no time zone: Standard Time")));
+            QVERIFY(w.dlg->TimesEventsPage()->TimesBox()->toPlainText().contains(
+                QStringLiteral("17:32")));
+        }
+        place.timeZone = u"Mars/Olympus";
+        Window w(false, store, {place});
+        QVERIFY(w.dlg->windowTitle().endsWith(
+            QStringLiteral("Automatic, but the time zone Mars/Olympus is unknown: Standard Time")));
     }
 
     void englishMenuSwitchesToHebrewOnly() {

@@ -1,0 +1,27 @@
+// The system's time-zone database (the IANA zones of the tz data, through QTimeZone): the offset
+// of a place's zone on a date, for the automatic daylight saving.
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+#include <string_view>
+
+#include "astro/time_zones.h"
+#include "engine/calendar.h"
+
+namespace plx {
+
+// The zone's offset from UT at local noon of the civil date (Julian before 15 October 1582, as
+// everywhere in the program), with whether that date is in its summer time: an offset above the
+// smaller of the zone's January and July offsets that year. Nothing for an unknown zone.
+// A ZoneOffsetLookup.
+std::optional<ZoneOffset> SystemZoneOffset(std::u16string_view zoneId, CalendarDate civil);
+
+// Whether the system knows the zone: a well-formed id that the tz data has.
+bool IsKnownTimeZone(std::u16string_view zoneId);
+
+// The zone ids the system lists, sorted, for choosing a place's zone.
+QStringList SystemTimeZoneIds();
+
+}  // namespace plx
