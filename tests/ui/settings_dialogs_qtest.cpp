@@ -2,8 +2,11 @@
 // coordinate kept in agreement, the numeric fields' filters, creating and editing places), the
 // location list (selection, buttons, row texts, the key it hands back) and the halachic-times
 // settings (what the controls show for each value, what OK, Defaults and Cancel change).
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -247,6 +250,48 @@ private slots:
         QCOMPARE(custom.size(), std::size_t{1});
         QCOMPARE(custom[0].latitude, -90.0);
         QCOMPARE(custom[0].longitude, 180.0);
+    }
+
+    void theTimeZoneIsChosenCheckedAndKept() {
+        QStringList said;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+            said << message;
+            return int(kAnswerOk);
+        });
+        CustomLocationList custom = TwoPlaces();
+        custom[1].timeZone = u"America/New_York";
+        {
+            CPLXLocationDlg edit(custom, false, nullptr);
+            edit.SetEditId(1);
+            WhenModal([&](QWidget*) {
+                QCOMPARE(edit.TimeZone()->currentText(), QStringLiteral("America/New_York"));
+                TypeOver(edit.CandleMinutes(), QStringLiteral("30"));
+                QTest::keyClick(edit.CandleMinutes(), Qt::Key_Return);
+            });
+            QCOMPARE(edit.exec(), int(QDialog::Accepted));
+        }
+        QVERIFY(custom[1].timeZone == u"America/New_York");  // editing another value keeps it
+
+        CPLXLocationDlg create(custom, false, nullptr);
+        WhenModal([&](QWidget*) {
+            QCOMPARE(create.TimeZone()->currentText(), QString());  // none until chosen
+            QLineEdit* zone = create.TimeZone()->lineEdit();
+            TypeOver(zone, QStringLiteral("jerusalem"));
+            QCompleter* completer = create.TimeZone()->completer();
+            QVERIFY(completer->completionCount() >= 1);
+            QCOMPARE(completer->currentCompletion(), QStringLiteral("Asia/Jerusalem"));
+            completer->popup()->hide();
+            TypeOver(zone, QStringLiteral("Asia/Jerusalm"));
+            QTest::keyClick(create.CandleMinutes(), Qt::Key_Return);
+            QVERIFY(create.isVisible());
+            TypeOver(zone, QStringLiteral("Asia/Jerusalem"));
+            completer->popup()->hide();
+            QTest::keyClick(create.CandleMinutes(), Qt::Key_Return);
+        });
+        QCOMPARE(create.exec(), int(QDialog::Accepted));
+        QCOMPARE(said.size(), 1);
+        QVERIFY(said[0].startsWith(QStringLiteral("The time zone is not known")));
+        QVERIFY(custom.back().timeZone == u"Asia/Jerusalem");
     }
 
     void listSelectsByKeyAndEnablesEditingOnlyForOwnPlaces() {

@@ -1,5 +1,7 @@
 #include "ui/dialogs/location_dialog.h"
 
+#include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +16,8 @@
 #include <cmath>
 
 #include "app/language.h"
+#include "app/time_zone_database.h"
+#include "app/utf16.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/numeric_edit.h"
 #include "ui/dialogs/small_dialog.h"
@@ -29,6 +33,7 @@ constexpr LayoutText kLatitude{u"נקודת רוחב: (+צפון)", u"Latitude (
 constexpr LayoutText kLongitude{u"נקודת אורך: (+מזרח)", u"Longitude (+East):"};
 constexpr LayoutText kHeight{u"גובה (מטרים):", u"Height (Meters):"};
 constexpr LayoutText kZone{u"מרווח שעות: (GMT/UTC)", u"Time zone: (GMT/UTC):"};
+constexpr LayoutText kTimeZone{u"אזור זמן (לשעון קיץ):", u"Time zone (for daylight saving):"};
 constexpr LayoutText kCandles{u"הדלקת נרות: (דקות)", u"Candle lighting interval (minutes):"};
 constexpr LayoutText kRefraction{u"רפרקציה:", u"Refraction:"};
 constexpr LayoutText kIsraelRefraction{u"השתמש בממוצע רפרקציה של ישראל",
@@ -44,6 +49,10 @@ constexpr LayoutText kLatitudeRange{
 constexpr LayoutText kLongitudeRange{
     u"נקודת האורך צריכה להיות בין 180 מעלות מערב ל־180 מעלות מזרח.",
     u"Longitude (+East) must be between -180 (west) and 180 (east) degrees."};
+// A zone the system does not know would quietly give standard time all year.
+constexpr LayoutText kUnknownTimeZone{
+    u"אזור הזמן אינו מוכר. יש לבחור אזור זמן מהרשימה, או להשאיר את השדה ריק.",
+    u"The time zone is not known. Choose one from the list, or leave the field empty."};
 
 constexpr int kDefaultCandleMinutes = 22;
 constexpr int kNameWidth = 220;
@@ -137,6 +146,21 @@ CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, bool hebrewLayout, 
     zone->addStretch();
     addRow(kZone, zone);
 
+    // Typed or chosen; completion finds "Jerusalem" inside "Asia/Jerusalem".
+    timeZone_ = new QComboBox(this);
+    timeZone_->setEditable(true);
+    timeZone_->setInsertPolicy(QComboBox::NoInsert);
+    timeZone_->addItem(QString());
+    timeZone_->addItems(SystemTimeZoneIds());
+    timeZone_->setFixedWidth(kNameWidth);
+    // Zone ids are Latin names read left to right in either layout.
+    timeZone_->setLayoutDirection(Qt::LeftToRight);
+    timeZone_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    timeZone_->completer()->setFilterMode(Qt::MatchContains);
+    timeZone_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    timeZone_->setCurrentIndex(0);
+    addRow(kTimeZone, single(timeZone_));
+
     candles_ = DigitsEdit(this);
     candles_->setText(QString::number(kDefaultCandleMinutes));
     addRow(kCandles, single(candles_));
@@ -191,6 +215,7 @@ bool CPLXLocationDlg::Fill() {
     ShowDegreesOf(latitude_);
     ShowDegreesOf(longitude_);
     (place.refraction == 1 ? israel_ : world_)->setChecked(true);
+    timeZone_->setCurrentText(FromUtf16(place.timeZone));
     return true;
 }
 
@@ -234,29 +259,37 @@ Location CPLXLocationDlg::Entered() const {
                  static_cast<float>(ParseIntegerText(zoneMinutes_->text())) / 60.0f;
     place.candleMinutes = ParseIntegerText(candles_->text());
     place.refraction = israel_->isChecked() ? 1 : 0;
+    place.timeZone = timeZone_->currentText().trimmed().toStdU16String();
     return place;
 }
 
+bool CPLXLocationDlg::Refuse(const QString& message, QWidget* field) {
+    CMessageBoxDlg(hebrewLayout_, this).Show(message, QString(), kMessageOk);
+    field->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        line->selectAll();
+    return false;
+}
+
 bool CPLXLocationDlg::CoordinatesInRange(const Location& place) {
-    const auto refuse = [this](const LayoutText& message, QLineEdit* field) {
-        CMessageBoxDlg(hebrewLayout_, this)
-            .Show(LayoutString(message, hebrewLayout_), QString(), kMessageOk);
-        field->setFocus();
-        field->selectAll();
-        return false;
-    };
     if (std::fabs(place.latitude) > 90)
-        return refuse(kLatitudeRange, latitude_.decimal);
+        return Refuse(LayoutString(kLatitudeRange, hebrewLayout_), latitude_.decimal);
     if (std::fabs(place.longitude) > 180)
-        return refuse(kLongitudeRange, longitude_.decimal);
+        return Refuse(LayoutString(kLongitudeRange, hebrewLayout_), longitude_.decimal);
     return true;
+}
+
+bool CPLXLocationDlg::TimeZoneKnown(const Location& place) {
+    if (place.timeZone.empty() || IsKnownTimeZone(place.timeZone))
+        return true;
+    return Refuse(LayoutString(kUnknownTimeZone, hebrewLayout_), timeZone_);
 }
 
 void CPLXLocationDlg::accept() {
     // Enter confirms without leaving the field: what was typed in it counts.
     SyncFrom(focusWidget());
     const Location place = Entered();
-    if (!CoordinatesInRange(place))
+    if (!CoordinatesInRange(place) || !TimeZoneKnown(place))
         return;
     if (editId_ < 0) {
         editId_ = static_cast<std::int32_t>(AddCustomLocation(custom_, place));

@@ -10,6 +10,7 @@
 
 #include "astro/locations.h"
 
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -45,6 +46,7 @@ public:
     QLineEdit* Height() const { return height_; }
     QLineEdit* ZoneHours() const { return zoneHours_; }
     QLineEdit* ZoneMinutes() const { return zoneMinutes_; }
+    QComboBox* TimeZone() const { return timeZone_; }
     QLineEdit* CandleMinutes() const { return candles_; }
     QRadioButton* IsraelRefraction() const { return israel_; }
 
@@ -63,6 +65,9 @@ private:
     bool Fill();
     Location Entered() const;
     bool CoordinatesInRange(const Location& place);
+    bool TimeZoneKnown(const Location& place);
+    // Shows the message and gives the field the focus; false.
+    bool Refuse(const QString& message, QWidget* field);
     void SyncFrom(QObject* field);
     static void ShowDegreesOf(const Coordinate& c);
     static void ShowDecimalOf(const Coordinate& c);
@@ -77,6 +82,7 @@ private:
     QLineEdit* height_ = nullptr;
     QLineEdit* zoneHours_ = nullptr;
     QLineEdit* zoneMinutes_ = nullptr;
+    QComboBox* timeZone_ = nullptr;  // the place's IANA zone, or empty for none
     QLineEdit* candles_ = nullptr;
     QRadioButton* israel_ = nullptr;
     QRadioButton* world_ = nullptr;
