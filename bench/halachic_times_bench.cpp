@@ -47,4 +47,15 @@ void BM_TimesPageText(benchmark::State& state) {
 }
 BENCHMARK(BM_TimesPageText);
 
+// What a yearly timetable adds in the automatic mode: the zone's offset of every day of a year.
+void BM_ZoneOffsetsOfAYear(benchmark::State& state) {
+    for (auto _ : state) {
+        double sum = 0;
+        for (plx::CalendarDate day{1, 1, 2024}; day.year == 2024; day = plx::NextCivilDay(day))
+            sum += plx::SystemZoneOffset(u"Asia/Jerusalem", day)->seconds;
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_ZoneOffsetsOfAYear)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
