@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "app/language.h"
+#include "app/time_zone_database.h"
 #include "app/utf16.h"
+#include "astro/time_zones.h"
 
 namespace plx {
 
@@ -18,12 +20,24 @@ void DrawPageHead(ReportSurface& surface, const ReportRect& rect, const ReportFo
     surface.drawText(LookupString(u"Plx", u"PLX"), area, DT_CENTER | DT_SINGLELINE | Reading(rtl));
 }
 
+namespace {
+
+// The manual switch as it stands; automatic where the place has a zone the system knows, else
+// standard time, which is what the automatic mode then falls back to.
+std::u16string_view DaylightRemarkKey(const ReportInputs& inputs) {
+    if (!inputs.settings.daylightAuto)
+        return inputs.settings.daylightOn ? u"REPORT_DSC" : u"REPORT_NODSC";
+    const DateClock clock =
+        ClockOnDate(inputs.civil, inputs.place, inputs.settings, SystemZoneOffset);
+    return clock.source == ClockSource::kZone ? u"REPORT_AUTODSC" : u"REPORT_NODSC";
+}
+
+}  // namespace
+
 QString ReportTitleLine(QStringView reportKey, const QString& datePart,
                         const ReportInputs& inputs) {
     QString line = LookupString(u"Plx", reportKey) + datePart;
-    const QString remark =
-        LookupString(u"Plx", inputs.settings.daylightOn ? u"REPORT_DSC" : u"REPORT_NODSC")
-            .trimmed();
+    const QString remark = LookupString(u"Plx", FromUtf16(DaylightRemarkKey(inputs))).trimmed();
     if (!remark.isEmpty())
         line += QStringLiteral(" - ") + remark;
     return line + QStringLiteral(" - ") +

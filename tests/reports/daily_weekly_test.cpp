@@ -49,8 +49,8 @@ TEST_F(DailyReport, ListStartsOneRowDownInTheMiddleBand) {
     DrawDailyReport(surface, page, inputs);
     ASSERT_GE(surface.texts.size(), 3u);
     EXPECT_EQ(surface.texts[2].text,
-              QStringLiteral("Daily Timetable - 25th in Adar A, year 5784 05/03/2024 - Standard "
-                             "Time - Jerusalem (40)"));
+              QStringLiteral("Daily Timetable - 25th in Adar A, year 5784 05/03/2024 - Automatic "
+                             "Daylight Saving - Jerusalem (40)"));
     EXPECT_EQ(surface.texts[2].rect.top, 40);
 
     const std::vector<TimeEntry> times = TimesOfDate(inputs.civil, inputs, inputs.settings.times);
@@ -185,7 +185,7 @@ TEST_F(WeeklyReport, TitledByTheMonthOfItsSundayWithBoxesAndLadders) {
     DrawWeeklyReport(surface, page, inputs);
     ASSERT_GE(surface.texts.size(), 3u);
     EXPECT_TRUE(surface.texts[2].text.startsWith(
-        QStringLiteral("Weekly Timetable - Adar A, year 5784 - Standard Time")));
+        QStringLiteral("Weekly Timetable - Adar A, year 5784 - Automatic Daylight Saving")));
     // The title box and two boxes a day; a pen of one unit, hollow.
     ASSERT_EQ(surface.rectangles.size(), 1u + 14u);
     EXPECT_EQ(surface.rectangles[0].rect, (ReportRect{40, 30, 520, 55}));

@@ -195,11 +195,31 @@ TEST_F(Frame, TitleLineLeavesOutAnEmptyDaylightRemark) {
                        "</String><String key=\"REPORT_NODSC\">  </String>")));
     inputs.place.nameEnglish = u"Haifa";
     inputs.place.candleMinutes = 30;
+    inputs.settings.daylightAuto = false;
     EXPECT_EQ(ReportTitleLine(u"R", QStringLiteral(" - Date"), inputs),
               QStringLiteral("Report - Date - Haifa (30)"));
     inputs.settings.daylightOn = 1;
     EXPECT_EQ(ReportTitleLine(u"R", QStringLiteral(" - Date"), inputs),
               QStringLiteral("Report - Date - Summer - Haifa (30)"));
+}
+
+TEST_F(Frame, TitleLineSaysAutomaticWhereThePlaceHasAZone) {
+    ASSERT_TRUE(testing::LoadTestLanguage(
+        dir, QStringLiteral("en"), false,
+        QStringLiteral("<String key=\"R\">Report</String><String key=\"REPORT_DSC\">Summer"
+                       "</String><String key=\"REPORT_NODSC\">Standard</String>"
+                       "<String key=\"REPORT_AUTODSC\">Automatic</String>")));
+    inputs.place = BuiltInLocation(11);  // Haifa
+    inputs.settings.daylightAuto = true;
+    inputs.settings.daylightOn = true;  // the manual switch does not count
+    EXPECT_EQ(ReportTitleLine(u"R", QString(), inputs),
+              QStringLiteral("Report - Automatic - Haifa (30)"));
+    // Without a zone, or with one the system does not know, the times are standard time.
+    for (const std::u16string_view zone : {u"", u"Asia/Haifa"}) {
+        inputs.place.timeZone = zone;
+        EXPECT_EQ(ReportTitleLine(u"R", QString(), inputs),
+                  QStringLiteral("Report - Standard - Haifa (30)"));
+    }
 }
 
 TEST_F(Frame, TitleLineTooWideIsDrawnSmaller) {
