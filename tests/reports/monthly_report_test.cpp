@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "astro/clock_minutes.h"
 #include "report_test_support.h"
 #include "reports/monthly_report.h"
 #include "reports/recording_surface.h"
@@ -242,6 +243,27 @@ TEST_F(MonthlyReport, SaturdayDropsTheTallitTimeAndShowsThePortion) {
         });
     ASSERT_NE(portion, surface.texts.end());
     EXPECT_EQ(portion->text, QStringLiteral("Lech Lecha"));
+}
+
+TEST_F(MonthlyReport, EachDayOnItsOwnClock) {
+    // Adar II 5784 holds Israel's change to summer time on Friday 29 March 2024, the 19th.
+    ChooseFiveTimes();
+    inputs.place = BuiltInLocation(0);
+    DrawMonth(surface, inputs, {5784, 7}, page);
+    // The first pair of each cell: tallit, sunrise and plag, their times in the text beside it.
+    const auto sunrise = [this](int day) {
+        const ReportRect cell = CellOf(day);
+        for (const RecordedText& t : surface.texts) {
+            if (!(t.flags & DT_END_ELLIPSIS) && t.text.count(u'\n') == 2 &&
+                t.rect.left >= cell.left && t.rect.right <= cell.right && t.rect.top > cell.top &&
+                t.rect.bottom <= cell.bottom)
+                return ClockMinutes(t.text.split(u'\n')[1].toStdU16String());
+        }
+        ADD_FAILURE() << "no times on day " << day;
+        return 0;
+    };
+    EXPECT_NEAR(sunrise(18) - sunrise(17), -1, 1);
+    EXPECT_NEAR(sunrise(19) - sunrise(18), 60 - 1, 1);
 }
 
 TEST_F(MonthlyReport, ThreeLinesOrFewerUseFullNames) {
