@@ -70,12 +70,12 @@ QList<QCommandLineOption> Options() {
         {QStringLiteral("israel-refraction"),
          QStringLiteral("times, locations: Israel's average refraction.")},
         {QStringLiteral("tz"),
-         QStringLiteral("times, locations: the place's time zone, an IANA id such as "
+         QStringLiteral("times, report, locations: the place's time zone, an IANA id such as "
                         "Asia/Jerusalem."),
          QStringLiteral("ZONEID")},
         {QStringLiteral("dst"),
-         QStringLiteral("times: daylight saving, auto (by the place's time zone) or hours, 0 "
-                        "(off) to 3; default as stored."),
+         QStringLiteral("times, report: daylight saving, auto (by the place's time zone) or "
+                        "hours, 0 (off) to 3; default as stored."),
          QStringLiteral("auto|HOURS")},
         {QStringLiteral("elevation"),
          QStringLiteral("times: the place's height lowers the horizon.")},

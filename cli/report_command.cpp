@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "report daily|weekly|yearly|sunset|sunrise|dawn [DATE] | monthly [DATE [END]] --pdf FILE "
     "[--hebrew] [--lang he|en] [--portrait|--landscape] [--half-page|--full-page] [--sunrise] "
     "[--sunset] [--candles-motzash] [--tallit] [--plag gra|maga] [--paper a4|letter] "
-    "[--location KEY] [--lat D --lon D --zone H --height M --candles MIN] [--dst HOURS] "
+    "[--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M --candles MIN] "
+    "[--dst auto|HOURS] "
     "[--elevation] [--all]";
 
 // Makes the source of a report from the common inputs; a report with options of its own reads
