@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "astro/clock_minutes.h"
 #include "astro/halachic_times.h"
 #include "report_test_support.h"
 #include "reports/main_report_source.h"
@@ -69,6 +70,31 @@ TEST_F(TimetableCellsTest, ACellIsTheTimeAndTheWeekdayLetter) {
     // The next day, a Sunday, in the next column's row: day 2 of Tishrei.
     EXPECT_TRUE(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[13].text.endsWith(
         QStringLiteral(" א")));
+}
+
+TEST_F(TimetableCellsTest, EachDayOnItsOwnClockThroughTheYear) {
+    // 5784 holds Israel's return to standard time on 29 October 2023 (14 Heshvan) and its change
+    // to summer time on 29 March 2024 (19 Adar II, month 7 of the leap year).
+    const std::vector<TimetableCell> cells =
+        ComputeTimetableCells(ReportKind::SunsetTimetable, YearInputs(InHebrewYear(5784)));
+    std::vector<const TimetableCell*> days;  // in calendar order
+    for (int month = 1; month <= 13; ++month) {
+        for (const TimetableCell& cell : cells) {
+            if (cell.month == month && !cell.text.isEmpty())
+                days.push_back(&cell);
+        }
+    }
+    ASSERT_EQ(days.size(), 383u);            // a deficient leap year
+    std::vector<std::pair<int, int>> jumps;  // day, month
+    for (std::size_t i = 1; i < days.size(); ++i) {
+        const int change = ClockMinutes(days[i]->text.toStdU16String()) -
+                           ClockMinutes(days[i - 1]->text.toStdU16String());
+        if (std::abs(change) > 30) {
+            jumps.emplace_back(days[i]->day, days[i]->month);
+            EXPECT_NEAR(std::abs(change), 60, 2) << int{days[i]->month} << '/' << int{days[i]->day};
+        }
+    }
+    EXPECT_EQ(jumps, (std::vector<std::pair<int, int>>{{14, 2}, {19, 7}}));
 }
 
 TEST_F(TimetableCellsTest, DaysWithoutSunriseAreEmptyAndTheRestOfTheRowStays) {

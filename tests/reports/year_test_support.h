@@ -10,7 +10,8 @@
 
 namespace plx::testing {
 
-// Jerusalem in standard time with the default options, names and layout of the loaded language.
+// Jerusalem with the default options (automatic daylight saving), names and layout of the loaded
+// language.
 inline ReportInputs YearInputs(CalendarDate civil,
                                PrintOrientation orientation = PrintOrientation::Portrait) {
     ReportInputs inputs;
