@@ -103,7 +103,7 @@ const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
 
 CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QString languagesFolder,
                  QWidget* parent)
-    : QDialog(parent),
+    : CSKDialog(parent),
       store_(store),
       customLocations_(customLocations),
       languagesFolder_(std::move(languagesFolder)),
@@ -133,6 +133,7 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
     tabs_->addTab(view_, Caption(u"CALENDAR"));
     tabs_->addTab(page_, Caption(u"TIMESEVENTS"));
     column->addWidget(tabs_);
+    SetSkin(kMainWindowSkin);
 
     location_ = LookupLocation(settings_.locationKey, customLocations_);
     ShowDate(view_->selected(), view_->selectedHebrew());
@@ -225,7 +226,7 @@ void CPLXDlg::RunCommand(int id) {
 
 void CPLXDlg::reject() {
     SaveCalculationSettings(store_, settings_);
-    QDialog::reject();
+    CSKDialog::reject();
 }
 
 void CPLXDlg::keyPressEvent(QKeyEvent* event) {
@@ -233,7 +234,7 @@ void CPLXDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();  // Enter has no default action here
         return;
     }
-    QDialog::keyPressEvent(event);
+    CSKDialog::keyPressEvent(event);
 }
 
 // ---- Commands -------------------------------------------------------------------------------
@@ -311,6 +312,7 @@ void CPLXDlg::CaptionLocationItem() {
 void CPLXDlg::SetTitle() {
     statusText_ = FromUtf16(LocationListText(location_, vocabulary_)) + QStringLiteral(" - ") +
                   DaylightStateText();
+    SetFrameCaption(statusText_);
     setWindowTitle(Caption(u"PLX") + QStringLiteral(" - ") + statusText_);
 }
 

@@ -7,7 +7,6 @@
 // and the rewrite never feeds back into a new date.
 #pragma once
 
-#include <QDialog>
 #include <QHash>
 #include <QString>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "engine/calendar.h"
 #include "reports/main_report_source.h"
 #include "ui/main_menu.h"
+#include "ui/toolkit/skinned_dialog.h"
 
 class QComboBox;
 class QHBoxLayout;
@@ -40,7 +40,7 @@ struct MainWindowPlace {
     bool civilMode = false;
 };
 
-class CPLXDlg : public QDialog {
+class CPLXDlg : public CSKDialog {
 public:
     // The layout (Hebrew for a right-to-left language, English otherwise) follows the active
     // language. The calculation settings are read from `store` here and written back when the

@@ -271,7 +271,7 @@ bool CPLXDlg::eventFilter(QObject* watched, QEvent* event) {
         if (spinner && (key == Qt::Key_Up || key == Qt::Key_Down))
             OnSpinner(spinner, key == Qt::Key_Up ? +1 : -1);
     }
-    return QDialog::eventFilter(watched, event);
+    return CSKDialog::eventFilter(watched, event);
 }
 
 }  // namespace plx

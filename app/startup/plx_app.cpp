@@ -9,6 +9,7 @@
 #include "ui/dialogs/message_box.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/painting.h"
+#include "ui/toolkit/skin_theme.h"
 
 namespace plx {
 
@@ -16,11 +17,18 @@ const QString kNoLanguageFilesMessage = QStringLiteral(
     "אירעה שגיאה חמורה: לא נמצאו קבצי שפה!\nA serious error occurred: No language files has been "
     "found!");
 
+bool ReadNativeFrameSetting(const SettingsStore& store) {
+    return store.ReadInteger(kSettingsSection, u"NativeFrame", 0) != 0;
+}
+
 CPLXApp::CPLXApp(SettingsStore& store, QString languagesFolder)
     : store_(store), languagesFolder_(std::move(languagesFolder)) {}
 
 void CPLXApp::Run() {
     PinTahomaFont();
+    AddProgramSkinThemes();
+    if (ReadNativeFrameSetting(store_))
+        SetNativeFrame(true);
     LoadSettings();
     while (RunMainWindow()) {
     }

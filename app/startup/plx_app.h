@@ -16,6 +16,9 @@ class SettingsStore;
 // "אירעה שגיאה חמורה ..." in Hebrew and in English: no language file could be loaded.
 extern const QString kNoLanguageFilesMessage;
 
+// "NativeFrame" (default 0): 1 keeps every window in the desktop's own frame.
+bool ReadNativeFrameSetting(const SettingsStore& store);
+
 class CPLXApp {
 public:
     // Needs the QApplication. Language files are looked for in `languagesFolder`.

@@ -58,7 +58,7 @@ CAboutDlg::CAboutDlg(SettingsStore& store, QWidget* parent)
     : CAboutDlg(store, ActiveLanguage().rightToLeft, parent) {}
 
 CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
-    : QDialog(parent), store_(store) {
+    : CSKDialog(parent), store_(store) {
     PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
 
     auto* grid = new QGridLayout(this);
@@ -89,6 +89,7 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    SetSkin(kDialogSkin);
 
     connect(mail_, &QPushButton::clicked, this, [] {
         QDesktopServices::openUrl(
@@ -106,7 +107,7 @@ void CAboutDlg::mousePressEvent(QMouseEvent* event) {
         accept();
         return;
     }
-    QDialog::mousePressEvent(event);
+    CSKDialog::mousePressEvent(event);
 }
 
 }  // namespace plx

@@ -1,7 +1,7 @@
 // The About box, which is also the welcome screen at start.
 #pragma once
 
-#include <QDialog>
+#include "ui/toolkit/skinned_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,7 +17,7 @@ class SettingsStore;
 inline constexpr char16_t kSupportAddress[] = u"support@plx.example.org";
 inline constexpr char16_t kWebAddress[] = u"https://plx.example.org";
 
-class CAboutDlg : public QDialog {
+class CAboutDlg : public CSKDialog {
 public:
     // The Hebrew layout when the active language reads right to left. The start-up check box
     // reads and writes "ShowWelcome" in `store`.

@@ -67,7 +67,7 @@ constexpr int kTextWidth = 560;
 
 CPLXDetails::CPLXDetails(QWidget* parent) : CPLXDetails(ActiveLanguage().rightToLeft, parent) {}
 
-CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : QDialog(parent) {
+CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : CSKDialog(parent) {
     PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
 
     auto* column = new QVBoxLayout(this);
@@ -92,6 +92,7 @@ CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : QDialog(parent) {
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(ok_, 0, Qt::AlignHCenter);
     column->setSizeConstraint(QLayout::SetFixedSize);
+    SetSkin(kDialogSkin);
 }
 
 }  // namespace plx

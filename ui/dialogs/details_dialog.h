@@ -1,13 +1,13 @@
 // The explanation dialog: how the calendars are kept and how the halachic times are computed.
 #pragma once
 
-#include <QDialog>
+#include "ui/toolkit/skinned_dialog.h"
 
 class QPushButton;
 
 namespace plx {
 
-class CPLXDetails : public QDialog {
+class CPLXDetails : public CSKDialog {
 public:
     // The Hebrew layout when the active language reads right to left.
     explicit CPLXDetails(QWidget* parent = nullptr);

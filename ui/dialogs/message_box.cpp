@@ -63,7 +63,7 @@ void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
 CMessageBoxDlg::CMessageBoxDlg(QWidget* parent)
     : CMessageBoxDlg(ActiveLanguage().rightToLeft, parent) {}
 
-CMessageBoxDlg::CMessageBoxDlg(bool hebrewLayout, QWidget* parent) : QDialog(parent) {
+CMessageBoxDlg::CMessageBoxDlg(bool hebrewLayout, QWidget* parent) : CSKDialog(parent) {
     PrepareSmallDialog(*this, hebrewLayout, QString());
     message_ = new QLabel(this);
     message_->setTextFormat(Qt::PlainText);
@@ -87,6 +87,7 @@ QPushButton* CMessageBoxDlg::Button(int answer) const {
 
 void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int kind) {
     kind_ = kind;
+    SetSkin(caption.isEmpty() ? kMainWindowSkin : kDialogSkin);
     setWindowTitle(caption);
 
     // Lines break only where the message breaks them.
@@ -102,10 +103,10 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
     const int width = std::max(kFrameLeft + text.width() + kFrameRight + 10, n * (bw + 2) + 28);
     const int height = kFrameTop + 15 + bh + text.height() + kFrameBottom;
     const QSize client(width - kFrameLeft - kFrameRight, height - kFrameTop - kFrameBottom);
-    setFixedSize(client);
-    const QRect area(QPoint(0, 0), client);
+    SetFixedClientSize(client);
+    const QRect area(QPoint(contentsMargins().left(), contentsMargins().top()), client);
     auto place = [&](QWidget* w, QRect r) {
-        w->setGeometry(QStyle::visualRect(layoutDirection(), area, r));
+        w->setGeometry(QStyle::visualRect(layoutDirection(), area, r.translated(area.topLeft())));
     };
     place(message_, QRect(QPoint(5, 5), text));
 
@@ -122,7 +123,7 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
     }
     Button(answers.front())->setDefault(true);
     if (const QScreen* where = screen())
-        move(where->availableGeometry().center() - area.center());
+        move(where->availableGeometry().center() - rect().center());
 }
 
 int CMessageBoxDlg::Show(const QString& message, const QString& caption, int kind) {

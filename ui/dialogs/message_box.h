@@ -1,11 +1,12 @@
 // The program's own message box, laid out in the interface language, sized to its message.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include <array>
 #include <functional>
+
+#include "ui/toolkit/skinned_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -21,7 +22,7 @@ using MessageBoxAnswerer =
     std::function<int(const QString& message, const QString& caption, int kind)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 
-class CMessageBoxDlg : public QDialog {
+class CMessageBoxDlg : public CSKDialog {
 public:
     // The Hebrew layout when the active language reads right to left.
     explicit CMessageBoxDlg(QWidget* parent = nullptr);
