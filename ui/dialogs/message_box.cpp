@@ -104,7 +104,7 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
     const int height = kFrameTop + 15 + bh + text.height() + kFrameBottom;
     const QSize client(width - kFrameLeft - kFrameRight, height - kFrameTop - kFrameBottom);
     SetFixedClientSize(client);
-    const QRect area(QPoint(contentsMargins().left(), contentsMargins().top()), client);
+    const QRect area = ClientRect();
     auto place = [&](QWidget* w, QRect r) {
         w->setGeometry(QStyle::visualRect(layoutDirection(), area, r.translated(area.topLeft())));
     };
@@ -113,8 +113,8 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
     for (QPushButton* button : buttons_)
         button->hide();
     const int e = (n - 1) & ~1;
-    int x = client.width() / 2 - static_cast<int>(std::trunc(bw * n * 0.5)) - e;
-    const int y = client.height() - 5 - bh;
+    int x = area.width() / 2 - static_cast<int>(std::trunc(bw * n * 0.5)) - e;
+    const int y = area.height() - 5 - bh;
     for (int answer : answers) {
         QPushButton* button = Button(answer);
         place(button, QRect(x, y, bw, bh));

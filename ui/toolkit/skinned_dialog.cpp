@@ -89,6 +89,7 @@ void CSKDialog::SetSkin(int index) {
     if (!captionFrozen_)
         captionText_ = windowTitle();
 
+    setMinimumSize(minimumSize().expandedTo(MinimumFrameSize(theme->metrics)));
     const QMargins frame = rightToLeft_ ? Mirrored(borders_) : borders_;
     const QSize client = size().shrunkBy(before);
     setContentsMargins(frame);
@@ -107,7 +108,10 @@ void CSKDialog::SetFrameCaption(const QString& text) {
 }
 
 void CSKDialog::SetFixedClientSize(QSize client) {
-    setFixedSize(SkinnedWindowSize(client, contentsMargins()));
+    QSize window = SkinnedWindowSize(client, contentsMargins());
+    if (const SkinTheme* theme = SkinThemeAt(theme_))
+        window = window.expandedTo(MinimumFrameSize(theme->metrics));
+    setFixedSize(window);
 }
 
 void CSKDialog::setVisible(bool visible) {

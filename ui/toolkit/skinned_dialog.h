@@ -33,7 +33,8 @@ public:
     // Shows `text` in the caption band from now on, whatever the window title becomes; an empty
     // text leaves the band without one.
     void SetFrameCaption(const QString& text);
-    // Fixes the window at the size that holds a client area of `client` inside its frame.
+    // Fixes the window at the size that holds a client area of `client` inside its frame, or at
+    // the frame's smallest size when that is larger.
     void SetFixedClientSize(QSize client);
     // The area inside the frame (the whole window when it has none).
     QRect ClientRect() const { return contentsRect(); }

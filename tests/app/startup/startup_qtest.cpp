@@ -17,6 +17,7 @@
 #include "ui/dialogs/message_box.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/toolkit/skin_theme.h"
 
 using namespace plx;
 
@@ -29,6 +30,8 @@ struct Pass {
     Qt::LayoutDirection direction;
     QString calendarTab;
     QString title;
+    int theme;  // of the window's frame
+    QString caption;
 };
 
 // Runs the application; each main window it opens is recorded and then handed to `act`
@@ -42,7 +45,7 @@ QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& 
             about->reject();
         } else if (auto* window = dynamic_cast<CPLXDlg*>(modal); window && window->isVisible()) {
             passes << Pass{window->layoutDirection(), window->Tabs()->tabText(0),
-                           window->windowTitle()};
+                           window->windowTitle(), window->Theme(), window->CaptionText()};
             act(*window, static_cast<int>(passes.size()) - 1);
         }
     });
@@ -93,6 +96,9 @@ private slots:
         QCOMPARE(passes.size(), 1);
         QCOMPARE(passes[0].direction, Qt::RightToLeft);
         QCOMPARE(passes[0].calendarTab, QStringLiteral("לוח שנה"));
+        // The main window wears the wide frame, with the status alone in its caption band.
+        QCOMPARE(passes[0].theme, kMainWindowSkin);
+        QCOMPARE(QStringLiteral("לוח שנה עברי plx - ") + passes[0].caption, passes[0].title);
         QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("Hebrew.xml"));
         QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("he"));
         QCOMPARE(store.ReadInteger(u"Settings", u"CustomLocations", -1), 0);
@@ -158,6 +164,18 @@ private slots:
         const QString fallback = ListLanguageFilesIn(kLanguages).first().path.section(u'/', -1);
         QCOMPARE(StoredString(store, u"LanguageFile"), fallback);
         QCOMPARE(app.LanguageFile(), fallback);
+    }
+
+    // Last: the desktop's frame, once asked for, stays for the rest of the process.
+    void nativeFrameSettingKeepsTheDesktopsFrame() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("native.ini")));
+        store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        store.WriteInteger(u"Settings", u"NativeFrame", 1);
+        CPLXApp app(store, kLanguages);
+        const QList<Pass> passes = RunApp(app, Close);
+        SetNativeFrame(false);
+        QCOMPARE(passes.size(), 1);
+        QCOMPARE(passes[0].theme, -1);
     }
 
 private:
