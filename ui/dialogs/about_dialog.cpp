@@ -89,7 +89,6 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    SetSkin(kDialogSkin);
 
     connect(mail_, &QPushButton::clicked, this, [] {
         QDesktopServices::openUrl(

@@ -92,7 +92,6 @@ CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : CSKDialog(parent)
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(ok_, 0, Qt::AlignHCenter);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    SetSkin(kDialogSkin);
 }
 
 }  // namespace plx

@@ -77,7 +77,7 @@ CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, QWidget* parent)
     : CPLXLocationDlg(custom, ActiveLanguage().rightToLeft, parent) {}
 
 CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, bool hebrewLayout, QWidget* parent)
-    : QDialog(parent), custom_(custom), hebrewLayout_(hebrewLayout) {
+    : CSKDialog(parent), custom_(custom), hebrewLayout_(hebrewLayout) {
     PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
     const auto text = [hebrewLayout](const LayoutText& t) { return LayoutString(t, hebrewLayout); };
 

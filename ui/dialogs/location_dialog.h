@@ -3,12 +3,11 @@
 // agreement whenever one of their fields loses the focus.
 #pragma once
 
-#include <QDialog>
-
 #include <array>
 #include <cstdint>
 
 #include "astro/locations.h"
+#include "ui/toolkit/skinned_dialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -18,7 +17,7 @@ namespace plx {
 
 class CNumericEdit;
 
-class CPLXLocationDlg : public QDialog {
+class CPLXLocationDlg : public CSKDialog {
 public:
     // Edits `custom` in place. The Hebrew layout when the active language reads right to left.
     explicit CPLXLocationDlg(CustomLocationList& custom, QWidget* parent = nullptr);

@@ -170,7 +170,7 @@ CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, QWidget* p
 
 CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, bool hebrewLayout,
                                  QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+    : CSKDialog(parent), settings_(settings) {
     PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
     const auto text = [hebrewLayout](const LayoutText& t) { return LayoutString(t, hebrewLayout); };
 

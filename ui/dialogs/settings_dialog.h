@@ -2,17 +2,17 @@
 // computed, and whether the place's height counts. It edits a copy of the main window's settings.
 #pragma once
 
-#include <QDialog>
 #include <QHash>
 
 #include "astro/times_options.h"
+#include "ui/toolkit/skinned_dialog.h"
 
 class QAbstractButton;
 class QButtonGroup;
 
 namespace plx {
 
-class CPLXSettingsDlg : public QDialog {
+class CPLXSettingsDlg : public CSKDialog {
 public:
     // The Hebrew layout when the active language reads right to left.
     explicit CPLXSettingsDlg(const CalculationSettings& settings, QWidget* parent = nullptr);

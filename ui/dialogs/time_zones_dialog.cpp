@@ -35,7 +35,7 @@ CPLXTimeZonesDlg::CPLXTimeZonesDlg(CustomLocationList& custom, LocationKey key, 
 
 CPLXTimeZonesDlg::CPLXTimeZonesDlg(CustomLocationList& custom, LocationKey key,
                                    const QString& languageCode, bool hebrewLayout, QWidget* parent)
-    : QDialog(parent),
+    : CSKDialog(parent),
       custom_(custom),
       key_(key),
       languageCode_(languageCode),

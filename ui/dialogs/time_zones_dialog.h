@@ -3,17 +3,17 @@
 // A place carries its own zone, so choosing a place chooses the time zone.
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include "astro/locations.h"
+#include "ui/toolkit/skinned_dialog.h"
 
 class QListWidget;
 class QPushButton;
 
 namespace plx {
 
-class CPLXTimeZonesDlg : public QDialog {
+class CPLXTimeZonesDlg : public CSKDialog {
 public:
     // Edits `custom` in place; `key` is the current place. The layout and the language of the row
     // texts follow the active language.
