@@ -56,7 +56,7 @@ const std::array<const char16_t*, 11> CPrintPreviewDlg::kCaptionKeys{
 };
 
 CPrintPreviewDlg::CPrintPreviewDlg(ReportSource& source, QWidget* parent)
-    : QDialog(parent),
+    : CSKDialog(parent),
       source_(source),
       documentName_(parent ? parent->window()->windowTitle() : QString()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -147,10 +147,11 @@ void CPrintPreviewDlg::RefreshBand() {
 void CPrintPreviewDlg::PlaceBand() {
     // Along the top from the reading side; a caption longer than its control widens it.
     int x = kControlGap;
-    const auto place = [this, &x](QWidget* control, int width) {
+    const QRect client = ClientRect();
+    const auto place = [this, &x, &client](QWidget* control, int width) {
         width = std::max(width, control->sizeHint().width());
-        const int left = rightToLeft_ ? this->width() - x - width : x;
-        control->setGeometry(left, kControlGap, width, kControlHeight);
+        const int left = rightToLeft_ ? client.right() + 1 - x - width : client.left() + x;
+        control->setGeometry(left, client.top() + kControlGap, width, kControlHeight);
         x += width + kControlGap;
     };
     for (QPushButton* button : buttons_)
@@ -160,15 +161,18 @@ void CPrintPreviewDlg::PlaceBand() {
 }
 
 void CPrintPreviewDlg::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
+    CSKDialog::resizeEvent(event);
     PlaceBand();
-    canvas_->setGeometry(0, kBandHeight, width(), std::max(0, height() - kBandHeight));
+    const QRect client = ClientRect();
+    canvas_->setGeometry(client.left(), client.top() + kBandHeight, client.width(),
+                         std::max(0, client.height() - kBandHeight));
 }
 
 void CPrintPreviewDlg::Run() {
     setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     landscape_->setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowTitle(Caption(kTitleCaption));
+    SetSkin(kDialogSkin);  // again after each change of direction
     resize(750, 550);
     move(screen() ? screen()->availableGeometry().topLeft() : QPoint());
     canvas_->Reset();

@@ -3,13 +3,13 @@
 // screen and on the printer alike. The notifications a source may listen to are signals.
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 
 #include "reports/report_source.h"
+#include "ui/toolkit/skinned_dialog.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -21,7 +21,7 @@ namespace plx {
 
 class CPrintPreview;
 
-class CPrintPreviewDlg : public QDialog {
+class CPrintPreviewDlg : public CSKDialog {
     Q_OBJECT
 
 public:
