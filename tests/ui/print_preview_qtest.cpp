@@ -21,6 +21,7 @@
 #include "ui/preview/print_preview.h"
 #include "ui/preview/print_preview_dlg.h"
 #include "ui/preview/printer_defaults.h"
+#include "ui/toolkit/skin_theme.h"
 
 using namespace plx;
 
@@ -96,6 +97,7 @@ class PrintPreviewTest : public QObject {
 private slots:
     void initTestCase() {
         PinTahomaFont();
+        AddProgramSkinThemes();  // the preview as the program shows it, in its frame
         QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
     }
     void init() { WritePrintOrientation(PrintOrientation::Portrait); }
@@ -261,7 +263,7 @@ private slots:
         QWidget owner;
         QTimer::singleShot(0, &owner, [&] {
             QAbstractButton* print = dlg->Control(kPreviewPrint);
-            QCOMPARE(print->geometry().right(), dlg->width() - 3);
+            QCOMPARE(print->geometry().right(), dlg->ClientRect().right() - 2);
             QCOMPARE(print->text(), QStringLiteral("הדפסה..."));
             QCOMPARE(dlg->windowTitle(), QStringLiteral("תצוגה לפני הדפסה"));
             QScrollBar* selector = dlg->Canvas()->verticalScrollBar();

@@ -22,6 +22,7 @@
 #include "ui/dialogs/numeric_edit.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
+#include "ui/toolkit/skin_theme.h"
 
 using namespace plx;
 
@@ -95,7 +96,10 @@ class SettingsDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml"))); }
+    void initTestCase() {
+        AddProgramSkinThemes();  // the dialogs as the program shows them, in their frame
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
+    }
     void cleanup() { SetMessageBoxAnswerer({}); }
 
     void decimalAndDegreesAgreeWhenAFieldIsLeft() {
