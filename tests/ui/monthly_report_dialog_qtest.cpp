@@ -11,6 +11,7 @@
 
 #include "app/language.h"
 #include "ui/dialogs/monthly_report_dialog.h"
+#include "ui/toolkit/skin_theme.h"
 #include "ui/toolkit/up_down.h"
 
 using namespace plx;
@@ -58,6 +59,7 @@ class MonthlyReportDialogTest : public QObject {
     CalculationSettings settings_;
 
 private slots:
+    void initTestCase() { AddProgramSkinThemes(); }  // the dialog in its frame, as shown
     void init() {
         LoadLanguage(QStringLiteral("English"));
         settings_ = {};

@@ -55,7 +55,7 @@ W* WithId(W* widget, int id) {
 
 CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, CalendarDate today,
                                            std::function<ReportInputs()> inputs, QWidget* parent)
-    : QDialog(parent),
+    : CSKDialog(parent),
       settings_(settings),
       inputs_(std::move(inputs)),
       hebrewLayout_(ActiveLanguage().rightToLeft),

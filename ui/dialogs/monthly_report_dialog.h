@@ -4,11 +4,10 @@
 // window's settings and go back into them when it closes.
 #pragma once
 
-#include <QDialog>
-
 #include <functional>
 
 #include "reports/monthly_report.h"
+#include "ui/toolkit/skinned_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +20,7 @@ namespace plx {
 class CPrintPreviewDlg;
 class UpDownControl;
 
-class CPLXReportMonthlyDlg : public QDialog {
+class CPLXReportMonthlyDlg : public CSKDialog {
 public:
     // The ids of the controls.
     enum ControlId : int {
