@@ -84,7 +84,7 @@ std::uint32_t MonthsBeforeCycleYear(std::uint32_t cycles, std::uint32_t rest) {
     return 235u * cycles + kMonthsIntoCycle[rest];
 }
 
-// A molad as the day it falls on (0 for DayNumber 1) and the parts since 6 p.m. of that day's eve.
+// A molad as the day it falls on (0 for DayNumber 1) and the chalakim since 6 p.m. of its eve.
 struct MoladMoment {
     std::uint32_t day;
     int partsSinceEve;

@@ -76,7 +76,7 @@ QString LabelText(const PlxLocaleBase& words, TimeLabel label, bool shortLabel) 
     return FromUtf16(words.timeShortNames[static_cast<std::size_t>(shortIndex)]);
 }
 
-// Labels, one a line, in the part of `pair` before its time column, and the times in a column
+// Labels, one a line, in the stretch of `pair` before its time column, and the times in a column
 // of the time's width at the pair's end in reading order.
 void DrawTimesPair(ReportSurface& surface, const MonthGeometry& g, ReportRect pair,
                    const std::vector<TimeEntry>& entries, bool shortLabels, Language names,
