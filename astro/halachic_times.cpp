@@ -119,18 +119,19 @@ public:
     void AddClock(bool on, TimeKind kind, TimeLabel label, std::optional<double> ut,
                   MinuteRounding rounding) {
         if (on && ut)
-            Add(kind, label, FormatClockTime(*ut + zoneHours_, rounding));
+            Add(kind, label, *ut + zoneHours_, rounding);
     }
     void AddLength(bool on, TimeKind kind, TimeLabel label, std::optional<double> hours) {
         if (on && hours)
-            Add(kind, label, FormatClockTime(*hours, MinuteRounding::Nearest));
+            Add(kind, label, *hours, MinuteRounding::Nearest);
     }
     std::vector<TimeEntry> Take() { return std::move(entries_); }
 
 private:
-    void Add(TimeKind kind, TimeLabel label, std::u16string text) {
+    void Add(TimeKind kind, TimeLabel label, double hours, MinuteRounding rounding) {
+        std::u16string text = FormatClockTime(hours, rounding);
         if (!text.empty())
-            entries_.push_back({kind, label, std::move(text)});
+            entries_.push_back({kind, label, std::move(text), *ClockMinutes(hours, rounding)});
     }
 
     double zoneHours_;

@@ -75,6 +75,9 @@ struct TimeEntry {
     TimeKind kind{};
     TimeLabel label{};
     std::u16string text;  // "HH:MM"
+    // The same time in minutes from the civil date's midnight (negative: the evening before), or
+    // the length in minutes.
+    int minutes = 0;
 
     friend bool operator==(const TimeEntry&, const TimeEntry&) = default;
 };

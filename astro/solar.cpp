@@ -128,30 +128,28 @@ double HorizonAltitude(int refractionIsrael, double dip) noexcept {
     return -((refractionIsrael != 0 ? kRefractionIsrael : kRefractionWorld) + kSemidiameter + dip);
 }
 
-std::u16string FormatClockTime(double hours, MinuteRounding mode) {
+std::optional<int> ClockMinutes(double hours, MinuteRounding mode) {
     double x = hours;
     if (mode == MinuteRounding::Later)
         x = std::trunc(hours * 3600) / 3600 + 0.0165;
     if (!(std::fabs(x) < kLatestClockHour))
-        return {};
-
-    int h = static_cast<int>(std::trunc(x));
+        return std::nullopt;
+    const int h = static_cast<int>(std::trunc(x));
     const double m = (x - h) * 60;
-    int minutes = static_cast<int>(m > 0 ? std::trunc(m + 0.5) : std::trunc(m - 0.5));
-    if (minutes < 0) {
-        minutes += 60;
-        h -= 1;
-    }
-    if (h < 0)
-        h += 24;
-    if (minutes == 60) {
-        h += 1;
-        minutes = 0;
-    }
-    if (h < 0 || h >= kLatestClockHour)
+    return h * 60 + static_cast<int>(m > 0 ? std::trunc(m + 0.5) : std::trunc(m - 0.5));
+}
+
+std::u16string FormatClockTime(double hours, MinuteRounding mode) {
+    const std::optional<int> minutes = ClockMinutes(hours, mode);
+    if (!minutes)
+        return {};
+    const int shown = *minutes < 0 ? *minutes + 24 * 60 : *minutes;
+    const int h = shown / 60;
+    const int m = shown % 60;
+    if (shown < 0 || h >= kLatestClockHour)
         return {};
     return {static_cast<char16_t>(u'0' + h / 10), static_cast<char16_t>(u'0' + h % 10), u':',
-            static_cast<char16_t>(u'0' + minutes / 10), static_cast<char16_t>(u'0' + minutes % 10)};
+            static_cast<char16_t>(u'0' + m / 10), static_cast<char16_t>(u'0' + m % 10)};
 }
 
 std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude,

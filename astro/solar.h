@@ -43,6 +43,11 @@ double HorizonDip(double height) noexcept;
 // world average), semidiameter and dip.
 double HorizonAltitude(int refractionIsrael, double dip) noexcept;
 
+// A clock time in hours rounded to whole minutes as the times are shown, counted from the date's
+// midnight: negative before it, 1440 and beyond after the next one. Nothing when the time is not
+// a number or lies 100 hours or more from midnight.
+std::optional<int> ClockMinutes(double hours, MinuteRounding mode);
+
 // "HH:MM" of a clock time in hours. Negative times wrap once to the previous day (-0.5 is 23:30);
 // times of 24 and beyond keep their hour (24:00). Empty when the time is not a number or its hour
 // does not fit in two digits.

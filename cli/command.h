@@ -29,6 +29,7 @@ int RunVocab(const Invocation& call);
 int RunTimes(const Invocation& call);
 int RunLocations(const Invocation& call);
 int RunReport(const Invocation& call);
+int RunIcs(const Invocation& call);
 
 // ---- Helpers shared by the commands -------------------------------------------------------------
 

@@ -25,7 +25,7 @@ const std::map<QString, Command>& Commands() {
         {QStringLiteral("day"), &RunDay},         {QStringLiteral("range"), &RunRange},
         {QStringLiteral("numeral"), &RunNumeral}, {QStringLiteral("vocab"), &RunVocab},
         {QStringLiteral("times"), &RunTimes},     {QStringLiteral("locations"), &RunLocations},
-        {QStringLiteral("report"), &RunReport},
+        {QStringLiteral("report"), &RunReport},   {QStringLiteral("ics"), &RunIcs},
     };
     return commands;
 }
@@ -63,7 +63,8 @@ QList<QCommandLineOption> Options() {
              "times, locations: metres above sea level (the times count it with --elevation)."),
          QStringLiteral("M")},
         {QStringLiteral("candles"),
-         QStringLiteral("times, locations: candle lighting, minutes before sunset."),
+         QStringLiteral("times, locations, ics: candle lighting, minutes before sunset; ics: "
+                        "also puts candle lighting in the file, so there it may stand alone."),
          QStringLiteral("MIN")},
         {QStringLiteral("world-refraction"),
          QStringLiteral("times, locations: the world average refraction.")},
@@ -81,6 +82,19 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("times: the place's height lowers the horizon.")},
         {QStringLiteral("all"),
          QStringLiteral("times: every time, whatever the stored options switch on.")},
+        {QStringLiteral("events"), QStringLiteral("ics: the day's events.")},
+        {QStringLiteral("portion"), QStringLiteral("ics: the weekly portion on Saturdays.")},
+        {QStringLiteral("daf"), QStringLiteral("ics: the Daf Yomi page of each day.")},
+        {QStringLiteral("times"),
+         QStringLiteral("ics: these halachic times, by the names of the settings file's switches "
+                        "(Sunrise, Sunset, CandleLighting, Motzash ...). Without --events, "
+                        "--portion, --daf, --times or --candles the file holds the events and "
+                        "the portions."),
+         QStringLiteral("KIND,KIND...")},
+        {QStringLiteral("candle-lighting"), QStringLiteral("ics: the same as --candles alone.")},
+        {QStringLiteral("force"), QStringLiteral("ics: export a span of more than 20 years.")},
+        {QStringLiteral("out"), QStringLiteral("ics: the calendar file to write."),
+         QStringLiteral("FILE")},
         {QStringLiteral("pdf"), QStringLiteral("report: the PDF file to write."),
          QStringLiteral("FILE")},
         {QStringLiteral("paper"), QStringLiteral("report: a4 (the default) or letter."),
@@ -134,13 +148,19 @@ void AddOptions(QCommandLineParser& parser) {
         "                      as the program prints it, into a PDF; --lang he: the Hebrew page\n"
         "  report monthly [DATE [END]] --pdf FILE\n"
         "                      the Hebrew months from the one holding DATE to the one holding "
-        "END"));
+        "END\n"
+        "  ics START END --out FILE\n"
+        "                      a calendar file (iCalendar) of the days from START to END for "
+        "calendar\n"
+        "                      programs: events, portions, Daf Yomi (--daf), halachic times "
+        "(--times)\n"
+        "                      and candle lighting (--candles) at the current location"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("day, range, numeral, vocab, times, locations or report"));
+        QStringLiteral("day, range, numeral, vocab, times, locations, report or ics"));
 }
 
 QStringList ValueOptions() {
@@ -152,10 +172,24 @@ QStringList ValueOptions() {
     return names;
 }
 
+// ics takes --candles alone (put candle lighting in the file) as well as with its minutes.
+QStringList MarkBareCandles(QStringList arguments) {
+    if (!arguments.contains(QStringLiteral("ics")))
+        return arguments;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        bool number = false;
+        if (i + 1 < arguments.size())
+            arguments[i + 1].toDouble(&number);
+        if (arguments[i] == QLatin1String("--candles") && !number)
+            arguments[i] = QStringLiteral("--candle-lighting");
+    }
+    return arguments;
+}
+
 int Run(QCoreApplication& app) {
     QCommandLineParser parser;
     AddOptions(parser);
-    if (!parser.parse(ProtectPositionals(app.arguments(), ValueOptions())))
+    if (!parser.parse(ProtectPositionals(MarkBareCandles(app.arguments()), ValueOptions())))
         throw UsageError{parser.errorText()};
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);

@@ -115,6 +115,13 @@ TEST(ClockTimes, WrapBackwardOnceAndNeverForward) {
     EXPECT_EQ(FormatClockTime(23.999, MinuteRounding::Later), u"24:01");
     EXPECT_EQ(FormatClockTime(23.999, MinuteRounding::Nearest), u"24:00");
     EXPECT_EQ(FormatClockTime(25.25, MinuteRounding::Nearest), u"25:15");
+    // The minutes keep which day a time falls on, which the text loses when it wraps.
+    EXPECT_EQ(ClockMinutes(-0.5, MinuteRounding::Nearest), -30);
+    EXPECT_EQ(ClockMinutes(-0.01, MinuteRounding::Nearest), -1);
+    EXPECT_EQ(ClockMinutes(-0.001, MinuteRounding::Nearest), 0);
+    EXPECT_EQ(ClockMinutes(23.999, MinuteRounding::Later), 24 * 60 + 1);
+    EXPECT_EQ(ClockMinutes(5 + 42.0 / 60 + 31.0 / 3600, MinuteRounding::Later), 5 * 60 + 44);
+    EXPECT_EQ(ClockMinutes(std::nan(""), MinuteRounding::Nearest), std::nullopt);
 }
 
 TEST(ClockTimes, TimesThatAreNotClockTimesGiveNoText) {

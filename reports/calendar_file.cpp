@@ -1,0 +1,137 @@
+#include "reports/calendar_file.h"
+
+#include <QSaveFile>
+#include <QTimeZone>
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "app/time_zone_database.h"
+#include "app/utf16.h"
+
+namespace plx {
+namespace {
+
+struct ComponentFree {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+icaltimetype DayValue(const QDate& day) {
+    icaltimetype value = icaltime_null_time();
+    value.year = day.year();
+    value.month = day.month();
+    value.day = day.day();
+    value.is_date = 1;
+    return value;
+}
+
+// A date and time of day; in UTC when `utc`, else on the clock its TZID names.
+icaltimetype TimeValue(const QDateTime& at, bool utc) {
+    icaltimetype value = DayValue(at.date());
+    value.is_date = 0;
+    value.hour = at.time().hour();
+    value.minute = at.time().minute();
+    value.second = at.time().second();
+    value.zone = utc ? icaltimezone_get_utc_timezone() : nullptr;
+    return value;
+}
+
+// libical names its own copies of the tz data with a prefix; calendar programs know the zones by
+// their IANA ids, so the file uses the plain id.
+icalcomponent* ZoneDescription(const QString& zoneId) {
+    const QByteArray id = zoneId.toUtf8();
+    icalcomponent* zone = icalcomponent_new_clone(
+        icaltimezone_get_component(icaltimezone_get_builtin_timezone(id.constData())));
+    icalproperty_set_tzid(icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY),
+                          id.constData());
+    return zone;
+}
+
+icalproperty* TextProperty(icalproperty* (*make)(const char*), const QString& text) {
+    return make(text.toUtf8().constData());
+}
+
+icalproperty* XProperty(const char* name, const QString& text) {
+    icalproperty* property = TextProperty(icalproperty_new_x, text);
+    icalproperty_set_x_name(property, name);
+    return property;
+}
+
+icalcomponent* Event(const CalendarItem& item, const icaltimetype& stamp,
+                     const std::optional<QString>& zoneId, const QString& placeName) {
+    icalcomponent* event = icalcomponent_new_vevent();
+    icalcomponent_add_property(event, icalproperty_new_uid(item.uid.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(event, TextProperty(icalproperty_new_summary, item.summary));
+    if (item.at) {
+        const QDateTime local =
+            zoneId ? item.at->toTimeZone(QTimeZone(zoneId->toUtf8())) : item.at->toUTC();
+        icalproperty* start = icalproperty_new_dtstart(TimeValue(local, !zoneId));
+        if (zoneId)
+            icalproperty_add_parameter(start, icalparameter_new_tzid(zoneId->toUtf8().constData()));
+        icalcomponent_add_property(event, start);
+        icalcomponent_add_property(event, TextProperty(icalproperty_new_location, placeName));
+    } else {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(DayValue(item.day)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(DayValue(item.day.addDays(1))));
+    }
+    // Calendar entries of this kind never make a person busy.
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return event;
+}
+
+}  // namespace
+
+std::optional<QString> ExportTimeZone(const Location& place) {
+    if (place.timeZone.empty() || !IsKnownTimeZone(place.timeZone))
+        return std::nullopt;
+    const QString id = FromUtf16(place.timeZone);
+    if (icaltimezone_get_builtin_timezone(id.toUtf8().constData()) == nullptr)
+        return std::nullopt;
+    return id;
+}
+
+QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTime& stamp) {
+    const std::vector<CalendarItem> items = CalendarItems(request);
+    const bool timed = std::any_of(items.begin(), items.end(),
+                                   [](const CalendarItem& item) { return item.at.has_value(); });
+    const std::optional<QString> zoneId = timed ? ExportTimeZone(request.place) : std::nullopt;
+    const QString placeName = FromUtf16(LocationDisplayName(request.place, request.language));
+
+    const Component calendar(icalcomponent_new_vcalendar());
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//plx//plx " PLX_VERSION "//EN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_method(ICAL_METHOD_PUBLISH));
+    icalcomponent_add_property(
+        calendar.get(), XProperty("X-WR-CALNAME", timed ? QStringLiteral("plx: %1").arg(placeName)
+                                                        : QStringLiteral("plx")));
+    if (zoneId)
+        icalcomponent_add_component(calendar.get(), ZoneDescription(*zoneId));
+    const icaltimetype stampValue = TimeValue(stamp.toUTC(), true);
+    for (const CalendarItem& item : items)
+        icalcomponent_add_component(calendar.get(), Event(item, stampValue, zoneId, placeName));
+
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    QByteArray bytes(text);
+    std::free(text);
+    return bytes;
+}
+
+std::optional<QString> WriteCalendarFile(const QString& path,
+                                         const CalendarExportRequest& request) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray text = CalendarFileText(request, QDateTime::currentDateTimeUtc());
+    if (file.write(text) != text.size() || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+}  // namespace plx

@@ -1,0 +1,74 @@
+// What a calendar file (iCalendar) holds for a span of days: the day's events, the Saturday's
+// portion and the Daf Yomi as all-day items, and the chosen halachic times as timed items at a
+// place. The same for the command line and the program's export dialog.
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/halachic_times.h"
+#include "astro/locations.h"
+#include "astro/times_options.h"
+#include "engine/calendar.h"
+#include "engine/language.h"
+
+namespace plx {
+
+// Options with every time switched off and the user's definitions kept.
+TimesOfDayOptions WithoutTimes(TimesOfDayOptions definitions);
+
+struct CalendarExportContents {
+    bool events = false;
+    bool portion = false;  // on Saturdays
+    bool dafYomi = false;
+    // The halachic times to export, with the user's definitions; lengths (the proportional hours)
+    // are no times of day and are left out. Candle lighting is among them.
+    TimesOfDayOptions times = WithoutTimes({});
+};
+
+struct CalendarExportRequest {
+    CalendarDate first;  // civil dates, both included
+    CalendarDate last;
+    CalendarExportContents contents;
+    Language language = Language::kEnglish;
+    Location place;
+    // The clock (daylight saving) and the elevation switch under which the times are computed.
+    CalculationSettings settings;
+};
+
+// The most days a span of twenty years can have; a longer export must be asked for on purpose.
+inline constexpr int kLongestPlainExportDays = 20 * 365 + 5;
+
+enum class ExportSpanProblem { kEndsBeforeStart, kOutsideGregorianYears, kLongerThanTwentyYears };
+
+// Why the span cannot be written, or nothing. Calendar files count days on the Gregorian calendar
+// from year 1 to 9999; a span of more than twenty years is refused unless `force`.
+std::optional<ExportSpanProblem> ProblemOfExportSpan(CalendarDate first, CalendarDate last,
+                                                     bool force);
+
+// The day a civil date is, on the Gregorian calendar (the program's own dates before 15 October
+// 1582 are Julian; calendar programs count every date on the Gregorian calendar).
+QDate GregorianDay(CalendarDate civil);
+
+struct CalendarItem {
+    // The same day and item give the same id, so importing a file again updates its events.
+    std::string uid;
+    QString summary;
+    QDate day;
+    std::optional<QDateTime> at;  // timed items: the instant, in UTC
+};
+
+// The items in day order, and within a day events, portion, Daf Yomi, then the times in the
+// calculator's order.
+std::vector<CalendarItem> CalendarItems(const CalendarExportRequest& request);
+
+// The stable name of a time of day in ids and on the command line: the stored name of its switch.
+std::u16string_view TimeSwitchName(TimeKind kind);
+
+}  // namespace plx

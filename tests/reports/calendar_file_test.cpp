@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <map>
+
+#include "app/time_zone_database.h"
+#include "app/utf16.h"
+#include "astro/halachic_times.h"
+#include "engine/cycles.h"
+#include "engine/events.h"
+#include "engine/vocabulary.h"
+#include "reports/calendar_file.h"
+#include "reports/ical_reading.h"
+
+namespace plx {
+namespace {
+
+const QDateTime kStamp(QDate(2026, 12, 9), QTime(10, 0), Qt::UTC);
+
+CalendarExportRequest Request(CalendarDate first, CalendarDate last, LocationKey key = 0) {
+    CalendarExportRequest request;
+    request.first = first;
+    request.last = last;
+    request.place = LookupLocation(key, {});
+    request.settings.daylightAuto = true;
+    return request;
+}
+
+std::vector<ReadEvent> Export(const CalendarExportRequest& request) {
+    return ReadCalendarEvents(CalendarFileText(request, kStamp));
+}
+
+std::vector<ReadEvent> WithUidPart(const std::vector<ReadEvent>& events, const QString& part) {
+    std::vector<ReadEvent> found;
+    std::copy_if(events.begin(), events.end(), std::back_inserter(found),
+                 [&](const ReadEvent& e) { return e.uid.contains(part); });
+    return found;
+}
+
+// Nisan 5784: 9 April .. 8 May 2024.
+TEST(CalendarFile, TheEventsAndPortionsOfNisan5784) {
+    CalendarExportRequest request = Request({9, 4, 2024}, {8, 5, 2024});
+    request.contents.events = request.contents.portion = true;
+    const std::vector<ReadEvent> events = Export(request);
+
+    std::size_t dayTexts = 0;
+    for (DayNumber n = CivilToDayNumber(request.first); n <= CivilToDayNumber(request.last); ++n)
+        dayTexts += DayEvents(Language::kEnglish, DayNumberToCivil(n)).entries.size();
+    const std::vector<ReadEvent> portions = WithUidPart(events, QStringLiteral("-portion@"));
+    EXPECT_EQ(events.size(), dayTexts + portions.size());
+    EXPECT_TRUE(std::all_of(events.begin(), events.end(), [](const ReadEvent& e) {
+        return e.allDay && e.zone.isEmpty() && e.location.isEmpty();
+    }));
+
+    // The Sabbath of the festival (27 April) is named among the events and is not repeated.
+    std::map<QString, QString> byDay;
+    for (const ReadEvent& e : portions)
+        byDay[e.start] = e.summary;
+    EXPECT_EQ(byDay, (std::map<QString, QString>{{"20240413", "Tazria"},
+                                                 {"20240420", "Metzora - Shabbat HaGadol"},
+                                                 {"20240504", "Achare Mot"}}));
+    const auto pesach = std::find_if(events.begin(), events.end(), [](const ReadEvent& e) {
+        return e.summary == QStringLiteral("1st Yom-Tov of Pesach");
+    });
+    ASSERT_NE(pesach, events.end());
+    EXPECT_EQ(pesach->start, QStringLiteral("20240423"));
+    EXPECT_EQ(pesach->uid, QStringLiteral("20240423-event-1@plx"));
+}
+
+TEST(CalendarFile, CandleLightingOnTheLocalClockAcrossSummerTime) {
+    // Israel's summer time began on Friday 29 March 2024, New York's on Sunday 10 March.
+    const struct {
+        LocationKey key;
+        CalendarDate before, after;
+        const char* zone;
+        int offsetBefore, offsetAfter;
+    } cases[] = {{0, {22, 3, 2024}, {29, 3, 2024}, "Asia/Jerusalem", 2, 3},
+                 {66, {8, 3, 2024}, {15, 3, 2024}, "America/New_York", -5, -4}};
+    for (const auto& c : cases) {
+        CalendarExportRequest request = Request(c.before, c.after, c.key);
+        request.contents.times.candleLighting = true;
+        const std::vector<ReadEvent> events = Export(request);
+        ASSERT_EQ(events.size(), 2u) << c.zone;
+        for (int i = 0; i < 2; ++i) {
+            const CalendarDate date = i == 0 ? c.before : c.after;
+            const std::vector<TimeEntry> times = ComputeTimesAt(
+                date, request.settings, request.place, request.contents.times, SystemZoneOffset);
+            ASSERT_EQ(times.size(), 1u);
+            const QString clock = FromUtf16(times[0].text).remove(u':');
+            const ReadEvent& e = events[static_cast<std::size_t>(i)];
+            EXPECT_EQ(e.zone, QLatin1String(c.zone));
+            EXPECT_EQ(e.start, GregorianDay(date).toString(QStringLiteral("yyyyMMdd")) +
+                                   QStringLiteral("T") + clock + QStringLiteral("00"));
+            const QDateTime local(GregorianDay(date), QTime::fromString(clock, "HHmm"), Qt::UTC);
+            const int offset = i == 0 ? c.offsetBefore : c.offsetAfter;
+            EXPECT_EQ(e.instant, local.addSecs(-offset * 3600)) << c.zone << ' ' << i;
+            EXPECT_EQ(e.summary, QStringLiteral("Candle lighting"));
+            EXPECT_EQ(e.location, FromUtf16(request.place.nameEnglish));
+        }
+    }
+}
+
+TEST(CalendarFile, TimesOfAPlaceWithoutAZoneAreInUtc) {
+    CalendarExportRequest request = Request({21, 3, 2024}, {21, 3, 2024});
+    request.place.timeZone.clear();
+    request.contents.times.sunrise = true;
+    request.contents.times.propHourGra = true;  // a length: never a timed event
+    const std::vector<ReadEvent> events = Export(request);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_TRUE(events[0].zone.isEmpty());
+    // 05:43 on Jerusalem's zone hours (+2), as the times page shows it.
+    EXPECT_EQ(events[0].start, QStringLiteral("20240321T034300"));
+    EXPECT_EQ(events[0].instant, QDateTime(QDate(2024, 3, 21), QTime(3, 43), Qt::UTC));
+}
+
+TEST(CalendarFile, IdsAreStableAndUnique) {
+    CalendarExportRequest request = Request({1, 9, 2024}, {31, 10, 2024});
+    request.contents.events = request.contents.portion = request.contents.dafYomi = true;
+    request.contents.times.sunrise = request.contents.times.sunset = true;
+    request.contents.times.candleLighting = request.contents.times.motzash = true;
+    const auto uids = [&](const QDateTime& stamp) {
+        QStringList list;
+        for (const ReadEvent& e : ReadCalendarEvents(CalendarFileText(request, stamp)))
+            list += e.uid;
+        return list;
+    };
+    const QStringList first = uids(kStamp);
+    EXPECT_EQ(first, uids(kStamp.addDays(3)));
+    EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), first.size());
+    // Another place gives its times other ids, and the day's texts the same ones.
+    CalendarExportRequest elsewhere = request;
+    elsewhere.place = LookupLocation(53, {});
+    const std::vector<ReadEvent> there = Export(elsewhere);
+    const auto sunrise = [](const std::vector<ReadEvent>& events) {
+        return WithUidPart(events, QStringLiteral("20240901-Sunrise-")).at(0).uid;
+    };
+    EXPECT_NE(sunrise(Export(request)), sunrise(there));
+    EXPECT_EQ(WithUidPart(there, QStringLiteral("-event-")).size(),
+              WithUidPart(Export(request), QStringLiteral("-event-")).size());
+}
+
+TEST(CalendarFile, HebrewTextsAndEscapedPlaceNamesSurvive) {
+    CalendarExportRequest request = Request({5, 5, 2024}, {6, 5, 2024});
+    request.language = Language::kHebrew;
+    request.contents.events = request.contents.dafYomi = true;
+    request.contents.times.sunset = true;
+    // Long enough to be folded over several lines.
+    request.place.nameHebrew = u"כפר סבא, השרון; ישראל \\ \"מרכז\" שכונת הפרחים הצפונית הרחוקה";
+    const QByteArray text = CalendarFileText(request, kStamp);
+    EXPECT_TRUE(QByteArray(text)
+                    .replace("\r\n ", "")
+                    .contains("LOCATION:כפר סבא\\, השרון\\; ישראל \\\\ \"מרכז\" שכונת הפרחים "
+                              "הצפונית הרחוקה\r\n"));
+    // Lines are folded at 75 octets without splitting a character.
+    for (const QByteArray& line : text.split('\n')) {
+        EXPECT_LE(line.size(), 76);
+        EXPECT_EQ(QString::fromUtf8(line).toUtf8(), line);
+    }
+    const std::vector<ReadEvent> events = ReadCalendarEvents(text);
+    QStringList expected;
+    for (const CalendarDate date : {CalendarDate{5, 5, 2024}, CalendarDate{6, 5, 2024}}) {
+        for (const std::u16string& entry : DayEvents(Language::kHebrew, date).entries)
+            expected += FromUtf16(entry);
+        expected += FromUtf16(DafYomiText(Language::kHebrew, date));
+        expected += FromUtf16(Vocabulary(Language::kHebrew).timeNames[16]).trimmed();
+    }
+    QStringList read;
+    for (const ReadEvent& e : events)
+        read += e.summary;
+    EXPECT_EQ(read, expected);
+    EXPECT_TRUE(read.join(u' ').contains(QStringLiteral("יום השואה והגבורה")));
+    EXPECT_EQ(events.back().location, FromUtf16(request.place.nameHebrew));
+}
+
+TEST(CalendarFile, DaysBeforeTheReformAreWrittenOnTheGregorianCalendar) {
+    // 1500 was a leap year on the Julian calendar only: the calendars drew a day further apart.
+    EXPECT_EQ(GregorianDay({28, 2, 1500}), QDate(1500, 3, 9));
+    EXPECT_EQ(GregorianDay({1, 3, 1500}), QDate(1500, 3, 11));
+    EXPECT_EQ(GregorianDay({15, 10, 1582}), QDate(1582, 10, 15));
+    EXPECT_EQ(GregorianDay({4, 10, 1582}), QDate(1582, 10, 14));
+    CalendarExportRequest request = Request({4, 10, 1582}, {15, 10, 1582});
+    request.contents.dafYomi = false;
+    request.contents.events = true;
+    for (const ReadEvent& e : Export(request))
+        EXPECT_GE(e.start, QStringLiteral("15821014"));
+}
+
+TEST(CalendarFile, SpansThatCannotBeWritten) {
+    using enum ExportSpanProblem;
+    EXPECT_EQ(ProblemOfExportSpan({2, 1, 2024}, {1, 1, 2024}, true), kEndsBeforeStart);
+    EXPECT_EQ(ProblemOfExportSpan({1, 1, 2000}, {31, 12, 2019}, false), std::nullopt);
+    EXPECT_EQ(ProblemOfExportSpan({1, 1, 2000}, {1, 1, 2020}, false), kLongerThanTwentyYears);
+    EXPECT_EQ(ProblemOfExportSpan({1, 1, 2000}, {1, 1, 2020}, true), std::nullopt);
+    EXPECT_EQ(ProblemOfExportSpan({30, 12, 0 - 1}, {1, 1, 1}, true), kOutsideGregorianYears);
+    EXPECT_EQ(ProblemOfExportSpan({3, 1, 1}, {4, 1, 1}, true), std::nullopt);
+    EXPECT_EQ(ProblemOfExportSpan({31, 12, 9999}, {1, 1, 10000}, true), kOutsideGregorianYears);
+}
+
+TEST(CalendarFile, WrittenWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    CalendarExportRequest request = Request({1, 1, 2024}, {31, 1, 2024});
+    request.contents.events = true;
+    const QString path = dir.filePath(QStringLiteral("year.ics"));
+    EXPECT_EQ(WriteCalendarFile(path, request), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_NE(WriteCalendarFile(dir.filePath(QStringLiteral("no/such/folder.ics")), request),
+              std::nullopt);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"year.ics"});
+}
+
+}  // namespace
+}  // namespace plx
