@@ -60,6 +60,8 @@ constexpr MenuEntry kMainMenu[] = {
     {Item::kCommand, kCmdSunsetTimetable, {u"לוח שקיעות שנתי", u"Yearly sunset timetable"}},
     {Item::kCommand, kCmdSunriseTimetable, {u"לוח זריחות שנתי", u"Yearly sunrise timetable"}},
     {Item::kCommand, kCmdDawnTimetable, {u"לוח עלות השחר שנתי", u"Yearly break-of-dawn timetable"}},
+    {Item::kSeparator},
+    {Item::kCommand, kCmdExportCalendar, {u"ייצוא ללוח שנה…", u"Export to calendar…"}},
     {Item::kEnd},
     {Item::kCommand, kCmdExplanation, {u"הסבר", u"Explanation"}},
     {Item::kCommand, kCmdClose, {u"סגור", u"Close"}},

@@ -33,6 +33,7 @@ enum MainCommand : int {
     kCmdSwitchToHebrew = 30622,
     kCmdAbout = 30624,
     kCmdDaylightAuto = 30630,
+    kCmdExportCalendar = 30631,
 };
 
 struct MainMenu {

@@ -25,6 +25,7 @@
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/details_dialog.h"
+#include "ui/dialogs/export_calendar_dialog.h"
 #include "ui/dialogs/monthly_report_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
@@ -97,6 +98,7 @@ const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
     {kCmdSunsetTimetable, &CPLXDlg::OnSunsetTimetable},
     {kCmdSunriseTimetable, &CPLXDlg::OnSunriseTimetable},
     {kCmdDawnTimetable, &CPLXDlg::OnDawnTimetable},
+    {kCmdExportCalendar, &CPLXDlg::OnExportCalendar},
     {kCmdExplanation, &CPLXDlg::OnExplanation},
     {kCmdClose, &CPLXDlg::OnClose},
 };
@@ -382,6 +384,11 @@ void CPLXDlg::OnDawnTimetable() {
 void CPLXDlg::OnMonthlyReport() {
     CPLXReportMonthlyDlg dialog(
         settings_, view_->selected(), [this] { return CurrentReportInputs(); }, this);
+    dialog.exec();
+}
+
+void CPLXDlg::OnExportCalendar() {
+    CPLXExportCalendarDlg dialog(CurrentReportInputs(), this);
     dialog.exec();
 }
 

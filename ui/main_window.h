@@ -140,6 +140,7 @@ private:
     void OnWeeklyReport();
     // The monthly report has a dialog of its own, which is the report's source.
     void OnMonthlyReport();
+    void OnExportCalendar();
     void OnYearlyReport();
     void OnSunsetTimetable();
     void OnSunriseTimetable();
