@@ -1,11 +1,11 @@
 #include "reports/calendar_file.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 #include <QTimeZone>
 
 #include <libical/ical.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -84,6 +84,13 @@ icalcomponent* Event(const CalendarItem& item, const icaltimetype& stamp,
     return event;
 }
 
+QByteArray Serialized(icalcomponent* component) {
+    char* text = icalcomponent_as_ical_string_r(component);
+    QByteArray bytes(text);
+    std::free(text);
+    return bytes;
+}
+
 }  // namespace
 
 std::optional<QString> ExportTimeZone(const Location& place) {
@@ -95,10 +102,9 @@ std::optional<QString> ExportTimeZone(const Location& place) {
     return id;
 }
 
-QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTime& stamp) {
-    const std::vector<CalendarItem> items = CalendarItems(request);
-    const bool timed = std::any_of(items.begin(), items.end(),
-                                   [](const CalendarItem& item) { return item.at.has_value(); });
+bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request,
+                   const QDateTime& stamp) {
+    const bool timed = ExportsTimes(request.contents);
     const std::optional<QString> zoneId = timed ? ExportTimeZone(request.place) : std::nullopt;
     const QString placeName = FromUtf16(LocationDisplayName(request.place, request.language));
 
@@ -113,14 +119,29 @@ QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTim
                                                         : QStringLiteral("plx")));
     if (zoneId)
         icalcomponent_add_component(calendar.get(), ZoneDescription(*zoneId));
+    // The calendar is written around its events one by one, so that a span of years never
+    // stands in memory whole: everything before its closing line, each event, the closing line.
+    const QByteArray frame = Serialized(calendar.get());
+    const qsizetype close = frame.lastIndexOf("END:VCALENDAR");
+    bool ok = device.write(frame.left(close)) == close;
     const icaltimetype stampValue = TimeValue(stamp.toUTC(), true);
-    for (const CalendarItem& item : items)
-        icalcomponent_add_component(calendar.get(), Event(item, stampValue, zoneId, placeName));
+    const DayNumber last = CivilToDayNumber(request.last);
+    for (DayNumber n = CivilToDayNumber(request.first); ok && n <= last; ++n) {
+        for (const CalendarItem& item : CalendarItemsOfDay(request, n)) {
+            const Component event(Event(item, stampValue, zoneId, placeName));
+            const QByteArray text = Serialized(event.get());
+            ok = ok && device.write(text) == text.size();
+        }
+    }
+    const QByteArray end = frame.mid(close);
+    return ok && device.write(end) == end.size();
+}
 
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    QByteArray bytes(text);
-    std::free(text);
-    return bytes;
+QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTime& stamp) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteCalendar(buffer, request, stamp);
+    return buffer.data();
 }
 
 std::optional<QString> WriteCalendarFile(const QString& path,
@@ -128,8 +149,7 @@ std::optional<QString> WriteCalendarFile(const QString& path,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray text = CalendarFileText(request, QDateTime::currentDateTimeUtc());
-    if (file.write(text) != text.size() || !file.commit())
+    if (!WriteCalendar(file, request, QDateTime::currentDateTimeUtc()) || !file.commit())
         return file.errorString();
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -13,7 +14,10 @@
 
 namespace plx {
 
-// The file's text, UTF-8 with folded lines; `stamp` is its creation time (each event's DTSTAMP).
+// Writes the file's text, UTF-8 with folded lines, event by event; `stamp` is its creation time
+// (each event's DTSTAMP). Whether every write succeeded.
+bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request, const QDateTime& stamp);
+// The same text in memory.
 QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTime& stamp);
 
 // Writes the file whole or leaves what was there; the reason when it could not.

@@ -127,19 +127,17 @@ std::optional<ExportSpanProblem> ProblemOfExportSpan(CalendarDate first, Calenda
     return std::nullopt;
 }
 
-std::vector<CalendarItem> CalendarItems(const CalendarExportRequest& request) {
-    const TimesOfDayOptions& times = request.contents.times;
-    const bool anyTime = !(WithoutTimes(times) == times);
-    const std::string placeTag = PlaceTag(request.place);
+bool ExportsTimes(const CalendarExportContents& contents) {
+    return !(WithoutTimes(contents.times) == contents.times);
+}
+
+std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n) {
     std::vector<CalendarItem> items;
-    const DayNumber last = CivilToDayNumber(request.last);
-    for (DayNumber n = CivilToDayNumber(request.first); n <= last; ++n) {
-        const DayFacts facts = FactsOfCivilDay(DayNumberToCivil(n));
-        const QDate day = GregorianDayOf(n);
-        AddDayItems(items, facts, day, request);
-        if (anyTime)
-            AddTimes(items, facts.civil, day, request, placeTag);
-    }
+    const DayFacts facts = FactsOfCivilDay(DayNumberToCivil(n));
+    const QDate day = GregorianDayOf(n);
+    AddDayItems(items, facts, day, request);
+    if (ExportsTimes(request.contents))
+        AddTimes(items, facts.civil, day, request, PlaceTag(request.place));
     return items;
 }
 

@@ -64,9 +64,11 @@ struct CalendarItem {
     std::optional<QDateTime> at;  // timed items: the instant, in UTC
 };
 
-// The items in day order, and within a day events, portion, Daf Yomi, then the times in the
-// calculator's order.
-std::vector<CalendarItem> CalendarItems(const CalendarExportRequest& request);
+// Whether any halachic time is switched on.
+bool ExportsTimes(const CalendarExportContents& contents);
+
+// The items of one day: events, portion, Daf Yomi, then the times in the calculator's order.
+std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n);
 
 // The stable name of a time of day in ids and on the command line: the stored name of its switch.
 std::u16string_view TimeSwitchName(TimeKind kind);
