@@ -11,7 +11,7 @@ packages=(
   xvfb xauth poppler-utils
   clang clang-format
   tzdata
-  libical-dev help2man dpkg-dev file
+  libical-dev help2man dpkg-dev file desktop-file-utils
 )
 
 missing=()
