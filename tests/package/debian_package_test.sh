@@ -33,7 +33,7 @@ printf '%s\n' "${expected[@]}" | sort >"$work/expected"
 diff -u "$work/expected" "$work/found" || fail "the package's files differ from the list above"
 
 depends="$(dpkg-deb --field "$deb" Depends)"
-for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libical3 libqt6core6 libqt6gui6 libqt6widgets6; do
   tr ',' '\n' <<<"$depends" | awk '{print $1}' | grep -qx "$library" ||
     fail "Depends lacks $library: $depends"
 done
