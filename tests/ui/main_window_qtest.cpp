@@ -24,6 +24,7 @@
 #include "main_window_fixture.h"
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/export_calendar_dialog.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/monthly_report_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
@@ -530,6 +531,23 @@ private slots:
         // The choice goes into the window's settings, which are saved when the window closes.
         w.dlg->reject();
         QCOMPARE(LoadCalculationSettings(w.store).monthlyTefilin, 1);
+    }
+
+    void exportToCalendarStartsAtTheSelectedDateAndPlace() {
+        Window w;
+        w.Select({11, 3, 2024});
+        QCOMPARE(w.dlg->CommandAction(kCmdExportCalendar)->text(),
+                 QStringLiteral("Export to calendar…"));
+        bool seen = false;
+        WhenModal<CPLXExportCalendarDlg>([&](CPLXExportCalendarDlg& dialog) {
+            const CalendarExportRequest request = dialog.Request();
+            seen = request.first == CalendarDate{11, 3, 2024} &&
+                   request.last == CalendarDate{10, 4, 2024} &&
+                   request.place == w.dlg->CurrentReportInputs().place;
+            dialog.reject();
+        });
+        w.dlg->CommandAction(kCmdExportCalendar)->trigger();
+        QVERIFY(seen);
     }
 };
 
