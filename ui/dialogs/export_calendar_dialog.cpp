@@ -23,12 +23,6 @@ QString Text(const char16_t* key) {
     return LookupString(u"ExportCalendar", key);
 }
 
-template <typename W>
-W* WithId(W* widget, int id) {
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
-
 QString DateText(CalendarDate date) {
     return QStringLiteral("%1.%2.%3").arg(date.day).arg(date.month).arg(date.year);
 }

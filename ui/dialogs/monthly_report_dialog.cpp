@@ -45,12 +45,6 @@ constexpr LayoutText kClose{u"סגור", u"Close"};
 constexpr int kMonthListWidth = 112;
 constexpr int kYearEditWidth = 72;
 
-template <typename W>
-W* WithId(W* widget, int id) {
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
-
 }  // namespace
 
 CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, CalendarDate today,

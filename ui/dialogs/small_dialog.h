@@ -13,4 +13,11 @@ inline void PrepareSmallDialog(QDialog& dialog, bool hebrewLayout, const QString
     dialog.setWindowTitle(title);
 }
 
+// A control that carries its id as its object name, so that its dialog finds it by id.
+template <typename W>
+W* WithId(W* widget, int id) {
+    widget->setObjectName(QString::number(id));
+    return widget;
+}
+
 }  // namespace plx
