@@ -111,4 +111,36 @@ void BM_TimesYearAllJson(benchmark::State& state) {
 }
 BENCHMARK(BM_TimesYearAllJson)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Calendar files: a year, and twenty years (the longest span without --force) with every event,
+// portion, Daf Yomi page and time of day; the peak memory must not grow with the span.
+std::vector<std::string> IcsEverything(const char* last) {
+    return {"ics",
+            "2024-01-01",
+            last,
+            "--events",
+            "--portion",
+            "--daf",
+            "--candles",
+            "--times",
+            "BreakOfDawn,TalitTfilin,Sunrise,EndShmaMaga,EndShmaGra,EndShachritMaga,"
+            "EndShachritGra,Midday,MinchaGdolaMaga,MinchaGdolaGra,MinchaGdola30,MinchaKtanaMaga,"
+            "MinchaKtanaGra,PlagHaMinchaMaga,PlagHaMinchaGra,Sunset,StarsOutStandard,StarsOutGra,"
+            "StarsOutRashaz,StarsOutRt,Motzash",
+            "--out",
+            "/dev/null"};
+}
+
+void BM_IcsYearEverything(benchmark::State& state) {
+    Measure(state, IcsEverything("2024-12-31"));
+}
+BENCHMARK(BM_IcsYearEverything)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_IcsTwentyYearsEverything(benchmark::State& state) {
+    Measure(state, IcsEverything("2043-12-31"));
+}
+BENCHMARK(BM_IcsTwentyYearsEverything)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 }  // namespace

@@ -61,20 +61,29 @@ icalproperty* XProperty(const char* name, const QString& text) {
     return property;
 }
 
+// What every timed event of a file shares: the zone its times are told in (none: UTC) and the
+// place's name.
+struct TimedEventFrame {
+    std::optional<QString> zoneId;
+    QTimeZone zone;
+    QString placeName;
+};
+
 icalcomponent* Event(const CalendarItem& item, const icaltimetype& stamp,
-                     const std::optional<QString>& zoneId, const QString& placeName) {
+                     const TimedEventFrame& frame) {
     icalcomponent* event = icalcomponent_new_vevent();
     icalcomponent_add_property(event, icalproperty_new_uid(item.uid.c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(event, TextProperty(icalproperty_new_summary, item.summary));
     if (item.at) {
-        const QDateTime local =
-            zoneId ? item.at->toTimeZone(QTimeZone(zoneId->toUtf8())) : item.at->toUTC();
-        icalproperty* start = icalproperty_new_dtstart(TimeValue(local, !zoneId));
-        if (zoneId)
-            icalproperty_add_parameter(start, icalparameter_new_tzid(zoneId->toUtf8().constData()));
+        const QDateTime local = frame.zoneId ? item.at->toTimeZone(frame.zone) : item.at->toUTC();
+        icalproperty* start = icalproperty_new_dtstart(TimeValue(local, !frame.zoneId));
+        if (frame.zoneId) {
+            icalproperty_add_parameter(start,
+                                       icalparameter_new_tzid(frame.zoneId->toUtf8().constData()));
+        }
         icalcomponent_add_property(event, start);
-        icalcomponent_add_property(event, TextProperty(icalproperty_new_location, placeName));
+        icalcomponent_add_property(event, TextProperty(icalproperty_new_location, frame.placeName));
     } else {
         icalcomponent_add_property(event, icalproperty_new_dtstart(DayValue(item.day)));
         icalcomponent_add_property(event, icalproperty_new_dtend(DayValue(item.day.addDays(1))));
@@ -107,6 +116,8 @@ bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request,
     const bool timed = ExportsTimes(request.contents);
     const std::optional<QString> zoneId = timed ? ExportTimeZone(request.place) : std::nullopt;
     const QString placeName = FromUtf16(LocationDisplayName(request.place, request.language));
+    const TimedEventFrame timedFrame{zoneId, zoneId ? QTimeZone(zoneId->toUtf8()) : QTimeZone(),
+                                     placeName};
 
     const Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -121,19 +132,19 @@ bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request,
         icalcomponent_add_component(calendar.get(), ZoneDescription(*zoneId));
     // The calendar is written around its events one by one, so that a span of years never
     // stands in memory whole: everything before its closing line, each event, the closing line.
-    const QByteArray frame = Serialized(calendar.get());
-    const qsizetype close = frame.lastIndexOf("END:VCALENDAR");
-    bool ok = device.write(frame.left(close)) == close;
+    const QByteArray outline = Serialized(calendar.get());
+    const qsizetype close = outline.lastIndexOf("END:VCALENDAR");
+    bool ok = device.write(outline.left(close)) == close;
     const icaltimetype stampValue = TimeValue(stamp.toUTC(), true);
     const DayNumber last = CivilToDayNumber(request.last);
     for (DayNumber n = CivilToDayNumber(request.first); ok && n <= last; ++n) {
         for (const CalendarItem& item : CalendarItemsOfDay(request, n)) {
-            const Component event(Event(item, stampValue, zoneId, placeName));
+            const Component event(Event(item, stampValue, timedFrame));
             const QByteArray text = Serialized(event.get());
             ok = ok && device.write(text) == text.size();
         }
     }
-    const QByteArray end = frame.mid(close);
+    const QByteArray end = outline.mid(close);
     return ok && device.write(end) == end.size();
 }
 
