@@ -230,6 +230,27 @@ CalendarDate DateInHebrewYear(DayNumber n, const HebrewYearSpan& span) {
     return MakeDate(offset - kHebrewDaysBefore[row][month - 1] + 1, month, span.year);
 }
 
+// From Tevet on, the months of every kind of year of the same leap are the same: a month's first
+// day stands the same number of days before the next year's first day. Those days are counted
+// back from the next year alone, without the year's own first day.
+constexpr int kTevet = 4;
+constexpr int kRegularYearRow[2] = {1, 4};
+
+constexpr auto kDaysFromMonthToYearEnd = [] {
+    std::array<std::array<std::int16_t, 13>, 2> days{};
+    for (int leap = 0; leap < 2; ++leap) {
+        const auto& before = kHebrewDaysBefore[kRegularYearRow[leap]];
+        for (int month = kTevet; month <= 13; ++month)
+            days[leap][month - 1] =
+                static_cast<std::int16_t>(before[12 + leap] - before[month - 1]);
+    }
+    return days;
+}();
+
+int RegularYearLength(int leap) {
+    return kHebrewDaysBefore[kRegularYearRow[leap]][12 + leap];
+}
+
 // The year in which the molad of the month holding day n falls. 1 Tishrei comes up to two days
 // after its molad, so the day belongs to this year or to the one before.
 std::int32_t HebrewYearOfMolad(DayNumber n) {
@@ -316,9 +337,15 @@ int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept {
 }
 
 DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
-    // Tishrei and Heshvan begin on the same days of every year; the later months need its shape.
+    // Tishrei and Heshvan begin on the same days of every year, and the months from Tevet on the
+    // same days before the next year: only Kislev needs the year's kind, so both its ends.
+    const CycleYear y = CycleYearOf(year);
     if (month == 1 || month == 2)
-        return FirstDayOfHebrewYear(year) - 1 + kHebrewDaysBefore[0][month - 1] + day;
+        return FirstDayOf(y) - 1 + kHebrewDaysBefore[0][month - 1] + day;
+    if (month >= kTevet && month <= 13) {
+        const int leap = IsLeapIndex(y.index) ? 1 : 0;
+        return FirstDayOf(NextCycleYear(y)) - 1 - kDaysFromMonthToYearEnd[leap][month - 1] + day;
+    }
     const HebrewYearSpan span = SpanOfHebrewYear(year);
     const int before = month >= 1 && month <= 14 ? kHebrewDaysBefore[ShapeRow(span)][month - 1] : 0;
     return span.first - 1 + before + day;
@@ -474,10 +501,15 @@ CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
     n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
     const std::int32_t estimate = HebrewYearOfMolad(n);
     const CycleYear y = CycleYearOf(estimate);
+    const int leap = IsLeapIndex(y.index) ? 1 : 0;
+    const DayNumber next = FirstDayOf(NextCycleYear(y));
+    // From Tevet on, the day has the same month and day as in a regular year ending there.
+    if (next - n <= kDaysFromMonthToYearEnd[leap][kTevet - 1])
+        return DateInHebrewYear(n, {estimate, next - RegularYearLength(leap), next});
     const DayNumber first = FirstDayOf(y);
     if (n < first)
         return DateInHebrewYear(n, {estimate - 1, FirstDayOfHebrewYear(estimate - 1), first});
-    return DateInHebrewYear(n, {estimate, first, FirstDayOf(NextCycleYear(y))});
+    return DateInHebrewYear(n, {estimate, first, next});
 }
 
 // ---- Civil stepping --------------------------------------------------------------------------
