@@ -223,41 +223,57 @@ CalendarDate MakeDate(int day, int month, std::int32_t year) {
     return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
 }
 
-CalendarDate DateInHebrewYear(DayNumber n, const HebrewYearSpan& span) {
-    const int offset = n - span.first;
-    const int row = ShapeRow(span);
+// The date `offset` days after 1 Tishrei of a year of the shape in `row` of the month tables.
+CalendarDate DateAtOffset(int offset, int row, std::int32_t year) {
     const int month = kHebrewMonthOfDay.month[row][offset];
-    return MakeDate(offset - kHebrewDaysBefore[row][month - 1] + 1, month, span.year);
+    return MakeDate(offset - kHebrewDaysBefore[row][month - 1] + 1, month, year);
+}
+
+CalendarDate DateInHebrewYear(DayNumber n, const HebrewYearSpan& span) {
+    return DateAtOffset(n - span.first, ShapeRow(span), span.year);
 }
 
 // From Tevet on, the months of every kind of year of the same leap are the same: a month's first
 // day stands the same number of days before the next year's first day. Those days are counted
 // back from the next year alone, without the year's own first day.
 constexpr int kTevet = 4;
-constexpr int kRegularYearRow[2] = {1, 4};
+
+constexpr int RegularYearRow(int leap) {
+    return 1 + 3 * leap;
+}
+
+constexpr int RegularYearLength(int leap) {
+    return 354 + 30 * leap;
+}
 
 constexpr auto kDaysFromMonthToYearEnd = [] {
     std::array<std::array<std::int16_t, 13>, 2> days{};
     for (int leap = 0; leap < 2; ++leap) {
-        const auto& before = kHebrewDaysBefore[kRegularYearRow[leap]];
+        const auto& before = kHebrewDaysBefore[RegularYearRow(leap)];
         for (int month = kTevet; month <= 13; ++month)
             days[leap][month - 1] =
-                static_cast<std::int16_t>(before[12 + leap] - before[month - 1]);
+                static_cast<std::int16_t>(RegularYearLength(leap) - before[month - 1]);
     }
     return days;
 }();
 
-int RegularYearLength(int leap) {
-    return kHebrewDaysBefore[kRegularYearRow[leap]][12 + leap];
-}
-
 // The year in which the molad of the month holding day n falls. 1 Tishrei comes up to two days
 // after its molad, so the day belongs to this year or to the one before.
-std::int32_t HebrewYearOfMolad(DayNumber n) {
+struct YearOfMolad {
+    std::int32_t year;
+    CycleYear cycle;
+};
+
+YearOfMolad HebrewYearOfMolad(DayNumber n) {
     const auto months = static_cast<std::uint32_t>(
-        (static_cast<std::uint64_t>(n - 1) * kPartsPerDay + kPartsPerDay - 1 - kEpochMoladParts) /
+        (std::uint64_t{static_cast<std::uint32_t>(n - 1)} * kPartsPerDay + kPartsPerDay - 1 -
+         kEpochMoladParts) /
         kPartsPerMonth);
-    return static_cast<std::int32_t>((19u * months + 252u) / 235u);  // inverse of months elapsed
+    const std::uint32_t cycles = months / 235u;
+    // The inverse of the months before a year: 19 years of a cycle share its 235 months.
+    const std::uint32_t index = (19u * (months % 235u) + 17u) / 235u;
+    return {static_cast<std::int32_t>(19u * cycles + index + 1u),
+            {MonthsBeforeCycleYear(cycles, index), index}};
 }
 
 int CivilRow(std::int32_t year) {
@@ -499,13 +515,14 @@ CalendarDate DayNumberToCivil(DayNumber n) noexcept {
 
 CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
     n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
-    const std::int32_t estimate = HebrewYearOfMolad(n);
-    const CycleYear y = CycleYearOf(estimate);
+    const auto [estimate, y] = HebrewYearOfMolad(n);
     const int leap = IsLeapIndex(y.index) ? 1 : 0;
     const DayNumber next = FirstDayOf(NextCycleYear(y));
     // From Tevet on, the day has the same month and day as in a regular year ending there.
-    if (next - n <= kDaysFromMonthToYearEnd[leap][kTevet - 1])
-        return DateInHebrewYear(n, {estimate, next - RegularYearLength(leap), next});
+    const int daysToYearEnd = next - n;
+    if (daysToYearEnd <= kDaysFromMonthToYearEnd[leap][kTevet - 1])
+        return DateAtOffset(RegularYearLength(leap) - daysToYearEnd, RegularYearRow(leap),
+                            estimate);
     const DayNumber first = FirstDayOf(y);
     if (n < first)
         return DateInHebrewYear(n, {estimate - 1, FirstDayOfHebrewYear(estimate - 1), first});
