@@ -288,6 +288,8 @@ bool IsDroppedReformDay(CalendarDate d) {
     return d.year == 1582 && d.month == 10 && d.day >= 5 && d.day <= 14;
 }
 
+constexpr int kJulianDayOfDayZero = 347997;
+
 constexpr CalendarDate kFirstCivilDate{7, 10, kFirstCivilYear};
 constexpr CalendarDate kLastCivilDate{19, 12, kLastCivilYear};
 constexpr CalendarDate kFirstHebrewDate{1, 1, kFirstHebrewYear};
@@ -403,23 +405,30 @@ int CivilDaysBeforeMonth(std::int32_t year, int index) noexcept {
     return kCivilDaysBefore[CivilRow(year)][index];
 }
 
+// The usual closed form, counted from 1 March of year -4800 (astronomically) so that the leap day
+// ends the year; Gregorian from 15 October 1582. A month out of range counts as January, and a
+// day past its month's end runs on into the next months.
 DayNumber CivilToDayNumber(CalendarDate civil) noexcept {
     const std::int32_t y = civil.year;
-    const int d = civil.day;
-    const std::int32_t t = y + 3761 + (y < 1 ? 1 : 0);
-    std::int32_t correction = 0;
-    if (y > 1582 || (y == 1582 && civil.month == 10 && d > 14)) {
-        // The Gregorian centuries after 1600; the years before 1601 count none.
-        const std::uint32_t since = y > 1601 ? static_cast<std::uint32_t>(y - 1601) : 0u;
-        correction = static_cast<std::int32_t>(since / 100u - since / 400u) + 10;
-    }
-    const auto julianLeapDays =
-        static_cast<std::int32_t>(static_cast<std::uint32_t>(std::abs(t - 2)) / 4u);
-    return julianLeapDays + 365 * t - (t == 1 ? 1 : 0) + d - correction - 644 +
-           CivilDaysBeforeMonth(y, civil.month - 1);
+    const int m = civil.month >= 1 && civil.month <= 13 ? civil.month : 1;
+    const std::uint32_t beforeMarch = m <= 2 ? 1u : 0u;
+    const std::int32_t astronomical = y < 1 ? y + 1 : y;  // no year 0
+    const std::uint32_t years = static_cast<std::uint32_t>(astronomical + 4800) - beforeMarch;
+    const std::uint32_t monthFromMarch = static_cast<std::uint32_t>(m) + 12u * beforeMarch - 3u;
+    std::uint32_t days = civil.day + (153u * monthFromMarch + 2u) / 5u + 365u * years + years / 4u;
+    const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && civil.day > 14)));
+    if (!gregorian)
+        return static_cast<DayNumber>(days) - 32083 - kJulianDayOfDayZero;
+    const std::uint32_t centuries = years / 100u;
+    days = days - centuries + centuries / 4u;
+    return static_cast<DayNumber>(days) - 32045 - kJulianDayOfDayZero;
 }
 
 CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
+    // Most dates need nothing: a day up to the 28th of a month well inside the range.
+    if (civil.year > kFirstCivilYear && civil.year < kLastCivilYear && civil.month >= 1 &&
+        civil.month <= 12 && civil.day >= 1 && civil.day <= 28 && !IsDroppedReformDay(civil))
+        return civil;
     std::int32_t y = civil.year;
     int m = civil.month;
     int d = civil.day;
@@ -470,7 +479,6 @@ CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
 namespace {
 
 constexpr DayNumber kFirstGregorianDay = 1951164;  // 15 October 1582
-constexpr int kJulianDayOfDayZero = 347997;
 
 // The civil date of a day count from the 1 March that opens the first 4-year cycle of the
 // calendar (year -4800 counted astronomically); `centuryYears` adds the years the Gregorian
