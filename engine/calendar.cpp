@@ -107,10 +107,18 @@ struct CycleYear {
     std::uint32_t index;  // (Y - 1) mod 19
 };
 
-CycleYear CycleYearOf(std::int32_t year) {
-    const std::uint32_t elapsed = static_cast<std::uint32_t>(year) - 1u;
+// The year that follows `elapsed` years.
+CycleYear CycleYearAfter(std::uint32_t elapsed) {
     const std::uint32_t index = elapsed % 19u;
     return {MonthsBeforeCycleYear(elapsed / 19u, index), index};
+}
+
+CycleYear CycleYearOf(std::int32_t year) {
+    return CycleYearAfter(static_cast<std::uint32_t>(year) - 1u);
+}
+
+constexpr std::uint32_t PreviousIndex(std::uint32_t index) {
+    return index == 0u ? 18u : index - 1u;
 }
 
 CycleYear NextCycleYear(CycleYear y) {
@@ -149,7 +157,7 @@ constexpr auto kRoshHashanaDelays = [] {
     constexpr int kStretchStart[4] = {0, kTuesdayOfCommonLimit, kMondayAfterLeapLimit, kNoon};
     std::array<std::array<std::array<std::uint8_t, 4>, 7>, 19> delays{};
     for (std::uint32_t index = 0; index < 19; ++index) {
-        const bool previousLeap = IsLeapIndex(index == 0 ? 18 : index - 1);
+        const bool previousLeap = IsLeapIndex(PreviousIndex(index));
         for (int weekday = 1; weekday <= 7; ++weekday) {
             for (int stretch = 0; stretch < 4; ++stretch) {
                 delays[index][weekday - 1][stretch] = static_cast<std::uint8_t>(RoshHashanaDelay(
@@ -357,13 +365,13 @@ int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept {
 DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
     // Tishrei and Heshvan begin on the same days of every year, and the months from Tevet on the
     // same days before the next year: only Kislev needs the year's kind, so both its ends.
-    const CycleYear y = CycleYearOf(year);
-    if (month == 1 || month == 2)
-        return FirstDayOf(y) - 1 + kHebrewDaysBefore[0][month - 1] + day;
     if (month >= kTevet && month <= 13) {
-        const int leap = IsLeapIndex(y.index) ? 1 : 0;
-        return FirstDayOf(NextCycleYear(y)) - 1 - kDaysFromMonthToYearEnd[leap][month - 1] + day;
+        const CycleYear next = CycleYearAfter(static_cast<std::uint32_t>(year));
+        const int leap = IsLeapIndex(PreviousIndex(next.index)) ? 1 : 0;
+        return FirstDayOf(next) - 1 - kDaysFromMonthToYearEnd[leap][month - 1] + day;
     }
+    if (month == 1 || month == 2)
+        return FirstDayOfHebrewYear(year) - 1 + kHebrewDaysBefore[0][month - 1] + day;
     const HebrewYearSpan span = SpanOfHebrewYear(year);
     const int before = month >= 1 && month <= 14 ? kHebrewDaysBefore[ShapeRow(span)][month - 1] : 0;
     return span.first - 1 + before + day;
