@@ -592,27 +592,19 @@ namespace {
 struct DaySteps {
     CalendarDate first;
     CalendarDate last;
-    int shortestMonth;  // below this day of a month the next day is in the same month
     int (*monthLength)(std::int32_t year, int month) noexcept;
     CalendarDate (*nextMonth)(CalendarDate) noexcept;
     CalendarDate (*prevMonth)(CalendarDate) noexcept;
 };
 
-// The last civil month, 19 days long, ends on the last supported day, so 28 holds before it.
-constexpr DaySteps kCivilSteps{kFirstCivilDate,  kLastCivilDate, 28,
-                               CivilMonthLength, NextCivilMonth, PrevCivilMonth};
-constexpr DaySteps kHebrewSteps{kFirstHebrewDate,  kLastHebrewDate, 29,
-                                HebrewMonthLength, NextHebrewMonth, PrevHebrewMonth};
+constexpr DaySteps kCivilSteps{kFirstCivilDate, kLastCivilDate, CivilMonthLength, NextCivilMonth,
+                               PrevCivilMonth};
+constexpr DaySteps kHebrewSteps{kFirstHebrewDate, kLastHebrewDate, HebrewMonthLength,
+                                NextHebrewMonth, PrevHebrewMonth};
 
 CalendarDate NextDay(CalendarDate d, const DaySteps& calendar) noexcept {
     if (d == calendar.last)
         return d;
-    // Most days are too early in their month to end it: the month's length, which for a Hebrew
-    // month may need the year's kind, is only looked up near the end.
-    if (d.day >= 1 && d.day < calendar.shortestMonth) {
-        ++d.day;
-        return d;
-    }
     if (d.day == calendar.monthLength(d.year, d.month)) {
         d.day = 1;
         return calendar.nextMonth(d);
@@ -635,14 +627,14 @@ CalendarDate PrevDay(CalendarDate d, const DaySteps& calendar) noexcept {
 
 }  // namespace
 
-CalendarDate NextCivilDay(CalendarDate c) noexcept {
+CalendarDate detail::NextCivilDayInFull(CalendarDate c) noexcept {
     c = NextDay(c, kCivilSteps);
     if (IsDroppedReformDay(c))
         c.day = 15;
     return c;
 }
 
-CalendarDate PrevCivilDay(CalendarDate c) noexcept {
+CalendarDate detail::PrevCivilDayInFull(CalendarDate c) noexcept {
     c = PrevDay(c, kCivilSteps);
     if (IsDroppedReformDay(c))
         c.day = 4;
@@ -718,11 +710,11 @@ CalendarDate PrevHebrewMonth(CalendarDate h) noexcept {
     return h;
 }
 
-CalendarDate NextHebrewDay(CalendarDate h) noexcept {
+CalendarDate detail::NextHebrewDayInFull(CalendarDate h) noexcept {
     return NextDay(h, kHebrewSteps);
 }
 
-CalendarDate PrevHebrewDay(CalendarDate h) noexcept {
+CalendarDate detail::PrevHebrewDayInFull(CalendarDate h) noexcept {
     return PrevDay(h, kHebrewSteps);
 }
 

@@ -78,16 +78,60 @@ inline DayNumber HebrewToDayNumber(CalendarDate hebrew) noexcept {
 
 // ---- Stepping (clamped to the supported range) -------------------------------------------------
 
-CalendarDate NextCivilDay(CalendarDate civil) noexcept;
-CalendarDate PrevCivilDay(CalendarDate civil) noexcept;
 CalendarDate NextCivilMonth(CalendarDate civil) noexcept;
 CalendarDate PrevCivilMonth(CalendarDate civil) noexcept;
 CalendarDate AddCivilYears(int n, CalendarDate civil) noexcept;
 
-CalendarDate NextHebrewDay(CalendarDate hebrew) noexcept;
-CalendarDate PrevHebrewDay(CalendarDate hebrew) noexcept;
 CalendarDate NextHebrewMonth(CalendarDate hebrew) noexcept;
 CalendarDate PrevHebrewMonth(CalendarDate hebrew) noexcept;
 CalendarDate AddHebrewYears(int n, CalendarDate hebrew) noexcept;
+
+// A step by a day. Every civil month has 28 days at least and every Hebrew month 29, so most days
+// step within their month, here, inline; the months' ends, the calendar reform of 1582 and the
+// ends of the range take the full rules.
+namespace detail {
+
+CalendarDate NextCivilDayInFull(CalendarDate civil) noexcept;
+CalendarDate PrevCivilDayInFull(CalendarDate civil) noexcept;
+CalendarDate NextHebrewDayInFull(CalendarDate hebrew) noexcept;
+CalendarDate PrevHebrewDayInFull(CalendarDate hebrew) noexcept;
+
+constexpr bool IsPlainCivilYear(std::int32_t year) noexcept {
+    return year != 1582 && year != kFirstCivilYear && year != kLastCivilYear;
+}
+
+}  // namespace detail
+
+inline CalendarDate NextCivilDay(CalendarDate civil) noexcept {
+    if (civil.day >= 1 && civil.day < 28 && detail::IsPlainCivilYear(civil.year)) {
+        ++civil.day;
+        return civil;
+    }
+    return detail::NextCivilDayInFull(civil);
+}
+
+inline CalendarDate PrevCivilDay(CalendarDate civil) noexcept {
+    if (civil.day > 1 && detail::IsPlainCivilYear(civil.year)) {
+        --civil.day;
+        return civil;
+    }
+    return detail::PrevCivilDayInFull(civil);
+}
+
+inline CalendarDate NextHebrewDay(CalendarDate hebrew) noexcept {
+    if (hebrew.day >= 1 && hebrew.day < 29) {
+        ++hebrew.day;
+        return hebrew;
+    }
+    return detail::NextHebrewDayInFull(hebrew);
+}
+
+inline CalendarDate PrevHebrewDay(CalendarDate hebrew) noexcept {
+    if (hebrew.day > 1) {
+        --hebrew.day;
+        return hebrew;
+    }
+    return detail::PrevHebrewDayInFull(hebrew);
+}
 
 }  // namespace plx
