@@ -432,11 +432,9 @@ DayNumber CivilToDayNumber(CalendarDate civil) noexcept {
     return static_cast<DayNumber>(days) - 32045 - kJulianDayOfDayZero;
 }
 
-CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
-    // Most dates need nothing: a day up to the 28th of a month well inside the range.
-    if (civil.year > kFirstCivilYear && civil.year < kLastCivilYear && civil.month >= 1 &&
-        civil.month <= 12 && civil.day >= 1 && civil.day <= 28 && !IsDroppedReformDay(civil))
-        return civil;
+namespace {
+
+[[gnu::noinline]] CalendarDate NormalizedCivilDate(CalendarDate civil) {
     std::int32_t y = civil.year;
     int m = civil.month;
     int d = civil.day;
@@ -480,6 +478,17 @@ CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
     if (IsDroppedReformDay(result))
         result.day = 15;
     return result;
+}
+
+}  // namespace
+
+CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
+    // Most dates need nothing: a day up to the 28th of a month well inside the range. Only the
+    // others take the rules, so that the conversions can inline this test.
+    const bool plain = civil.year > kFirstCivilYear && civil.year < kLastCivilYear &&
+                       civil.month >= 1 && civil.month <= 12 && civil.day >= 1 && civil.day <= 28 &&
+                       !IsDroppedReformDay(civil);
+    return plain ? civil : NormalizedCivilDate(civil);
 }
 
 // ---- Conversions -----------------------------------------------------------------------------
@@ -529,6 +538,20 @@ CalendarDate DayNumberToCivil(DayNumber n) noexcept {
     return CivilDateOfDay(std::clamp(n, kFirstDayNumber, kLastDayNumber));
 }
 
+namespace {
+
+// Day n up to the end of Kislev of the estimated year, or in the year before: the year's kind
+// counts, so its first day is needed. Kept apart from the usual case, which needs fewer registers.
+[[gnu::noinline]] CalendarDate DateBeforeTevet(DayNumber n, std::int32_t estimate, CycleYear y,
+                                               DayNumber next) {
+    const DayNumber first = FirstDayOf(y);
+    if (n < first)
+        return DateInHebrewYear(n, {estimate - 1, FirstDayOfHebrewYear(estimate - 1), first});
+    return DateInHebrewYear(n, {estimate, first, next});
+}
+
+}  // namespace
+
 CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
     n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
     const auto [estimate, y] = HebrewYearOfMolad(n);
@@ -539,10 +562,7 @@ CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
     if (daysToYearEnd <= kDaysFromMonthToYearEnd[leap][kTevet - 1])
         return DateAtOffset(RegularYearLength(leap) - daysToYearEnd, RegularYearRow(leap),
                             estimate);
-    const DayNumber first = FirstDayOf(y);
-    if (n < first)
-        return DateInHebrewYear(n, {estimate - 1, FirstDayOfHebrewYear(estimate - 1), first});
-    return DateInHebrewYear(n, {estimate, first, next});
+    return DateBeforeTevet(n, estimate, y, next);
 }
 
 // ---- Civil stepping --------------------------------------------------------------------------
