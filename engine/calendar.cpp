@@ -72,12 +72,30 @@ constexpr bool IsLeapIndex(std::uint32_t index) {
     return (kLeapYearBits >> index) & 1u;
 }
 
+// Whether the year before the one at `index` is a leap year: the leap bits moved up one place.
+constexpr bool FollowsLeapIndex(std::uint32_t index) {
+    constexpr std::uint32_t kFollowsLeapBits =
+        ((kLeapYearBits << 1) | (kLeapYearBits >> 18)) & ((1u << 19) - 1);
+    return (kFollowsLeapBits >> index) & 1u;
+}
+
 // Months of the 19-year cycle before each of its years.
 constexpr std::array<std::uint16_t, 19> kMonthsIntoCycle = [] {
     std::array<std::uint16_t, 19> months{};
     for (unsigned rest = 0; rest < 19; ++rest)
         months[rest] = static_cast<std::uint16_t>(12u * rest + (7u * rest + 1u) / 19u);
     return months;
+}();
+
+// The year of the 19-year cycle (0..18) in which each of its 235 months falls.
+constexpr std::array<std::uint8_t, 235> kCycleYearOfMonth = [] {
+    std::array<std::uint8_t, 235> years{};
+    for (unsigned month = 0, year = 0; month < 235; ++month) {
+        while (year < 18 && month >= kMonthsIntoCycle[year + 1])
+            ++year;
+        years[month] = static_cast<std::uint8_t>(year);
+    }
+    return years;
 }();
 
 std::uint32_t MonthsBeforeCycleYear(std::uint32_t cycles, std::uint32_t rest) {
@@ -109,16 +127,13 @@ struct CycleYear {
 
 // The year that follows `elapsed` years.
 CycleYear CycleYearAfter(std::uint32_t elapsed) {
-    const std::uint32_t index = elapsed % 19u;
-    return {MonthsBeforeCycleYear(elapsed / 19u, index), index};
+    const std::uint64_t years = elapsed;  // 64 bits: a shorter division
+    const auto index = static_cast<std::uint32_t>(years % 19u);
+    return {MonthsBeforeCycleYear(static_cast<std::uint32_t>(years / 19u), index), index};
 }
 
 CycleYear CycleYearOf(std::int32_t year) {
     return CycleYearAfter(static_cast<std::uint32_t>(year) - 1u);
-}
-
-constexpr std::uint32_t PreviousIndex(std::uint32_t index) {
-    return index == 0u ? 18u : index - 1u;
 }
 
 CycleYear NextCycleYear(CycleYear y) {
@@ -157,7 +172,7 @@ constexpr auto kRoshHashanaDelays = [] {
     constexpr int kStretchStart[4] = {0, kTuesdayOfCommonLimit, kMondayAfterLeapLimit, kNoon};
     std::array<std::array<std::array<std::uint8_t, 4>, 7>, 19> delays{};
     for (std::uint32_t index = 0; index < 19; ++index) {
-        const bool previousLeap = IsLeapIndex(PreviousIndex(index));
+        const bool previousLeap = FollowsLeapIndex(index);
         for (int weekday = 1; weekday <= 7; ++weekday) {
             for (int stretch = 0; stretch < 4; ++stretch) {
                 delays[index][weekday - 1][stretch] = static_cast<std::uint8_t>(RoshHashanaDelay(
@@ -273,13 +288,11 @@ struct YearOfMolad {
 };
 
 YearOfMolad HebrewYearOfMolad(DayNumber n) {
-    const auto months = static_cast<std::uint32_t>(
-        (std::uint64_t{static_cast<std::uint32_t>(n - 1)} * kPartsPerDay + kPartsPerDay - 1 -
-         kEpochMoladParts) /
-        kPartsPerMonth);
-    const std::uint32_t cycles = months / 235u;
-    // The inverse of the months before a year: 19 years of a cycle share its 235 months.
-    const std::uint32_t index = (19u * (months % 235u) + 17u) / 235u;
+    const std::uint64_t months = (std::uint64_t{static_cast<std::uint32_t>(n - 1)} * kPartsPerDay +
+                                  kPartsPerDay - 1 - kEpochMoladParts) /
+                                 kPartsPerMonth;
+    const auto cycles = static_cast<std::uint32_t>(months / 235u);  // 64 bits: a shorter division
+    const std::uint32_t index = kCycleYearOfMonth[months % 235u];
     return {static_cast<std::int32_t>(19u * cycles + index + 1u),
             {MonthsBeforeCycleYear(cycles, index), index}};
 }
@@ -367,7 +380,7 @@ DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
     // same days before the next year: only Kislev needs the year's kind, so both its ends.
     if (month >= kTevet && month <= 13) {
         const CycleYear next = CycleYearAfter(static_cast<std::uint32_t>(year));
-        const int leap = IsLeapIndex(PreviousIndex(next.index)) ? 1 : 0;
+        const int leap = FollowsLeapIndex(next.index) ? 1 : 0;
         return FirstDayOf(next) - 1 - kDaysFromMonthToYearEnd[leap][month - 1] + day;
     }
     if (month == 1 || month == 2)
@@ -413,6 +426,14 @@ int CivilDaysBeforeMonth(std::int32_t year, int index) noexcept {
     return kCivilDaysBefore[CivilRow(year)][index];
 }
 
+// Days from 1 March to the first of each month (1..12; 13 is the January after).
+constexpr auto kDaysFromMarch = [] {
+    std::array<std::uint16_t, 14> days{};
+    for (unsigned month = 1; month <= 13; ++month)
+        days[month] = static_cast<std::uint16_t>((153u * ((month + 9u) % 12u) + 2u) / 5u);
+    return days;
+}();
+
 // The usual closed form, counted from 1 March of year -4800 (astronomically) so that the leap day
 // ends the year; Gregorian from 15 October 1582. A month out of range counts as January, and a
 // day past its month's end runs on into the next months.
@@ -422,8 +443,7 @@ DayNumber CivilToDayNumber(CalendarDate civil) noexcept {
     const std::uint32_t beforeMarch = m <= 2 ? 1u : 0u;
     const std::int32_t astronomical = y < 1 ? y + 1 : y;  // no year 0
     const std::uint32_t years = static_cast<std::uint32_t>(astronomical + 4800) - beforeMarch;
-    const std::uint32_t monthFromMarch = static_cast<std::uint32_t>(m) + 12u * beforeMarch - 3u;
-    std::uint32_t days = civil.day + (153u * monthFromMarch + 2u) / 5u + 365u * years + years / 4u;
+    std::uint32_t days = civil.day + kDaysFromMarch[m] + 365u * years + years / 4u;
     const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && civil.day > 14)));
     if (!gregorian)
         return static_cast<DayNumber>(days) - 32083 - kJulianDayOfDayZero;
