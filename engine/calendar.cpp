@@ -46,26 +46,33 @@ constexpr std::uint64_t kPartsPerDay = 24 * kPartsPerHour;
 constexpr std::uint64_t kPartsPerMonth = 29 * kPartsPerDay + 12 * kPartsPerHour + 793;
 constexpr std::uint64_t kEpochMoladParts = 5 * kPartsPerHour + 204;  // after 6 p.m. before day 1
 
-// The month (1-based) of every day of the year (offset 0 = 1 Tishrei), by year shape, so that
-// finding the month is one lookup.
-struct MonthOfDayTable {
-    std::uint8_t month[6][385];
+// The month (1-based) and day of every day of the year (offset 0 = 1 Tishrei), by year shape, so
+// that a date in the year is one lookup.
+struct MonthAndDay {
+    std::uint8_t month;
+    std::uint8_t day;
 };
 
-constexpr MonthOfDayTable MakeMonthOfDayTable() {
-    MonthOfDayTable table{};
+struct DateOfDayTable {
+    MonthAndDay date[6][385];
+};
+
+constexpr DateOfDayTable MakeDateOfDayTable() {
+    DateOfDayTable table{};
     for (int row = 0; row < 6; ++row) {
         int month = 1;
         for (int offset = 0; offset < 385; ++offset) {
             while (month < 13 && offset >= kHebrewDaysBefore[row][month])
                 ++month;
-            table.month[row][offset] = static_cast<std::uint8_t>(month);
+            const int day = offset - kHebrewDaysBefore[row][month - 1] + 1;
+            table.date[row][offset] = {static_cast<std::uint8_t>(month),
+                                       static_cast<std::uint8_t>(day)};
         }
     }
     return table;
 }
 
-constexpr MonthOfDayTable kHebrewMonthOfDay = MakeMonthOfDayTable();
+constexpr DateOfDayTable kHebrewDateOfDay = MakeDateOfDayTable();
 
 // Index 0..18: the year's place in the 19-year cycle, (Y - 1) mod 19.
 constexpr bool IsLeapIndex(std::uint32_t index) {
@@ -248,8 +255,8 @@ CalendarDate MakeDate(int day, int month, std::int32_t year) {
 
 // The date `offset` days after 1 Tishrei of a year of the shape in `row` of the month tables.
 CalendarDate DateAtOffset(int offset, int row, std::int32_t year) {
-    const int month = kHebrewMonthOfDay.month[row][offset];
-    return MakeDate(offset - kHebrewDaysBefore[row][month - 1] + 1, month, year);
+    const MonthAndDay date = kHebrewDateOfDay.date[row][offset];
+    return {date.day, date.month, year};
 }
 
 CalendarDate DateInHebrewYear(DayNumber n, const HebrewYearSpan& span) {
@@ -517,20 +524,31 @@ namespace {
 
 constexpr DayNumber kFirstGregorianDay = 1951164;  // 15 October 1582
 
+// The month and day of each day of a year counted from 1 March.
+constexpr auto kCivilDateFromMarch = [] {
+    std::array<MonthAndDay, 366> dates{};
+    for (std::uint32_t dayOfYear = 0; dayOfYear < 366; ++dayOfYear) {
+        const std::uint32_t m = (5u * dayOfYear + 2u) / 153u;  // 0 = March .. 11 = February
+        const std::uint32_t day = dayOfYear - (153u * m + 2u) / 5u + 1u;
+        dates[dayOfYear] = {static_cast<std::uint8_t>(m >= 10 ? m - 9 : m + 3),
+                            static_cast<std::uint8_t>(day)};
+    }
+    return dates;
+}();
+
 // The civil date of a day count from the 1 March that opens the first 4-year cycle of the
 // calendar (year -4800 counted astronomically); `centuryYears` adds the years the Gregorian
 // centuries took off before it.
 CalendarDate CivilDateInCycles(std::uint32_t days, std::uint32_t centuryYears) {
     const std::uint32_t cycleYears = (4u * days + 3u) / 1461u;
     const std::uint32_t dayOfYear = days - 1461u * cycleYears / 4u;  // from 1 March
-    const std::uint32_t m = (5u * dayOfYear + 2u) / 153u;            // 0 = March .. 11 = February
-    const auto day = static_cast<int>(dayOfYear - (153u * m + 2u) / 5u + 1u);
-    const int january = m >= 10 ? 1 : 0;
-    const int month = static_cast<int>(m) + 3 - 12 * january;
+    // A count far outside the calendar wraps around; it still stays inside the table.
+    const MonthAndDay date = kCivilDateFromMarch[std::min(dayOfYear, 365u)];
+    const int january = date.month <= 2 ? 1 : 0;  // January and February end the year from March
     int year = static_cast<int>(centuryYears + cycleYears) - 4800 + january;
     if (year < 1)
         --year;  // no year 0
-    return MakeDate(day, month, year);
+    return {date.day, date.month, year};
 }
 
 // Julian calendar before the reform, Gregorian from it; defined for any n >= 0, so a Hebrew date

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 namespace plx {
@@ -146,6 +147,20 @@ TEST(HebrewCalendar, OverflowingDaysCarryIntoCivilDates) {
     EXPECT_EQ(HebrewToCivil(D(45, 12, kLastHebrewYear)), D(4, 1, kLastCivilYear + 1));
     EXPECT_EQ(HebrewToCivil(D(0, 5, 3761)), D(14, 1, 1));
     EXPECT_EQ(HebrewToCivil(D(31, 2, 5343)), D(26, 11, 1582));
+}
+
+// Years far outside the calendar wrap around to some civil date; its month and day still come
+// from inside the tables (the sanitizer build checks the reads).
+TEST(HebrewCalendar, YearsFarOutsideTheRangeGiveSomeDate) {
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    for (const std::int32_t year : {kMin, -1000000, 0, 200000, kMax}) {
+        for (const int month : {1, 3, 4, 13}) {
+            const CalendarDate civil = HebrewToCivil(D(1, month, year));
+            EXPECT_TRUE(civil.month >= 1 && civil.month <= 12 && civil.day >= 1 && civil.day <= 31)
+                << year << '/' << month;
+        }
+    }
 }
 
 TEST(CivilCalendar, LeapYearsAndTables) {
