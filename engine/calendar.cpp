@@ -48,13 +48,13 @@ constexpr std::uint64_t kEpochMoladParts = 5 * kPartsPerHour + 204;  // after 6 
 
 // The month (1-based) and day of every day of the year (offset 0 = 1 Tishrei), by year shape, so
 // that a date in the year is one lookup.
-struct MonthAndDay {
-    std::uint8_t month;
+struct DayAndMonth {  // in the order of CalendarDate, which then needs no shuffling
     std::uint8_t day;
+    std::uint8_t month;
 };
 
 struct DateOfDayTable {
-    MonthAndDay date[6][385];
+    DayAndMonth date[6][385];
 };
 
 constexpr DateOfDayTable MakeDateOfDayTable() {
@@ -65,8 +65,8 @@ constexpr DateOfDayTable MakeDateOfDayTable() {
             while (month < 13 && offset >= kHebrewDaysBefore[row][month])
                 ++month;
             const int day = offset - kHebrewDaysBefore[row][month - 1] + 1;
-            table.date[row][offset] = {static_cast<std::uint8_t>(month),
-                                       static_cast<std::uint8_t>(day)};
+            table.date[row][offset] = {static_cast<std::uint8_t>(day),
+                                       static_cast<std::uint8_t>(month)};
         }
     }
     return table;
@@ -255,7 +255,7 @@ CalendarDate MakeDate(int day, int month, std::int32_t year) {
 
 // The date `offset` days after 1 Tishrei of a year of the shape in `row` of the month tables.
 CalendarDate DateAtOffset(int offset, int row, std::int32_t year) {
-    const MonthAndDay date = kHebrewDateOfDay.date[row][offset];
+    const DayAndMonth date = kHebrewDateOfDay.date[row][offset];
     return {date.day, date.month, year};
 }
 
@@ -526,12 +526,12 @@ constexpr DayNumber kFirstGregorianDay = 1951164;  // 15 October 1582
 
 // The month and day of each day of a year counted from 1 March.
 constexpr auto kCivilDateFromMarch = [] {
-    std::array<MonthAndDay, 366> dates{};
+    std::array<DayAndMonth, 366> dates{};
     for (std::uint32_t dayOfYear = 0; dayOfYear < 366; ++dayOfYear) {
         const std::uint32_t m = (5u * dayOfYear + 2u) / 153u;  // 0 = March .. 11 = February
         const std::uint32_t day = dayOfYear - (153u * m + 2u) / 5u + 1u;
-        dates[dayOfYear] = {static_cast<std::uint8_t>(m >= 10 ? m - 9 : m + 3),
-                            static_cast<std::uint8_t>(day)};
+        dates[dayOfYear] = {static_cast<std::uint8_t>(day),
+                            static_cast<std::uint8_t>(m >= 10 ? m - 9 : m + 3)};
     }
     return dates;
 }();
@@ -543,7 +543,7 @@ CalendarDate CivilDateInCycles(std::uint32_t days, std::uint32_t centuryYears) {
     const std::uint32_t cycleYears = (4u * days + 3u) / 1461u;
     const std::uint32_t dayOfYear = days - 1461u * cycleYears / 4u;  // from 1 March
     // A count far outside the calendar wraps around; it still stays inside the table.
-    const MonthAndDay date = kCivilDateFromMarch[std::min(dayOfYear, 365u)];
+    const DayAndMonth date = kCivilDateFromMarch[std::min(dayOfYear, 365u)];
     const int january = date.month <= 2 ? 1 : 0;  // January and February end the year from March
     int year = static_cast<int>(centuryYears + cycleYears) - 4800 + january;
     if (year < 1)
