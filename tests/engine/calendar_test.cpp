@@ -205,6 +205,27 @@ TEST(CivilCalendar, KnownDays) {
     EXPECT_EQ(CivilToDayNumber(D(19, 12, kLastCivilYear)), kLastDayNumber);
 }
 
+// A day past its month's end, or day 0, counts on into the neighbouring months, across the leap
+// day, the missing year 0 and the reform; month 13 is the next January.
+TEST(CivilCalendar, DayNumbersCarryPastMonthEnds) {
+    const auto same = [](CalendarDate a, CalendarDate b) {
+        EXPECT_EQ(CivilToDayNumber(a), CivilToDayNumber(b))
+            << int{a.day} << '/' << int{a.month} << '/' << a.year;
+    };
+    same(D(32, 1, 2024), D(1, 2, 2024));
+    same(D(0, 3, 2024), D(29, 2, 2024));
+    same(D(0, 3, 2023), D(28, 2, 2023));
+    same(D(0, 3, 1700), D(28, 2, 1700));
+    same(D(0, 3, 1500), D(29, 2, 1500));  // Julian: every fourth year leaps
+    same(D(1, 13, 2024), D(1, 1, 2025));
+    same(D(32, 12, -1), D(1, 1, 1));
+    same(D(1, 13, -1), D(1, 1, 1));
+    same(D(0, 11, 1582), D(31, 10, 1582));
+    same(D(40, 12, 1582), D(9, 1, 1583));
+    same(D(1, 13, 1582), D(1, 1, 1583));
+    same(D(60, 2, kLastCivilYear), D(31, 3, kLastCivilYear));  // a leap year
+}
+
 TEST(CivilCalendar, Normalize) {
     EXPECT_EQ(NormalizeCivilDate(D(31, 4, 2024)), D(1, 5, 2024));
     EXPECT_EQ(NormalizeCivilDate(D(45, 12, 2024)), D(14, 1, 2025));
