@@ -141,9 +141,10 @@ std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& reques
     return items;
 }
 
-std::u16string_view TimeSwitchName(TimeKind kind) {
-    // The kinds follow the switches' order; the plain nightfall is the standard stars-out switch.
-    return kTimeSwitches[static_cast<std::size_t>(kind) - 1].name;
-}
+static_assert(TimeSwitchName(TimeKind::kBreakOfDawn) == u"BreakOfDawn");
+static_assert(TimeSwitchName(TimeKind::kPropHourGra) == u"PropHourGra");
+static_assert(TimeSwitchName(TimeKind::kSunset) == u"Sunset");
+static_assert(TimeSwitchName(TimeKind::kNightfall) == u"StarsOutStandard");
+static_assert(TimeSwitchName(TimeKind::kCandleLighting) == u"CandleLighting");
 
 }  // namespace plx

@@ -71,6 +71,9 @@ bool ExportsTimes(const CalendarExportContents& contents);
 std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n);
 
 // The stable name of a time of day in ids and on the command line: the stored name of its switch.
-std::u16string_view TimeSwitchName(TimeKind kind);
+// The kinds follow the switches' order; the plain nightfall is the standard stars-out switch.
+constexpr std::u16string_view TimeSwitchName(TimeKind kind) {
+    return kTimeSwitches[static_cast<std::size_t>(kind) - 1].name;
+}
 
 }  // namespace plx
