@@ -1,32 +1,16 @@
-// The fixed Hebrew calendar, the civil (Julian/Gregorian) calendar, and the date value both share.
+// The fixed Hebrew calendar and the civil (Julian/Gregorian) calendar.
 //
-// Every date is tied to a DayNumber: day 1 is 1 Tishrei of year 1 (7 October -3761, a Monday).
 // All functions are pure; the stepping and normalising operations clamp into the supported range
 // 1 Tishrei 1 .. 29 Elul 110999 (7 October -3761 .. 19 December 107240).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
+#include "engine/calendar_arithmetic.h"
+#include "engine/calendar_date.h"
+
 namespace plx {
-
-using DayNumber = std::int32_t;
-
-inline constexpr std::int32_t kFirstHebrewYear = 1;
-inline constexpr std::int32_t kLastHebrewYear = 110999;
-inline constexpr std::int32_t kFirstCivilYear = -3761;
-inline constexpr std::int32_t kLastCivilYear = 107240;
-inline constexpr DayNumber kFirstDayNumber = 1;
-inline constexpr DayNumber kLastDayNumber = 40542022;
-
-// A day, month and year in either calendar; the holder knows which one. Hebrew months count from
-// Tishrei = 1 (in a leap year 6 is Adar I and 7 Adar II); civil years have no year 0.
-struct CalendarDate {
-    std::uint8_t day = 1;
-    std::uint8_t month = 1;
-    std::int32_t year = 1;
-
-    friend constexpr bool operator==(const CalendarDate&, const CalendarDate&) = default;
-};
 
 // The molad of a month: weekday 1..7 (Sunday = 1), hour since 6 p.m. of the eve, minute, parts.
 struct Molad {
@@ -51,7 +35,6 @@ int HebrewYearKind(std::int32_t year) noexcept;    // 1 deficient, 2 regular, 3 
 int HebrewMonthLength(std::int32_t year, int month) noexcept;
 // Days of the year before `month` (1-based); month 13 (14 in a leap year) gives the year length.
 int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept;
-DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept;
 CalendarDate LocateInHebrewYear(DayNumber n, std::int32_t guessYear) noexcept;
 constexpr int DayNumberWeekday(DayNumber n) noexcept {
     return n % 7 + 1;
@@ -63,17 +46,84 @@ int IsCivilLeapYear(std::int32_t year) noexcept;
 int CivilMonthLength(std::int32_t year, int month) noexcept;
 // Days of the year before month index + 1 (index 0..12; index 12 is the year length).
 int CivilDaysBeforeMonth(std::int32_t year, int index) noexcept;
-DayNumber CivilToDayNumber(CalendarDate civil) noexcept;
-CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept;
 
 // ---- Conversions -----------------------------------------------------------------------------
 
-CalendarDate CivilToHebrew(CalendarDate civil) noexcept;
-CalendarDate HebrewToCivil(CalendarDate hebrew) noexcept;
-CalendarDate DayNumberToCivil(DayNumber n) noexcept;
-CalendarDate DayNumberToHebrew(DayNumber n) noexcept;
+// The usual cases inline, for the loops that convert day after day; the rare ones out of line.
+namespace detail {
+
+CalendarDate NormalizeCivilDateInFull(CalendarDate civil) noexcept;
+DayNumber HebrewToDayNumberInFull(std::int32_t year, int month, int day) noexcept;
+// Day n up to the end of Kislev of the estimated year, or in the year before: the year's kind
+// counts, so its first day is needed as well as the next year's.
+CalendarDate DateBeforeTevet(DayNumber n, std::int32_t estimate, CycleYear y,
+                             DayNumber next) noexcept;
+
+}  // namespace detail
+
+inline CalendarDate NormalizeCivilDate(CalendarDate civil) noexcept {
+    return detail::IsPlainCivilDate(civil) ? civil : detail::NormalizeCivilDateInFull(civil);
+}
+
+// The usual closed form, counted from 1 March of year -4800 (astronomically) so that the leap day
+// ends the year; Gregorian from 15 October 1582. A month out of range counts as January, and a
+// day past its month's end runs on into the next months.
+inline DayNumber CivilToDayNumber(CalendarDate civil) noexcept {
+    const std::int32_t y = civil.year;
+    const int m = civil.month >= 1 && civil.month <= 13 ? civil.month : 1;
+    const std::uint32_t beforeMarch = m <= 2 ? 1u : 0u;
+    const std::int32_t astronomical = y < 1 ? y + 1 : y;  // no year 0
+    const std::uint32_t years = static_cast<std::uint32_t>(astronomical + 4800) - beforeMarch;
+    std::uint32_t days =
+        civil.day + detail::kDaysFromMarch[static_cast<std::size_t>(m)] + 365u * years + years / 4u;
+    const bool gregorian = y > 1582 || (y == 1582 && (m > 10 || (m == 10 && civil.day > 14)));
+    if (!gregorian)
+        return static_cast<DayNumber>(days) - 32083 - detail::kJulianDayOfDayZero;
+    const std::uint32_t centuries = years / 100u;
+    days = days - centuries + centuries / 4u;
+    return static_cast<DayNumber>(days) - 32045 - detail::kJulianDayOfDayZero;
+}
+
+inline DayNumber HebrewToDayNumber(std::int32_t year, int month, int day) noexcept {
+    const bool usual = year >= kFirstHebrewYear && year <= kLastHebrewYear && month >= 1 &&
+                       month <= 13 && month != detail::kKislev;
+    if (!usual)
+        return detail::HebrewToDayNumberInFull(year, month, day);
+    const detail::CycleYear counted = detail::CountedYearOfMonth(year, month);
+    // The leap of the year before the counted one: the month's own year from Tevet on.
+    const int leap = detail::FollowsLeapIndex(counted.index) ? 1 : 0;
+    return detail::FirstDayOf(counted) - 1 + detail::kMonthStartFromCountedYear[leap][month - 1] +
+           day;
+}
+
 inline DayNumber HebrewToDayNumber(CalendarDate hebrew) noexcept {
     return HebrewToDayNumber(hebrew.year, hebrew.month, hebrew.day);
+}
+
+inline CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
+    n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
+    const auto [estimate, cycle] = detail::HebrewYearOfMolad(n);
+    const int leap = detail::IsLeapIndex(cycle.index) ? 1 : 0;
+    const DayNumber next = detail::FirstDayOf(detail::NextCycleYear(cycle));
+    // From Tevet on, the day has the same month and day as in a regular year ending there.
+    const int daysToYearEnd = next - n;
+    if (daysToYearEnd <= detail::kDaysFromMonthToYearEnd[leap][detail::kTevet - 1]) {
+        return detail::DateAtOffset(detail::RegularYearLength(leap) - daysToYearEnd,
+                                    detail::RegularYearRow(leap), estimate);
+    }
+    return detail::DateBeforeTevet(n, estimate, cycle, next);
+}
+
+inline CalendarDate DayNumberToCivil(DayNumber n) noexcept {
+    return detail::CivilDateOfDay(std::clamp(n, kFirstDayNumber, kLastDayNumber));
+}
+
+inline CalendarDate CivilToHebrew(CalendarDate civil) noexcept {
+    return DayNumberToHebrew(CivilToDayNumber(NormalizeCivilDate(civil)));
+}
+
+inline CalendarDate HebrewToCivil(CalendarDate hebrew) noexcept {
+    return detail::CivilDateOfDay(HebrewToDayNumber(hebrew));
 }
 
 // ---- Stepping (clamped to the supported range) -------------------------------------------------
