@@ -238,6 +238,8 @@ CalendarDate detail::DateBeforeTevet(DayNumber n, std::int32_t estimate, CycleYe
 // ---- Civil stepping --------------------------------------------------------------------------
 
 CalendarDate NextCivilMonth(CalendarDate c) noexcept {
+    if (c.year > kLastCivilYear)
+        return kLastCivilDate;
     if (c.month == 12 && c.year == kLastCivilYear)
         return c;
     int day = c.day;
@@ -256,6 +258,8 @@ CalendarDate NextCivilMonth(CalendarDate c) noexcept {
 }
 
 CalendarDate PrevCivilMonth(CalendarDate c) noexcept {
+    if (c.year < kFirstCivilYear)
+        return kFirstCivilDate;
     if (c.month == 10 && c.year == kFirstCivilYear)
         return c;
     int day = c.day;
@@ -375,6 +379,8 @@ CalendarDate AddHebrewYears(int n, CalendarDate h) noexcept {
 }
 
 CalendarDate NextHebrewMonth(CalendarDate h) noexcept {
+    if (h.year > kLastHebrewYear)
+        return kLastHebrewDate;
     if (h.month == 12 && h.year == kLastHebrewYear)
         return h;
     if (h.month >= LastHebrewMonth(h.year)) {
@@ -388,6 +394,8 @@ CalendarDate NextHebrewMonth(CalendarDate h) noexcept {
 }
 
 CalendarDate PrevHebrewMonth(CalendarDate h) noexcept {
+    if (h.year < kFirstHebrewYear)
+        return kFirstHebrewDate;
     if (h.month == 1 && h.year == kFirstHebrewYear)
         return h;
     if (h.month == 1) {

@@ -272,6 +272,21 @@ TEST(CivilCalendar, StepsAcrossTheReformAndTheEnds) {
     EXPECT_EQ(AddCivilYears(-2000000000, D(1, 1, 2000)), D(7, 10, -3761));
 }
 
+// A month step from a year outside the range lands on the range's nearer end, even from the
+// extremes of the year's type.
+TEST(MonthSteps, YearsOutsideTheRangeClampIntoIt) {
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(PrevCivilMonth(D(15, 1, kMin)), D(7, 10, kFirstCivilYear));
+    EXPECT_EQ(PrevCivilMonth(D(15, 11, kFirstCivilYear - 1)), D(7, 10, kFirstCivilYear));
+    EXPECT_EQ(NextCivilMonth(D(15, 12, kMax)), D(19, 12, kLastCivilYear));
+    EXPECT_EQ(NextCivilMonth(D(15, 3, kLastCivilYear + 1)), D(19, 12, kLastCivilYear));
+    EXPECT_EQ(PrevHebrewMonth(D(15, 1, kMin)), D(1, 1, kFirstHebrewYear));
+    EXPECT_EQ(PrevHebrewMonth(D(15, 5, 0)), D(1, 1, kFirstHebrewYear));
+    EXPECT_EQ(NextHebrewMonth(D(15, 13, kMax)), D(29, 12, kLastHebrewYear));
+    EXPECT_EQ(NextHebrewMonth(D(15, 3, kLastHebrewYear + 1)), D(29, 12, kLastHebrewYear));
+}
+
 TEST(HebrewSteps, YearsCarryAdarAcrossLeapBoundaries) {
     EXPECT_EQ(AddHebrewYears(1, D(30, 6, 5784)), D(29, 6, 5785));     // Adar I 30 -> Adar 29
     EXPECT_EQ(AddHebrewYears(1, D(15, 7, 5784)), D(15, 6, 5785));     // Adar II -> Adar
