@@ -100,18 +100,25 @@ inline DayNumber HebrewToDayNumber(CalendarDate hebrew) noexcept {
     return HebrewToDayNumber(hebrew.year, hebrew.month, hebrew.day);
 }
 
-inline CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
-    n = std::clamp(n, kFirstDayNumber, kLastDayNumber);
-    const auto [estimate, cycle] = detail::HebrewYearOfMolad(n);
-    const int leap = detail::IsLeapIndex(cycle.index) ? 1 : 0;
-    const DayNumber next = detail::FirstDayOf(detail::NextCycleYear(cycle));
+namespace detail {
+
+inline CalendarDate HebrewDateOfDayInRange(DayNumber n) noexcept {
+    const auto [estimate, cycle] = HebrewYearOfMolad(n);
+    const int leap = IsLeapIndex(cycle.index) ? 1 : 0;
+    const DayNumber next = FirstDayOf(NextCycleYear(cycle));
     // From Tevet on, the day has the same month and day as in a regular year ending there.
     const int daysToYearEnd = next - n;
-    if (daysToYearEnd <= detail::kDaysFromMonthToYearEnd[leap][detail::kTevet - 1]) {
-        return detail::DateAtOffset(detail::RegularYearLength(leap) - daysToYearEnd,
-                                    detail::RegularYearRow(leap), estimate);
+    if (daysToYearEnd <= kDaysFromMonthToYearEnd[leap][kTevet - 1]) {
+        return DateAtOffset(RegularYearLength(leap) - daysToYearEnd, RegularYearRow(leap),
+                            estimate);
     }
-    return detail::DateBeforeTevet(n, estimate, cycle, next);
+    return DateBeforeTevet(n, estimate, cycle, next);
+}
+
+}  // namespace detail
+
+inline CalendarDate DayNumberToHebrew(DayNumber n) noexcept {
+    return detail::HebrewDateOfDayInRange(std::clamp(n, kFirstDayNumber, kLastDayNumber));
 }
 
 inline CalendarDate DayNumberToCivil(DayNumber n) noexcept {
@@ -119,7 +126,8 @@ inline CalendarDate DayNumberToCivil(DayNumber n) noexcept {
 }
 
 inline CalendarDate CivilToHebrew(CalendarDate civil) noexcept {
-    return DayNumberToHebrew(CivilToDayNumber(NormalizeCivilDate(civil)));
+    // A normalised date lies in the range: its day number needs no clamping.
+    return detail::HebrewDateOfDayInRange(CivilToDayNumber(NormalizeCivilDate(civil)));
 }
 
 inline CalendarDate HebrewToCivil(CalendarDate hebrew) noexcept {
