@@ -4,6 +4,8 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <memory>
+#include <string>
 
 #include "app/utf16.h"
 
@@ -43,18 +45,60 @@ int OffsetAtNoon(const QTimeZone& zone, QDate date) {
     return QDateTime(date, QTime(12, 0), zone).offsetFromUtc();
 }
 
+// The smaller of the year's January and July offsets: the zone's standard time that year.
+int StandardOffset(const QTimeZone& zone, int year) {
+    return std::min(OffsetAtNoon(zone, QDate(year, 1, 15)), OffsetAtNoon(zone, QDate(year, 7, 15)));
+}
+
+QDate DateOf(CalendarDate civil) {
+    return QDate::fromJulianDay(CivilToDayNumber(civil) + kJulianDayOfDayZero);
+}
+
+// Not the zone's own daylight flag: Dublin's winter is a negative daylight saving.
+ZoneOffset OffsetWithSummerTime(int offset, int standard) {
+    return ZoneOffset{static_cast<double>(offset), offset > standard};
+}
+
 }  // namespace
 
 std::optional<ZoneOffset> SystemZoneOffset(std::u16string_view zoneId, CalendarDate civil) {
     const std::optional<QTimeZone> zone = ZoneOf(zoneId);
     if (!zone)
         return std::nullopt;
-    const QDate date = QDate::fromJulianDay(CivilToDayNumber(civil) + kJulianDayOfDayZero);
-    const int offset = OffsetAtNoon(*zone, date);
-    // Not the zone's own daylight flag: Dublin's winter is a negative daylight saving.
-    const int standard = std::min(OffsetAtNoon(*zone, QDate(date.year(), 1, 15)),
-                                  OffsetAtNoon(*zone, QDate(date.year(), 7, 15)));
-    return ZoneOffset{static_cast<double>(offset), offset > standard};
+    const QDate date = DateOf(civil);
+    return OffsetWithSummerTime(OffsetAtNoon(*zone, date), StandardOffset(*zone, date.year()));
+}
+
+ZoneOffsetLookup SystemZoneOffsetsForRun() {
+    // What the last date asked for: its zone, opened once, its year's standard offset, and its
+    // own offset (a date's times and its clock ask for it twice).
+    struct Kept {
+        bool opened = false;
+        std::u16string id;
+        std::optional<QTimeZone> zone;
+        std::optional<int> year;
+        int standard = 0;
+        std::optional<CalendarDate> date;
+        ZoneOffset offset;
+    };
+    return [kept = std::make_shared<Kept>()](std::u16string_view zoneId,
+                                             CalendarDate civil) -> std::optional<ZoneOffset> {
+        if (!kept->opened || kept->id != zoneId) {
+            *kept = {true, std::u16string(zoneId), ZoneOf(zoneId), {}, 0, {}, {}};
+        }
+        if (!kept->zone)
+            return std::nullopt;
+        if (kept->date == civil)
+            return kept->offset;
+        const QDate date = DateOf(civil);
+        if (kept->year != date.year()) {
+            kept->year = date.year();
+            kept->standard = StandardOffset(*kept->zone, date.year());
+        }
+        kept->date = civil;
+        kept->offset = OffsetWithSummerTime(OffsetAtNoon(*kept->zone, date), kept->standard);
+        return kept->offset;
+    };
 }
 
 bool IsKnownTimeZone(std::u16string_view zoneId) {

@@ -18,6 +18,11 @@ namespace plx {
 // A ZoneOffsetLookup.
 std::optional<ZoneOffset> SystemZoneOffset(std::u16string_view zoneId, CalendarDate civil);
 
+// The same lookup for a run over many dates (a span of times, a calendar file): it keeps the zone
+// it opened last and that year's standard offset, which every date would otherwise work out again.
+// Its copies share what it keeps; for one thread.
+ZoneOffsetLookup SystemZoneOffsetsForRun();
+
 // Whether the system knows the zone: a well-formed id that the tz data has.
 bool IsKnownTimeZone(std::u16string_view zoneId);
 

@@ -31,7 +31,7 @@ std::u16string_view TrimmedName(std::u16string_view name) {
 
 // Keys in alphabetical order, the order plxcal has always written.
 void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSettings& settings,
-                      const Location& place, Language language) {
+                      const Location& place, Language language, const ZoneOffsetLookup& zones) {
     const TextTable names = Vocabulary(language).timeNames;
     json.StartObject();
     json.Key("civil");
@@ -41,8 +41,7 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
     json.Field("timeZone", TimeZoneId(place));
     json.Key("times");
     json.StartArray();
-    for (const TimeEntry& entry :
-         ComputeTimesAt(civil, settings, place, settings.times, SystemZoneOffset)) {
+    for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times, zones)) {
         const auto label = static_cast<int>(entry.label);
         json.StartObject();
         json.Field("kind", static_cast<int>(entry.kind));
@@ -52,17 +51,16 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
         json.EndObject();
     }
     json.EndArray();
-    json.Field("zoneOffsetSeconds",
-               ClockOnDate(civil, place, settings, SystemZoneOffset).offsetSeconds);
+    json.Field("zoneOffsetSeconds", ClockOnDate(civil, place, settings, zones).offsetSeconds);
     json.EndObject();
     json.EndRecord();
 }
 
 void PrintText(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
-               const Location& place, Language language) {
+               const Location& place, Language language, const ZoneOffsetLookup& zones) {
     // The times page's text puts a line break before every line.
-    QString text = QString::fromStdU16String(
-        BuildTimesText(civil, settings, place, language, SystemZoneOffset));
+    QString text =
+        QString::fromStdU16String(BuildTimesText(civil, settings, place, language, zones));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     call.out << DayLine(FactsOfCivilDay(civil)) << "  " << LocationDisplayName(place, language)
              << text << '\n';
@@ -85,12 +83,13 @@ int RunTimes(const Invocation& call) {
     if (last < CivilToDayNumber(start))
         throw UsageError{QStringLiteral("times: END is before DATE")};
     const Language language = TextLanguage(call);
+    const ZoneOffsetLookup zones = SystemZoneOffsetsForRun();
     JsonWriter json(call.out);
     for (CalendarDate day = start;; day = NextCivilDay(day)) {
         if (WantsJson(call)) {
-            WriteTimesRecord(json, day, settings, place, language);
+            WriteTimesRecord(json, day, settings, place, language, zones);
         } else {
-            PrintText(call, day, settings, place, language);
+            PrintText(call, day, settings, place, language, zones);
         }
         if (CivilToDayNumber(day) >= last)
             break;

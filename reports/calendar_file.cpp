@@ -136,9 +136,10 @@ bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request,
     const qsizetype close = outline.lastIndexOf("END:VCALENDAR");
     bool ok = device.write(outline.left(close)) == close;
     const icaltimetype stampValue = TimeValue(stamp.toUTC(), true);
+    const ZoneOffsetLookup zones = SystemZoneOffsetsForRun();
     const DayNumber last = CivilToDayNumber(request.last);
     for (DayNumber n = CivilToDayNumber(request.first); ok && n <= last; ++n) {
-        for (const CalendarItem& item : CalendarItemsOfDay(request, n)) {
+        for (const CalendarItem& item : CalendarItemsOfDay(request, n, zones)) {
             const Component event(Event(item, stampValue, timedFrame));
             const QByteArray text = Serialized(event.get());
             ok = ok && device.write(text) == text.size();

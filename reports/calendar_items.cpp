@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "astro/time_zones.h"
 #include "engine/cycles.h"
@@ -83,17 +82,17 @@ void AddDayItems(std::vector<CalendarItem>& items, const DayFacts& facts, const 
 }
 
 void AddTimes(std::vector<CalendarItem>& items, CalendarDate civil, const QDate& day,
-              const CalendarExportRequest& request, const std::string& placeTag) {
+              const CalendarExportRequest& request, const ZoneOffsetLookup& zones) {
     const TextTable names = Vocabulary(request.language).timeNames;
-    const std::vector<TimeEntry> times = ComputeTimesAt(civil, request.settings, request.place,
-                                                        request.contents.times, SystemZoneOffset);
+    const std::vector<TimeEntry> times =
+        ComputeTimesAt(civil, request.settings, request.place, request.contents.times, zones);
     if (times.empty())
         return;
     // Clock minutes count from the date's midnight on the clock the times were computed for.
     const QDateTime midnight =
         QDateTime(day, QTime(0, 0), Qt::UTC)
-            .addSecs(-ClockOnDate(civil, request.place, request.settings, SystemZoneOffset)
-                          .offsetSeconds);
+            .addSecs(-ClockOnDate(civil, request.place, request.settings, zones).offsetSeconds);
+    const std::string placeTag = PlaceTag(request.place);
     for (const TimeEntry& entry : times) {
         if (IsLength(entry.kind))
             continue;
@@ -131,13 +130,14 @@ bool ExportsTimes(const CalendarExportContents& contents) {
     return !(WithoutTimes(contents.times) == contents.times);
 }
 
-std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n) {
+std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n,
+                                             const ZoneOffsetLookup& zones) {
     std::vector<CalendarItem> items;
     const DayFacts facts = FactsOfCivilDay(DayNumberToCivil(n));
     const QDate day = GregorianDayOf(n);
     AddDayItems(items, facts, day, request);
     if (ExportsTimes(request.contents))
-        AddTimes(items, facts.civil, day, request, PlaceTag(request.place));
+        AddTimes(items, facts.civil, day, request, zones);
     return items;
 }
 

@@ -14,6 +14,7 @@
 
 #include "astro/halachic_times.h"
 #include "astro/locations.h"
+#include "astro/time_zones.h"
 #include "astro/times_options.h"
 #include "engine/calendar.h"
 #include "engine/language.h"
@@ -67,8 +68,10 @@ struct CalendarItem {
 // Whether any halachic time is switched on.
 bool ExportsTimes(const CalendarExportContents& contents);
 
-// The items of one day: events, portion, Daf Yomi, then the times in the calculator's order.
-std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n);
+// The items of one day: events, portion, Daf Yomi, then the times in the calculator's order, on
+// the clocks the zone lookup gives.
+std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n,
+                                             const ZoneOffsetLookup& zones);
 
 // The stable name of a time of day in ids and on the command line: the stored name of its switch.
 // The kinds follow the switches' order; the plain nightfall is the standard stars-out switch.

@@ -1,4 +1,5 @@
 #include "app/time_zone_database.h"
+#include "app/utf16.h"
 
 #include <QDate>
 
@@ -88,6 +89,31 @@ TEST(SystemZoneOffset, UnknownAndMalformedZonesAreNone) {
 // offset (Odessa, Melbourne), or the country has moved since (Tbilisi, Teheran, Minsk), or the
 // city lies in a zone an hour west of the hours (Cracow).
 const std::set<LocationKey> kSeedHoursDiffer = {26, 47, 49, 63, 64, 77};
+
+TEST(SystemZoneOffsetsForRun, AgreeWithTheSingleLookupAcrossYearsZonesAndRepeats) {
+    const ZoneOffsetLookup run = SystemZoneOffsetsForRun();
+    const ZoneOffsetLookup copy = run;  // copies share what it keeps
+    const auto same = [](const std::optional<ZoneOffset>& a, const std::optional<ZoneOffset>& b) {
+        return a.has_value() == b.has_value() &&
+               (!a || (a->seconds == b->seconds && a->summerTime == b->summerTime));
+    };
+    // Two years of days across the changes and the new year, each asked twice, the zone switched
+    // to another, to an unknown one and back now and then.
+    const std::u16string_view zones[] = {u"Europe/Dublin", u"Asia/Jerusalem", u"Mars/Olympus",
+                                         u"Australia/Sydney"};
+    int checked = 0;
+    for (CalendarDate day{1, 6, 2023}; CivilToDayNumber(day) <= CivilToDayNumber({31, 5, 2025});
+         day = NextCivilDay(day)) {
+        const std::u16string_view zone = zones[(day.day / 11 + day.month) % 4];
+        for (const ZoneOffsetLookup* lookup : {&run, &copy}) {
+            ASSERT_TRUE(same((*lookup)(zone, day), SystemZoneOffset(zone, day)))
+                << FromUtf16(zone).toStdString() << ' ' << day.year << '-' << int{day.month} << '-'
+                << int{day.day};
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 1400);
+}
 
 TEST(BuiltInTimeZones, StandardOffsetTodayAgreesWithTheZoneHours) {
     const int year = QDate::currentDate().year();
