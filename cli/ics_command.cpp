@@ -62,9 +62,7 @@ CalendarExportContents Contents(const Invocation& call, const CalculationSetting
     SwitchOnNamedTimes(call, contents.times);
     if (Given(call, "candle-lighting") || Given(call, "candles"))
         contents.times.candleLighting = true;
-    const bool anything = contents.events || contents.portion || contents.dafYomi ||
-                          !(contents.times == WithoutTimes(settings.times));
-    if (!anything)
+    if (!ExportsAnything(contents))
         contents.events = contents.portion = true;
     return contents;
 }

@@ -130,6 +130,10 @@ bool ExportsTimes(const CalendarExportContents& contents) {
     return !(WithoutTimes(contents.times) == contents.times);
 }
 
+bool ExportsAnything(const CalendarExportContents& contents) {
+    return contents.events || contents.portion || contents.dafYomi || ExportsTimes(contents);
+}
+
 std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n,
                                              const ZoneOffsetLookup& zones) {
     std::vector<CalendarItem> items;

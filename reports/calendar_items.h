@@ -67,6 +67,8 @@ struct CalendarItem {
 
 // Whether any halachic time is switched on.
 bool ExportsTimes(const CalendarExportContents& contents);
+// Whether the file would hold anything at all.
+bool ExportsAnything(const CalendarExportContents& contents);
 
 // The items of one day: events, portion, Daf Yomi, then the times in the calculator's order, on
 // the clocks the zone lookup gives.

@@ -191,12 +191,10 @@ void CPLXExportCalendarDlg::OnBrowse() {
 
 bool CPLXExportCalendarDlg::Export() {
     const CalendarExportRequest request = Request();
-    const CalendarExportContents& contents = request.contents;
     QString problem;
     if (const auto span = ProblemOfExportSpan(request.first, request.last, false)) {
         problem = SpanProblemText(*span);
-    } else if (!contents.events && !contents.portion && !contents.dafYomi &&
-               contents.times == WithoutTimes(contents.times)) {
+    } else if (!ExportsAnything(request.contents)) {
         problem = Text(u"NOTHING");
     } else if (FilePath().isEmpty()) {
         problem = Text(u"NO_FILE");
