@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "ui/dialogs/number_text.h"
+#include "app/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString typed =

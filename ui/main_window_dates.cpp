@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/language.h"
+#include "app/number_text.h"
 #include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "astro/halachic_times.h"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/number_text.h"
 #include "ui/date_entry.h"
 
 namespace plx {

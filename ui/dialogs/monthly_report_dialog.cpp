@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "app/language.h"
+#include "app/number_text.h"
 #include "app/utf16.h"
 #include "engine/numerals.h"
 #include "engine/vocabulary.h"
-#include "ui/date_entry.h"
 #include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
 #include "ui/month_box.h"

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "ui/dialogs/number_text.h"
+#include "app/number_text.h"
 
 namespace plx {
 

@@ -1,9 +1,12 @@
-// The numbers of the location dialog as text: what its numeric fields keep of a text, the
-// numbers they stand for in the user's notation, and an angle's degrees, minutes and seconds.
+// Numbers as a person types them. The location dialog's numeric fields: what they keep of a
+// text, the numbers they stand for in the user's notation, and an angle's degrees, minutes and
+// seconds. The main window's date fields and month boxes: numbers, month numbers and Hebrew years.
 #pragma once
 
 #include <QChar>
 #include <QString>
+
+#include <optional>
 
 namespace plx {
 
@@ -32,5 +35,19 @@ struct DegreesMinutesSeconds {
 DegreesMinutesSeconds ToDegreesMinutesSeconds(double angle);
 // Negative when the degrees are; so a value between -1 and 0 has no such form.
 double FromDegreesMinutesSeconds(DegreesMinutesSeconds dms);
+
+// Leading blanks, an optional sign, then digits; 0 when there are none. Stops at the first
+// other character and saturates at the limits of int.
+int ReadDecimal(const QString& text);
+
+// A Hebrew year as people type it, or nothing when the text names no year in 1..110999.
+// Decimal digits are the year number. Letters with a thousands mark after the first letter
+// (ה'תשפד, ו') are read as written; letters without one name a year of the current millennium
+// (תשפד and תשפ"ד are 5784). The marks may be ASCII ' and " or the geresh and gershayim.
+std::optional<int> ReadTypedHebrewYear(const QString& text);
+
+// A month number typed into a month box: the last character as a digit, plus 10 when the text
+// is exactly two characters long ("12" is December); 0 when the last character is no digit.
+int TypedMonthNumber(const QString& text);
 
 }  // namespace plx
