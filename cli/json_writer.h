@@ -1,9 +1,8 @@
 // plxcal's JSON: one record per line, written straight into the output. Texts come in as UTF-16
-// and go out as UTF-8, escaped by RapidJSON.
+// and go out as UTF-8, escaped by RapidJSON, which stays behind this class.
 #pragma once
 
-#include <rapidjson/writer.h>
-
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,15 +14,18 @@ namespace plx::cli {
 class JsonWriter {
 public:
     explicit JsonWriter(Output& out);
+    ~JsonWriter();
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
-    void StartObject() { writer_.StartObject(); }
-    void EndObject() { writer_.EndObject(); }
-    void StartArray() { writer_.StartArray(); }
-    void EndArray() { writer_.EndArray(); }
+    void StartObject();
+    void EndObject();
+    void StartArray();
+    void EndArray();
     void Key(std::string_view key);
 
-    void Value(int n) { writer_.Int(n); }
-    void Value(bool b) { writer_.Bool(b); }
+    void Value(int n);
+    void Value(bool b);
     // Whole numbers without a fraction ("2", not "2.0"), as plxcal has always written them.
     void Value(double x);
     void Value(std::u16string_view text);
@@ -42,8 +44,9 @@ public:
     void EndRecord();
 
 private:
+    class Writer;
     Output& out_;
-    rapidjson::Writer<rapidjson::StringBuffer> writer_;
+    std::unique_ptr<Writer> writer_;
 };
 
 }  // namespace plx::cli

@@ -14,12 +14,12 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 
 }  // namespace
 
-Output::Output(int fileDescriptor)
-    : fileDescriptor_(fileDescriptor), buffer_(nullptr, 2 * kBlockSize) {}
+Output::Output(int fileDescriptor) : fileDescriptor_(fileDescriptor) {
+    buffer_.reserve(2 * kBlockSize);
+}
 
 Output& Output::operator<<(std::string_view bytes) {
-    char* target = buffer_.Push(bytes.size());
-    std::memcpy(target, bytes.data(), bytes.size());
+    buffer_.append(bytes);
     WriteIfFull();
     return *this;
 }
@@ -43,13 +43,13 @@ Output& Output::operator<<(int n) {
 }
 
 void Output::WriteIfFull() {
-    if (buffer_.GetSize() >= kBlockSize)
+    if (buffer_.size() >= kBlockSize)
         Flush();
 }
 
 void Output::Flush() {
-    const char* data = buffer_.GetString();
-    std::size_t left = buffer_.GetSize();
+    const char* data = buffer_.data();
+    std::size_t left = buffer_.size();
     while (left > 0) {
         const ssize_t written = ::write(fileDescriptor_, data, left);
         if (written < 0) {
@@ -63,7 +63,7 @@ void Output::Flush() {
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    buffer_.Clear();
+    buffer_.clear();
 }
 
 }  // namespace plx::cli

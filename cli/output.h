@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <rapidjson/stringbuffer.h>
-
 #include <string>
 #include <string_view>
 
@@ -27,15 +25,16 @@ public:
     Output& operator<<(char c);
     Output& operator<<(int n);
 
-    // The buffer the JSON writer writes into; WriteIfFull() after each record.
-    rapidjson::StringBuffer& Buffer() { return buffer_; }
+    // One byte, held until the block is full; the JSON writer's way in. WriteIfFull() after each
+    // record.
+    void Put(char c) { buffer_.push_back(c); }
     void WriteIfFull();
     // Writes everything held so far. Throws ReaderGone, or UsageError for any other failure.
     void Flush();
 
 private:
     int fileDescriptor_;
-    rapidjson::StringBuffer buffer_;
+    std::string buffer_;
 };
 
 }  // namespace plx::cli

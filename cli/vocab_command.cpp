@@ -1,63 +1,71 @@
 // plxcal vocab --json: every table of both vocabularies, strings exactly as stored.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
+#include <algorithm>
+#include <map>
+#include <string>
 #include <string_view>
 
-#include "app/utf16.h"
 #include "cli/command.h"
+#include "cli/json_writer.h"
 #include "engine/vocabulary.h"
 
 namespace plx::cli {
 namespace {
 
-struct StringTable {
-    const char* name;
-    TextTable PlxLocaleBase::*table;
+// A table of texts, or of the split portion names keyed by their portion index.
+struct VocabularyTable {
+    std::string_view name;
+    TextTable PlxLocaleBase::*texts = nullptr;
+    std::span<const PortionPart> PlxLocaleBase::*parts = nullptr;
 };
 
-constexpr StringTable kStringTables[] = {
-    {"TimeNames", &PlxLocaleBase::timeNames},
-    {"TimeShortNames", &PlxLocaleBase::timeShortNames},
-    {"HebrewMonthNames", &PlxLocaleBase::hebrewMonthNames},
-    {"HebrewLeapMonthNames", &PlxLocaleBase::hebrewLeapMonthNames},
+// Sorted by name, as in every JSON object plxcal has written for the vocabulary.
+constexpr VocabularyTable kTables[] = {
     {"CivilMonthNames", &PlxLocaleBase::civilMonthNames},
-    {"WeekdayNames", &PlxLocaleBase::weekdayNames},
-    {"WeekdayShortNames", &PlxLocaleBase::weekdayShortNames},
-    {"WeekdayLetters", &PlxLocaleBase::weekdayLetters},
-    {"TractateNames", &PlxLocaleBase::tractateNames},
-    {"ShmitaYearNames", &PlxLocaleBase::shmitaYearNames},
-    {"PortionNames", &PlxLocaleBase::portionNames},
     {"DayEventPhrases", &PlxLocaleBase::dayEventPhrases},
-    {"HolidayEveNames", &PlxLocaleBase::holidayEveNames},
     {"DayPartNames", &PlxLocaleBase::dayPartNames},
+    {"HebrewLeapMonthNames", &PlxLocaleBase::hebrewLeapMonthNames},
+    {"HebrewMonthNames", &PlxLocaleBase::hebrewMonthNames},
+    {"HolidayEveNames", &PlxLocaleBase::holidayEveNames},
     {"HolidayNames", &PlxLocaleBase::holidayNames},
     {"HolidayNamesOutside", &PlxLocaleBase::holidayNamesOutsideIsrael},
+    {"PortionDiasporaParts", nullptr, &PlxLocaleBase::portionDiasporaParts},
+    {"PortionIsraelParts", nullptr, &PlxLocaleBase::portionIsraelParts},
+    {"PortionNames", &PlxLocaleBase::portionNames},
+    {"ShmitaYearNames", &PlxLocaleBase::shmitaYearNames},
+    {"TimeNames", &PlxLocaleBase::timeNames},
+    {"TimeShortNames", &PlxLocaleBase::timeShortNames},
+    {"TractateNames", &PlxLocaleBase::tractateNames},
+    {"WeekdayLetters", &PlxLocaleBase::weekdayLetters},
+    {"WeekdayNames", &PlxLocaleBase::weekdayNames},
+    {"WeekdayShortNames", &PlxLocaleBase::weekdayShortNames},
 };
+static_assert(std::ranges::is_sorted(kTables, {}, &VocabularyTable::name));
 
-QJsonArray Strings(TextTable table) {
-    QJsonArray strings;
-    for (const std::u16string_view text : table)
-        strings.append(FromUtf16(text));
-    return strings;
-}
-
-// The split portion names, keyed by their portion index.
-QJsonObject Parts(std::span<const PortionPart> parts) {
-    QJsonObject byKey;
+void WriteParts(JsonWriter& json, std::span<const PortionPart> parts) {
+    // Each key once, sorted as text, as in every JSON object plxcal has written for them.
+    std::map<std::string, std::u16string_view> byKey;
     for (const PortionPart& part : parts)
-        byKey.insert(QString::number(part.key), FromUtf16(part.text));
-    return byKey;
+        byKey.insert_or_assign(std::to_string(part.key), part.text);
+    json.StartObject();
+    for (const auto& [key, text] : byKey)
+        json.Field(key, text);
+    json.EndObject();
 }
 
-QJsonObject Tables(const PlxLocaleBase& vocabulary) {
-    QJsonObject tables;
-    for (const StringTable& table : kStringTables)
-        tables.insert(QLatin1String(table.name), Strings(vocabulary.*table.table));
-    tables.insert(QStringLiteral("PortionIsraelParts"), Parts(vocabulary.portionIsraelParts));
-    tables.insert(QStringLiteral("PortionDiasporaParts"), Parts(vocabulary.portionDiasporaParts));
-    return tables;
+void WriteTables(JsonWriter& json, const PlxLocaleBase& vocabulary) {
+    json.StartObject();
+    for (const VocabularyTable& table : kTables) {
+        json.Key(table.name);
+        if (table.parts) {
+            WriteParts(json, vocabulary.*table.parts);
+            continue;
+        }
+        json.StartArray();
+        for (const std::u16string_view text : vocabulary.*table.texts)
+            json.Value(text);
+        json.EndArray();
+    }
+    json.EndObject();
 }
 
 }  // namespace
@@ -67,11 +75,14 @@ int RunVocab(const Invocation& call) {
     ExpectArguments(call, 0, 0, kUsage);
     if (!WantsJson(call))
         throw Usage(kUsage);
-    const QJsonObject both{{QStringLiteral("he"), Tables(HebrewVocabulary())},
-                           {QStringLiteral("en"), Tables(EnglishVocabulary())}};
-    const QByteArray document = QJsonDocument(both).toJson(QJsonDocument::Compact);
-    call.out << std::string_view(document.constData(), static_cast<std::size_t>(document.size()))
-             << '\n';
+    JsonWriter json(call.out);
+    json.StartObject();
+    json.Key("en");
+    WriteTables(json, EnglishVocabulary());
+    json.Key("he");
+    WriteTables(json, HebrewVocabulary());
+    json.EndObject();
+    json.EndRecord();
     return 0;
 }
 
