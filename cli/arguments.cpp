@@ -32,6 +32,36 @@ int CivilMonthLengthOfYear(std::int32_t year, int month) {
     return kLengths[month - 1] + (month == 2 ? IsCivilLeapYear(year) : 0);
 }
 
+struct SplitArguments {
+    QStringList options;  // with their values
+    QStringList positionals;
+};
+
+// The arguments after the program's name: the options, each with its value, apart from the
+// positional arguments.
+SplitArguments Split(const QStringList& arguments, const QStringList& valueOptions) {
+    static const QRegularExpression optionLike(QStringLiteral(R"(^--?[A-Za-z])"));
+    SplitArguments split;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--")) {
+            split.positionals += arguments.mid(i + 1);
+            break;
+        }
+        if (!optionLike.match(arg).hasMatch()) {
+            split.positionals << arg;
+            continue;
+        }
+        split.options << arg;
+        const QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (!name.contains(QLatin1Char('=')) && valueOptions.contains(name) &&
+            i + 1 < arguments.size()) {
+            split.options << arguments[++i];
+        }
+    }
+    return split;
+}
+
 }  // namespace
 
 CalendarDate ParseCivilDate(const QString& text) {
@@ -87,29 +117,14 @@ CalendarDate ParseHebrewDate(const QString& text) {
 }
 
 QStringList ProtectPositionals(const QStringList& arguments, const QStringList& valueOptions) {
-    static const QRegularExpression optionLike(QStringLiteral(R"(^--?[A-Za-z])"));
-    QStringList options;
-    QStringList positionals;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == QLatin1String("--")) {
-            positionals += arguments.mid(i + 1);
-            break;
-        }
-        if (!optionLike.match(arg).hasMatch()) {
-            positionals << arg;
-            continue;
-        }
-        options << arg;
-        const QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
-        if (!name.contains(QLatin1Char('=')) && valueOptions.contains(name) &&
-            i + 1 < arguments.size()) {
-            options << arguments[++i];
-        }
-    }
+    const SplitArguments split = Split(arguments, valueOptions);
     QStringList result{arguments.value(0)};
-    result << options << QStringLiteral("--") << positionals;
+    result << split.options << QStringLiteral("--") << split.positionals;
     return result;
+}
+
+QString FirstPositional(const QStringList& arguments, const QStringList& valueOptions) {
+    return Split(arguments, valueOptions).positionals.value(0);
 }
 
 }  // namespace plx::cli

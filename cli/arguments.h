@@ -24,4 +24,8 @@ CalendarDate ParseHebrewDate(const QString& text);
 // positional argument behind "--", keeping the values of the options named in valueOptions.
 QStringList ProtectPositionals(const QStringList& arguments, const QStringList& valueOptions);
 
+// The first argument after the program's name that is neither an option nor the value of one of
+// valueOptions; empty when there is none.
+QString FirstPositional(const QStringList& arguments, const QStringList& valueOptions);
+
 }  // namespace plx::cli

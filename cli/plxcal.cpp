@@ -1,14 +1,13 @@
-// plxcal: the calendar from the command line. Errors are one line on standard error, status 2.
+#include "cli/plxcal.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <memory>
 
@@ -174,8 +173,6 @@ QStringList ValueOptions() {
 
 // ics takes --candles alone (put candle lighting in the file) as well as with its minutes.
 QStringList MarkBareCandles(QStringList arguments) {
-    if (!arguments.contains(QStringLiteral("ics")))
-        return arguments;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         bool number = false;
         if (i + 1 < arguments.size())
@@ -186,10 +183,12 @@ QStringList MarkBareCandles(QStringList arguments) {
     return arguments;
 }
 
-int Run(QCoreApplication& app) {
+int Run(const QStringList& arguments) {
     QCommandLineParser parser;
     AddOptions(parser);
-    if (!parser.parse(ProtectPositionals(MarkBareCandles(app.arguments()), ValueOptions())))
+    const bool ics = CommandWord(arguments) == QLatin1String("ics");
+    if (!parser.parse(
+            ProtectPositionals(ics ? MarkBareCandles(arguments) : arguments, ValueOptions())))
         throw UsageError{parser.errorText()};
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
@@ -211,9 +210,14 @@ int Run(QCoreApplication& app) {
 }
 
 }  // namespace
-}  // namespace plx::cli
 
-int main(int argc, char** argv) {
+QString CommandWord(const QStringList& arguments) {
+    // A --candles without minutes stands alone here, so that it does not take the command word
+    // for its value in "plxcal --candles ics ...".
+    return FirstPositional(MarkBareCandles(arguments), ValueOptions());
+}
+
+int RunPlxcal(int argc, char** argv) {
     // A closed pipe shows as a failed write (EPIPE) instead of a signal that kills the process.
     std::signal(SIGPIPE, SIG_IGN);
     // Qt's own notes (a missing runtime folder and the like) are not for the user; plxcal's
@@ -225,9 +229,10 @@ int main(int argc, char** argv) {
     // Reports are drawn with fonts, which need the graphical application object, on the
     // offscreen platform: plxcal opens no window and needs no display. The other commands start
     // faster without it.
-    const bool drawsReports = std::any_of(argv + 1, argv + argc, [](const char* argument) {
-        return std::strcmp(argument, "report") == 0;
-    });
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool drawsReports = CommandWord(arguments) == QLatin1String("report");
     if (drawsReports)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -236,12 +241,14 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("plxcal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLX_VERSION));
     try {
-        return plx::cli::Run(*app);
-    } catch (const plx::cli::ReaderGone&) {
+        return Run(app->arguments());
+    } catch (const ReaderGone&) {
         return 0;  // the reader has all it wanted
-    } catch (const plx::cli::UsageError& error) {
+    } catch (const UsageError& error) {
         // simplified(): a message quoting the user's text stays on one line.
         std::fprintf(stderr, "plxcal: %s\n", error.message.simplified().toLocal8Bit().constData());
         return 2;
     }
 }
+
+}  // namespace plx::cli

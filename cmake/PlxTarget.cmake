@@ -11,12 +11,14 @@ function(plx_configure_target target)
   endif()
 endfunction()
 
-# A library module: every .cpp directly in the listed folders (relative to the current source dir).
+# A library module: every .cpp directly in the listed folders (relative to the current source dir)
+# but a main.cpp, which is the module's program.
 function(plx_add_module target)
   set(sources)
   foreach(dir IN LISTS ARGN)
     file(GLOB found CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp"
                                       "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h")
+    list(FILTER found EXCLUDE REGEX "/main\\.cpp$")
     list(APPEND sources ${found})
   endforeach()
   add_library(${target} STATIC ${sources})

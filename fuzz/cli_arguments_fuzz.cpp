@@ -1,5 +1,5 @@
-// plxcal's date arguments and its argument pre-pass: whatever is typed, either a date inside the
-// supported range or a UsageError, never a crash.
+// plxcal's date arguments, its argument pre-pass and its command word: whatever is typed, either a
+// date inside the supported range or a UsageError, never a crash.
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "cli/arguments.h"
+#include "cli/plxcal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text =
@@ -30,6 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Nothing is lost or invented: only a "--" is added, unless the user typed one already.
     const qsizetype added = arguments.contains(QStringLiteral("--")) ? 0 : 1;
     if (protectedArguments.size() != arguments.size() + added)
+        std::abort();
+    // The command word is one of the arguments typed, never the program's name.
+    const QString word = plx::cli::CommandWord(arguments);
+    if (!word.isEmpty() && !arguments.mid(1).contains(word))
         std::abort();
     return 0;
 }
