@@ -97,9 +97,9 @@ TEST_F(PlxcalYearlyReport, YearlyReportOnPortraitPagesUnlessToldOtherwise) {
         for (const QString& time : candles)
             EXPECT_TRUE(shown.removeOne(time)) << language << ' ' << time.toStdString();
     }
-    ASSERT_EQ(RunPlxcal({"report", "yearly", "--pdf", pdf, "--landscape"}).status, 0);
+    ASSERT_EQ(RunPlxcal({"report", "yearly", "2024-03-05", "--pdf", pdf, "--landscape"}).status, 0);
     EXPECT_TRUE(Landscape(pdf));
-    ASSERT_EQ(RunPlxcal({"report", "dawn", "--pdf", pdf, "--portrait"}).status, 0);
+    ASSERT_EQ(RunPlxcal({"report", "dawn", "2024-03-05", "--pdf", pdf, "--portrait"}).status, 0);
     EXPECT_FALSE(Landscape(pdf));
 }
 
