@@ -35,7 +35,15 @@ constexpr int LastWeek(const YearTypeRow& t) {
 }
 
 // The portion of each week, by year type; the last entry belongs to the first Sabbath of the next
-// year. No week is without one.
+// year. No week is without one. An entry is an index into the vocabulary's portion names:
+//     0..52    a single portion, Bereshit .. Ha'azinu
+//    53..75    a portion read with a special Sabbath (Shekalim, Zachor, Parah, HaChodesh,
+//              HaGadol, Shuva)
+//    76..98    a week in which Israel and the communities abroad read different portions, the
+//              Israel reading first (PortionName splits them)
+//    99..103   two portions read together
+//   104..111   a Sabbath on a festival or its intermediate days, with no weekly portion
+// The names 112..122 (festival days, special Sabbaths alone) never stand in the schedule.
 constexpr std::uint8_t kType1[] = {74, 52,  109, 0,  1,   2,  3,   4,  5,  6,  7,   8,  9,
                                    10, 11,  12,  13, 14,  15, 16,  53, 18, 58, 61,  66, 23,
                                    71, 111, 25,  99, 100, 30, 101, 33, 34, 35, 36,  37, 38,
@@ -52,14 +60,13 @@ constexpr std::uint8_t kType4[] = {74, 52, 109, 0,   1,  2,  3,  4,  5,  6,  7, 
                                    11, 12, 13,  14,  15, 16, 17, 18, 19, 20, 55, 22, 59, 24,
                                    65, 70, 72,  108, 76, 78, 80, 84, 85, 86, 89, 90, 91, 92,
                                    93, 95, 96,  97,  98, 43, 44, 45, 46, 47, 48, 49, 50, 74};
-constexpr std::uint8_t kType5[] = {74, 52,  109, 0,  1,   2,  3,   4,  5,  6,  7,   8,  9,
-                                   10, 11,  12,  13, 14,  15, 16,  53, 18, 58, 61,  66, 23,
-                                   71, 111, 25,  99, 100, 30, 101, 33, 88, 90, 91,  92, 93,
-                                   94, 40,  102, 43, 44,  45, 46,  47, 48, 49, 103, 104};
-constexpr std::uint8_t kType6[] = {74, 52, 109, 0,   1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                                   11, 12, 13,  14,  15, 16, 17, 18, 19, 20, 55, 22, 59, 24,
-                                   65, 70, 72,  108, 76, 78, 80, 84, 85, 86, 89, 90, 91, 92,
-                                   93, 95, 96,  97,  98, 43, 44, 45, 46, 47, 48, 49, 50, 74};
+// A year that begins on Tuesday with a regular Heshvan reads as one that begins on Monday with a
+// complete Heshvan: both begin in the same week, their Sabbaths in Tishrei and Heshvan fall one
+// date apart but on the same side of every festival, and from Kislev on every date has the same
+// weekday (Pesach is on Thursday in a common year, on the Sabbath in a leap year). So type 5
+// shares the row of type 3, and type 6 that of type 4.
+constexpr const auto& kType5 = kType3;
+constexpr const auto& kType6 = kType4;
 constexpr std::uint8_t kType7[] = {75, 105, 109, 0,   1,  2,  3,  4,  5,  6,  7,  8,  9,
                                    10, 11,  12,  13,  14, 15, 16, 53, 18, 58, 20, 63, 68,
                                    71, 108, 77,  79,  81, 83, 84, 87, 33, 34, 35, 36, 37,
