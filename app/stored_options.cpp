@@ -38,11 +38,11 @@ std::uint8_t TallitMethodOf(std::int32_t stored, std::int32_t last) {
     return stored >= 0 && stored <= last ? static_cast<std::uint8_t>(stored) : std::uint8_t{3};
 }
 
-std::int32_t RabeinuTamMinutesOf(std::uint8_t choice) {
-    switch (choice) {
-        case 1:
+std::int32_t RabeinuTamMinutesOf(RabbeinuTamLength length) {
+    switch (length) {
+        case RabbeinuTamLength::k90Minutes:
             return 90;
-        case 2:
+        case RabbeinuTamLength::k120Minutes:
             return 120;
         default:
             return 72;
@@ -56,7 +56,9 @@ void LoadCurrentLayout(const SettingsStore& store, TimesOfDayOptions& times) {
     }
     const std::int32_t rtMinutes =
         store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMinutes", 72);
-    times.starsOutRabeinuTamMinutes = rtMinutes == 90 ? 1 : rtMinutes == 120 ? 2 : 0;
+    times.starsOutRabeinuTamMinutes = rtMinutes == 90    ? RabbeinuTamLength::k90Minutes
+                                      : rtMinutes == 120 ? RabbeinuTamLength::k120Minutes
+                                                         : RabbeinuTamLength::k72Minutes;
     times.starsOutRabeinuTamMethod = DayEdgeMethodOf(
         store.ReadInteger(kTimesOfDaySection, u"StarsOutRabeinuTamMethod", kDegrees));
     times.milesMethod = MilesOf(store.ReadInteger(kTimesOfDaySection, u"MilesMethod", 72));
@@ -80,7 +82,9 @@ void LoadLegacyLayout(const SettingsStore& store, std::uint32_t flags, TimesOfDa
     for (int n = 0; n < 22; ++n)
         times.*kTimeSwitches[static_cast<std::size_t>(n)].field = bit(n) != 0;
     times.candleLighting = times.motzash = bit(28) == 0;
-    times.starsOutRabeinuTamMinutes = bit(24) ? 2 : bit(23) ? 1 : 0;
+    times.starsOutRabeinuTamMinutes = bit(24)   ? RabbeinuTamLength::k120Minutes
+                                      : bit(23) ? RabbeinuTamLength::k90Minutes
+                                                : RabbeinuTamLength::k72Minutes;
     times.starsOutRabeinuTamMethod = bit(27)   ? kDegrees
                                      : bit(26) ? kProportionalMinutes
                                                : kFixedMinutes;

@@ -81,10 +81,12 @@ std::optional<double> TallitTime(const SolarDay& sun, int method) {
     return sun.noon - *h;
 }
 
-std::optional<double> RabbeinuTamTime(const SolarDay& sun, double graHour, int method, int choice) {
-    if (choice < 0 || choice >= static_cast<int>(kMileLengths.size()))
+std::optional<double> RabbeinuTamTime(const SolarDay& sun, double graHour, int method,
+                                      RabbeinuTamLength length) {
+    const auto choice = static_cast<std::size_t>(length);
+    if (choice >= kMileLengths.size())
         return std::nullopt;
-    const MileLength& mile = kMileLengths[static_cast<std::size_t>(choice)];
+    const MileLength& mile = kMileLengths[choice];
     const double hours = mile.minutes / 60.0;
     switch (method) {
         case kFixedMinutes:
@@ -255,7 +257,7 @@ std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& set
     const TextTable names = Vocabulary(language).timeNames;
     std::u16string text;
     for (const TimeEntry& entry : ComputeTimesAt(civil, settings, place, settings.times, zones)) {
-        text += u"\r\n";
+        text += u'\n';
         text += names[static_cast<int>(entry.label)];
         text += u'\t';
         text += entry.text;

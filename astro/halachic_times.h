@@ -112,7 +112,7 @@ std::vector<TimeEntry> ComputeTimesAt(CalendarDate civil, const CalculationSetti
                                       const Location& place, const TimesOfDayOptions& options,
                                       const ZoneOffsetLookup& zones);
 
-// The times page: "\r\n<label>\t<time>" per entry, labels of TimeNames in the language.
+// The times page: "\n<label>\t<time>" per entry, labels of TimeNames in the language.
 std::u16string BuildTimesText(CalendarDate civil, const CalculationSettings& settings,
                               const Location& place, Language language,
                               const ZoneOffsetLookup& zones);

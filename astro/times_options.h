@@ -11,6 +11,10 @@ namespace plx {
 // How the Maga dawn and nightfall (and Rabbeinu Tam's nightfall) are set off from sunrise/sunset.
 enum DayEdgeMethod : std::uint8_t { kFixedMinutes = 0, kProportionalMinutes = 1, kDegrees = 2 };
 
+// The length of Rabbeinu Tam's nightfall after sunset, as the place of the choice in the settings
+// dialog (the store keeps the minutes themselves).
+enum class RabbeinuTamLength : std::uint8_t { k72Minutes = 0, k90Minutes = 1, k120Minutes = 2 };
+
 // The stored names of the fields are the names of their values in the store. The defaults are
 // those of an empty store.
 struct TimesOfDayOptions {
@@ -19,7 +23,7 @@ struct TimesOfDayOptions {
     std::uint8_t milesMethod = 72;              // minutes of a mile: 72, 90 or 120
     std::uint8_t talitTfilinMethod =
         3;  // 40, 52, 60 minutes before sunrise; 11.5, 11, 10.2 degrees
-    std::uint8_t starsOutRabeinuTamMinutes = 0;  // choice 0, 1, 2: 72, 90, 120 minutes
+    RabbeinuTamLength starsOutRabeinuTamMinutes = RabbeinuTamLength::k72Minutes;
     // Field 1.
     std::uint8_t starsOutRabeinuTamMethod = kDegrees;  // DayEdgeMethod
     // Fields 2..25: which times are shown.

@@ -49,10 +49,11 @@ void BM_DayHasEventAndPortion(benchmark::State& state) {
 BENCHMARK(BM_DayHasEventAndPortion);
 
 void BM_YearInformationText(benchmark::State& state) {
-    const std::u16string_view code = state.range(0) == 0 ? u"he" : u"en";
+    const InterfaceLanguage language =
+        state.range(0) == 0 ? InterfaceLanguage::kHebrew : InterfaceLanguage::kEnglish;
     DayNumber n = 2110000;
     for (auto _ : state) {
-        const std::u16string text = YearInformationText(NextSampleDay(n), code);
+        const std::u16string text = YearInformationText(NextSampleDay(n), language);
         benchmark::DoNotOptimize(text.data());
     }
 }

@@ -84,23 +84,23 @@ void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
     json.Field("hebrewText", HebrewDateText(hebrew));
     json.Field("holidayCode", static_cast<int>(HolidayCode(hebrew).code));
     json.Field("information", InformationLines(day, languageCode));
-    json.Field("leap", day.year.leap != 0);
+    json.Field("leap", day.year.leap);
     json.Key("lunarCycle");
     WriteCycle(json, LunarCyclePosition(hebrew.year));
     json.Field("mevarchim", MevarchimMoladText(language, day.number));
     json.Key("molad");
     WriteMolad(json, hebrew, language);
-    json.Field("portion", PortionName(language, portion, 0));
-    json.Field("portionDiaspora", PortionName(language, portion, 2));
+    json.Field("portion", PortionName(language, portion, PortionNamePart::kWhole));
+    json.Field("portionDiaspora", PortionName(language, portion, PortionNamePart::kDiaspora));
     json.Field("portionIndex", portion);
-    json.Field("portionIsrael", PortionName(language, portion, 1));
+    json.Field("portionIsrael", PortionName(language, portion, PortionNamePart::kIsrael));
     json.Field("roshChodesh", static_cast<int>(RoshChodeshKind(hebrew)));
     json.Field("roshHashanaWeekday", day.year.roshHashana);
     json.Field("shmita", ShmitaYearIndex(hebrew.year));
     json.Key("solarCycle");
     WriteCycle(json, SolarCyclePosition(hebrew.year));
     json.Field("weekday", DayNumberWeekday(day.number));
-    json.Field("yearKind", day.year.kind);
+    json.Field("yearKind", static_cast<int>(day.year.kind));
     json.Field("yearLength", YearLength(day.year));
     json.Field("yearSign", YearSignText(day.year));
     json.EndObject();
@@ -115,24 +115,15 @@ QString DayLine(const DayFacts& day) {
     return QStringLiteral("%1 %2 %3  Hebrew %4 (%5, %6 days)  day %7")
         .arg(IsoDate(civil), QLatin1String(julian ? "Julian   " : "Gregorian"),
              QLatin1String(kWeekdays[DayNumberWeekday(day.number) - 1]), IsoDate(day.hebrew),
-             QLatin1String(day.year.leap != 0 ? "leap" : "common"))
+             QLatin1String(day.year.leap ? "leap" : "common"))
         .arg(YearLength(day.year))
         .arg(day.number);
 }
 
 std::u16string InformationLines(const DayFacts& day, std::u16string_view languageCode) {
-    const std::u16string text = YearInformationText(day, languageCode);
-    std::u16string lines;
-    lines.reserve(text.size());
-    std::size_t from = 0;
-    for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos;
-         at = text.find(u"\r\n", from)) {
-        lines.append(text, from, at - from).push_back(u'\n');
-        from = at + 2;
-    }
-    lines.append(text, from);
+    const std::u16string text = YearInformationText(day, InterfaceLanguageOfCode(languageCode));
     // Every line starts with a break, the first one too.
-    return lines.empty() ? lines : lines.substr(1);
+    return text.empty() ? text : text.substr(1);
 }
 
 }  // namespace plx::cli

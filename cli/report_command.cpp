@@ -112,7 +112,8 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode,
         call.positionals.size() < 2 ? CurrentCivilDate() : DateArgument(call, call.positionals[1]);
     inputs.language = ActiveReportLanguage();
     inputs.orientation = orientation;
-    inputs.informationText = FromUtf16(YearInformationText(inputs.civil, ToUtf16(languageCode)));
+    inputs.informationText = FromUtf16(
+        YearInformationText(inputs.civil, InterfaceLanguageOfCode(ToUtf16(languageCode))));
     return inputs;
 }
 

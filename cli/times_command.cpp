@@ -59,11 +59,8 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
 void PrintText(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
                const Location& place, Language language, const ZoneOffsetLookup& zones) {
     // The times page's text puts a line break before every line.
-    QString text =
-        QString::fromStdU16String(BuildTimesText(civil, settings, place, language, zones));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     call.out << DayLine(FactsOfCivilDay(civil)) << "  " << LocationDisplayName(place, language)
-             << text << '\n';
+             << BuildTimesText(civil, settings, place, language, zones) << '\n';
 }
 
 }  // namespace

@@ -108,8 +108,8 @@ int HebrewYearLength(std::int32_t year) noexcept {
     return 351 + 28 * IsHebrewLeapYear(year) + shift;
 }
 
-int HebrewYearKind(std::int32_t year) noexcept {
-    return HebrewYearLength(year) % 10 - 2;
+YearKind HebrewYearKind(std::int32_t year) noexcept {
+    return static_cast<YearKind>(HebrewYearLength(year) % 10 - 2);
 }
 
 int HebrewMonthLength(std::int32_t year, int month) noexcept {

@@ -31,7 +31,10 @@ int RoshHashanaWeekday(std::int32_t year) noexcept;  // 2, 3, 5 or 7
 int RoshHashanaWeekdayForMolad(int moladWeekday, int partsSinceEve, bool leapYear,
                                bool previousYearLeap) noexcept;
 int HebrewYearLength(std::int32_t year) noexcept;  // 353..355, 383..385
-int HebrewYearKind(std::int32_t year) noexcept;    // 1 deficient, 2 regular, 3 complete
+// A year's Heshvan and Kislev: both 29 days, 29 and 30, or both 30; the value is the year's
+// length beyond 352 days in a common year.
+enum class YearKind : int { kDeficient = 1, kRegular = 2, kComplete = 3 };
+YearKind HebrewYearKind(std::int32_t year) noexcept;
 int HebrewMonthLength(std::int32_t year, int month) noexcept;
 // Days of the year before `month` (1-based); month 13 (14 in a leap year) gives the year length.
 int HebrewDaysBeforeMonth(std::int32_t year, int month) noexcept;

@@ -18,7 +18,7 @@ bool IsMarkedInMonth(const YearShape& y, HebrewMonth month, int day) {
         case HebrewMonth::kKislev:
             return day >= 24;
         case HebrewMonth::kTevet:
-            return day <= 2 || (day == 3 && y.kind == 1) || day == 10;
+            return day <= 2 || (day == 3 && y.kind == YearKind::kDeficient) || day == 10;
         case HebrewMonth::kShevat:
             return day == 15;
         case HebrewMonth::kAdarI:

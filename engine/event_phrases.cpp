@@ -14,7 +14,7 @@ std::u16string_view EventWriter::Text(Phrase phrase) const {
 
 std::u16string EventWriter::Count(int n) const {
     if (language_ != Language::kHebrew)
-        return EnglishVocabulary().NumberText(n, 0);
+        return EnglishVocabulary().NumberText(n, Gender::kFeminine);
     return HebrewNumeral(n).value_or(std::u16string());
 }
 

@@ -75,7 +75,7 @@ void AddReformNotes(CalendarDate civil, EventWriter& out) {
 }  // namespace
 
 Holiday HolidayCode(CalendarDate hebrew) noexcept {
-    const HebrewMonth month = MonthOfYear(hebrew.month, IsHebrewLeapYear(hebrew.year));
+    const HebrewMonth month = MonthOfYear(hebrew.month, IsHebrewLeapYear(hebrew.year) != 0);
     for (const FestivalDay& festival : kFestivalDays) {
         if (festival.month == month && festival.day == hebrew.day)
             return festival.holiday;
@@ -94,7 +94,7 @@ std::optional<std::u16string_view> HolidayName(Language language, Festival code,
         return std::nullopt;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     if (kind != DayKind::kEve)
-        return vocabulary.HolidayNames(0)[index];
+        return vocabulary.HolidayNames(HolidayNaming::kIsrael)[index];
     const int eve = kEveNameIndex[index];
     if (eve < 0)
         return std::nullopt;

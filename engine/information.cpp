@@ -53,7 +53,7 @@ constexpr std::u16string_view kMevarchimHeading[] = {u"שבת מברכים: ", u
 
 void AppendLine(std::u16string& text, std::u16string_view pattern,
                 std::initializer_list<std::u16string_view> values) {
-    text += u"\r\n";
+    text += u'\n';
     auto value = values.begin();
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1] == u's' &&
@@ -80,13 +80,15 @@ int ShabbatCount(const YearShape& year) noexcept {
     return (year.roshHashana + YearLength(year) - 1) / 7;
 }
 
-std::u16string YearInformationText(CalendarDate civil, std::u16string_view languageCode) {
-    return YearInformationText(FactsOfCivilDay(NormalizeCivilDate(civil)), languageCode);
+std::u16string YearInformationText(CalendarDate civil, InterfaceLanguage interfaceLanguage) {
+    return YearInformationText(FactsOfCivilDay(NormalizeCivilDate(civil)), interfaceLanguage);
 }
 
-std::u16string YearInformationText(const DayFacts& day, std::u16string_view languageCode) {
-    const Layout& layout = languageCode == u"en" ? kEnglishLayout : kHebrewLayout;
-    const Language language = LanguageOfCode(languageCode);
+std::u16string YearInformationText(const DayFacts& day, InterfaceLanguage interfaceLanguage) {
+    const Layout& layout =
+        interfaceLanguage == InterfaceLanguage::kEnglish ? kEnglishLayout : kHebrewLayout;
+    const Language language =
+        interfaceLanguage == InterfaceLanguage::kHebrew ? Language::kHebrew : Language::kEnglish;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
     const CalendarDate civil = day.civil;
     const CalendarDate hebrew = day.hebrew;
@@ -96,7 +98,7 @@ std::u16string YearInformationText(const DayFacts& day, std::u16string_view lang
     text.reserve(512);
     AppendLine(text, layout.creation, {DecimalText(year)});
     AppendLine(text, layout.sign,
-               {day.year.leap != 0 ? layout.leapYear : layout.commonYear, YearSignText(day.year)});
+               {day.year.leap ? layout.leapYear : layout.commonYear, YearSignText(day.year)});
     AppendLine(text, layout.length,
                {DecimalText(YearLength(day.year)), DecimalText(ShabbatCount(day.year))});
     AppendLine(text, vocabulary.shmitaYearNames[ShmitaYearIndex(year)]);
@@ -110,7 +112,7 @@ std::u16string YearInformationText(const DayFacts& day, std::u16string_view lang
     for (const std::u16string& entry : DayEvents(language, day).entries)
         AppendLine(text, entry);
     if (const auto announcement = MevarchimMoladText(language, day.number)) {
-        text.append(u"\r\n")
+        text.append(u"\n")
             .append(kMevarchimHeading[static_cast<int>(language)])
             .append(*announcement);
     }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/calendar.h"
+#include "engine/language.h"
 #include "engine/year_shape.h"
 
 namespace plx {
@@ -15,11 +16,11 @@ namespace plx {
 int ShabbatCount(std::int32_t year) noexcept;
 int ShabbatCount(const YearShape& year) noexcept;
 
-// Eleven kinds of line, each starting with "\r\n": the year's age, sign, length, cycles, the molad,
+// Eleven kinds of line, each starting with "\n": the year's age, sign, length, cycles, the molad,
 // the weekly portion, the Daf Yomi, the day's events and the Shabbat Mevarchim announcement.
-// The interface language code picks the layout (English for "en", Hebrew otherwise) and, apart
-// from that, the engine's texts (Hebrew for "he", English otherwise).
-std::u16string YearInformationText(CalendarDate civil, std::u16string_view languageCode);
-std::u16string YearInformationText(const DayFacts& day, std::u16string_view languageCode);
+// The wording is English in an English window and Hebrew otherwise; the calendar's texts are
+// Hebrew in a Hebrew window and English otherwise.
+std::u16string YearInformationText(CalendarDate civil, InterfaceLanguage interfaceLanguage);
+std::u16string YearInformationText(const DayFacts& day, InterfaceLanguage interfaceLanguage);
 
 }  // namespace plx

@@ -47,7 +47,7 @@ void AddKislev(const EventDay& d, EventWriter& out) {
 
 void AddTevet(const EventDay& d, EventWriter& out) {
     // A 29-day Kislev leaves three days of Chanukah for Tevet.
-    const int deficient = d.year.kind == 1 ? 1 : 0;
+    const int deficient = d.year.kind == YearKind::kDeficient ? 1 : 0;
     if (d.day <= 2 + deficient)
         out.AddCounted(d.day + 6 - deficient, Phrase::kChanukahSuffix);
     if (d.day == 10)
@@ -221,7 +221,8 @@ bool IsSigdDay(const EventDay& d) noexcept {
     const bool heshvanEra = d.civilYear >= 1800;
     const HebrewMonth month = heshvanEra ? HebrewMonth::kHeshvan : HebrewMonth::kKislev;
     const HebrewMonth next = heshvanEra ? HebrewMonth::kKislev : HebrewMonth::kTevet;
-    const bool monthHas29Days = heshvanEra ? d.year.kind != 3 : d.year.kind == 1;
+    const bool monthHas29Days =
+        heshvanEra ? d.year.kind != YearKind::kComplete : d.year.kind == YearKind::kDeficient;
     if (d.month == month)
         return onThe29th || (d.day == 28 && w == 5) || (d.day == 30 && w == 1);
     return d.month == next && d.day == 1 && w == 1 && monthHas29Days;

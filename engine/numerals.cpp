@@ -144,7 +144,7 @@ std::u16string YearSignText(std::int32_t year) {
 std::u16string YearSignText(const YearShape& year) {
     std::u16string text = NumeralOrEmpty(year.roshHashana);
     text += u'.';
-    text += kYearKindLetters[static_cast<std::size_t>(year.kind - 1)];
+    text += kYearKindLetters[static_cast<std::size_t>(year.kind) - 1];
     text += u'.';
     text += NumeralOrEmpty(year.pesach);
     return text;
@@ -173,7 +173,7 @@ std::u16string MoladText(Language language, CalendarDate hebrew) {
         text += WeekdayLetter(molad.weekday);
         text += u"' שעה " + clock + u" ו- " + DecimalText(molad.parts) + u" חלקים";
     } else {
-        text = u"Molad " + vocabulary.NumberText(molad.weekday, 0) + u" of ";
+        text = u"Molad " + vocabulary.NumberText(molad.weekday, Gender::kFeminine) + u" of ";
         text += month;
         text += u", ";
         text += partOfDay;

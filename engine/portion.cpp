@@ -11,17 +11,23 @@ namespace plx {
 namespace {
 
 struct YearTypeRow {
-    int roshHashana;
-    int kind;
-    int leap;
+    int roshHashana;  // weekday of 1 Tishrei
+    YearKind kind;
+    bool leap;
     int length;
 };
 
+constexpr YearKind kDeficient = YearKind::kDeficient;
+constexpr YearKind kRegular = YearKind::kRegular;
+constexpr YearKind kComplete = YearKind::kComplete;
+
 // Index = type - 1.
 constexpr YearTypeRow kYearTypes[14] = {
-    {2, 1, 0, 353}, {2, 1, 1, 383}, {2, 3, 0, 355}, {2, 3, 1, 385}, {3, 2, 0, 354},
-    {3, 2, 1, 384}, {5, 2, 0, 354}, {5, 1, 1, 383}, {5, 3, 0, 355}, {5, 3, 1, 385},
-    {7, 1, 0, 353}, {7, 1, 1, 383}, {7, 3, 0, 355}, {7, 3, 1, 385},
+    {2, kDeficient, false, 353}, {2, kDeficient, true, 383},  {2, kComplete, false, 355},
+    {2, kComplete, true, 385},   {3, kRegular, false, 354},   {3, kRegular, true, 384},
+    {5, kRegular, false, 354},   {5, kDeficient, true, 383},  {5, kComplete, false, 355},
+    {5, kComplete, true, 385},   {7, kDeficient, false, 353}, {7, kDeficient, true, 383},
+    {7, kComplete, false, 355},  {7, kComplete, true, 385},
 };
 
 // Week w (1-based) holds the days of the year whose offset from the Sunday before 1 Tishrei is in
@@ -146,13 +152,15 @@ std::optional<int> WeeklyPortionIndex(CalendarDate hebrew, const YearShape& year
     return row[week - 1];
 }
 
-std::optional<std::u16string_view> PortionName(Language language, int index, int part) noexcept {
+std::optional<std::u16string_view> PortionName(Language language, int index,
+                                               PortionNamePart part) noexcept {
     if (index < 0 || index >= kPortionCount)
         return std::nullopt;
     const PlxLocaleBase& vocabulary = Vocabulary(language);
-    if (part == 1 || part == 2) {
-        const std::span<const PortionPart> halves =
-            part == 1 ? vocabulary.portionIsraelParts : vocabulary.portionDiasporaParts;
+    if (part != PortionNamePart::kWhole) {
+        const std::span<const PortionPart> halves = part == PortionNamePart::kIsrael
+                                                        ? vocabulary.portionIsraelParts
+                                                        : vocabulary.portionDiasporaParts;
         for (const PortionPart& half : halves) {
             if (half.key == index)
                 return half.text;
@@ -168,7 +176,7 @@ std::optional<std::u16string_view> WeeklyPortionName(Language language, Calendar
 std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew,
                                                      const YearShape& year) {
     const std::optional<int> index = WeeklyPortionIndex(hebrew, year);
-    return index ? PortionName(language, *index, 0) : std::nullopt;
+    return index ? PortionName(language, *index, PortionNamePart::kWhole) : std::nullopt;
 }
 
 std::optional<std::u16string> MevarchimMoladText(Language language, CalendarDate hebrew) {

@@ -20,9 +20,13 @@ int HebrewYearType(std::int32_t year) noexcept;
 std::optional<int> WeeklyPortionIndex(CalendarDate hebrew) noexcept;
 std::optional<int> WeeklyPortionIndex(CalendarDate hebrew, const YearShape& year) noexcept;
 
-// Part 0 the full name, part 1 the reading in Israel, part 2 the reading outside Israel (the two
-// differ only in the weeks that carry both); none for an index outside the portion list.
-std::optional<std::u16string_view> PortionName(Language language, int index, int part) noexcept;
+// Which part of a portion's name: the whole name, or what is read in Israel or abroad. The two
+// readings differ only in the weeks whose name carries both; elsewhere each is the whole name.
+enum class PortionNamePart : int { kWhole, kIsrael, kDiaspora };
+
+// None for an index outside the portion list.
+std::optional<std::u16string_view> PortionName(Language language, int index,
+                                               PortionNamePart part) noexcept;
 
 // The full name of the portion of the date's week, if the week has one.
 std::optional<std::u16string_view> WeeklyPortionName(Language language, CalendarDate hebrew);

@@ -35,6 +35,13 @@ struct PortionPart {
 
 using TextTable = std::span<const std::u16string_view>;
 
+// Which way the festivals are named: Israel's festivals with the days kept only abroad labelled
+// as such, or the naming used abroad.
+enum class HolidayNaming : int { kIsrael, kOutsideIsrael };
+
+// The grammatical gender of the Hebrew number words; English ordinals have none.
+enum class Gender : int { kFeminine, kMasculine };
+
 // A language's vocabulary: one value per language, every table constant data.
 struct PlxLocaleBase {
     TextTable timeNames;                                // 26 labels, tab-terminated
@@ -55,14 +62,13 @@ struct PlxLocaleBase {
     TextTable holidayNamesOutsideIsrael;                // 14: the naming used abroad
     TextTable holidayEveNames;                          // 8
     TextTable dayPartNames;                             // 5
-    std::u16string (*numberText)(int n, int gender);
+    std::u16string (*numberText)(int n, Gender gender);
 
-    // Mode 2 asks for the naming used abroad, every other mode for Israel's.
-    TextTable HolidayNames(int mode) const {
-        return mode == 2 ? holidayNamesOutsideIsrael : holidayNames;
+    TextTable HolidayNames(HolidayNaming naming) const {
+        return naming == HolidayNaming::kOutsideIsrael ? holidayNamesOutsideIsrael : holidayNames;
     }
-    // English ordinals ("3rd"); Hebrew number words of the tens and units, by gender (0 feminine).
-    std::u16string NumberText(int n, int gender) const { return numberText(n, gender); }
+    // English ordinals ("3rd"); Hebrew number words of the tens and units, by gender.
+    std::u16string NumberText(int n, Gender gender) const { return numberText(n, gender); }
 };
 
 // The two program-wide vocabularies, constant-initialised so that any static initialiser may use

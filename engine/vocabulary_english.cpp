@@ -454,7 +454,7 @@ static_assert(std::size(kDayPartNames) == kDayPartCount);
 
 // "1st", "12th", "22nd". Only the last digit counts above 19, so 111 gives "111st"; the engine
 // asks for day counts (Hanukkah, Omer, Hol Hamoed), well below that.
-std::u16string NumberText(int n, int /*gender*/) {
+std::u16string NumberText(int n, Gender /*gender*/) {
     const int key = n >= 1 && n <= 19 ? n : std::abs(n % 10);
     const char16_t* suffix = key == 1 ? u"st" : key == 2 ? u"nd" : key == 3 ? u"rd" : u"th";
     const std::string digits = std::to_string(n);

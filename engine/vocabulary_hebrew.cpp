@@ -445,7 +445,7 @@ constexpr std::u16string_view kDayPartNames[] = {
 };
 static_assert(std::size(kDayPartNames) == kDayPartCount);
 
-// Number words by gender (0 feminine, 1 masculine).
+// Number words by gender: feminine, then masculine.
 constexpr const char16_t* kOrdinals[2][8] = {
     // 2..9
     {u"שניה", u"שלישית", u"רביעית", u"חמישית", u"ששית", u"שביעית", u"שמינית", u"תשיעית"},
@@ -470,11 +470,11 @@ constexpr const char16_t* kCardinals[2][9] = {
 };
 
 // Only the tens and units are spoken; 0 and 1 have no word (nor have 100, 101 and the like).
-std::u16string NumberText(int n, int gender) {
+std::u16string NumberText(int n, Gender gender) {
     if (n <= 1) {
         return {};
     }
-    const int g = gender == 0 ? 0 : 1;
+    const int g = gender == Gender::kFeminine ? 0 : 1;
     const int tens = n / 10 % 10;
     const int units = n % 10;
     if (tens == 0) {

@@ -9,28 +9,28 @@
 namespace plx {
 
 // Weekday (1 = Sunday) of 15 Nisan, which follows from the year's first weekday, kind and leap.
-constexpr int PesachWeekday(int roshHashana, int kind, int leap) noexcept {
-    return (kind + roshHashana + 2 * leap - 1) % 7 + 1;
+constexpr int PesachWeekday(int roshHashana, YearKind kind, bool leap) noexcept {
+    return (static_cast<int>(kind) + roshHashana + (leap ? 2 : 0) - 1) % 7 + 1;
 }
 
 struct YearShape {
     std::int32_t year = 1;
-    int leap = 0;         // 0 or 1
+    bool leap = false;
     int roshHashana = 2;  // weekday of 1 Tishrei: 2, 3, 5 or 7
-    int kind = 1;         // 1 deficient, 2 regular, 3 complete
-    int pesach = 1;       // weekday of 15 Nisan
+    YearKind kind = YearKind::kDeficient;
+    int pesach = 1;  // weekday of 15 Nisan
 };
 
 inline YearShape ShapeOfHebrewYear(std::int32_t year) noexcept {
-    const int leap = IsHebrewLeapYear(year);
+    const bool leap = IsHebrewLeapYear(year) != 0;
     const int roshHashana = RoshHashanaWeekday(year);
-    const int kind = HebrewYearKind(year);
+    const YearKind kind = HebrewYearKind(year);
     return {year, leap, roshHashana, kind, PesachWeekday(roshHashana, kind, leap)};
 }
 
 // 353, 354 or 355 days, and 30 more in a leap year.
 constexpr int YearLength(const YearShape& y) noexcept {
-    return 352 + y.kind + 30 * y.leap;
+    return 352 + static_cast<int>(y.kind) + (y.leap ? 30 : 0);
 }
 
 // A civil day converted once: every text and field built for the day shares these.
@@ -65,10 +65,10 @@ enum class HebrewMonth : int {
     kAdarI,
 };
 
-constexpr HebrewMonth MonthOfYear(int month, int leap) noexcept {
-    if (leap != 0 && month == 6)
+constexpr HebrewMonth MonthOfYear(int month, bool leap) noexcept {
+    if (leap && month == 6)
         return HebrewMonth::kAdarI;
-    return static_cast<HebrewMonth>(leap != 0 && month > 6 ? month - 1 : month);
+    return static_cast<HebrewMonth>(leap && month > 6 ? month - 1 : month);
 }
 
 }  // namespace plx

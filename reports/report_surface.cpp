@@ -1,7 +1,5 @@
 #include "reports/report_surface.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace plx {
@@ -35,13 +33,13 @@ QString WithoutPrefixes(const QString& text) {
 QStringList TextLines(const QString& text, TextFlags flags) {
     QString shown = (flags & DT_NOPREFIX) ? text : WithoutPrefixes(text);
     shown.remove(QLatin1Char('\t'));
+    // The program breaks lines with "\n"; a text read from a file may still carry "\r\n".
+    shown.remove(QLatin1Char('\r'));
     if (flags & DT_SINGLELINE) {
-        shown.remove(QLatin1Char('\r'));
         shown.remove(QLatin1Char('\n'));
         return {shown};
     }
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    return shown.split(lineBreak);
+    return shown.split(QLatin1Char('\n'));
 }
 
 namespace {

@@ -59,7 +59,7 @@ TimesOfDayOptions TimetableOptions(ReportKind kind, const TimesOfDayOptions& use
     options.riseSetDiffMethod = user.riseSetDiffMethod;
     options.milesMethod = user.milesMethod;
     options.talitTfilinMethod = user.talitTfilinMethod;
-    options.starsOutRabeinuTamMinutes = 0;
+    options.starsOutRabeinuTamMinutes = RabbeinuTamLength::k72Minutes;
     options.starsOutRabeinuTamMethod = 0;
     switch (kind) {
         case ReportKind::SunriseTimetable:

@@ -17,7 +17,7 @@ QString DayTitleText(CalendarDate hebrew, Language language) {
     if (language == Language::kHebrew)
         return FromUtf16(HebrewDateText(hebrew));
     return QStringLiteral("%1 in %2, year %3")
-        .arg(FromUtf16(EnglishVocabulary().NumberText(hebrew.day, 1)),
+        .arg(FromUtf16(EnglishVocabulary().NumberText(hebrew.day, Gender::kMasculine)),
              FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, Language::kEnglish)))
         .arg(hebrew.year);
 }

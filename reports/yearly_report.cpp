@@ -31,7 +31,7 @@ QString FridayText(CalendarDate friday, Language names) {
     const QString month = FromUtf16(HebrewMonthName(friday.year, friday.month, names));
     if (names == Language::kHebrew)
         return FromUtf16(HebrewNumeral(friday.day).value_or(std::u16string())) + u' ' + month;
-    return month + u' ' + FromUtf16(EnglishVocabulary().NumberText(friday.day, 1));
+    return month + u' ' + FromUtf16(EnglishVocabulary().NumberText(friday.day, Gender::kMasculine));
 }
 
 SabbathRow RowOf(DayNumber friday, const ReportInputs& inputs, const TimesOfDayOptions& options) {

@@ -73,7 +73,8 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
     updating_ = true;
     ShowDateFields(civil, hebrew);
     RebuildTimesText();
-    page_->SetInformationText(FromUtf16(YearInformationText(civil, ToUtf16(languageCode_))));
+    page_->SetInformationText(
+        FromUtf16(YearInformationText(civil, InterfaceLanguageOfCode(ToUtf16(languageCode_)))));
     CaptionCalendarSwitch(civil);
     // In the automatic mode the caption and the title say whether this date is in summer time.
     if (settings_.daylightAuto)

@@ -26,7 +26,7 @@ TEST(CalculationSettingsStore, RoundTripKeepsEveryChoice) {
     settings.times.talitTfilinMethod = 5;  // 10.2 degrees
     settings.times.milesMethod = 120;
     settings.times.riseSetDiffMethod = kProportionalMinutes;
-    settings.times.starsOutRabeinuTamMinutes = 1;
+    settings.times.starsOutRabeinuTamMinutes = RabbeinuTamLength::k90Minutes;
     settings.times.starsOutRabeinuTamMethod = kFixedMinutes;
     settings.times.sunrise = 0;
     settings.times.starsOutRashaz = 1;
@@ -101,7 +101,7 @@ TEST(CalculationSettingsStore, OutOfRangeValuesReadAsDefaults) {
     EXPECT_EQ(settings.times.milesMethod, 72);
     EXPECT_EQ(settings.times.riseSetDiffMethod, kDegrees);
     EXPECT_EQ(settings.times.talitTfilinMethod, 3);
-    EXPECT_EQ(settings.times.starsOutRabeinuTamMinutes, 0);
+    EXPECT_EQ(settings.times.starsOutRabeinuTamMinutes, RabbeinuTamLength::k72Minutes);
     EXPECT_EQ(settings.times.starsOutRabeinuTamMethod, kDegrees);
     EXPECT_EQ(settings.times.propHourMaga, 1);
     EXPECT_EQ(settings.times.sunrise, 1);
@@ -128,7 +128,7 @@ TEST(CalculationSettingsStore, LegacyFlagsConvertOnTheFirstSave) {
     EXPECT_EQ(settings.times.starsOutRt, 1);
     EXPECT_EQ(settings.times.candleLighting, 1);
     EXPECT_EQ(settings.times.motzash, 1);
-    EXPECT_EQ(settings.times.starsOutRabeinuTamMinutes, 2);
+    EXPECT_EQ(settings.times.starsOutRabeinuTamMinutes, RabbeinuTamLength::k120Minutes);
     EXPECT_EQ(settings.times.starsOutRabeinuTamMethod, kProportionalMinutes);
     EXPECT_EQ(settings.times.milesMethod, 90);
     EXPECT_EQ(settings.times.riseSetDiffMethod, kFixedMinutes);
@@ -151,7 +151,7 @@ TEST(CalculationSettingsStore, LegacyBitsForCandlesAndTheLaterChoices) {
     EXPECT_EQ(times.candleLighting, 0);
     EXPECT_EQ(times.motzash, 0);
     EXPECT_EQ(times.breakOfDawn, 0);
-    EXPECT_EQ(times.starsOutRabeinuTamMinutes, 2);
+    EXPECT_EQ(times.starsOutRabeinuTamMinutes, RabbeinuTamLength::k120Minutes);
     EXPECT_EQ(times.starsOutRabeinuTamMethod, kDegrees);
     EXPECT_EQ(times.talitTfilinMethod, 3);
     EXPECT_EQ(times.milesMethod, 72);

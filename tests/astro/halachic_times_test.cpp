@@ -249,19 +249,19 @@ TEST(HalachicTimes, RabbeinuTamAndTheRashaz) {
     const double hour = (sunset - sun.Before(kSunriseAltitude)) / 12;
     TimesOfDayOptions options;
     options.starsOutRashaz = true;
-    const auto rt = [&](int method, int choice) {
-        options.starsOutRabeinuTamMethod = static_cast<std::uint8_t>(method);
-        options.starsOutRabeinuTamMinutes = static_cast<std::uint8_t>(choice);
+    const auto rt = [&](std::uint8_t method, RabbeinuTamLength length) {
+        options.starsOutRabeinuTamMethod = method;
+        options.starsOutRabeinuTamMinutes = length;
         return Text(Jerusalem(kWednesday, options), TimeKind::kStarsOutRt);
     };
-    // Choices 0, 1, 2 are miles of 72, 90 and 120 minutes.
-    EXPECT_TRUE(NearClock(rt(0, 0), sunset + 72, Later));
-    EXPECT_TRUE(NearClock(rt(0, 2), sunset + 120, Later));
-    EXPECT_TRUE(NearClock(rt(1, 1), sunset + 1.5 * hour, Later));
-    EXPECT_TRUE(NearClock(rt(2, 1), sun.After(-19.75), Later));
-    EXPECT_TRUE(NearClock(rt(2, 2), sun.After(-25.9), Later));
-    EXPECT_EQ(rt(3, 0), u"");
-    EXPECT_EQ(rt(0, 3), u"");
+    using enum RabbeinuTamLength;
+    EXPECT_TRUE(NearClock(rt(kFixedMinutes, k72Minutes), sunset + 72, Later));
+    EXPECT_TRUE(NearClock(rt(kFixedMinutes, k120Minutes), sunset + 120, Later));
+    EXPECT_TRUE(NearClock(rt(kProportionalMinutes, k90Minutes), sunset + 1.5 * hour, Later));
+    EXPECT_TRUE(NearClock(rt(kDegrees, k90Minutes), sun.After(-19.75), Later));
+    EXPECT_TRUE(NearClock(rt(kDegrees, k120Minutes), sun.After(-25.9), Later));
+    EXPECT_EQ(rt(3, k72Minutes), u"");
+    EXPECT_EQ(rt(kFixedMinutes, static_cast<RabbeinuTamLength>(3)), u"");
 
     // The Rashaz: the sun 4.25 degrees below its sunset altitude, and four minutes more.
     EXPECT_TRUE(NearClock(Text(Jerusalem(kWednesday, options), TimeKind::kStarsOutRashaz),
@@ -288,7 +288,7 @@ TEST(HalachicTimes, ClockTimesPastMidnightKeepTheirHour) {
     // Helsinki in summer time: two hours after a sunset near 23:00 is "24:5x", never "00:5x".
     TimesOfDayOptions options;
     options.starsOutRabeinuTamMethod = kFixedMinutes;
-    options.starsOutRabeinuTamMinutes = 2;
+    options.starsOutRabeinuTamMinutes = RabbeinuTamLength::k120Minutes;
     const auto times = ComputeHalachicTimes({21, 6, 2024}, {60.1667, 24.95, 0, 3 * 3600, false, 22},
                                             options, DayKind::kOrdinary);
     ASSERT_TRUE(Find(times, TimeKind::kStarsOutRt));

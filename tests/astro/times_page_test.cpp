@@ -20,16 +20,16 @@ TEST(TimesPage, OneLineBreakBeforeEveryLabelAndTime) {
     const Location jerusalem = BuiltInLocation(0);
     const std::u16string english =
         BuildTimesText(kEquinox2024, settings, jerusalem, Language::kEnglish, kNoZones);
-    EXPECT_EQ(english.rfind(u"\r\nAlot Hashachar\t\t", 0), 0u);
+    EXPECT_EQ(english.rfind(u"\nAlot Hashachar\t\t", 0), 0u);
     // The height of 800 m counts only with elevation on.
-    EXPECT_NE(english.find(u"\r\nSunrise\t\t\t05:43\r\n"), std::u16string::npos);
+    EXPECT_NE(english.find(u"\nSunrise\t\t\t05:43\n"), std::u16string::npos);
     const auto lines = std::count(english.begin(), english.end(), u'\n');
     EXPECT_EQ(static_cast<std::size_t>(lines),
               ComputeTimesAt(kEquinox2024, settings, jerusalem, settings.times, kNoZones).size());
 
     const std::u16string hebrew =
         BuildTimesText(kEquinox2024, settings, jerusalem, Language::kHebrew, kNoZones);
-    EXPECT_NE(hebrew.find(u"\r\nהנץ החמה\t\t05:43\r\n"), std::u16string::npos);
+    EXPECT_NE(hebrew.find(u"\nהנץ החמה\t\t05:43\n"), std::u16string::npos);
 
     CalculationSettings elevated = settings;
     elevated.calcHeights = 1;

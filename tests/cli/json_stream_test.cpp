@@ -51,8 +51,8 @@ QJsonObject RecordFromTheEngine(CalendarDate civil, plx::Language language,
         entries.append(Text(entry));
     const int portion = plx::WeeklyPortionIndex(hebrew).value_or(-1);
     const auto mevarchim = plx::MevarchimMoladText(language, hebrew);
-    QString information =
-        Text(plx::YearInformationText(civil, languageCode.toStdU16String())).replace("\r\n", "\n");
+    const QString information = Text(plx::YearInformationText(
+        civil, plx::InterfaceLanguageOfCode(languageCode.toStdU16String())));
     return {
         {"civil", DateObject(civil)},
         {"dayNumber", n},
@@ -60,7 +60,7 @@ QJsonObject RecordFromTheEngine(CalendarDate civil, plx::Language language,
         {"hebrew", DateObject(hebrew)},
         {"leap", plx::IsHebrewLeapYear(hebrew.year) == 1},
         {"yearLength", plx::HebrewYearLength(hebrew.year)},
-        {"yearKind", plx::HebrewYearKind(hebrew.year)},
+        {"yearKind", static_cast<int>(plx::HebrewYearKind(hebrew.year))},
         {"roshHashanaWeekday", plx::RoshHashanaWeekday(hebrew.year)},
         {"hebrewText", Text(plx::HebrewDateText(hebrew))},
         {"yearSign", Text(plx::YearSignText(hebrew.year))},
@@ -81,9 +81,11 @@ QJsonObject RecordFromTheEngine(CalendarDate civil, plx::Language language,
         {"events", entries},
         {"hasEvent", plx::DayHasEvent(hebrew)},
         {"portionIndex", portion},
-        {"portion", TextOrNull(plx::PortionName(language, portion, 0))},
-        {"portionIsrael", TextOrNull(plx::PortionName(language, portion, 1))},
-        {"portionDiaspora", TextOrNull(plx::PortionName(language, portion, 2))},
+        {"portion", TextOrNull(plx::PortionName(language, portion, plx::PortionNamePart::kWhole))},
+        {"portionIsrael",
+         TextOrNull(plx::PortionName(language, portion, plx::PortionNamePart::kIsrael))},
+        {"portionDiaspora",
+         TextOrNull(plx::PortionName(language, portion, plx::PortionNamePart::kDiaspora))},
         {"mevarchim", mevarchim ? QJsonValue(Text(*mevarchim)) : QJsonValue(QJsonValue::Null)},
         {"information", information.mid(1)},
     };

@@ -42,7 +42,7 @@ TEST(HebrewCalendar, RecentYears) {
     EXPECT_EQ(MoladTishreiWeekday(5784), 6);
     EXPECT_EQ(RoshHashanaWeekday(5784), 7);
     EXPECT_EQ(HebrewYearLength(5784), 383);
-    EXPECT_EQ(HebrewYearKind(5784), 1);
+    EXPECT_EQ(HebrewYearKind(5784), YearKind::kDeficient);
 
     EXPECT_EQ(IsHebrewLeapYear(5785), 0);
     EXPECT_EQ(RoshHashanaWeekday(5785), 5);
@@ -51,7 +51,7 @@ TEST(HebrewCalendar, RecentYears) {
     EXPECT_EQ(MoladTishreiWeekday(5786), 2);
     EXPECT_EQ(RoshHashanaWeekday(5786), 3);
     EXPECT_EQ(HebrewYearLength(5786), 354);
-    EXPECT_EQ(HebrewYearKind(5786), 2);
+    EXPECT_EQ(HebrewYearKind(5786), YearKind::kRegular);
 
     EXPECT_EQ(IsHebrewLeapYear(5787), 1);
     EXPECT_EQ(RoshHashanaWeekday(5787), 7);
@@ -61,7 +61,7 @@ TEST(HebrewCalendar, RecentYears) {
 TEST(HebrewCalendar, LastSupportedYear) {
     EXPECT_EQ(HebrewToDayNumber(110999, 12, 29), kLastDayNumber);
     EXPECT_EQ(IsHebrewLeapYear(110999), 0);
-    EXPECT_EQ(HebrewYearKind(110999), 3);
+    EXPECT_EQ(HebrewYearKind(110999), YearKind::kComplete);
     EXPECT_EQ(RoshHashanaWeekday(110999), 7);
 }
 
@@ -121,7 +121,7 @@ TEST(HebrewCalendar, MonthTablesAgree) {
     std::set<int> shapes;
     for (std::int32_t y = 5700; shapes.size() < 6; ++y) {
         const int leap = IsHebrewLeapYear(y);
-        if (!shapes.insert(HebrewYearKind(y) + 3 * leap).second)
+        if (!shapes.insert(static_cast<int>(HebrewYearKind(y)) + 3 * leap).second)
             continue;
         int sum = 0;
         for (int m = 1; m <= 12 + leap; ++m) {

@@ -182,7 +182,7 @@ TEST(DayEvents, ChanukahInCompleteAndDeficientYears) {
     EXPECT_EQ(EnglishOn(5785, 4, 2), Entries{u"8th of Hanukkah"});
     EXPECT_EQ(EnglishOn(5785, 4, 3), Entries{});
     // 5784 is deficient: Kislev has 29 days and Chanukah ends on 3 Tevet.
-    ASSERT_EQ(HebrewYearKind(5784), 1);
+    ASSERT_EQ(HebrewYearKind(5784), YearKind::kDeficient);
     EXPECT_EQ(EnglishOn(5784, 4, 1), (Entries{u"Rosh Hodesh", u"6th of Hanukkah"}));
     EXPECT_EQ(EnglishOn(5784, 4, 2), Entries{u"7th of Hanukkah"});
     EXPECT_EQ(EnglishOn(5784, 4, 3), Entries{u"8th of Hanukkah"});
@@ -374,8 +374,8 @@ std::vector<std::int32_t> SweptYears() {
     for (std::int32_t anchor = 1; anchor < kLastHebrewYear - 1000; anchor += 10000) {
         std::vector<int> seen;
         for (std::int32_t y = anchor; seen.size() < 14; ++y) {
-            const int shape =
-                RoshHashanaWeekday(y) * 100 + HebrewYearKind(y) * 10 + IsHebrewLeapYear(y);
+            const int shape = RoshHashanaWeekday(y) * 100 +
+                              static_cast<int>(HebrewYearKind(y)) * 10 + IsHebrewLeapYear(y);
             if (std::find(seen.begin(), seen.end(), shape) != seen.end())
                 continue;
             seen.push_back(shape);

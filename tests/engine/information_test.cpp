@@ -16,16 +16,19 @@ constexpr CalendarDate D(int day, int month, std::int32_t year) {
     return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month), year};
 }
 
+constexpr InterfaceLanguage kHebrew = InterfaceLanguage::kHebrew;
+constexpr InterfaceLanguage kEnglish = InterfaceLanguage::kEnglish;
+
 // The lines after the leading line break.
 std::vector<std::u16string> Lines(const std::u16string& text) {
     std::vector<std::u16string> lines;
-    EXPECT_EQ(text.substr(0, 2), u"\r\n");
-    for (std::size_t start = 2;;) {
-        const std::size_t end = text.find(u"\r\n", start);
+    EXPECT_EQ(text.substr(0, 1), u"\n");
+    for (std::size_t start = 1;;) {
+        const std::size_t end = text.find(u'\n', start);
         lines.push_back(text.substr(start, end - start));
         if (end == std::u16string::npos)
             return lines;
-        start = end + 2;
+        start = end + 1;
     }
 }
 
@@ -55,11 +58,11 @@ TEST(YearInformation, RoshHashana5785InEnglish) {
         u"Daf Yomi: " + DafYomiText(Language::kEnglish, civil),
         u"1st of Rosh Hashana",
     };
-    EXPECT_EQ(Lines(YearInformationText(civil, u"en")), expected);
+    EXPECT_EQ(Lines(YearInformationText(civil, kEnglish)), expected);
 }
 
 TEST(YearInformation, HebrewLayoutWithHebrewTexts) {
-    const std::vector<std::u16string> lines = Lines(YearInformationText(D(3, 10, 2024), u"he"));
+    const std::vector<std::u16string> lines = Lines(YearInformationText(D(3, 10, 2024), kHebrew));
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], u"שנת 5785 לבריאת העולם");
     EXPECT_EQ(lines[1], u"שנה פשוטה וסימנה: ה.ש.א");
@@ -73,38 +76,44 @@ TEST(YearInformation, HebrewLayoutWithHebrewTexts) {
     EXPECT_EQ(lines[9], u"א' דראש השנה");
 }
 
-TEST(YearInformation, OtherCodesUseTheHebrewLayoutWithEnglishTexts) {
+TEST(InterfaceLanguage, OnlyHeAndEnAreHebrewAndEnglish) {
+    EXPECT_EQ(InterfaceLanguageOfCode(u"he"), kHebrew);
+    EXPECT_EQ(InterfaceLanguageOfCode(u"en"), kEnglish);
+    for (const std::u16string_view code : {u"fr", u"", u"EN", u"HE", u"he "})
+        EXPECT_EQ(InterfaceLanguageOfCode(code), InterfaceLanguage::kOther);
+}
+
+TEST(YearInformation, OtherLanguagesUseTheHebrewLayoutWithEnglishTexts) {
     // 20 October 2024 (18 Tishrei 5785): its Sabbath precedes Rosh Chodesh Heshvan.
     const CalendarDate civil = D(20, 10, 2024);
-    for (const std::u16string_view code : {u"fr", u"", u"EN"}) {
-        const std::vector<std::u16string> lines = Lines(YearInformationText(civil, code));
-        ASSERT_EQ(lines.size(), 11u) << std::string(code.begin(), code.end());
-        EXPECT_EQ(lines[0], u"שנת 5785 לבריאת העולם");
-        EXPECT_EQ(lines[3], u"3rd to the Smita: Maaser Ani");
-        EXPECT_EQ(lines[7], u"פרשת השבוע: Bereshit");
-        EXPECT_EQ(lines[9], u"3rd Hol Hamoed Sukkot");
-        EXPECT_EQ(lines[10], u"Shabbat Mevarchim: " + MoladText(Language::kEnglish, D(1, 2, 5785)));
-    }
-    EXPECT_EQ(Lines(YearInformationText(civil, u"he"))[10],
+    const std::vector<std::u16string> lines =
+        Lines(YearInformationText(civil, InterfaceLanguage::kOther));
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], u"שנת 5785 לבריאת העולם");
+    EXPECT_EQ(lines[3], u"3rd to the Smita: Maaser Ani");
+    EXPECT_EQ(lines[7], u"פרשת השבוע: Bereshit");
+    EXPECT_EQ(lines[9], u"3rd Hol Hamoed Sukkot");
+    EXPECT_EQ(lines[10], u"Shabbat Mevarchim: " + MoladText(Language::kEnglish, D(1, 2, 5785)));
+    EXPECT_EQ(Lines(YearInformationText(civil, kHebrew))[10],
               u"שבת מברכים: " + MoladText(Language::kHebrew, D(1, 2, 5785)));
-    EXPECT_EQ(Lines(YearInformationText(civil, u"en"))[10],
+    EXPECT_EQ(Lines(YearInformationText(civil, kEnglish))[10],
               u"Shabbat Mevarchim: " + MoladText(Language::kEnglish, D(1, 2, 5785)));
 }
 
 TEST(YearInformation, LeapYearsAndDaysWithoutEventsOrAnnouncement) {
     // 5 Heshvan 5784 (20 October 2023): no event, and no Rosh Chodesh in the week after its
     // Sabbath.
-    const std::vector<std::u16string> lines = Lines(YearInformationText(D(20, 10, 2023), u"en"));
+    const std::vector<std::u16string> lines = Lines(YearInformationText(D(20, 10, 2023), kEnglish));
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[1], u"Pregnant year, and its sign: ז.ח.ג");
     EXPECT_EQ(lines[2], u"This year has 383 days and 55 Shabbats");
     EXPECT_EQ(lines[7], u"Parashat HaShavua: Noah");
-    EXPECT_EQ(Lines(YearInformationText(D(20, 10, 2023), u"he"))[1], u"שנה מעוברת וסימנה: ז.ח.ג");
+    EXPECT_EQ(Lines(YearInformationText(D(20, 10, 2023), kHebrew))[1], u"שנה מעוברת וסימנה: ז.ח.ג");
 }
 
 TEST(YearInformation, TheEnglishEveOfChanukahAddsAnEmptyLine) {
     // 24 Kislev 5785 is 25 December 2024.
-    const std::vector<std::u16string> lines = Lines(YearInformationText(D(25, 12, 2024), u"en"));
+    const std::vector<std::u16string> lines = Lines(YearInformationText(D(25, 12, 2024), kEnglish));
     EXPECT_EQ(lines[9], u"");
 }
 

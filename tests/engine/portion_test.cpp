@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "engine/events.h"
 #include "engine/numerals.h"
@@ -27,7 +28,7 @@ std::optional<int> PortionOfWeek(std::int32_t year, int week) {
     return WeeklyPortionIndex(HebrewOfDay(week == 1 ? first : sunday));
 }
 
-std::u16string English(int index, int part = 0) {
+std::u16string English(int index, PortionNamePart part = PortionNamePart::kWhole) {
     return std::u16string(PortionName(Language::kEnglish, index, part).value_or(u""));
 }
 
@@ -99,15 +100,20 @@ TEST(WeeklyPortion, SweepEveryYearEveryWeek) {
 }
 
 TEST(PortionName, PartsOfTheSplitWeeks) {
-    EXPECT_EQ(English(88), u"Naso : Outside Israel 2nd Yom-Tov");
-    EXPECT_EQ(English(88, 1), u"Naso");
-    EXPECT_EQ(English(88, 2), u"Shavuot 2nd Yom-Tov");
-    EXPECT_EQ(PortionName(Language::kHebrew, 98, 2), u"מטות מסעי");
-    EXPECT_EQ(English(34, 1), u"Naso");  // not split: the full name
-    EXPECT_EQ(English(34, 2), u"Naso");
-    EXPECT_EQ(English(66, 7), u"VaYakhel - Pekudei : HaChodesh");
-    EXPECT_EQ(PortionName(Language::kEnglish, -1, 0), std::nullopt);
-    EXPECT_EQ(PortionName(Language::kEnglish, 123, 1), std::nullopt);
+    using enum PortionNamePart;
+    const std::tuple<int, PortionNamePart, const char16_t*> cases[] = {
+        {88, kWhole, u"Naso : Outside Israel 2nd Yom-Tov"},
+        {88, kIsrael, u"Naso"},
+        {88, kDiaspora, u"Shavuot 2nd Yom-Tov"},
+        {34, kIsrael, u"Naso"},  // not split: the full name
+        {34, kDiaspora, u"Naso"},
+        {66, kDiaspora, u"VaYakhel - Pekudei : HaChodesh"},  // a special Sabbath is not split
+    };
+    for (const auto& [index, part, text] : cases)
+        EXPECT_EQ(English(index, part), text) << index << ' ' << static_cast<int>(part);
+    EXPECT_EQ(PortionName(Language::kHebrew, 98, kDiaspora), u"מטות מסעי");
+    EXPECT_EQ(PortionName(Language::kEnglish, -1, kWhole), std::nullopt);
+    EXPECT_EQ(PortionName(Language::kEnglish, 123, kIsrael), std::nullopt);
 }
 
 std::optional<std::u16string> Mevarchim(std::int32_t year, int month, int day) {

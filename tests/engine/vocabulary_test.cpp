@@ -34,8 +34,8 @@ std::vector<Table> StringTables(const PlxLocaleBase& v) {
         {"ShmitaYearNames", v.shmitaYearNames, kShmitaYearCount},
         {"PortionNames", v.portionNames, kPortionCount},
         {"DayEventPhrases", v.dayEventPhrases, kDayEventPhraseCount},
-        {"HolidayNames", v.HolidayNames(0), kHolidayCount},
-        {"HolidayNamesOutside", v.HolidayNames(2), kHolidayCount},
+        {"HolidayNames", v.HolidayNames(HolidayNaming::kIsrael), kHolidayCount},
+        {"HolidayNamesOutside", v.HolidayNames(HolidayNaming::kOutsideIsrael), kHolidayCount},
         {"HolidayEveNames", v.holidayEveNames, kHolidayEveCount},
         {"DayPartNames", v.dayPartNames, kDayPartCount},
     };
@@ -50,18 +50,20 @@ bool HasHebrewLetter(u16string_view text) {
     return false;
 }
 
-TEST(Vocabulary, LanguageFlagPicksTheProgramWideInstances) {
-    EXPECT_EQ(&Vocabulary(Language::kHebrew), gHebrewVocabulary);
-    EXPECT_EQ(&Vocabulary(Language::kEnglish), gEnglishVocabulary);
-    EXPECT_EQ(&Vocabulary(static_cast<Language>(7)),
-              gEnglishVocabulary);  // anything but 0 is English
-    EXPECT_EQ(&HebrewVocabulary(), gHebrewVocabulary);
-    EXPECT_EQ(&EnglishVocabulary(), gEnglishVocabulary);
-    EXPECT_NE(gHebrewVocabulary, gEnglishVocabulary);
-    EXPECT_EQ(gHebrewVocabulary->portionNames.size(), 123u);
-    EXPECT_EQ(gEnglishVocabulary->portionNames.size(), 123u);
-    EXPECT_EQ(u16string(gHebrewVocabulary->weekdayLetters[0]), u"א");
-    EXPECT_EQ(u16string(gEnglishVocabulary->weekdayLetters[1]), u"M");
+// Every way to the vocabularies reaches the right language's words; anything but Hebrew is
+// English.
+TEST(Vocabulary, EveryAccessReachesItsLanguage) {
+    const std::pair<const PlxLocaleBase*, const char16_t*> cases[] = {
+        {gHebrewVocabulary, u"ב"},
+        {&HebrewVocabulary(), u"ב"},
+        {&Vocabulary(Language::kHebrew), u"ב"},
+        {gEnglishVocabulary, u"M"},
+        {&EnglishVocabulary(), u"M"},
+        {&Vocabulary(Language::kEnglish), u"M"},
+        {&Vocabulary(static_cast<Language>(7)), u"M"},
+    };
+    for (const auto& [vocabulary, monday] : cases)
+        EXPECT_EQ(u16string(vocabulary->weekdayLetters[1]), monday);
 }
 
 TEST(Vocabulary, MonthTables) {
@@ -84,19 +86,16 @@ TEST(Vocabulary, TimeNamesEndInTheirAlignmentTabs) {
     EXPECT_EQ(u16string(HebrewVocabulary().timeNames[20]), u"צאת הכוכבים (רש\"ז)");
 }
 
-TEST(Vocabulary, HolidayNamingsByMode) {
+TEST(Vocabulary, HolidayNamings) {
     const PlxLocaleBase& he = HebrewVocabulary();
     const PlxLocaleBase& en = EnglishVocabulary();
-    EXPECT_EQ(u16string(en.HolidayNames(2)[5]), u"Simhat Torah");
-    EXPECT_EQ(u16string(he.HolidayNames(2)[5]), u"שמיני עצרת");
-    EXPECT_EQ(u16string(he.HolidayNames(0)[5]), u"שמחת תורה");
-    EXPECT_EQ(u16string(en.HolidayNames(0)[4]), u"Outside Israel 2nd Sukkot");
-    EXPECT_EQ(u16string(en.HolidayNames(2)[4]), u"2nd Yom-Tov of Sukkot");
-    // Only mode 2 chooses the naming used abroad.
-    for (int mode : {-1, 1, 3, INT_MAX}) {
-        EXPECT_EQ(en.HolidayNames(mode).data(), en.HolidayNames(0).data()) << mode;
-        EXPECT_EQ(he.HolidayNames(mode).data(), he.HolidayNames(0).data()) << mode;
-    }
+    constexpr HolidayNaming kIsrael = HolidayNaming::kIsrael;
+    constexpr HolidayNaming kAbroad = HolidayNaming::kOutsideIsrael;
+    EXPECT_EQ(u16string(en.HolidayNames(kAbroad)[5]), u"Simhat Torah");
+    EXPECT_EQ(u16string(he.HolidayNames(kAbroad)[5]), u"שמיני עצרת");
+    EXPECT_EQ(u16string(he.HolidayNames(kIsrael)[5]), u"שמחת תורה");
+    EXPECT_EQ(u16string(en.HolidayNames(kIsrael)[4]), u"Outside Israel 2nd Sukkot");
+    EXPECT_EQ(u16string(en.HolidayNames(kAbroad)[4]), u"2nd Yom-Tov of Sukkot");
 }
 
 TEST(Vocabulary, TractatesFollowTheDafYomiCycle) {
@@ -132,45 +131,54 @@ TEST(Vocabulary, EnglishOrdinals) {
         {101, u"101st"}, {111, u"111st"}, {-3, u"-3rd"}, {INT_MIN, u"-2147483648th"},
     };
     for (const auto& [n, text] : cases) {
-        EXPECT_EQ(en.NumberText(n, 0), text) << n;
-        EXPECT_EQ(en.NumberText(n, 1), text) << n;  // no gender in English
+        EXPECT_EQ(en.NumberText(n, Gender::kFeminine), text) << n;
+        EXPECT_EQ(en.NumberText(n, Gender::kMasculine), text) << n;  // no gender in English
     }
 }
 
 TEST(Vocabulary, HebrewNumberWords) {
-    const PlxLocaleBase& he = HebrewVocabulary();
-    constexpr int kFeminine = 0;
-    constexpr int kMasculine = 1;
-    EXPECT_EQ(he.NumberText(23, kMasculine), u"עשרים ושלושה");
-    EXPECT_EQ(he.NumberText(23, kFeminine), u"עשרים ושלוש");
-    EXPECT_EQ(he.NumberText(15, kFeminine), u"חמש עשרה");
-    EXPECT_EQ(he.NumberText(15, kMasculine), u"חמישה עשר");
-    EXPECT_EQ(he.NumberText(2, kFeminine), u"שניה");
-    EXPECT_EQ(he.NumberText(9, kMasculine), u"תשיעי");
-    EXPECT_EQ(he.NumberText(10, kFeminine), u"עשירית");
-    EXPECT_EQ(he.NumberText(10, kMasculine), u"עשירי");
-    EXPECT_EQ(he.NumberText(11, kFeminine), u"אחת עשרה");
-    EXPECT_EQ(he.NumberText(30, kMasculine), u"שלושים");
-    EXPECT_EQ(he.NumberText(99, kFeminine), u"תשעים ותשע");
-    // Hundreds and above are not spoken.
-    EXPECT_EQ(he.NumberText(123, kMasculine), he.NumberText(23, kMasculine));
-    EXPECT_EQ(he.NumberText(100, kMasculine), u"");
-    EXPECT_EQ(he.NumberText(101, kMasculine), u"");
-    for (int n : {1, 0, -5, INT_MIN}) {
-        EXPECT_EQ(he.NumberText(n, kFeminine), u"") << n;
-        EXPECT_EQ(he.NumberText(n, kMasculine), u"") << n;
-    }
-    EXPECT_EQ(he.NumberText(INT_MAX, kFeminine), u"ארבעים ושבע");  // 2147483647
+    constexpr Gender kFeminine = Gender::kFeminine;
+    constexpr Gender kMasculine = Gender::kMasculine;
+    const struct {
+        int n;
+        Gender gender;
+        const char16_t* text;
+    } cases[] = {
+        {23, kMasculine, u"עשרים ושלושה"},
+        {23, kFeminine, u"עשרים ושלוש"},
+        {15, kFeminine, u"חמש עשרה"},
+        {15, kMasculine, u"חמישה עשר"},
+        {2, kFeminine, u"שניה"},
+        {9, kMasculine, u"תשיעי"},
+        {10, kFeminine, u"עשירית"},
+        {10, kMasculine, u"עשירי"},
+        {11, kFeminine, u"אחת עשרה"},
+        {30, kMasculine, u"שלושים"},
+        {99, kFeminine, u"תשעים ותשע"},
+        // Hundreds and above are not spoken.
+        {123, kMasculine, u"עשרים ושלושה"},
+        {100, kMasculine, u""},
+        {101, kMasculine, u""},
+        {INT_MAX, kFeminine, u"ארבעים ושבע"},  // 2147483647
+        {1, kFeminine, u""},
+        {1, kMasculine, u""},
+        {0, kFeminine, u""},
+        {-5, kMasculine, u""},
+        {INT_MIN, kFeminine, u""},
+    };
+    for (const auto& [n, gender, text] : cases)
+        EXPECT_EQ(HebrewVocabulary().NumberText(n, gender), text)
+            << n << (gender == kFeminine ? " feminine" : " masculine");
 }
 
 TEST(Vocabulary, PortionPartsCoverTheSplitWeeksInOrder) {
     for (const PlxLocaleBase* v : {gHebrewVocabulary, gEnglishVocabulary}) {
         for (const std::span<const PortionPart> parts :
              {v->portionIsraelParts, v->portionDiasporaParts}) {
-            ASSERT_EQ(parts.size(), static_cast<std::size_t>(kPortionPartCount));
-            for (int i = 0; i < kPortionPartCount; ++i) {
-                EXPECT_EQ(parts[i].key, kFirstSplitPortion + i);
-                EXPECT_FALSE(parts[i].text.empty()) << parts[i].key;
+            std::int32_t key = kFirstSplitPortion;
+            for (const PortionPart& part : parts) {
+                EXPECT_EQ(part.key, key++);
+                EXPECT_FALSE(part.text.empty()) << part.key;
             }
         }
     }
@@ -179,8 +187,8 @@ TEST(Vocabulary, PortionPartsCoverTheSplitWeeksInOrder) {
     EXPECT_EQ(u16string(HebrewVocabulary().portionIsraelParts[22].text), u"מסעי");
 }
 
-// Catches a table of the wrong length, a stray tab, and a string that landed in the other
-// language's table.
+// Catches a table wired to the wrong field (its length differs), a stray tab, and a string that
+// landed in the other language's table.
 TEST(Vocabulary, EveryTableIsWholeAndInItsLanguage) {
     for (const PlxLocaleBase* v : {gHebrewVocabulary, gEnglishVocabulary}) {
         const bool hebrew = v == gHebrewVocabulary;

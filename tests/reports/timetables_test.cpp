@@ -23,7 +23,7 @@ protected:
 // The first year from 5780 on of that kind (1 deficient, 2 regular, 3 complete) and leap state.
 std::int32_t YearOfKind(int kind, bool leap) {
     std::int32_t year = 5780;
-    while (HebrewYearKind(year) != kind || (IsHebrewLeapYear(year) != 0) != leap)
+    while (static_cast<int>(HebrewYearKind(year)) != kind || (IsHebrewLeapYear(year) != 0) != leap)
         ++year;
     return year;
 }
@@ -132,7 +132,7 @@ TEST(TimetableOptions, DawnFollowsOnlyTheDawnMethodAndTheMile) {
     expected.riseSetDiffMethod = kFixedMinutes;
     expected.milesMethod = 90;
     expected.talitTfilinMethod = 5;
-    expected.starsOutRabeinuTamMinutes = 0;
+    expected.starsOutRabeinuTamMinutes = RabbeinuTamLength::k72Minutes;
     expected.starsOutRabeinuTamMethod = 0;
     expected.breakOfDawn = true;
     EXPECT_EQ(TimetableOptions(ReportKind::DawnTimetable, user), expected);

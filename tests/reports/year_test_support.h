@@ -29,7 +29,7 @@ inline TimesOfDayOptions OtherDefinitions() {
     options.riseSetDiffMethod = kFixedMinutes;
     options.milesMethod = 90;
     options.talitTfilinMethod = 5;
-    options.starsOutRabeinuTamMinutes = 2;
+    options.starsOutRabeinuTamMinutes = RabbeinuTamLength::k120Minutes;
     options.starsOutRabeinuTamMethod = kProportionalMinutes;
     return options;
 }

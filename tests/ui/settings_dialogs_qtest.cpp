@@ -414,10 +414,11 @@ private slots:
         settings.calcHeights = true;
         settings.times.propHourMaga = true;
         settings.times.sunset = false;
-        settings.times.starsOutRabeinuTamMinutes = 7;  // any other value: 90 minutes
-        settings.times.starsOutRabeinuTamMethod = 9;   // any other: degrees
-        settings.times.milesMethod = 100;              // any other: 72 minutes
-        settings.times.riseSetDiffMethod = 7;          // no button at all
+        settings.times.starsOutRabeinuTamMinutes =
+            static_cast<RabbeinuTamLength>(7);        // any other value: 90 minutes
+        settings.times.starsOutRabeinuTamMethod = 9;  // any other: degrees
+        settings.times.milesMethod = 100;             // any other: 72 minutes
+        settings.times.riseSetDiffMethod = 7;         // no button at all
         settings.times.talitTfilinMethod = 5;
         settings.times.candleLighting = false;
         settings.times.motzash = false;
@@ -436,7 +437,7 @@ private slots:
         WhenModal([&](QWidget*) { Click(dlg.Control(1)); });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         CalculationSettings expected = settings;
-        expected.times.starsOutRabeinuTamMinutes = 1;
+        expected.times.starsOutRabeinuTamMinutes = RabbeinuTamLength::k90Minutes;
         expected.times.starsOutRabeinuTamMethod = kDegrees;
         expected.times.milesMethod = 72;
         QVERIFY(dlg.Settings() == expected);  // the dawn method, with no button, stays 7

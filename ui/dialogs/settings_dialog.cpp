@@ -13,6 +13,7 @@
 
 #include <array>
 #include <span>
+#include <type_traits>
 
 #include "app/language.h"
 #include "ui/dialogs/small_dialog.h"
@@ -101,10 +102,23 @@ struct Choice {
     int value;
 };
 
+// One definition of the times, read and written as the number its buttons carry.
+struct DefinitionField {
+    int (*read)(const TimesOfDayOptions&);
+    void (*write)(TimesOfDayOptions&, int);
+};
+
+template <auto field>
+constexpr DefinitionField kDefinition{
+    [](const TimesOfDayOptions& times) { return static_cast<int>(times.*field); },
+    [](TimesOfDayOptions& times, int value) {
+        times.*field = static_cast<std::remove_reference_t<decltype(times.*field)>>(value);
+    }};
+
 struct RadioGroup {
     LayoutText frame;  // empty: the second column of the frame before
     std::span<const Choice> choices;
-    std::uint8_t TimesOfDayOptions::*field;
+    DefinitionField field;
     int otherValue;  // the choice shown for a value no button has; -1 none
 };
 
@@ -138,20 +152,23 @@ constexpr Choice kRabeinuTamMethods[] = {
 };
 
 const std::array<RadioGroup, 5> kRadioGroups{{
-    {{u" מהלך מיל ", u"Mile walking"}, kMiles, &TimesOfDayOptions::milesMethod, 72},
+    {{u" מהלך מיל ", u"Mile walking"}, kMiles, kDefinition<&TimesOfDayOptions::milesMethod>, 72},
     {{u" חישוב עלות השחר ", u" Break of dawn calculations "},
      kDawnMethods,
-     &TimesOfDayOptions::riseSetDiffMethod,
+     kDefinition<&TimesOfDayOptions::riseSetDiffMethod>,
      -1},
     {{u" טלית ותפילין ", u" Talit and Tefilin "},
      kTallitMethods,
-     &TimesOfDayOptions::talitTfilinMethod,
+     kDefinition<&TimesOfDayOptions::talitTfilinMethod>,
      -1},
     {{u" צאת הכוכבים לר\"ת ", u" Stars out - by rabeinu Tam"},
      kRabeinuTamMinutes,
-     &TimesOfDayOptions::starsOutRabeinuTamMinutes,
+     kDefinition<&TimesOfDayOptions::starsOutRabeinuTamMinutes>,
      1},
-    {{u"", u""}, kRabeinuTamMethods, &TimesOfDayOptions::starsOutRabeinuTamMethod, kDegrees},
+    {{u"", u""},
+     kRabeinuTamMethods,
+     kDefinition<&TimesOfDayOptions::starsOutRabeinuTamMethod>,
+     kDegrees},
 }};
 
 constexpr int kTimesColumnWidth = 230;
@@ -259,7 +276,7 @@ void CPLXSettingsDlg::ShowSettings(const CalculationSettings& settings) {
     for (std::size_t g = 0; g < kRadioGroups.size(); ++g) {
         const RadioGroup& group = kRadioGroups[g];
         QButtonGroup* buttons = groups_[static_cast<qsizetype>(g)];
-        QAbstractButton* shown = buttons->button(settings.times.*group.field);
+        QAbstractButton* shown = buttons->button(group.field.read(settings.times));
         if (!shown && group.otherValue >= 0)
             shown = buttons->button(group.otherValue);
         if (shown)
@@ -274,7 +291,7 @@ void CPLXSettingsDlg::accept() {
     for (std::size_t g = 0; g < kRadioGroups.size(); ++g) {
         const int value = groups_[static_cast<qsizetype>(g)]->checkedId();
         if (value >= 0)
-            settings_.times.*kRadioGroups[g].field = static_cast<std::uint8_t>(value);
+            kRadioGroups[g].field.write(settings_.times, value);
     }
     QDialog::accept();
 }
