@@ -113,7 +113,10 @@ QString LookupString(QStringView section, QStringView key) {
 }
 
 LanguageSection FindSection(QStringView name) {
-    const LanguageTable& table = ActiveTable();
+    return FindSection(ActiveTable(), name);
+}
+
+LanguageSection FindSection(const LanguageTable& table, QStringView name) {
     const XmlNode section = FindChildByAttribute(table.root, table.sectionCount, u"name", name);
     return {section, section.childCount()};
 }

@@ -56,6 +56,8 @@ QList<LanguageInfo> ListLanguageFilesIn(const QString& folder);
 
 QString LookupString(QStringView section, QStringView key);
 LanguageSection FindSection(QStringView name);
+// The same in the table given rather than the active one.
+LanguageSection FindSection(const LanguageTable& table, QStringView name);
 QString LookupString(const LanguageSection& section, QStringView key);
 
 }  // namespace plx
