@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBuffer>
 
+#include "app/language.h"
 #include "astro/locations.h"
 #include "reports/main_report_source.h"
 #include "reports/monthly_report.h"
@@ -21,7 +22,7 @@ plx::ReportInputs Inputs() {
     plx::ReportInputs inputs;
     inputs.civil = {5, 3, 2024};
     inputs.place = plx::BuiltInLocation(0);
-    inputs.language = plx::ActiveReportLanguage();
+    inputs.language = plx::ReportLanguageOf(plx::ActiveLanguage());
     inputs.informationText = QStringLiteral("\nline one\nline two");
     return inputs;
 }

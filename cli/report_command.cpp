@@ -110,7 +110,7 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode,
     ApplyOptions(call, inputs.settings, inputs.place);
     inputs.civil =
         call.positionals.size() < 2 ? CurrentCivilDate() : DateArgument(call, call.positionals[1]);
-    inputs.language = ActiveReportLanguage();
+    inputs.language = ReportLanguageOf(ActiveLanguage());
     inputs.orientation = orientation;
     inputs.informationText = FromUtf16(
         YearInformationText(inputs.civil, InterfaceLanguageOfCode(ToUtf16(languageCode))));

@@ -23,22 +23,22 @@ QString DailyDatePart(CalendarDate civil, Language names) {
 
 void DrawDailyReport(ReportSurface& surface, const ReportPageInfo& page,
                      const ReportInputs& inputs) {
-    const PageFontScope fontScope(surface);
+    const FontScope pageFont(surface);
     const auto points = [&surface](float p, Axis axis) { return PointsToUnits(surface, p, axis); };
-    const ReportFont titleFont{points(20, Axis::Vertical), ReportFont::kBold};
-    const ReportFont headingFont{points(14, Axis::Vertical), ReportFont::kBold};
-    const ReportFont remarkFont{points(12, Axis::Vertical), ReportFont::kNormal};
+    const ReportFont titleFont{points(20, Axis::Vertical), QFont::Bold};
+    const ReportFont headingFont{points(14, Axis::Vertical), QFont::Bold};
+    const ReportFont remarkFont{points(12, Axis::Vertical), QFont::Normal};
     const bool rtl = inputs.language.rightToLeft;
     const ReportRect& area = page.drawRect;
 
-    DrawPageHead(surface, area, titleFont, headingFont, rtl);
-    surface.selectFont(headingFont);
+    DrawPageHead(surface, area, titleFont, headingFont, inputs.language);
+    surface.setFont(headingFont);
     ReportRect titleRect = area;
     titleRect.top += points(40, Axis::Vertical);
     DrawTitleLine(surface,
-                  ReportTitleLine(u"TIMETABLE_DAILY",
+                  ReportTitleLine(inputs.language.texts.dailyTitle,
                                   DailyDatePart(inputs.civil, inputs.language.names), inputs),
-                  titleRect, DT_CENTER | DT_SINGLELINE | Reading(rtl));
+                  titleRect, TextOption::AlignHCenter | TextOption::SingleLine | Reading(rtl));
 
     // A band 200 points wide in the middle of the page.
     const std::int32_t halfWidth = area.width() / 2;
@@ -57,9 +57,7 @@ void DrawDailyReport(ReportSurface& surface, const ReportPageInfo& page,
     }
 
     band.top = table.cursorY + 3 * table.currentRowHeight();
-    ReportRect information = band;
-    surface.drawText(inputs.informationText, information,
-                     DT_CALCRECT | (rtl ? DT_RIGHT | DT_RTLREADING : DT_LEFT));
+    ReportRect information = surface.boundingRect(inputs.informationText, band, ReadingSide(rtl));
     // Lines longer than the band would run off the paper: the block moves back onto the page.
     const std::int32_t overflow =
         std::min(information.right - area.right, information.left - area.left);
@@ -69,8 +67,8 @@ void DrawDailyReport(ReportSurface& surface, const ReportPageInfo& page,
     }
     surface.drawText(inputs.informationText, information, ReadingSide(rtl));
 
-    surface.selectFont(remarkFont);
-    DrawRemarkLine(surface, RaisedBottom(surface, area, 20), rtl);
+    surface.setFont(remarkFont);
+    DrawRemarkLine(surface, RaisedBottom(surface, area, 20), inputs.language);
 }
 
 }  // namespace plx

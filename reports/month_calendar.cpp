@@ -13,7 +13,7 @@ namespace plx {
 namespace {
 
 // A font of at least one unit, however small the month.
-ReportFont Font(std::int32_t height, int weight) {
+ReportFont Font(std::int32_t height, QFont::Weight weight) {
     return {std::max<std::int32_t>(height, 1), weight};
 }
 
@@ -35,10 +35,10 @@ struct MonthGeometry {
 MonthGeometry Measure(ReportSurface& surface, const ReportRect& rect) {
     MonthGeometry g;
     g.ref = MonthReferenceHeight(rect);
-    g.title = Font(g.ref / 28, ReportFont::kBold);
-    g.heading = Font(g.ref / 48, ReportFont::kBold);
-    g.text = Font(g.ref / 60, ReportFont::kNormal);
-    g.portion = Font(g.ref / 60, ReportFont::kBold);
+    g.title = Font(g.ref / 28, QFont::Bold);
+    g.heading = Font(g.ref / 48, QFont::Bold);
+    g.text = Font(g.ref / 60, QFont::Normal);
+    g.portion = Font(g.ref / 60, QFont::Bold);
     const std::int32_t margin = g.ref / 18;
     g.inner = {rect.left + margin, rect.top + margin, rect.right - margin, rect.bottom - margin};
     g.cell = g.inner.width() / 7;
@@ -49,9 +49,8 @@ MonthGeometry Measure(ReportSurface& surface, const ReportRect& rect) {
     g.eventsGap = g.ref / 61;
     g.timesHeight = g.ref / 20;
     g.pad = PointsToUnits(surface, 2, Axis::Horizontal);
-    const ReportFont previous = surface.selectFont(g.text);
+    const FontScope textFont(surface, g.text);
     g.timeWidth = surface.textExtent(QStringLiteral("00:00")).width;
-    surface.selectFont(previous);
     return g;
 }
 
@@ -98,8 +97,9 @@ void DrawTimesPair(ReportSurface& surface, const MonthGeometry& g, ReportRect pa
         labelRect.right = timeRect.left;
     }
     surface.drawText(labels.join(QLatin1Char('\n')), labelRect,
-                     DT_NOPREFIX | DT_END_ELLIPSIS | (rtl ? DT_RIGHT | DT_RTLREADING : DT_LEFT));
-    surface.drawText(times.join(QLatin1Char('\n')), timeRect, rtl ? DT_LEFT : DT_RIGHT);
+                     TextOption::NoMnemonic | TextOption::ElideLines | ReadingSide(rtl));
+    surface.drawText(times.join(QLatin1Char('\n')), timeRect,
+                     rtl ? TextOption::AlignLeft : TextOption::AlignRight);
 }
 
 struct MonthDay {
@@ -141,14 +141,13 @@ void MonthPainter::DrawTopLine(const MonthDay& day, const ReportRect& content) {
     const QString hebrewDay = names_ == Language::kHebrew
                                   ? FromUtf16(HebrewNumeral(day.hebrew.day).value_or(u""))
                                   : QString::number(day.hebrew.day);
-    ReportRect left = content;
-    ReportRect right = content;
     if (names_ == Language::kHebrew) {
-        surface_.drawText(civilMonth, left, DT_SINGLELINE);
-        surface_.drawText(hebrewDay, right, DT_SINGLELINE | DT_RIGHT | Reading(rtl_));
+        surface_.drawText(civilMonth, content, TextOption::SingleLine);
+        surface_.drawText(hebrewDay, content,
+                          TextOption::SingleLine | TextOption::AlignRight | Reading(rtl_));
     } else {
-        surface_.drawText(hebrewDay, left, DT_SINGLELINE);
-        surface_.drawText(civilMonth, right, DT_SINGLELINE | DT_RIGHT);
+        surface_.drawText(hebrewDay, content, TextOption::SingleLine);
+        surface_.drawText(civilMonth, content, TextOption::SingleLine | TextOption::AlignRight);
     }
 }
 
@@ -192,16 +191,15 @@ void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
     eventsRect.top += g_.eventsGap;
     eventsRect.bottom = cell.bottom - g_.timesHeight - (saturday ? g_.eventsGap : 0);
     surface_.drawText(phrases.join(QLatin1Char('\n')), eventsRect,
-                      DT_WORDBREAK | DT_WORD_ELLIPSIS | (rtl_ ? DT_RIGHT | DT_RTLREADING : 0));
+                      TextOption::WordWrap | TextOption::ElideWords | ReadingSide(rtl_));
 
     if (saturday) {
         ReportRect portion = content;
         portion.top = eventsRect.bottom;
         portion.bottom = eventsRect.bottom + g_.eventsGap;
         const auto name = WeeklyPortionName(names_, day.hebrew);
-        surface_.selectFont(g_.portion);
+        const FontScope portionFont(surface_, g_.portion);
         surface_.drawText(FromUtf16(name.value_or(u"")), portion, ReadingSide(rtl_));
-        surface_.selectFont(g_.text);
     }
 
     const ReportRect strip{content.left, cell.bottom - g_.timesHeight, content.right, cell.bottom};
@@ -211,13 +209,14 @@ void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
 // The weekday names, Sunday first from the reading side, each in its outlined box.
 void DrawWeekdayRow(ReportSurface& surface, const MonthGeometry& g, Language names, bool rtl) {
     const TextTable weekdays = Vocabulary(names).weekdayNames;
-    surface.selectFont(g.heading);
+    surface.setFont(g.heading);
     const std::int32_t top = g.inner.top + g.band;
     for (int column = 0; column < 7; ++column) {
-        ReportRect box = Column(g, column, top, top + g.band, rtl);
+        const ReportRect box = Column(g, column, top, top + g.band, rtl);
         surface.drawRectangle(box);
         surface.drawText(FromUtf16(weekdays[static_cast<std::size_t>(column)]), box,
-                         DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+                         TextOption::AlignHCenter | TextOption::AlignVCenter |
+                             TextOption::SingleLine | Reading(rtl));
     }
 }
 
@@ -228,21 +227,22 @@ void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth mon
     month = CalendarMonth(month);
     const bool rtl = inputs.language.rightToLeft;
     const Language names = inputs.language.names;
-    const PageFontScope fontScope(surface);
+    const FontScope pageFont(surface);
     const MonthGeometry g = Measure(surface, rect);
-    DrawPageHead(surface, rect, g.title, g.heading, rtl);
+    DrawPageHead(surface, rect, g.title, g.heading, inputs.language);
 
-    ReportRect titleBox{g.inner.left, g.inner.top, g.inner.right, g.inner.top + g.band};
-    surface.selectFont(g.heading);
+    const ReportRect titleBox{g.inner.left, g.inner.top, g.inner.right, g.inner.top + g.band};
+    surface.setFont(g.heading);
     const QString datePart = QStringLiteral(" - ") + MonthTitleText(month.month, month.year, names);
-    DrawTitleLine(surface, ReportTitleLine(u"TIMETABLE_MONTHLY", datePart, inputs), titleBox,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
-    const std::int32_t previousPen = surface.selectPen(1);
-    const ReportBrush previousBrush = surface.selectBrush(ReportBrush::Hollow);
+    DrawTitleLine(surface, ReportTitleLine(inputs.language.texts.monthlyTitle, datePart, inputs),
+                  titleBox,
+                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
+                      Reading(rtl));
+    const PenScope framePen(surface, 1, ReportBrush::Hollow);
     surface.drawRectangle(titleBox);
     DrawWeekdayRow(surface, g, names, rtl);
 
-    surface.selectFont(g.text);
+    surface.setFont(g.text);
     MonthPainter painter(surface, inputs, g);
     const int length = HebrewMonthLength(month.year, month.month);
     MonthDay day;
@@ -264,12 +264,10 @@ void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth mon
         }
     }
 
-    surface.selectFont(g.portion);
+    surface.setFont(g.portion);
     ReportRect remark = rect;
     remark.bottom -= g.ref / 50;
-    DrawRemarkLine(surface, remark, rtl);
-    surface.selectBrush(previousBrush);
-    surface.selectPen(previousPen);
+    DrawRemarkLine(surface, remark, inputs.language);
 }
 
 }  // namespace plx

@@ -86,7 +86,7 @@ void MonthlyReportSource::beginPrinting(ReportPageInfo& info) {
 
 void MonthlyReportSource::printPage(ReportSurface& surface, const ReportPageInfo& info) {
     const MonthlyRequest request = request_();
-    surface.setBackgroundMode(BackgroundMode::Transparent);
+    surface.setBackgroundMode(Qt::TransparentMode);
     const std::vector<YearMonth> months =
         MonthsOfPage(request.range, info.currentPage, monthsPerPage_);
     const std::vector<ReportRect> rects = MonthRects(info.drawRect, monthsPerPage_);

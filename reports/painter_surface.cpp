@@ -16,7 +16,7 @@ PainterSurface::PainterSurface(QPainter& painter, int dpiX, int dpiY)
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     // A device's default font: 10 points.
-    selectFont({PointsToUnits(*this, 10, Axis::Vertical), ReportFont::kNormal});
+    setFont({PointsToUnits(*this, 10, Axis::Vertical), QFont::Normal});
     ApplyPen();
     painter_.setBrush(Qt::white);
 }
@@ -35,12 +35,10 @@ const PainterSurface::LoadedFont& PainterSurface::Loaded(const ReportFont& font)
     return fonts_.back();
 }
 
-ReportFont PainterSurface::selectFont(const ReportFont& font) {
-    const ReportFont previous = font_;
+void PainterSurface::setFont(const ReportFont& font) {
     font_ = font;
     loaded_ = &Loaded(font);
     painter_.setFont(loaded_->font);
-    return previous;
 }
 
 std::int32_t PainterSurface::LineWidth(const QString& line) const {
@@ -51,36 +49,36 @@ ReportSize PainterSurface::textExtent(const QString& text) const {
     return {LineWidth(text), font_.height};
 }
 
-std::int32_t PainterSurface::drawText(const QString& text, ReportRect& rect, TextFlags flags) {
-    const QStringList lines = FittedLines(text, flags, rect.width(),
+ReportRect PainterSurface::boundingRect(const QString& text, const ReportRect& rect,
+                                        TextOptions options) {
+    const LineMeasure measure = [this](const QString& line) { return LineWidth(line); };
+    return FittedTextRect(rect, FittedLines(text, options, rect.width(), measure), font_.height,
+                          measure);
+}
+
+void PainterSurface::drawText(const QString& text, const ReportRect& rect, TextOptions options) {
+    const QStringList lines = FittedLines(text, options, rect.width(),
                                           [this](const QString& line) { return LineWidth(line); });
     const std::int32_t lineHeight = font_.height;
     const auto count = static_cast<int>(lines.size());
-    if (flags & DT_CALCRECT) {
-        std::int32_t widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, LineWidth(line));
-        rect = FittedTextRect(rect, widest, count, lineHeight);
-        return count * lineHeight;
-    }
     painter_.save();
     painter_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()),
                          Qt::IntersectClip);
-    painter_.setLayoutDirection((flags & DT_RTLREADING) ? Qt::RightToLeft : Qt::LeftToRight);
+    painter_.setLayoutDirection(options.testFlag(TextOption::RightToLeft) ? Qt::RightToLeft
+                                                                          : Qt::LeftToRight);
     const qreal ascent = loaded_->metrics.ascent();
-    std::int32_t top = FirstLineTop(rect, count, lineHeight, flags);
+    std::int32_t top = FirstLineTop(rect, count, lineHeight, options);
     for (const QString& line : lines) {
         if (top >= rect.bottom)
             break;
         const std::int32_t width = LineWidth(line);
-        const std::int32_t left = LineLeft(rect, width, flags);
-        if (background_ == BackgroundMode::Opaque)
+        const std::int32_t left = LineLeft(rect, width, options);
+        if (background_ == Qt::OpaqueMode)
             painter_.fillRect(QRect(left, top, width, lineHeight), Qt::white);
         painter_.drawText(QPointF(left, top + ascent), line);
         top += lineHeight;
     }
     painter_.restore();
-    return count * lineHeight;
 }
 
 void PainterSurface::ApplyPen() {
@@ -89,11 +87,9 @@ void PainterSurface::ApplyPen() {
     painter_.setPen(pen);
 }
 
-std::int32_t PainterSurface::selectPen(std::int32_t width) {
-    const std::int32_t previous = penWidth_;
+void PainterSurface::setPenWidth(std::int32_t width) {
     penWidth_ = width;
     ApplyPen();
-    return previous;
 }
 
 void PainterSurface::moveTo(std::int32_t x, std::int32_t y) {
@@ -106,22 +102,14 @@ void PainterSurface::lineTo(std::int32_t x, std::int32_t y) {
     current_ = to;
 }
 
-ReportBrush PainterSurface::selectBrush(ReportBrush brush) {
-    const ReportBrush previous = brush_;
+void PainterSurface::setBrush(ReportBrush brush) {
     brush_ = brush;
     painter_.setBrush(brush == ReportBrush::Hollow ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
-    return previous;
 }
 
 void PainterSurface::drawRectangle(const ReportRect& rect) {
     // The outline runs inside the rectangle, whose right and bottom edges are exclusive.
     painter_.drawRect(QRect(rect.left, rect.top, rect.width() - 1, rect.height() - 1));
-}
-
-BackgroundMode PainterSurface::setBackgroundMode(BackgroundMode mode) {
-    const BackgroundMode previous = background_;
-    background_ = mode;
-    return previous;
 }
 
 }  // namespace plx

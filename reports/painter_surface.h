@@ -26,16 +26,21 @@ public:
 
     int dpiX() const override { return dpiX_; }
     int dpiY() const override { return dpiY_; }
-    ReportFont selectFont(const ReportFont& font) override;
-    ReportFont currentFont() const override { return font_; }
-    std::int32_t drawText(const QString& text, ReportRect& rect, TextFlags flags) override;
+    void setFont(const ReportFont& font) override;
+    ReportFont font() const override { return font_; }
+    void drawText(const QString& text, const ReportRect& rect, TextOptions options) override;
+    ReportRect boundingRect(const QString& text, const ReportRect& rect,
+                            TextOptions options) override;
     ReportSize textExtent(const QString& text) const override;
-    std::int32_t selectPen(std::int32_t width) override;
+    void setPenWidth(std::int32_t width) override;
+    std::int32_t penWidth() const override { return penWidth_; }
     void moveTo(std::int32_t x, std::int32_t y) override;
     void lineTo(std::int32_t x, std::int32_t y) override;
-    ReportBrush selectBrush(ReportBrush brush) override;
+    void setBrush(ReportBrush brush) override;
+    ReportBrush brush() const override { return brush_; }
     void drawRectangle(const ReportRect& rect) override;
-    BackgroundMode setBackgroundMode(BackgroundMode mode) override;
+    void setBackgroundMode(Qt::BGMode mode) override { background_ = mode; }
+    Qt::BGMode backgroundMode() const override { return background_; }
 
 private:
     struct LoadedFont {
@@ -55,7 +60,7 @@ private:
     const LoadedFont* loaded_ = nullptr;
     std::int32_t penWidth_ = 1;
     ReportBrush brush_ = ReportBrush::White;
-    BackgroundMode background_ = BackgroundMode::Opaque;
+    Qt::BGMode background_ = Qt::OpaqueMode;
     QPoint current_;
 };
 

@@ -14,8 +14,9 @@ namespace plx {
 
 struct RecordedText {
     QString text;
-    ReportRect rect;  // as handed in (before DT_CALCRECT changes it)
-    TextFlags flags = 0;
+    ReportRect rect;
+    TextOptions options;
+    bool measured = false;  // by boundingRect rather than drawn
     ReportFont font;
     QStringList lines;  // as laid out in the rectangle's width (broken, cut with an ellipsis)
 };
@@ -38,32 +39,36 @@ public:
 
     int dpiX() const override { return dpiX_; }
     int dpiY() const override { return dpiY_; }
-    ReportFont selectFont(const ReportFont& font) override;
-    ReportFont currentFont() const override { return font_; }
-    std::int32_t drawText(const QString& text, ReportRect& rect, TextFlags flags) override;
+    void setFont(const ReportFont& font) override { font_ = font; }
+    ReportFont font() const override { return font_; }
+    void drawText(const QString& text, const ReportRect& rect, TextOptions options) override;
+    ReportRect boundingRect(const QString& text, const ReportRect& rect,
+                            TextOptions options) override;
     ReportSize textExtent(const QString& text) const override;
-    std::int32_t selectPen(std::int32_t width) override;
+    void setPenWidth(std::int32_t width) override { penWidth_ = width; }
+    std::int32_t penWidth() const override { return penWidth_; }
     void moveTo(std::int32_t x, std::int32_t y) override;
     void lineTo(std::int32_t x, std::int32_t y) override;
-    ReportBrush selectBrush(ReportBrush brush) override;
+    void setBrush(ReportBrush brush) override { brush_ = brush; }
+    ReportBrush brush() const override { return brush_; }
     void drawRectangle(const ReportRect& rect) override;
-    BackgroundMode setBackgroundMode(BackgroundMode mode) override;
+    void setBackgroundMode(Qt::BGMode mode) override { background_ = mode; }
+    Qt::BGMode backgroundMode() const override { return background_; }
 
-    BackgroundMode backgroundMode() const { return background_; }
-    std::int32_t penWidth() const { return penWidth_; }
-    ReportBrush brush() const { return brush_; }
-
-    std::vector<RecordedText> texts;  // drawn and measured (DT_CALCRECT) texts, in call order
+    std::vector<RecordedText> texts;  // drawn and measured texts, in call order
     std::vector<RecordedLine> lines;
     std::vector<RecordedRectangle> rectangles;
 
 private:
+    QStringList Record(const QString& text, const ReportRect& rect, TextOptions options,
+                       bool measured);
+
     int dpiX_;
     int dpiY_;
     ReportFont font_;
     std::int32_t penWidth_ = 1;
     ReportBrush brush_ = ReportBrush::White;
-    BackgroundMode background_ = BackgroundMode::Opaque;
+    Qt::BGMode background_ = Qt::OpaqueMode;
     std::int32_t x_ = 0;
     std::int32_t y_ = 0;
 };

@@ -26,7 +26,7 @@ QFont ReportQFont(const ReportFont& font) {
     QFont qfont(kFontFamily);
     qfont.setHintingPreference(QFont::PreferNoHinting);
     qfont.setStyleStrategy(QFont::PreferAntialias);
-    qfont.setBold(font.weight >= ReportFont::kBold);
+    qfont.setWeight(font.weight);
     // The faces that stand in for Tahoma run about an eighth wider; narrowed, the texts fit the
     // columns a report was laid out for.
     static const bool standIn = QFontInfo(qfont).family() != qfont.family();

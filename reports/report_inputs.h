@@ -1,8 +1,10 @@
 // What a report draws from: a plain value filled by its owner (the main window, or plxcal), never
-// read from a window while the page is drawn.
+// read from a window or the loaded language while the page is drawn.
 #pragma once
 
 #include <QString>
+
+#include <array>
 
 #include "astro/locations.h"
 #include "astro/times_options.h"
@@ -12,14 +14,43 @@
 
 namespace plx {
 
-// The two choices the loaded language makes, independently of each other.
+struct LanguageTable;
+
+// The captions the reports print, in the report's language.
+struct ReportTexts {
+    QString cornerMark;    // at the top corner of every page, on the reading side
+    QString programTitle;  // at the top centre of every page
+    QString remark;        // the closing remark at the bottom
+    // The title line's clock: daylight saving switched on, standard time, or automatic.
+    QString daylightSaving;
+    QString standardTime;
+    QString automaticDaylightSaving;
+    // The reports' names in their title lines.
+    QString dailyTitle;
+    QString weeklyTitle;
+    QString monthlyTitle;
+    QString yearlyTitle;
+    QString sunsetTimetableTitle;
+    QString sunriseTimetableTitle;
+    QString dawnTimetableTitle;
+    QString dafYomi;    // the label of the weekly report's Daf Yomi line
+    QString day;        // the head of the timetables' day column
+    QString mevarchim;  // before the molad of the month a Sabbath blesses
+    // The yearly report's column heads: date, portion, candles, sunset, end of the Sabbath and
+    // Rabbeinu Tam.
+    std::array<QString, 6> yearlyColumns;
+};
+
+// What the language gives a report: its direction and its names, which are chosen independently
+// of each other, and its captions.
 struct ReportLanguage {
     bool rightToLeft = false;  // mirrored layout, right-to-left reading (the language's direction)
     Language names = Language::kEnglish;  // Hebrew or English names (the language's code "he")
+    ReportTexts texts;
 };
 
-// The loaded language's choices.
-ReportLanguage ActiveReportLanguage();
+// The report language of a language table (the loaded one, in the program and in plxcal).
+ReportLanguage ReportLanguageOf(const LanguageTable& table);
 
 struct ReportInputs {
     CalendarDate civil;  // the current date

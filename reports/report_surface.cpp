@@ -30,12 +30,12 @@ QString WithoutPrefixes(const QString& text) {
 
 }  // namespace
 
-QStringList TextLines(const QString& text, TextFlags flags) {
-    QString shown = (flags & DT_NOPREFIX) ? text : WithoutPrefixes(text);
+QStringList TextLines(const QString& text, TextOptions options) {
+    QString shown = options.testFlag(TextOption::NoMnemonic) ? text : WithoutPrefixes(text);
     shown.remove(QLatin1Char('\t'));
     // The program breaks lines with "\n"; a text read from a file may still carry "\r\n".
     shown.remove(QLatin1Char('\r'));
-    if (flags & DT_SINGLELINE) {
+    if (options.testFlag(TextOption::SingleLine)) {
         shown.remove(QLatin1Char('\n'));
         return {shown};
     }
@@ -102,17 +102,17 @@ QStringList WrappedLine(const QString& line, std::int32_t width, bool cutWords,
 
 }  // namespace
 
-QStringList FittedLines(const QString& text, TextFlags flags, std::int32_t width,
+QStringList FittedLines(const QString& text, TextOptions options, std::int32_t width,
                         const LineMeasure& measure) {
     QStringList lines;
-    const bool cutWords = (flags & DT_WORD_ELLIPSIS) != 0;
-    for (const QString& line : TextLines(text, flags)) {
-        if ((flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE))
+    const bool cutWords = options.testFlag(TextOption::ElideWords);
+    for (const QString& line : TextLines(text, options)) {
+        if (options.testFlag(TextOption::WordWrap) && !options.testFlag(TextOption::SingleLine))
             lines += WrappedLine(line, width, cutWords, measure);
         else
             lines += line;
     }
-    if (flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) {
+    if (options.testAnyFlags(TextOption::ElideLines | TextOption::ElideWords)) {
         for (QString& line : lines)
             line = Fitted(line, width, measure);
     }
@@ -120,27 +120,31 @@ QStringList FittedLines(const QString& text, TextFlags flags, std::int32_t width
 }
 
 std::int32_t FirstLineTop(const ReportRect& rect, int lineCount, std::int32_t lineHeight,
-                          TextFlags flags) {
-    if (!(flags & DT_SINGLELINE) || lineCount != 1)
+                          TextOptions options) {
+    if (!options.testFlag(TextOption::SingleLine) || lineCount != 1)
         return rect.top;
-    if (flags & DT_BOTTOM)
+    if (options.testFlag(TextOption::AlignBottom))
         return rect.bottom - lineHeight;
-    if (flags & DT_VCENTER)
+    if (options.testFlag(TextOption::AlignVCenter))
         return rect.top + (rect.height() - lineHeight) / 2;
     return rect.top;
 }
 
-std::int32_t LineLeft(const ReportRect& rect, std::int32_t lineWidth, TextFlags flags) {
-    if (flags & DT_CENTER)
+std::int32_t LineLeft(const ReportRect& rect, std::int32_t lineWidth, TextOptions options) {
+    if (options.testFlag(TextOption::AlignHCenter))
         return rect.left + (rect.width() - lineWidth) / 2;
-    if (flags & DT_RIGHT)
+    if (options.testFlag(TextOption::AlignRight))
         return rect.right - lineWidth;
     return rect.left;
 }
 
-ReportRect FittedTextRect(const ReportRect& rect, std::int32_t widestLine, int lineCount,
-                          std::int32_t lineHeight) {
-    return {rect.left, rect.top, rect.left + widestLine, rect.top + lineCount * lineHeight};
+ReportRect FittedTextRect(const ReportRect& rect, const QStringList& lines, std::int32_t lineHeight,
+                          const LineMeasure& measure) {
+    std::int32_t widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, measure(line));
+    const auto count = static_cast<std::int32_t>(lines.size());
+    return {rect.left, rect.top, rect.left + widest, rect.top + count * lineHeight};
 }
 
 }  // namespace plx

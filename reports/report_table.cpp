@@ -55,11 +55,11 @@ void ReportTable::addCell(const QString& text, bool rtlReading) {
     }
     cellRect.top = cursorY + cellTopGap;
     cellRect.bottom = cursorY + 2 * currentRowHeight();
-    TextFlags flags = DT_NOPREFIX | DT_SINGLELINE | (rtl ? DT_RIGHT : DT_LEFT);
+    TextOptions options = TextOption::NoMnemonic | TextOption::SingleLine |
+                          (rtl ? TextOption::AlignRight : TextOption::AlignLeft);
     if (rtl && rtlReading)
-        flags |= DT_RTLREADING;
-    ReportRect rect = cellRect;
-    surface->drawText(text, rect, flags);
+        options |= TextOption::RightToLeft;
+    surface->drawText(text, cellRect, options);
     ++cellIndex;
 }
 
@@ -82,24 +82,25 @@ void ReportTable::drawGrid() {
     const std::int32_t penH = lineWidth;
     const std::int32_t penV = PointsToUnits(*surface, 1, Axis::Vertical);
 
-    const std::int32_t previous = surface->selectPen(penH);
+    const PenScope previous(*surface);
+    surface->setPenWidth(penH);
     surface->moveTo(left, top);
     surface->lineTo(right, top);
-    surface->selectPen(penV);
+    surface->setPenWidth(penV);
     surface->lineTo(right, bottom);
-    surface->selectPen(penH);
+    surface->setPenWidth(penH);
     surface->lineTo(left, bottom);
-    surface->selectPen(penV);
+    surface->setPenWidth(penV);
     surface->lineTo(left, top);
 
-    surface->selectPen(penH);
+    surface->setPenWidth(penH);
     std::int32_t y = originY;
     for (std::int32_t i = 1; i < rowCount; ++i) {
         y += rowHeights[static_cast<std::size_t>(i - 1)];
         surface->moveTo(left, y);
         surface->lineTo(right, y);
     }
-    surface->selectPen(penV);
+    surface->setPenWidth(penV);
     std::int32_t x = originX;
     for (std::int32_t i = 1; i < columnCount; ++i) {
         const std::int32_t width = columnWidths[static_cast<std::size_t>(i - 1)];
@@ -107,7 +108,6 @@ void ReportTable::drawGrid() {
         surface->moveTo(x, top);
         surface->lineTo(x, bottom);
     }
-    surface->selectPen(previous);
 }
 
 }  // namespace plx

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "app/language.h"
 #include "app/utf16.h"
 #include "astro/halachic_times.h"
 #include "engine/numerals.h"
@@ -25,14 +24,14 @@ QString WeekdayLetter(int weekday, Language names) {
     return FromUtf16(names == Language::kHebrew ? kHebrewLetters[index] : kEnglishLetters[index]);
 }
 
-QStringView TitleKey(ReportKind kind) {
+const QString& Title(ReportKind kind, const ReportTexts& texts) {
     switch (kind) {
         case ReportKind::SunriseTimetable:
-            return u"SUNRISE_TIMETABLE";
+            return texts.sunriseTimetableTitle;
         case ReportKind::DawnTimetable:
-            return u"BOD_TIMETABLE";
+            return texts.dawnTimetableTitle;
         default:
-            return u"SUNSET_TIMETABLE";
+            return texts.sunsetTimetableTitle;
     }
 }
 
@@ -106,16 +105,16 @@ QString TimetableDayLabel(int day, Language names) {
 
 void DrawTimetable(ReportSurface& surface, const ReportPageInfo& page, const ReportInputs& inputs,
                    ReportKind kind, const std::vector<TimetableCell>& cells) {
-    const PageFontScope pageFont(surface);
-    const YearPage year = DrawYearPageHead(surface, page, inputs, TitleKey(kind));
+    const FontScope pageFont(surface);
+    const YearPage year =
+        DrawYearPageHead(surface, page, inputs, Title(kind, inputs.language.texts));
     const bool rtl = inputs.language.rightToLeft;
     const Language names = inputs.language.names;
     const std::int32_t hebrewYear = ReportYear(inputs);
     const int months = IsHebrewLeapYear(hebrewYear) ? 13 : 12;
 
-    const FramePenScope framePen(surface);
-    const std::int32_t height = PointsToUnits(surface, 10, Axis::Vertical);
-    surface.selectFont({height, ReportFont::kBold});
+    const PenScope framePen(surface, 1, ReportBrush::Hollow);
+    surface.setFont({PointsToUnits(surface, 10, Axis::Vertical), QFont::Bold});
     // Equal columns a little narrower than the frame.
     const double column = months == 13 ? 0.071 : 0.076;
     ReportTable table;
@@ -125,11 +124,11 @@ void DrawTimetable(ReportSurface& surface, const ReportPageInfo& page, const Rep
 
     table.rowHeight = table.currentRowHeight() + PointsToUnits(surface, 2, Axis::Vertical);
     table.rowHeightSet = true;
-    table.addCell(LookupString(u"Plx", u"DAY"), true);
+    table.addCell(inputs.language.texts.day, true);
     for (int month = 1; month <= months; ++month)
         table.addCell(FromUtf16(HebrewMonthName(hebrewYear, month, names)), true);
 
-    surface.selectFont(YearTextFont(surface));
+    surface.setFont(YearTextFont(surface));
     for (const TimetableCell& cell : cells) {
         if (cell.month == 1) {
             table.endRow();

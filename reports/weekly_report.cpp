@@ -1,6 +1,5 @@
 #include "reports/weekly_report.h"
 
-#include "app/language.h"
 #include "app/utf16.h"
 #include "engine/cycles.h"
 #include "engine/numerals.h"
@@ -104,10 +103,9 @@ std::array<ReportRect, 2> DrawBandFrame(ReportSurface& surface, const WeeklyGeom
 
 // A text centred both ways in its box.
 void DrawBoxText(ReportSurface& surface, const QString& text, ReportRect box, bool rtl) {
-    ReportRect measured = box;
-    surface.drawText(text, measured, DT_CALCRECT | DT_CENTER | Reading(rtl));
-    box.top += (box.height() - measured.height()) / 2;
-    surface.drawText(text, box, DT_CENTER | Reading(rtl));
+    const TextOptions options = TextOption::AlignHCenter | Reading(rtl);
+    box.top += (box.height() - surface.boundingRect(text, box, options).height()) / 2;
+    surface.drawText(text, box, options);
 }
 
 // The weekday's box and the civil date's box: the weekday on the reading side of the names.
@@ -159,48 +157,49 @@ void DrawDay(ReportSurface& surface, const WeeklyGeometry& g, const WeeklyFonts&
              std::int32_t y0, const WeekDay& day, int weekday, const ReportInputs& inputs,
              const std::array<ReportRect, 2>& boxes) {
     const bool rtl = inputs.language.rightToLeft;
-    surface.selectFont(fonts.heading);
+    surface.setFont(fonts.heading);
     DrawDayBoxes(surface, boxes, day, weekday, inputs);
 
-    surface.selectFont(fonts.text);
+    surface.setFont(fonts.text);
     DrawDayTimes(surface, g, y0, ReportTimes(day.civil, inputs), rtl);
 
-    surface.selectFont(fonts.dafYomi);
-    ReportRect dafRect{g.timesLeft, y0, g.timesRight, y0 + g.bandHeight};
+    surface.setFont(fonts.dafYomi);
     surface.drawText(
-        QStringLiteral("%1: %2").arg(LookupString(u"Plx", u"DAF_YOMI"),
+        QStringLiteral("%1: %2").arg(inputs.language.texts.dafYomi,
                                      FromUtf16(DafYomiText(inputs.language.names, day.civil))),
-        dafRect, DT_CENTER | Reading(rtl));
+        {g.timesLeft, y0, g.timesRight, y0 + g.bandHeight},
+        TextOption::AlignHCenter | Reading(rtl));
 }
 
 }  // namespace
 
 void DrawWeeklyReport(ReportSurface& surface, const ReportPageInfo& page,
                       const ReportInputs& inputs) {
-    const PageFontScope fontScope(surface);
+    const FontScope pageFont(surface);
     const auto points = [&surface](float p) { return PointsToUnits(surface, p, Axis::Vertical); };
-    const WeeklyFonts fonts{{points(20), ReportFont::kBold},
-                            {points(14), ReportFont::kBold},
-                            {points(10), ReportFont::kNormal},
-                            {points(10), ReportFont::kBold}};
+    const WeeklyFonts fonts{{points(20), QFont::Bold},
+                            {points(14), QFont::Bold},
+                            {points(10), QFont::Normal},
+                            {points(10), QFont::Bold}};
     const bool rtl = inputs.language.rightToLeft;
-    surface.setBackgroundMode(BackgroundMode::Transparent);
-    DrawPageHead(surface, page.drawRect, fonts.title, fonts.heading, rtl);
+    surface.setBackgroundMode(Qt::TransparentMode);
+    DrawPageHead(surface, page.drawRect, fonts.title, fonts.heading, inputs.language);
 
     const std::array<std::optional<WeekDay>, 7> week = WeekOf(inputs.civil);
     // Titled by the month of its Sunday, or of the calendar's first day in its first week.
     const WeekDay& first = week[0] ? *week[0] : *week[1];
     const WeeklyGeometry g = Measure(surface, page.drawRect);
 
-    surface.selectFont(fonts.heading);
-    ReportRect titleBox{g.frame.left, g.frame.top, g.frame.right, g.bandTop};
+    surface.setFont(fonts.heading);
+    const ReportRect titleBox{g.frame.left, g.frame.top, g.frame.right, g.bandTop};
     const QString datePart =
         QStringLiteral(" - ") +
         MonthTitleText(first.hebrew.month, first.hebrew.year, inputs.language.names);
-    DrawTitleLine(surface, ReportTitleLine(u"TIMETABLE_WEEKLY", datePart, inputs), titleBox,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
-    const std::int32_t previousPen = surface.selectPen(1);
-    const ReportBrush previousBrush = surface.selectBrush(ReportBrush::Hollow);
+    DrawTitleLine(surface, ReportTitleLine(inputs.language.texts.weeklyTitle, datePart, inputs),
+                  titleBox,
+                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
+                      Reading(rtl));
+    const PenScope framePen(surface, 1, ReportBrush::Hollow);
     surface.drawRectangle(titleBox);
 
     for (int i = 0; i < 7; ++i) {
@@ -210,10 +209,8 @@ void DrawWeeklyReport(ReportSurface& surface, const ReportPageInfo& page,
             DrawDay(surface, g, fonts, y0, *day, i + 1, inputs, boxes);
     }
 
-    surface.selectFont(fonts.text);
-    DrawRemarkLine(surface, RaisedBottom(surface, page.drawRect, 20), rtl);
-    surface.selectPen(previousPen);
-    surface.selectBrush(previousBrush);
+    surface.setFont(fonts.text);
+    DrawRemarkLine(surface, RaisedBottom(surface, page.drawRect, 20), inputs.language);
 }
 
 }  // namespace plx

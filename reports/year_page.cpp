@@ -10,20 +10,20 @@ std::int32_t ReportYear(const ReportInputs& inputs) {
 }
 
 ReportFont YearTextFont(const ReportSurface& surface) {
-    return {PointsToUnits(surface, 10, Axis::Vertical), ReportFont::kNormal};
+    return {PointsToUnits(surface, 10, Axis::Vertical), QFont::Normal};
 }
 
 YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
-                          const ReportInputs& inputs, QStringView reportKey) {
+                          const ReportInputs& inputs, const QString& reportName) {
     const bool rtl = inputs.language.rightToLeft;
     const bool landscape = inputs.orientation == PrintOrientation::Landscape;
-    surface.setBackgroundMode(BackgroundMode::Transparent);
-    const ReportFont heading{PointsToUnits(surface, 14, Axis::Vertical), ReportFont::kBold};
-    DrawPageHead(surface, page.drawRect,
-                 {PointsToUnits(surface, 20, Axis::Vertical), ReportFont::kBold}, heading, rtl);
+    surface.setBackgroundMode(Qt::TransparentMode);
+    const ReportFont heading{PointsToUnits(surface, 14, Axis::Vertical), QFont::Bold};
+    DrawPageHead(surface, page.drawRect, {PointsToUnits(surface, 20, Axis::Vertical), QFont::Bold},
+                 heading, inputs.language);
     if (landscape) {
-        surface.selectFont(YearTextFont(surface));
-        DrawRemarkLine(surface, page.drawRect, rtl);
+        surface.setFont(YearTextFont(surface));
+        DrawRemarkLine(surface, page.drawRect, inputs.language);
     }
 
     YearPage year;
@@ -38,9 +38,10 @@ YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
 
     const QString datePart =
         QStringLiteral(" - ") + YearTitleText(ReportYear(inputs), inputs.language.names);
-    surface.selectFont(heading);
-    DrawTitleLine(surface, ReportTitleLine(reportKey, datePart, inputs), titleBox,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | Reading(rtl));
+    surface.setFont(heading);
+    DrawTitleLine(surface, ReportTitleLine(reportName, datePart, inputs), titleBox,
+                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
+                      Reading(rtl));
     return year;
 }
 
@@ -48,18 +49,8 @@ void DrawPortraitRemark(ReportSurface& surface, const ReportPageInfo& page,
                         const ReportInputs& inputs) {
     if (inputs.orientation == PrintOrientation::Landscape)
         return;
-    surface.selectFont(YearTextFont(surface));
-    DrawRemarkLine(surface, RaisedBottom(surface, page.drawRect, 20), inputs.language.rightToLeft);
-}
-
-FramePenScope::FramePenScope(ReportSurface& surface)
-    : surface_(surface),
-      pen_(surface.selectPen(1)),
-      brush_(surface.selectBrush(ReportBrush::Hollow)) {}
-
-FramePenScope::~FramePenScope() {
-    surface_.selectBrush(brush_);
-    surface_.selectPen(pen_);
+    surface.setFont(YearTextFont(surface));
+    DrawRemarkLine(surface, RaisedBottom(surface, page.drawRect, 20), inputs.language);
 }
 
 }  // namespace plx

@@ -3,7 +3,7 @@
 // placed by the page's orientation.
 #pragma once
 
-#include <QStringView>
+#include <QString>
 
 #include <cstdint>
 
@@ -25,28 +25,13 @@ struct YearPage {
 };
 
 // The corner mark, the program's title, on a landscape page the remark line at once on the
-// bottom edge itself, and the title line of the report `reportKey` with the year, centred in a
+// bottom edge itself, and the title line of the report `reportName` with the year, centred in a
 // box at the frame's top; text on the page is drawn without filling its background.
 YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
-                          const ReportInputs& inputs, QStringView reportKey);
+                          const ReportInputs& inputs, const QString& reportName);
 
 // On a portrait page, the remark line 20 points above the bottom edge, in the text font.
 void DrawPortraitRemark(ReportSurface& surface, const ReportPageInfo& page,
                         const ReportInputs& inputs);
-
-// The frame lines of a page: a pen one unit wide and the hollow brush while it lives, the
-// surface's own pen and brush again after.
-class FramePenScope {
-public:
-    explicit FramePenScope(ReportSurface& surface);
-    ~FramePenScope();
-    FramePenScope(const FramePenScope&) = delete;
-    FramePenScope& operator=(const FramePenScope&) = delete;
-
-private:
-    ReportSurface& surface_;
-    std::int32_t pen_;
-    ReportBrush brush_;
-};
 
 }  // namespace plx

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/language.h"
 #include "app/utf16.h"
 #include "astro/halachic_times.h"
 #include "engine/numerals.h"
@@ -42,9 +41,8 @@ SabbathRow RowOf(DayNumber friday, const ReportInputs& inputs, const TimesOfDayO
     row.portion = FromUtf16(WeeklyPortionName(names, row.friday).value_or(u""));
     if (const std::optional<std::u16string> molad = MevarchimMoladText(names, row.friday)) {
         row.blessesMonth = true;
-        row.portion +=
-            QStringLiteral("  %1: %2")
-                .arg(LookupString(u"Plx", u"MEVARCHIM"), QString::fromStdU16String(*molad));
+        row.portion += QStringLiteral("  %1: %2")
+                           .arg(inputs.language.texts.mevarchim, QString::fromStdU16String(*molad));
     }
 
     TimesOfDayOptions fridayOptions = options;
@@ -65,16 +63,8 @@ SabbathRow RowOf(DayNumber friday, const ReportInputs& inputs, const TimesOfDayO
     return row;
 }
 
-struct Column {
-    const char16_t* section;
-    const char16_t* key;
-    double width;
-};
-
-constexpr Column kColumns[] = {
-    {u"Plx", u"YEARLY_COL1", 0.09},  {u"Global", u"PARASHA", 0.61}, {u"Plx", u"CAND", 0.075},
-    {u"Plx", u"YEARLY_COL4", 0.075}, {u"Plx", u"MOTZ", 0.075},      {u"Plx", u"YEARLY_COL6", 0.075},
-};
+// The columns' widths as parts of the frame's: date, portion, then the four times.
+const std::vector<double> kColumnWidths{0.09, 0.61, 0.075, 0.075, 0.075, 0.075};
 
 // The columns are too narrow for some English dates and announcements: a text wider than its
 // cell is drawn in a font scaled down to fit rather than cut off.
@@ -83,9 +73,8 @@ void AddFittedCell(ReportSurface& surface, ReportTable& table, const QString& te
     if (column >= table.columnWidths.size())
         return;
     const std::int32_t room = table.columnWidths[column] - table.lineWidth - 2 * table.cellPadding;
-    const ReportFont font = surface.selectFont(FittingFont(surface, text, room));
+    const FontScope fitting(surface, FittingFont(surface, text, room));
     table.addCell(text, true);
-    surface.selectFont(font);
 }
 
 // The text font, smaller when the year's rows would run past the bottom of the frame: a
@@ -96,19 +85,12 @@ ReportFont RowFont(ReportTable& table, std::size_t rows, std::int32_t room,
     ReportFont font = YearTextFont(surface);
     const auto count = static_cast<std::int32_t>(rows);
     for (;;) {
-        surface.selectFont(font);
+        surface.setFont(font);
         const std::int32_t needed = count * table.currentRowHeight() + firstRowExtra;
         if (needed <= room || font.height <= 1)
             return font;
         font.height = std::max(1, std::min(font.height - 1, font.height * room / needed));
     }
-}
-
-std::vector<double> ColumnWidths() {
-    std::vector<double> widths;
-    for (const Column& column : kColumns)
-        widths.push_back(column.width);
-    return widths;
 }
 
 }  // namespace
@@ -137,36 +119,36 @@ std::vector<SabbathRow> SabbathRows(const ReportInputs& inputs) {
 
 void DrawYearlyReport(ReportSurface& surface, const ReportPageInfo& page,
                       const ReportInputs& inputs) {
-    const PageFontScope pageFont(surface);
-    const YearPage year = DrawYearPageHead(surface, page, inputs, u"TIMETABLE_YEARLY");
+    const FontScope pageFont(surface);
+    const ReportTexts& texts = inputs.language.texts;
+    const YearPage year = DrawYearPageHead(surface, page, inputs, texts.yearlyTitle);
     const bool rtl = inputs.language.rightToLeft;
     const std::int32_t x = rtl ? year.frame.right : year.frame.left;
     const std::int32_t width = year.frame.width();
-    const std::vector<double> widths = ColumnWidths();
 
-    surface.selectFont({PointsToUnits(surface, 12, Axis::Vertical), ReportFont::kBold});
+    surface.setFont({PointsToUnits(surface, 12, Axis::Vertical), QFont::Bold});
     ReportTable head;
-    head.begin(surface, rtl, x, year.titleBottom, width, widths);
-    for (const Column& column : kColumns)
-        AddFittedCell(surface, head, LookupString(column.section, column.key));
+    head.begin(surface, rtl, x, year.titleBottom, width, kColumnWidths);
+    for (const QString& caption : texts.yearlyColumns)
+        AddFittedCell(surface, head, caption);
     head.endRow();
     head.drawGrid();
 
-    const FramePenScope framePen(surface);
+    const PenScope framePen(surface, 1, ReportBrush::Hollow);
     ReportTable table;
-    table.begin(surface, rtl, x, head.cursorY, width, widths);
+    table.begin(surface, rtl, x, head.cursorY, width, kColumnWidths);
     const bool landscape = inputs.orientation == PrintOrientation::Landscape;
     const std::int32_t firstRowExtra = landscape ? -PointsToUnits(surface, 1, Axis::Vertical)
                                                  : PointsToUnits(surface, 2, Axis::Vertical);
     const std::vector<SabbathRow> rows = SabbathRows(inputs);
     const ReportFont text =
         RowFont(table, rows.size(), year.frame.bottom - head.cursorY, firstRowExtra);
-    const ReportFont announcement{text.height, ReportFont::kBold};
-    surface.selectFont(text);
+    const ReportFont announcement{text.height, QFont::Bold};
+    surface.setFont(text);
     table.rowHeight = table.currentRowHeight() + firstRowExtra;
     table.rowHeightSet = true;
     for (const SabbathRow& row : rows) {
-        surface.selectFont(
+        surface.setFont(
             row.blessesMonth && inputs.language.names == Language::kHebrew ? announcement : text);
         for (const QString* cell : {&row.date, &row.portion, &row.candleLighting, &row.sunset,
                                     &row.sabbathEnds, &row.rabbeinuTam})

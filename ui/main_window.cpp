@@ -407,7 +407,7 @@ ReportInputs CPLXDlg::CurrentReportInputs() const {
     inputs.civil = view_->selected();
     inputs.place = location_;
     inputs.settings = settings_;
-    inputs.language = ActiveReportLanguage();
+    inputs.language = ReportLanguageOf(ActiveLanguage());
     inputs.orientation = ReadPrintOrientation();
     inputs.informationText = page_->InformationBox()->toPlainText();
     return inputs;

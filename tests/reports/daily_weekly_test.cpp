@@ -7,16 +7,15 @@
 #include "reports/daily_report.h"
 #include "reports/main_report_source.h"
 #include "reports/recording_surface.h"
-#include "reports/report_times.h"
 #include "reports/weekly_report.h"
 
 namespace plx {
 namespace {
 
-constexpr TextFlags kCellFlags = DT_NOPREFIX | DT_SINGLELINE;
+const TextOptions kCellOptions = TextOption::NoMnemonic | TextOption::SingleLine;
 
 bool IsCell(const RecordedText& text) {
-    return (text.flags & kCellFlags) == kCellFlags;
+    return (text.options & kCellOptions) == kCellOptions;
 }
 
 std::vector<RecordedText> Cells(const RecordingSurface& surface) {
@@ -34,7 +33,7 @@ protected:
     }
     void Load(const char* file) {
         ASSERT_TRUE(testing::LoadProgramLanguage(file));
-        inputs.language = ActiveReportLanguage();
+        inputs.language = ReportLanguageOf(ActiveLanguage());
     }
 
     ReportInputs inputs;
@@ -53,19 +52,22 @@ TEST_F(DailyReport, ListStartsOneRowDownInTheMiddleBand) {
                              "Daylight Saving - Jerusalem (40)"));
     EXPECT_EQ(surface.texts[2].rect.top, 40);
 
-    const std::vector<TimeEntry> times = TimesOfDate(inputs.civil, inputs, inputs.settings.times);
+    // The fifteen times the default options switch on, a label and a time to a row, from dawn
+    // at 04:51 in Jerusalem.
     const std::vector<RecordedText> cells = Cells(surface);
-    ASSERT_EQ(cells.size(), 2 * times.size());
+    ASSERT_EQ(cells.size(), 2u * 15);
     // Rows of 14 + 2 points below an empty first row at 50 points; the band is 180 .. 380.
     EXPECT_EQ(cells[0].rect, (ReportRect{183, 67, 338, 50 + 16 + 32}));
     EXPECT_EQ(cells[1].rect, (ReportRect{343, 67, 378, 98}));
-    EXPECT_EQ(cells[1].text, QString::fromStdU16String(times[0].text));
-    EXPECT_EQ(cells[2].rect.top, 83);
     EXPECT_TRUE(cells[0].text.startsWith(QStringLiteral("Alot Hashachar")));
+    EXPECT_EQ(cells[1].text, QStringLiteral("04:51"));
+    EXPECT_EQ(cells[2].rect.top, 83);
+    EXPECT_TRUE(cells[4].text.startsWith(QStringLiteral("Sunrise")));
+    EXPECT_EQ(cells[5].text, QStringLiteral("06:03"));
     // The remark in the remark font, 20 points above the bottom.
     EXPECT_EQ(surface.texts.back().rect.bottom, 780);
     EXPECT_EQ(surface.texts.back().font.height, 12);
-    EXPECT_EQ(surface.currentFont().height, 10);  // the surface's own font again
+    EXPECT_EQ(surface.font().height, 10);  // the surface's own font again
 }
 
 TEST_F(DailyReport, WithoutTimesTheInformationStartsFourRowsDown) {
@@ -78,12 +80,14 @@ TEST_F(DailyReport, WithoutTimesTheInformationStartsFourRowsDown) {
         surface.texts.begin(), surface.texts.end(),
         [](const RecordedText& t) { return t.text.contains(QStringLiteral("first")); });
     ASSERT_NE(information, surface.texts.end());
-    EXPECT_EQ(information->flags, DT_CALCRECT | DT_LEFT);
+    EXPECT_TRUE(information->measured);
+    EXPECT_EQ(information->options, TextOption::AlignLeft);
     EXPECT_EQ(information->rect, (ReportRect{180, 50 + 4 * 16, 380, 800}));
     // Drawn in the measured block: three lines, the widest 10 characters of 7 points.
     const RecordedText& drawn = *(information + 1);
+    EXPECT_FALSE(drawn.measured);
     EXPECT_EQ(drawn.rect, (ReportRect{180, 114, 180 + 70, 114 + 3 * 14}));
-    EXPECT_EQ(drawn.flags, DT_LEFT);
+    EXPECT_EQ(drawn.options, TextOption::AlignLeft);
 }
 
 TEST_F(DailyReport, RightToLeftPutsTheLabelsOnTheRight) {
@@ -93,16 +97,17 @@ TEST_F(DailyReport, RightToLeftPutsTheLabelsOnTheRight) {
     const std::vector<RecordedText> cells = Cells(surface);
     ASSERT_GE(cells.size(), 2u);
     EXPECT_EQ(cells[0].rect, (ReportRect{223, 67, 378, 98}));
-    EXPECT_EQ(cells[0].flags, kCellFlags | DT_RIGHT | DT_RTLREADING);
+    EXPECT_EQ(cells[0].options, kCellOptions | TextOption::AlignRight | TextOption::RightToLeft);
     EXPECT_TRUE(cells[0].text.startsWith(QStringLiteral("עלות השחר")));
     EXPECT_EQ(cells[1].rect, (ReportRect{183, 67, 218, 98}));
-    EXPECT_EQ(surface.texts[0].flags, DT_RIGHT | DT_RTLREADING);  // the corner mark
+    EXPECT_EQ(surface.texts[0].options,
+              TextOption::AlignRight | TextOption::RightToLeft);  // the corner mark
     EXPECT_TRUE(surface.texts[2].text.contains(QStringLiteral("כה' אדר א ה'תשפד 05/03/2024")));
     // The block still starts at the band's left edge, its lines end at its right edge.
     const RecordedText& drawn = surface.texts[surface.texts.size() - 2];
     EXPECT_EQ(drawn.text, QStringLiteral("שורה"));
     EXPECT_EQ(drawn.rect.left, 180);
-    EXPECT_EQ(drawn.flags, DT_RIGHT | DT_RTLREADING);
+    EXPECT_EQ(drawn.options, TextOption::AlignRight | TextOption::RightToLeft);
 }
 
 TEST_F(DailyReport, InformationWiderThanThePageMovesBackOntoIt) {
@@ -157,7 +162,7 @@ TEST_F(WeeklyReport, PortraitA4IsNarrowLandscapeIsWide) {
     ASSERT_EQ(cells.size(), 7u * 4u);  // one row a day: an empty pair, then sunrise
     EXPECT_TRUE(cells[0].text.isEmpty());
     EXPECT_TRUE(cells[2].text.startsWith(QStringLiteral("Sunrise")));
-    EXPECT_EQ(surface.backgroundMode(), BackgroundMode::Transparent);
+    EXPECT_EQ(surface.backgroundMode(), Qt::TransparentMode);
 
     surface.texts.clear();
     page.drawRect = {0, 0, 806, 559};
@@ -207,7 +212,8 @@ TEST_F(WeeklyReport, HebrewBoxesHoldTheWeekdayOnTheRight) {
         [](const RecordedText& t) { return t.text == QStringLiteral("יום ראשון\nכג"); });
     ASSERT_NE(weekday, surface.texts.end());
     EXPECT_GT(weekday->rect.left, 400);
-    EXPECT_EQ(weekday->flags, DT_CALCRECT | DT_CENTER | DT_RTLREADING);
+    EXPECT_TRUE(weekday->measured);
+    EXPECT_EQ(weekday->options, TextOption::AlignHCenter | TextOption::RightToLeft);
     const auto daf = std::find_if(
         surface.texts.begin(), surface.texts.end(),
         [](const RecordedText& t) { return t.text.startsWith(QStringLiteral("דף יומי: ")); });

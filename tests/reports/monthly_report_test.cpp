@@ -36,24 +36,31 @@ TEST(MonthRange, MonthsOutsideTheCalendarAreBroughtIntoIt) {
 TEST(MonthlyPlan, LinesByWeekdayAndDayKind) {
     const MonthlyTimes all{true, true, true, true, 1};
     EXPECT_EQ(all.count(), 5);
-    // An ordinary weekday has no candle line.
-    EXPECT_EQ(PlannedTimeLines(all, 2, DayKind::kOrdinary).lines, 4);
-    EXPECT_TRUE(PlannedTimeLines(all, 2, DayKind::kOrdinary).tallit);
-    EXPECT_EQ(PlannedTimeLines(all, 6, DayKind::kOrdinary).lines, 5);
-    // A Saturday keeps its end-of-Sabbath line and drops the tallit.
-    EXPECT_EQ(PlannedTimeLines(all, 7, DayKind::kOrdinary).lines, 4);
-    EXPECT_FALSE(PlannedTimeLines(all, 7, DayKind::kOrdinary).tallit);
-    EXPECT_EQ(PlannedTimeLines(all, 3, DayKind::kEve).lines, 5);
-    // The first day of Rosh Hashana: candles for the second day, no tallit.
-    EXPECT_EQ(PlannedTimeLines(all, 5, DayKind::kRoshHashanaFirst).lines, 4);
-    EXPECT_FALSE(PlannedTimeLines(all, 5, DayKind::kRoshHashanaFirst).tallit);
-    // Other festival days plan as weekdays.
-    EXPECT_EQ(PlannedTimeLines(all, 4, DayKind::kFestival).lines, 4);
-    EXPECT_TRUE(PlannedTimeLines(all, 4, DayKind::kFestival).tallit);
-
     const MonthlyTimes tallitOnly{false, false, false, true, 0};
-    EXPECT_EQ(PlannedTimeLines(tallitOnly, 7, DayKind::kOrdinary).lines, 0);
-    EXPECT_EQ(PlannedTimeLines({}, 2, DayKind::kOrdinary).lines, 0);
+    const struct {
+        const char* what;
+        MonthlyTimes times;
+        int weekday;
+        DayKind kind;
+        int lines;
+        bool tallit;
+    } cases[] = {
+        {"an ordinary weekday has no candle line", all, 2, DayKind::kOrdinary, 4, true},
+        {"a Friday has every line", all, 6, DayKind::kOrdinary, 5, true},
+        {"a Saturday keeps its end of the Sabbath and drops the tallit", all, 7, DayKind::kOrdinary,
+         4, false},
+        {"a festival eve lights candles", all, 3, DayKind::kEve, 5, true},
+        {"the first day of Rosh Hashana: candles for the second day, no tallit", all, 5,
+         DayKind::kRoshHashanaFirst, 4, false},
+        {"other festival days plan as weekdays", all, 4, DayKind::kFestival, 4, true},
+        {"no tallit on a Saturday leaves nothing", tallitOnly, 7, DayKind::kOrdinary, 0, false},
+        {"nothing chosen", {}, 2, DayKind::kOrdinary, 0, false},
+    };
+    for (const auto& c : cases) {
+        const DayPlan plan = PlannedTimeLines(c.times, c.weekday, c.kind);
+        EXPECT_EQ(plan.lines, c.lines) << c.what;
+        EXPECT_EQ(plan.tallit, c.tallit) << c.what;
+    }
 }
 
 TEST(MonthlyPlan, PrivateOptionsKeepTheDefinitionsAndOnlyTheChosenTimes) {
@@ -76,7 +83,7 @@ protected:
 
     void UseLanguage(const char* file) {
         ASSERT_TRUE(testing::LoadProgramLanguage(file));
-        inputs.language = ActiveReportLanguage();
+        inputs.language = ReportLanguageOf(ActiveLanguage());
     }
 
     // The five times of the weekday example: tallit, sunrise, Gra plag, sunset, candles.
@@ -99,7 +106,7 @@ protected:
     ReportRect CellOf(int day) const {
         const auto text =
             std::find_if(surface.texts.begin(), surface.texts.end(), [day](const RecordedText& t) {
-                return t.flags == DT_SINGLELINE && t.text == QString::number(day);
+                return t.options == TextOption::SingleLine && t.text == QString::number(day);
             });
         EXPECT_NE(text, surface.texts.end());
         for (const RecordedRectangle& r : surface.rectangles) {
@@ -115,7 +122,7 @@ protected:
     std::vector<RecordedText> LabelsIn(const ReportRect& cell) const {
         std::vector<RecordedText> found;
         for (const RecordedText& t : surface.texts) {
-            if ((t.flags & DT_END_ELLIPSIS) && t.rect.left >= cell.left &&
+            if (t.options.testFlag(TextOption::ElideLines) && t.rect.left >= cell.left &&
                 t.rect.right <= cell.right && t.rect.top >= cell.top &&
                 t.rect.bottom <= cell.bottom)
                 found.push_back(t);
@@ -138,7 +145,7 @@ TEST_F(MonthlyReport, ThreeMonthsInPortraitTakeTwoPages) {
 
     info.currentPage = 2;
     source.printPage(surface, info);
-    EXPECT_EQ(surface.backgroundMode(), BackgroundMode::Transparent);
+    EXPECT_EQ(surface.backgroundMode(), Qt::TransparentMode);
     std::vector<RecordedText> titles;
     for (const RecordedText& t : surface.texts) {
         if (t.text.startsWith(QStringLiteral("Monthly Timetable")))
@@ -179,7 +186,7 @@ TEST_F(MonthlyReport, ReferenceLengthOfWideAndTallMonths) {
 }
 
 TEST_F(MonthlyReport, GridStopsAfterTheRowOfTheLastDay) {
-    surface.selectPen(3);
+    surface.setPenWidth(3);
     // Tishrei 5784 begins on a Saturday and has 30 days: six rows.
     DrawMonth(surface, inputs, {5784, 1}, page);
     EXPECT_EQ(DayCells(), 42u);
@@ -190,7 +197,7 @@ TEST_F(MonthlyReport, GridStopsAfterTheRowOfTheLastDay) {
     // The surface is left as it was found.
     EXPECT_EQ(surface.penWidth(), 3);
     EXPECT_EQ(surface.brush(), ReportBrush::White);
-    EXPECT_EQ(surface.currentFont(), RecordingSurface().currentFont());
+    EXPECT_EQ(surface.font(), RecordingSurface().font());
 
     // Tammuz 5784 begins on a Sunday and has 29 days: five rows, the sixth not drawn.
     surface = RecordingSurface();
@@ -210,7 +217,8 @@ TEST_F(MonthlyReport, RightToLeftMonthStartsSundayAtTheRight) {
                                     [](const RecordedText& t) { return t.text == u"א"; });
     ASSERT_NE(label, surface.texts.end());
     EXPECT_LT(label->rect.right, saturday.rect.right);
-    EXPECT_EQ(label->flags, DT_SINGLELINE | DT_RIGHT | DT_RTLREADING);
+    EXPECT_EQ(label->options,
+              TextOption::SingleLine | TextOption::AlignRight | TextOption::RightToLeft);
 }
 
 TEST_F(MonthlyReport, WeekdayWithFiveTimesUsesTwoColumnPairs) {
@@ -237,7 +245,7 @@ TEST_F(MonthlyReport, SaturdayDropsTheTallitTimeAndShowsThePortion) {
     EXPECT_EQ(labels[1].text, QStringLiteral("Motzash"));
     const auto portion = std::find_if(
         surface.texts.begin(), surface.texts.end(), [&saturday](const RecordedText& t) {
-            return t.font.weight == ReportFont::kBold && t.rect.left >= saturday.left &&
+            return t.font.weight == QFont::Bold && t.rect.left >= saturday.left &&
                    t.rect.right <= saturday.right && t.rect.top > saturday.top &&
                    t.rect.bottom < saturday.bottom;
         });
@@ -254,7 +262,7 @@ TEST_F(MonthlyReport, EachDayOnItsOwnClock) {
     const auto sunrise = [this](int day) {
         const ReportRect cell = CellOf(day);
         for (const RecordedText& t : surface.texts) {
-            if (!(t.flags & DT_END_ELLIPSIS) && t.text.count(u'\n') == 2 &&
+            if (!t.options.testFlag(TextOption::ElideLines) && t.text.count(u'\n') == 2 &&
                 t.rect.left >= cell.left && t.rect.right <= cell.right && t.rect.top > cell.top &&
                 t.rect.bottom <= cell.bottom)
                 return ClockMinutes(t.text.split(u'\n')[1].toStdU16String());
@@ -283,8 +291,9 @@ TEST_F(MonthlyReport, RemarkLineSitsAFiftiethAboveTheMonthsBottom) {
     const RecordedText& remark = surface.texts.back();
     EXPECT_TRUE(remark.text.startsWith(QStringLiteral("The times")));
     EXPECT_EQ(remark.rect.bottom, lower.bottom - MonthReferenceHeight(lower) / 50);
-    EXPECT_EQ(remark.flags, DT_CENTER | DT_SINGLELINE | DT_BOTTOM);
-    EXPECT_EQ(remark.font, (ReportFont{360 / 60, ReportFont::kBold}));
+    EXPECT_EQ(remark.options,
+              TextOption::AlignHCenter | TextOption::SingleLine | TextOption::AlignBottom);
+    EXPECT_EQ(remark.font, (ReportFont{360 / 60, QFont::Bold}));
 }
 
 }  // namespace

@@ -24,31 +24,41 @@ TEST(PointsToUnits, TruncatesEachLengthOnItsOwnAxis) {
     EXPECT_EQ(PointsToUnits(printer, -1, Axis::Horizontal), -8);  // toward zero
 }
 
-TEST(TextLines, SingleLineDropsBreaksTabsAndPrefixes) {
-    EXPECT_EQ(TextLines(QStringLiteral("a\r\nb\t\t"), DT_SINGLELINE), QStringList{"ab"});
-    EXPECT_EQ(TextLines(QStringLiteral("a\r\nb\nc"), DT_LEFT), (QStringList{"a", "b", "c"}));
-    EXPECT_EQ(TextLines(QStringLiteral("&Print && go"), DT_SINGLELINE), QStringList{"Print & go"});
-    EXPECT_EQ(TextLines(QStringLiteral("R&D"), DT_SINGLELINE | DT_NOPREFIX), QStringList{"R&D"});
+TEST(TextLines, SingleLineDropsBreaksTabsAndMnemonics) {
+    using enum TextOption;
+    const struct {
+        const char* text;
+        TextOptions options;
+        QStringList lines;
+    } cases[] = {
+        {"a\r\nb\t\t", SingleLine, {"ab"}},
+        {"a\r\nb\nc", AlignLeft, {"a", "b", "c"}},
+        {"&Print && go", SingleLine, {"Print & go"}},
+        {"R&D", SingleLine | NoMnemonic, {"R&D"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextLines(QString::fromUtf8(c.text), c.options), c.lines) << c.text;
 }
 
-TEST(TextPlacement, AlignmentFlags) {
+TEST(TextPlacement, AlignmentOptions) {
+    using enum TextOption;
     const ReportRect rect{10, 20, 110, 70};
-    EXPECT_EQ(LineLeft(rect, 40, DT_LEFT), 10);
-    EXPECT_EQ(LineLeft(rect, 40, DT_CENTER), 40);
-    EXPECT_EQ(LineLeft(rect, 40, DT_RIGHT), 70);
-    EXPECT_EQ(FirstLineTop(rect, 1, 10, DT_SINGLELINE | DT_BOTTOM), 60);
-    EXPECT_EQ(FirstLineTop(rect, 1, 10, DT_SINGLELINE | DT_VCENTER), 40);
-    EXPECT_EQ(FirstLineTop(rect, 1, 10, DT_BOTTOM), 20);  // only a single line moves down
+    EXPECT_EQ(LineLeft(rect, 40, AlignLeft), 10);
+    EXPECT_EQ(LineLeft(rect, 40, AlignHCenter), 40);
+    EXPECT_EQ(LineLeft(rect, 40, AlignRight), 70);
+    EXPECT_EQ(FirstLineTop(rect, 1, 10, SingleLine | AlignBottom), 60);
+    EXPECT_EQ(FirstLineTop(rect, 1, 10, SingleLine | AlignVCenter), 40);
+    EXPECT_EQ(FirstLineTop(rect, 1, 10, AlignBottom), 20);  // only a single line moves down
     RecordingSurface surface;
-    surface.selectFont({10, ReportFont::kNormal});
-    ReportRect measured{5, 5, 500, 500};
-    surface.drawText(QStringLiteral("abcd\nab"), measured, DT_CALCRECT | DT_RIGHT);
-    EXPECT_EQ(measured, (ReportRect{5, 5, 25, 25}));
+    surface.setFont({10, QFont::Normal});
+    // From the top left whatever the alignment: the widest line wide, two lines high.
+    EXPECT_EQ(surface.boundingRect(QStringLiteral("abcd\nab"), {5, 5, 500, 500}, AlignRight),
+              (ReportRect{5, 5, 25, 25}));
 }
 
 class Table : public ::testing::Test {
 protected:
-    Table() { surface.selectFont({10, ReportFont::kNormal}); }  // rows 12 high
+    Table() { surface.setFont({10, QFont::Normal}); }  // rows 12 high
     RecordingSurface surface;
 };
 
@@ -75,7 +85,7 @@ TEST_F(Table, CellsLeftToRight) {
     ASSERT_EQ(surface.texts.size(), 2u);
     // Left edge past the line and the padding; right edge the padding short of the boundary.
     EXPECT_EQ(surface.texts[0].rect, (ReportRect{100 + 1 + 2, 51, 258, 50 + 24}));
-    EXPECT_EQ(surface.texts[0].flags, DT_NOPREFIX | DT_SINGLELINE | DT_LEFT);
+    EXPECT_EQ(surface.texts[0].options, TextOption::NoMnemonic | TextOption::SingleLine);
     EXPECT_EQ(surface.texts[1].rect, (ReportRect{263, 51, 298, 74}));
     EXPECT_EQ(table.cursorX, 300);  // the dropped cell did not move it
     table.endRow();
@@ -93,9 +103,11 @@ TEST_F(Table, RightToLeftStartsAtTheRightEdge) {
     // The first column is the rightmost.
     EXPECT_EQ(surface.texts[0].rect.right, 298);
     EXPECT_EQ(surface.texts[0].rect.left, 143);
-    EXPECT_EQ(surface.texts[0].flags, DT_NOPREFIX | DT_SINGLELINE | DT_RIGHT | DT_RTLREADING);
+    EXPECT_EQ(surface.texts[0].options, TextOption::NoMnemonic | TextOption::SingleLine |
+                                            TextOption::AlignRight | TextOption::RightToLeft);
     EXPECT_EQ(surface.texts[1].rect.right, 138);
-    EXPECT_EQ(surface.texts[1].flags, DT_NOPREFIX | DT_SINGLELINE | DT_RIGHT);
+    EXPECT_EQ(surface.texts[1].options,
+              TextOption::NoMnemonic | TextOption::SingleLine | TextOption::AlignRight);
 }
 
 TEST_F(Table, RowHeightOfItsOwnLastsOneRow) {
@@ -114,7 +126,7 @@ TEST_F(Table, GridOfThreeRowsAndTwoColumns) {
     table.begin(surface, false, 10, 20, {160, 40});
     for (int i = 0; i < 3; ++i)
         table.endRow();
-    surface.selectPen(5);
+    surface.setPenWidth(5);
     table.drawGrid();
     ASSERT_EQ(surface.lines.size(), 4u + 2u + 1u);
     // The outline as one path around the ended rows.
@@ -142,110 +154,151 @@ TEST_F(Table, GridOfOneColumnRightToLeft) {
 
 TEST(ReportOrientation, CommandsRestoreOnlyWhatTheyChanged) {
     using enum PrintOrientation;
-    EXPECT_EQ(OrientationForReport(ReportKind::Daily), std::nullopt);
-    EXPECT_EQ(OrientationForReport(ReportKind::Yearly), Portrait);
-    EXPECT_EQ(OrientationForReport(ReportKind::DawnTimetable), Landscape);
-    EXPECT_EQ(OrientationAfterReport(ReportKind::Weekly, Landscape), std::nullopt);
-    EXPECT_EQ(OrientationAfterReport(ReportKind::Yearly, Landscape), Landscape);
-    EXPECT_EQ(OrientationAfterReport(ReportKind::Yearly, Portrait), std::nullopt);
-    EXPECT_EQ(OrientationAfterReport(ReportKind::SunsetTimetable, Portrait), Portrait);
-    EXPECT_EQ(OrientationAfterReport(ReportKind::SunriseTimetable, Landscape), std::nullopt);
+    using Kind = ReportKind;
+    // What a report command sets, and what it puts back after the user had each orientation.
+    const struct {
+        ReportKind kind;
+        std::optional<PrintOrientation> set, afterPortrait, afterLandscape;
+    } cases[] = {
+        {Kind::Daily, std::nullopt, std::nullopt, std::nullopt},
+        {Kind::Weekly, std::nullopt, std::nullopt, std::nullopt},
+        {Kind::Yearly, Portrait, std::nullopt, Landscape},
+        {Kind::SunsetTimetable, Landscape, Portrait, std::nullopt},
+        {Kind::SunriseTimetable, Landscape, Portrait, std::nullopt},
+        {Kind::DawnTimetable, Landscape, Portrait, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const int kind = static_cast<int>(c.kind);
+        EXPECT_EQ(OrientationForReport(c.kind), c.set) << kind;
+        EXPECT_EQ(OrientationAfterReport(c.kind, Portrait), c.afterPortrait) << kind;
+        EXPECT_EQ(OrientationAfterReport(c.kind, Landscape), c.afterLandscape) << kind;
+    }
 }
 
 TEST(TitleTexts, DayMonthAndYear) {
-    EXPECT_EQ(DayTitleText({23, 4, 5784}, Language::kEnglish),
-              QStringLiteral("23rd in Teveth, year 5784"));
-    EXPECT_EQ(DayTitleText({1, 1, 5785}, Language::kHebrew), QStringLiteral("א' תשרי ה'תשפה"));
-    EXPECT_EQ(MonthTitleText(7, 5784, Language::kEnglish), QStringLiteral("Adar B, year 5784"));
-    EXPECT_EQ(MonthTitleText(7, 5785, Language::kHebrew), QStringLiteral("ניסן ה'תשפה"));
-    EXPECT_TRUE(YearTitleText(5784, Language::kEnglish).endsWith(QStringLiteral(" (2023-2024)")));
-    EXPECT_EQ(YearTitleText(5785, Language::kEnglish), QStringLiteral("year 5785 (2024-2025)"));
-    EXPECT_EQ(YearTitleText(5785, Language::kHebrew), QStringLiteral("שנה ה'תשפה (2024-2025)"));
+    const struct {
+        QString text;
+        const char* expected;
+    } cases[] = {
+        {DayTitleText({23, 4, 5784}, Language::kEnglish), "23rd in Teveth, year 5784"},
+        {DayTitleText({1, 1, 5785}, Language::kHebrew), "א' תשרי ה'תשפה"},
+        {MonthTitleText(7, 5784, Language::kEnglish), "Adar B, year 5784"},
+        {MonthTitleText(7, 5785, Language::kHebrew), "ניסן ה'תשפה"},
+        // The civil years of the first and the last day of the Hebrew year.
+        {YearTitleText(5784, Language::kEnglish), "year 5784 (2023-2024)"},
+        {YearTitleText(5785, Language::kEnglish), "year 5785 (2024-2025)"},
+        {YearTitleText(5785, Language::kHebrew), "שנה ה'תשפה (2024-2025)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, QString::fromUtf8(c.expected));
 }
 
 class Frame : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    Frame() {
+        ReportTexts& texts = inputs.language.texts;
+        texts.cornerMark = QStringLiteral("M");
+        texts.programTitle = QStringLiteral("Program");
+        texts.remark = QStringLiteral("The times may differ.");
+        texts.daylightSaving = QStringLiteral(" Summer ");
+        texts.standardTime = QStringLiteral("  ");
+        texts.automaticDaylightSaving = QStringLiteral("Automatic");
+    }
+
     RecordingSurface surface;
     ReportInputs inputs;
 };
 
 TEST_F(Frame, CornerMarkOnTheReadingSide) {
-    ASSERT_TRUE(testing::LoadTestLanguage(dir, QStringLiteral("he"), true, {}));
-    const ReportFont title{20, ReportFont::kBold};
-    const ReportFont heading{14, ReportFont::kBold};
-    DrawPageHead(surface, {0, 0, 500, 700}, title, heading, true);
+    const ReportFont title{20, QFont::Bold};
+    const ReportFont heading{14, QFont::Bold};
+    inputs.language.rightToLeft = true;
+    DrawPageHead(surface, {0, 0, 500, 700}, title, heading, inputs.language);
     ASSERT_EQ(surface.texts.size(), 2u);
     EXPECT_EQ(surface.texts[0].text, QStringLiteral("M"));
-    EXPECT_EQ(surface.texts[0].flags, DT_RIGHT | DT_RTLREADING);
+    EXPECT_EQ(surface.texts[0].options, TextOption::AlignRight | TextOption::RightToLeft);
     EXPECT_EQ(surface.texts[0].font, heading);
-    EXPECT_EQ(surface.texts[1].flags, DT_CENTER | DT_SINGLELINE | DT_RTLREADING);
-    EXPECT_EQ(surface.currentFont(), title);
+    EXPECT_EQ(surface.texts[1].text, QStringLiteral("Program"));
+    EXPECT_EQ(surface.texts[1].options,
+              TextOption::AlignHCenter | TextOption::SingleLine | TextOption::RightToLeft);
+    EXPECT_EQ(surface.font(), title);
 
     surface.texts.clear();
-    DrawPageHead(surface, {0, 0, 500, 700}, title, heading, false);
-    EXPECT_EQ(surface.texts[0].flags, DT_LEFT);
-    EXPECT_EQ(surface.texts[1].flags, DT_CENTER | DT_SINGLELINE);
+    inputs.language.rightToLeft = false;
+    DrawPageHead(surface, {0, 0, 500, 700}, title, heading, inputs.language);
+    EXPECT_EQ(surface.texts[0].options, TextOption::AlignLeft);
+    EXPECT_EQ(surface.texts[1].options, TextOption::AlignHCenter | TextOption::SingleLine);
 }
 
 TEST_F(Frame, TitleLineLeavesOutAnEmptyDaylightRemark) {
-    ASSERT_TRUE(testing::LoadTestLanguage(
-        dir, QStringLiteral("en"), false,
-        QStringLiteral("<String key=\"R\">Report</String><String key=\"REPORT_DSC\"> Summer "
-                       "</String><String key=\"REPORT_NODSC\">  </String>")));
     inputs.place.nameEnglish = u"Haifa";
     inputs.place.candleMinutes = 30;
     inputs.settings.daylightAuto = false;
-    EXPECT_EQ(ReportTitleLine(u"R", QStringLiteral(" - Date"), inputs),
+    EXPECT_EQ(ReportTitleLine(QStringLiteral("Report"), QStringLiteral(" - Date"), inputs),
               QStringLiteral("Report - Date - Haifa (30)"));
     inputs.settings.daylightOn = 1;
-    EXPECT_EQ(ReportTitleLine(u"R", QStringLiteral(" - Date"), inputs),
+    EXPECT_EQ(ReportTitleLine(QStringLiteral("Report"), QStringLiteral(" - Date"), inputs),
               QStringLiteral("Report - Date - Summer - Haifa (30)"));
 }
 
 TEST_F(Frame, TitleLineSaysAutomaticWhereThePlaceHasAZone) {
-    ASSERT_TRUE(testing::LoadTestLanguage(
-        dir, QStringLiteral("en"), false,
-        QStringLiteral("<String key=\"R\">Report</String><String key=\"REPORT_DSC\">Summer"
-                       "</String><String key=\"REPORT_NODSC\">Standard</String>"
-                       "<String key=\"REPORT_AUTODSC\">Automatic</String>")));
+    inputs.language.texts.standardTime = QStringLiteral("Standard");
     inputs.place = BuiltInLocation(11);  // Haifa
     inputs.settings.daylightAuto = true;
     inputs.settings.daylightOn = true;  // the manual switch does not count
-    EXPECT_EQ(ReportTitleLine(u"R", QString(), inputs),
+    EXPECT_EQ(ReportTitleLine(QStringLiteral("Report"), QString(), inputs),
               QStringLiteral("Report - Automatic - Haifa (30)"));
     // Without a zone, or with one the system does not know, the times are standard time.
     for (const std::u16string_view zone : {u"", u"Asia/Haifa"}) {
         inputs.place.timeZone = zone;
-        EXPECT_EQ(ReportTitleLine(u"R", QString(), inputs),
+        EXPECT_EQ(ReportTitleLine(QStringLiteral("Report"), QString(), inputs),
                   QStringLiteral("Report - Standard - Haifa (30)"));
     }
 }
 
 TEST_F(Frame, TitleLineTooWideIsDrawnSmaller) {
-    surface.selectFont({14, ReportFont::kBold});
-    DrawTitleLine(surface, QString(100, QLatin1Char('x')), {0, 0, 560, 40}, DT_CENTER);
-    DrawTitleLine(surface, QString(80, QLatin1Char('x')), {0, 0, 560, 40}, DT_CENTER);
+    surface.setFont({14, QFont::Bold});
+    DrawTitleLine(surface, QString(100, QLatin1Char('x')), {0, 0, 560, 40},
+                  TextOption::AlignHCenter);
+    DrawTitleLine(surface, QString(80, QLatin1Char('x')), {0, 0, 560, 40},
+                  TextOption::AlignHCenter);
     ASSERT_EQ(surface.texts.size(), 2u);
     EXPECT_EQ(surface.texts[0].font.height, 11);  // 100 x 5.5 = 550 units fit 560
     EXPECT_EQ(surface.texts[1].font.height, 14);  // 80 x 7 = 560 fit as they are
-    EXPECT_EQ(surface.currentFont().height, 14);
-}
-
-TEST_F(Frame, HebrewNamesInALeftToRightLayout) {
-    ASSERT_TRUE(testing::LoadTestLanguage(dir, QStringLiteral("he"), false, {}));
-    const ReportLanguage language = ActiveReportLanguage();
-    EXPECT_FALSE(language.rightToLeft);
-    EXPECT_EQ(language.names, Language::kHebrew);
+    EXPECT_EQ(surface.font().height, 14);
 }
 
 TEST_F(Frame, RemarkLineSitsTwentyPointsAboveTheBottom) {
-    ASSERT_TRUE(testing::LoadProgramLanguage("English.xml"));
-    DrawRemarkLine(surface, RaisedBottom(surface, {0, 0, 500, 700}, 20), false);
+    DrawRemarkLine(surface, RaisedBottom(surface, {0, 0, 500, 700}, 20), inputs.language);
     ASSERT_EQ(surface.texts.size(), 1u);
+    EXPECT_EQ(surface.texts[0].text, QStringLiteral("The times may differ."));
     EXPECT_EQ(surface.texts[0].rect.bottom, 680);
-    EXPECT_EQ(surface.texts[0].flags, DT_CENTER | DT_SINGLELINE | DT_BOTTOM);
-    EXPECT_TRUE(surface.texts[0].text.startsWith(QStringLiteral("The times")));
+    EXPECT_EQ(surface.texts[0].options,
+              TextOption::AlignHCenter | TextOption::SingleLine | TextOption::AlignBottom);
+}
+
+// The language's direction and its names are separate choices; the texts come from the table
+// handed over, whichever language is loaded at the time.
+TEST(ReportLanguage, FromTheTableHandedOver) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(testing::LoadTestLanguage(
+        dir, QStringLiteral("he"), false,
+        QStringLiteral("<String key=\"PLX\">Program</String>"
+                       "<String key=\"TIMETABLE_DAILY\">Day by day</String>")));
+    const LanguageTable table = ActiveLanguage();
+    ASSERT_TRUE(testing::LoadProgramLanguage("English.xml"));
+    const ReportLanguage language = ReportLanguageOf(table);
+    EXPECT_FALSE(language.rightToLeft);
+    EXPECT_EQ(language.names, Language::kHebrew);
+    EXPECT_EQ(language.texts.cornerMark, QStringLiteral("M"));
+    EXPECT_EQ(language.texts.programTitle, QStringLiteral("Program"));
+    EXPECT_EQ(language.texts.dailyTitle, QStringLiteral("Day by day"));
+    EXPECT_TRUE(language.texts.remark.isEmpty());  // not in the file
+
+    const ReportLanguage english = ReportLanguageOf(ActiveLanguage());
+    EXPECT_EQ(english.names, Language::kEnglish);
+    EXPECT_EQ(english.texts.yearlyColumns[1], QStringLiteral("Weekly Portion"));  // from "Global"
+    EXPECT_EQ(english.texts.yearlyColumns[5], QStringLiteral("R. Tam"));
 }
 
 }  // namespace

@@ -80,17 +80,16 @@ private slots:
 
     void fontHasTheCellHeight() {
         for (const int height : {12, 40, 233}) {
-            const QFontMetricsF metrics(ReportQFont({height, ReportFont::kBold}));
+            const QFontMetricsF metrics(ReportQFont({height, QFont::Bold}));
             QVERIFY2(qAbs(metrics.height() - height) <= 1.5, qPrintable(QString::number(height)));
         }
     }
 
     void textStaysInsideItsRectangle() {
         Draw([](QPainter&, PainterSurface& surface) {
-            surface.selectFont({20, ReportFont::kNormal});
-            ReportRect cell{100, 50, 160, 80};
-            surface.drawText(QStringLiteral("a text far wider than its cell"), cell,
-                             DT_SINGLELINE | DT_LEFT);
+            surface.setFont({20, QFont::Normal});
+            surface.drawText(QStringLiteral("a text far wider than its cell"), {100, 50, 160, 80},
+                             TextOption::SingleLine);
         });
         const QRect ink = Ink(page_);
         QVERIFY(!ink.isEmpty());
@@ -100,10 +99,10 @@ private slots:
 
     void rightToLeftTextEndsAtTheRightEdge() {
         Draw([](QPainter&, PainterSurface& surface) {
-            surface.selectFont({20, ReportFont::kNormal});
-            ReportRect cell{0, 0, 300, 40};
-            surface.drawText(QStringLiteral("שלום עולם:"), cell,
-                             DT_SINGLELINE | DT_RIGHT | DT_RTLREADING);
+            surface.setFont({20, QFont::Normal});
+            surface.drawText(
+                QStringLiteral("שלום עולם:"), {0, 0, 300, 40},
+                TextOption::SingleLine | TextOption::AlignRight | TextOption::RightToLeft);
         });
         const QRect ink = Ink(page_);
         QVERIFY(ink.right() >= 290 && ink.right() < 300);
@@ -113,7 +112,7 @@ private slots:
     void hollowRectangleLeavesItsInside() {
         Draw([](QPainter& painter, PainterSurface& surface) {
             painter.fillRect(QRect(20, 20, 40, 40), Qt::red);
-            surface.selectBrush(ReportBrush::Hollow);
+            surface.setBrush(ReportBrush::Hollow);
             surface.drawRectangle({10, 10, 70, 70});
         });
         QCOMPARE(page_.pixelColor(10, 10), QColor(Qt::black));
@@ -124,9 +123,9 @@ private slots:
 
     void wordBreakDrawsTheWordsOnLinesOfTheRectangle() {
         Draw([](QPainter&, PainterSurface& surface) {
-            surface.selectFont({20, ReportFont::kNormal});
-            ReportRect cell{100, 20, 200, 180};
-            surface.drawText(QStringLiteral("one two three four"), cell, DT_WORDBREAK);
+            surface.setFont({20, QFont::Normal});
+            surface.drawText(QStringLiteral("one two three four"), {100, 20, 200, 180},
+                             TextOption::WordWrap);
         });
         const QRect ink = Ink(page_);
         QVERIFY(ink.left() >= 100 && ink.right() < 200);
@@ -136,10 +135,10 @@ private slots:
     void rightToLeftEllipsisStandsAtTheLeft() {
         QRect cut;
         Draw([&cut](QPainter&, PainterSurface& surface) {
-            surface.selectFont({20, ReportFont::kNormal});
-            ReportRect cell{100, 20, 200, 60};
-            surface.drawText(QStringLiteral("שקיעת החמה בהרים"), cell,
-                             DT_END_ELLIPSIS | DT_RIGHT | DT_RTLREADING);
+            surface.setFont({20, QFont::Normal});
+            surface.drawText(
+                QStringLiteral("שקיעת החמה בהרים"), {100, 20, 200, 60},
+                TextOption::ElideLines | TextOption::AlignRight | TextOption::RightToLeft);
             // The ellipsis, three dots on the base line, is the last thing at the left.
             const ReportSize dots = surface.textExtent(QStringLiteral("…"));
             cut = QRect(100, 20, dots.width + 2, 40);

@@ -14,62 +14,83 @@ std::int32_t TenEach(const QString& line) {
     return static_cast<std::int32_t>(line.size()) * 10;
 }
 
-QStringList Fit(const QString& text, TextFlags flags, std::int32_t width) {
-    return FittedLines(text, flags, width, &TenEach);
+QStringList Fit(const QString& text, TextOptions options, std::int32_t width) {
+    return FittedLines(text, options, width, &TenEach);
 }
 
-TEST(FittedLines, WordBreakPutsAsManyWordsOnALineAsFit) {
-    EXPECT_EQ(Fit(QStringLiteral("aa bb cc dd"), DT_WORDBREAK, 50),
-              QStringList({QStringLiteral("aa bb"), QStringLiteral("cc dd")}));
-    // Line breaks of the text are kept; a single line ignores both breaks and width.
-    EXPECT_EQ(Fit(QStringLiteral("aa bb\ncc"), DT_WORDBREAK, 200),
-              QStringList({QStringLiteral("aa bb"), QStringLiteral("cc")}));
-    EXPECT_EQ(Fit(QStringLiteral("aa bb cc"), DT_WORDBREAK | DT_SINGLELINE, 30),
-              QStringList({QStringLiteral("aa bb cc")}));
-    // Without word break a line stays whole (and is clipped when drawn).
-    EXPECT_EQ(Fit(QStringLiteral("aa bb cc"), 0, 30), QStringList({QStringLiteral("aa bb cc")}));
+using enum TextOption;
+
+struct FitCase {
+    const char* what;
+    const char* text;
+    TextOptions options;
+    std::int32_t width;
+    QStringList lines;
+};
+
+void ExpectFits(std::initializer_list<FitCase> cases) {
+    for (const FitCase& c : cases)
+        EXPECT_EQ(Fit(QString::fromUtf8(c.text), c.options, c.width), c.lines) << c.what;
+}
+
+TEST(FittedLines, WordWrapPutsAsManyWordsOnALineAsFit) {
+    ExpectFits({
+        {"two words a line", "aa bb cc dd", WordWrap, 50, {"aa bb", "cc dd"}},
+        {"the text's line breaks are kept", "aa bb\ncc", WordWrap, 200, {"aa bb", "cc"}},
+        {"a single line ignores breaks and width",
+         "aa bb cc",
+         WordWrap | SingleLine,
+         30,
+         {"aa bb cc"}},
+        {"without word wrap a line stays whole (and is clipped when drawn)",
+         "aa bb cc",
+         AlignLeft,
+         30,
+         {"aa bb cc"}},
+    });
 }
 
 TEST(FittedLines, LongWordIsCarriedOnOrCutWithAnEllipsis) {
-    EXPECT_EQ(Fit(QStringLiteral("abcdefgh ij"), DT_WORDBREAK, 30),
-              QStringList({QStringLiteral("abc"), QStringLiteral("def"), QStringLiteral("gh"),
-                           QStringLiteral("ij")}));
-    EXPECT_EQ(Fit(QStringLiteral("abcdefgh ij"), DT_WORDBREAK | DT_WORD_ELLIPSIS, 30),
-              QStringList({QStringLiteral("ab…"), QStringLiteral("ij")}));
-    // Nothing fits: the ellipsis stands alone, or each character on a line of its own.
-    EXPECT_EQ(Fit(QStringLiteral("abc"), DT_WORDBREAK | DT_WORD_ELLIPSIS, 5),
-              QStringList({QStringLiteral("…")}));
-    for (const std::int32_t width : {5, 0, -20}) {
-        EXPECT_EQ(Fit(QStringLiteral("ab c"), DT_WORDBREAK, width),
-                  QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
-    }
+    ExpectFits({
+        {"carried on", "abcdefgh ij", WordWrap, 30, {"abc", "def", "gh", "ij"}},
+        {"cut", "abcdefgh ij", WordWrap | ElideWords, 30, {"ab…", "ij"}},
+        {"nothing fits: the ellipsis alone", "abc", WordWrap | ElideWords, 5, {"…"}},
+        // Nothing fits: each character on a line of its own.
+        {"narrow", "ab c", WordWrap, 5, {"a", "b", "c"}},
+        {"no width", "ab c", WordWrap, 0, {"a", "b", "c"}},
+        {"negative width", "ab c", WordWrap, -20, {"a", "b", "c"}},
+    });
 }
 
-TEST(FittedLines, EndEllipsisCutsEveryLineThatDoesNotFit) {
-    EXPECT_EQ(
-        Fit(QStringLiteral("Sunrise\nSun\nCandle lighting"), DT_END_ELLIPSIS, 60),
-        QStringList({QStringLiteral("Sunri…"), QStringLiteral("Sun"), QStringLiteral("Candl…")}));
-    // A space before the cut is not kept before the ellipsis.
-    EXPECT_EQ(Fit(QStringLiteral("ab cdef"), DT_END_ELLIPSIS, 40),
-              QStringList({QStringLiteral("ab…")}));
+TEST(FittedLines, ElideLinesCutsEveryLineThatDoesNotFit) {
+    ExpectFits({
+        {"each line", "Sunrise\nSun\nCandle lighting", ElideLines, 60, {"Sunri…", "Sun", "Candl…"}},
+        {"a space before the cut is not kept before the ellipsis",
+         "ab cdef",
+         ElideLines,
+         40,
+         {"ab…"}},
+    });
 }
 
 TEST(FittedLines, RightToLeftTextIsCutAtItsLogicalEnd) {
     // The ellipsis follows the last kept letter, so a right-to-left line shows it at its left.
-    EXPECT_EQ(Fit(QStringLiteral("שקיעת החמה"), DT_END_ELLIPSIS | DT_RTLREADING, 60),
-              QStringList({QStringLiteral("שקיעת…")}));
-    EXPECT_EQ(Fit(QStringLiteral("ראש השנה"), DT_WORDBREAK | DT_RTLREADING, 50),
-              QStringList({QStringLiteral("ראש"), QStringLiteral("השנה")}));
+    ExpectFits({
+        {"cut", "שקיעת החמה", ElideLines | RightToLeft, 60, {"שקיעת…"}},
+        {"wrapped", "ראש השנה", WordWrap | RightToLeft, 50, {"ראש", "השנה"}},
+    });
 }
 
 TEST(RecordingSurface, RecordsTheFittedLinesAndMeasuresTheirHeight) {
     RecordingSurface surface;
-    surface.selectFont({10, ReportFont::kNormal});  // five units a character
-    ReportRect rect{0, 0, 30, 100};
-    EXPECT_EQ(surface.drawText(QStringLiteral("aaa bbb ccc"), rect, DT_WORDBREAK), 30);
-    EXPECT_EQ(surface.texts.back().lines.size(), 3);
-    surface.drawText(QStringLiteral("aaa bbb ccc"), rect, DT_WORDBREAK | DT_CALCRECT);
-    EXPECT_EQ(rect, (ReportRect{0, 0, 15, 30}));
+    surface.setFont({10, QFont::Normal});  // five units a character
+    const ReportRect rect{0, 0, 30, 100};
+    surface.drawText(QStringLiteral("aaa bbb ccc"), rect, WordWrap);
+    EXPECT_EQ(surface.texts.back().lines, (QStringList{"aaa", "bbb", "ccc"}));
+    EXPECT_FALSE(surface.texts.back().measured);
+    EXPECT_EQ(surface.boundingRect(QStringLiteral("aaa bbb ccc"), rect, WordWrap),
+              (ReportRect{0, 0, 15, 30}));
+    EXPECT_TRUE(surface.texts.back().measured);
 }
 
 }  // namespace

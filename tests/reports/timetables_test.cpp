@@ -4,7 +4,6 @@
 #include "astro/halachic_times.h"
 #include "report_test_support.h"
 #include "reports/main_report_source.h"
-#include "reports/report_times.h"
 #include "reports/timetables.h"
 #include "year_test_support.h"
 
@@ -52,21 +51,14 @@ TEST_F(TimetableCellsTest, DayMajorWithEmptyCellsExactlyWhereAMonthIsShort) {
 }
 
 TEST_F(TimetableCellsTest, ACellIsTheTimeAndTheWeekdayLetter) {
-    // 1 Tishrei 5784 was Saturday 16 September 2023.
+    // 1 Tishrei 5784 was Saturday 16 September 2023; the sun set in Jerusalem at 18:46 summer
+    // time.
     ReportInputs inputs = YearInputs(InHebrewYear(5784));
-    const auto sunset = [&] {
-        for (const TimeEntry& entry : TimesOfDate({16, 9, 2023}, inputs, inputs.settings.times)) {
-            if (entry.kind == TimeKind::kSunset)
-                return QString::fromStdU16String(entry.text);
-        }
-        return QString();
-    }();
-    ASSERT_FALSE(sunset.isEmpty());
     EXPECT_EQ(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[0].text,
-              sunset + QStringLiteral(" Sa"));
+              QStringLiteral("18:46 Sa"));
     inputs.language.names = Language::kHebrew;
     EXPECT_EQ(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[0].text,
-              sunset + QStringLiteral(" ש"));
+              QStringLiteral("18:46 ש"));
     // The next day, a Sunday, in the next column's row: day 2 of Tishrei.
     EXPECT_TRUE(ComputeTimetableCells(ReportKind::SunsetTimetable, inputs)[13].text.endsWith(
         QStringLiteral(" א")));
@@ -125,23 +117,26 @@ TEST_F(TimetableCellsTest, DaysWithoutSunriseAreEmptyAndTheRestOfTheRowStays) {
     EXPECT_EQ(drawn[row + 4].rect.left, drawn[4].rect.left);
 }
 
-TEST(TimetableOptions, DawnFollowsOnlyTheDawnMethodAndTheMile) {
-    const TimesOfDayOptions user = testing::OtherDefinitions();
-    TimesOfDayOptions expected;
-    SetAllTimeSwitches(expected, false);
-    expected.riseSetDiffMethod = kFixedMinutes;
-    expected.milesMethod = 90;
-    expected.talitTfilinMethod = 5;
-    expected.starsOutRabeinuTamMinutes = RabbeinuTamLength::k72Minutes;
-    expected.starsOutRabeinuTamMethod = 0;
-    expected.breakOfDawn = true;
-    EXPECT_EQ(TimetableOptions(ReportKind::DawnTimetable, user), expected);
-    expected.breakOfDawn = false;
-    expected.sunrise = true;
-    EXPECT_EQ(TimetableOptions(ReportKind::SunriseTimetable, user), expected);
-    expected.sunrise = false;
-    expected.sunset = true;
-    EXPECT_EQ(TimetableOptions(ReportKind::SunsetTimetable, user), expected);
+TEST(TimetableOptions, OnlyTheTimetablesTimeWithTheDawnDefinitions) {
+    TimesOfDayOptions user = testing::OtherDefinitions();
+    SetAllTimeSwitches(user, true);
+    const struct {
+        ReportKind kind;
+        std::u16string_view time;
+    } cases[] = {{ReportKind::DawnTimetable, u"BreakOfDawn"},
+                 {ReportKind::SunriseTimetable, u"Sunrise"},
+                 {ReportKind::SunsetTimetable, u"Sunset"}};
+    for (const auto& c : cases) {
+        const TimesOfDayOptions options = TimetableOptions(c.kind, user);
+        EXPECT_EQ(testing::SwitchedOn(options), std::vector<std::u16string_view>{c.time});
+        // The dawn's definitions (the Maga method and the mile) and the tallit's are the user's;
+        // Rabbeinu Tam's play no part and are cleared.
+        EXPECT_EQ(options.riseSetDiffMethod, kFixedMinutes);
+        EXPECT_EQ(options.milesMethod, 90);
+        EXPECT_EQ(options.talitTfilinMethod, 5);
+        EXPECT_EQ(options.starsOutRabeinuTamMinutes, RabbeinuTamLength::k72Minutes);
+        EXPECT_EQ(options.starsOutRabeinuTamMethod, 0);
+    }
 }
 
 TEST_F(TimetableCellsTest, TheDawnTableChangesWithTheMileAndWithNothingElse) {
@@ -195,7 +190,7 @@ TEST(TimetablePage, ALeapYearHasFourteenColumnsWithBothAdars) {
     EXPECT_EQ(cells[0].text, QStringLiteral("Day"));
     EXPECT_EQ(cells[6].text, QStringLiteral("Adar A"));
     EXPECT_EQ(cells[7].text, QStringLiteral("Adar B"));
-    EXPECT_EQ(cells[0].font, (ReportFont{10, ReportFont::kBold}));
+    EXPECT_EQ(cells[0].font, (ReportFont{10, QFont::Bold}));
     // Equal columns of 0.071 of the 764-point frame, 54 points, from its left edge; the grid
     // starts 25 points under the 15-point title box, its head row 2 points taller than the rest.
     EXPECT_EQ(cells[0].rect.left, 8 + 1 + 2);
@@ -204,14 +199,14 @@ TEST(TimetablePage, ALeapYearHasFourteenColumnsWithBothAdars) {
     EXPECT_EQ(cells[14].rect.top, 70 + 14 + 1);
     EXPECT_EQ(cells[28].rect.top, 70 + 14 + 12 + 1);
     EXPECT_EQ(cells[14].text, QStringLiteral("1"));
-    EXPECT_EQ(cells[14].font, (ReportFont{10, ReportFont::kNormal}));
+    EXPECT_EQ(cells[14].font, (ReportFont{10, QFont::Normal}));
 
     // The outer frame 2 points around the grid; the remark at once on the bottom edge.
     ASSERT_EQ(surface.rectangles.size(), 1u);
     EXPECT_EQ(surface.rectangles[0].rect, (ReportRect{6, 68, 774, 70 + 14 + 30 * 12 + 2}));
     EXPECT_EQ(surface.rectangles[0].brush, ReportBrush::Hollow);
     EXPECT_EQ(surface.rectangles[0].penWidth, 1);
-    EXPECT_EQ(surface.texts[2].text, LookupString(u"Plx", u"CALRIFY_DOUBTS"));
+    EXPECT_EQ(surface.texts[2].text, inputs.language.texts.remark);
     EXPECT_EQ(surface.texts[2].rect.bottom, 540);
 }
 
@@ -228,12 +223,12 @@ TEST(TimetablePage, HebrewRunsFromTheRightWithLetteredDaysOnAPortraitPage) {
     EXPECT_EQ(cells[0].rect.right, 532 - 2);
     EXPECT_EQ(cells[1].text, QStringLiteral("תשרי"));
     EXPECT_EQ(cells[13 * 15].text, QStringLiteral("טו"));
-    EXPECT_TRUE(cells[13 * 15].flags & DT_RTLREADING);
-    EXPECT_EQ(surface.texts.back().text, LookupString(u"Plx", u"CALRIFY_DOUBTS"));
+    EXPECT_TRUE(cells[13 * 15].options.testFlag(TextOption::RightToLeft));
+    EXPECT_EQ(surface.texts.back().text, inputs.language.texts.remark);
     EXPECT_EQ(surface.texts.back().rect.bottom, 780 - 20);
     const auto title =
-        std::find_if(surface.texts.begin(), surface.texts.end(), [](const RecordedText& text) {
-            return text.text.startsWith(LookupString(u"Plx", u"BOD_TIMETABLE"));
+        std::find_if(surface.texts.begin(), surface.texts.end(), [&](const RecordedText& text) {
+            return text.text.startsWith(inputs.language.texts.dawnTimetableTitle + " - ");
         });
     ASSERT_NE(title, surface.texts.end());
     EXPECT_EQ(title->rect, (ReportRect{8, 30, 532, 55}));

@@ -2,8 +2,10 @@
 // table cells among the texts a page drew.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
+#include "app/language.h"
 #include "astro/locations.h"
 #include "reports/recording_surface.h"
 #include "reports/report_inputs.h"
@@ -17,7 +19,7 @@ inline ReportInputs YearInputs(CalendarDate civil,
     ReportInputs inputs;
     inputs.civil = civil;
     inputs.place = BuiltInLocation(0);
-    inputs.language = ActiveReportLanguage();
+    inputs.language = ReportLanguageOf(ActiveLanguage());
     inputs.orientation = orientation;
     return inputs;
 }
@@ -34,6 +36,16 @@ inline TimesOfDayOptions OtherDefinitions() {
     return options;
 }
 
+// The stored names of the switches that are on, in their order.
+inline std::vector<std::u16string_view> SwitchedOn(const TimesOfDayOptions& options) {
+    std::vector<std::u16string_view> on;
+    for (const TimeSwitch& time : kTimeSwitches) {
+        if (options.*time.field)
+            on.push_back(time.name);
+    }
+    return on;
+}
+
 // A civil date inside the Hebrew year.
 inline CalendarDate InHebrewYear(std::int32_t year) {
     return HebrewToCivil({1, 1, year});
@@ -43,7 +55,7 @@ inline CalendarDate InHebrewYear(std::int32_t year) {
 inline std::vector<RecordedText> TableCells(const RecordingSurface& surface) {
     std::vector<RecordedText> cells;
     for (const RecordedText& text : surface.texts) {
-        if (text.flags & DT_NOPREFIX)
+        if (text.options.testFlag(TextOption::NoMnemonic))
             cells.push_back(text);
     }
     return cells;

@@ -108,12 +108,13 @@ TEST_F(SabbathRowsTest, TimesTheCalculatorDoesNotGiveLeaveTheirCellsEmpty) {
 }
 
 TEST_F(SabbathRowsTest, OptionsKeepTheDefinitionsAndOnlyTheSabbathSwitches) {
-    const TimesOfDayOptions user = testing::OtherDefinitions();
-    TimesOfDayOptions expected = user;
-    SetAllTimeSwitches(expected, false);
-    expected.candleLighting = true;
-    expected.motzash = true;
-    EXPECT_EQ(SabbathOptions(user), expected);
+    TimesOfDayOptions user = testing::OtherDefinitions();
+    SetAllTimeSwitches(user, true);
+    TimesOfDayOptions options = SabbathOptions(user);
+    EXPECT_EQ(testing::SwitchedOn(options),
+              (std::vector<std::u16string_view>{u"CandleLighting", u"Motzash"}));
+    SetAllTimeSwitches(options, true);
+    EXPECT_EQ(options, user);  // every definition the user's
     // Rabbeinu Tam follows the user's definition: 120 proportional minutes differ from the
     // default 72 minutes by degrees.
     ReportInputs inputs = YearInputs(InHebrewYear(5785));
@@ -161,15 +162,15 @@ TEST_F(YearlyPage, PortraitLayout) {
     // title box, in the 12-point column-head font.
     EXPECT_EQ(cells[0].text, QStringLiteral("Date"));
     EXPECT_EQ(cells[0].rect, (ReportRect{8 + 1 + 2, 55 + 1, 8 + 47 - 2, 55 + 28}));
-    EXPECT_EQ(cells[0].font, (ReportFont{12, ReportFont::kBold}));
+    EXPECT_EQ(cells[0].font, (ReportFont{12, QFont::Bold}));
     // The first row is 2 points taller than the 12 of the text font, the next ones are not.
     EXPECT_EQ(RowTop(0), 69 + 1);
     EXPECT_EQ(RowTop(1), 69 + 14 + 1);
     EXPECT_EQ(RowTop(2), 69 + 14 + 12 + 1);
-    EXPECT_EQ(cells[6 + 2].font, (ReportFont{10, ReportFont::kNormal}));
+    EXPECT_EQ(cells[6 + 2].font, (ReportFont{10, QFont::Normal}));
     // The announcement is bold only in Hebrew.
     for (std::size_t i = 6; i < cells.size(); ++i)
-        EXPECT_EQ(cells[i].font.weight, ReportFont::kNormal) << i;
+        EXPECT_EQ(cells[i].font.weight, QFont::Normal) << i;
 
     // The outer frame, 2 points around the table, as two paths from the top left corner.
     const std::int32_t bottom = 69 + 14 + 12 * static_cast<std::int32_t>(rows - 1);
@@ -185,11 +186,11 @@ TEST_F(YearlyPage, PortraitLayout) {
     EXPECT_EQ(frame[3].penWidth, 1);
 
     // The remark comes last, 20 points above the bottom; the surface is as it was found.
-    EXPECT_EQ(surface.texts.back().text, LookupString(u"Plx", u"CALRIFY_DOUBTS"));
+    EXPECT_EQ(surface.texts.back().text, inputs.language.texts.remark);
     EXPECT_EQ(surface.texts.back().rect.bottom, 780 - 20);
-    EXPECT_EQ(surface.currentFont(), (ReportFont{10, ReportFont::kNormal}));
+    EXPECT_EQ(surface.font(), (ReportFont{10, QFont::Normal}));
     EXPECT_EQ(surface.brush(), ReportBrush::White);
-    EXPECT_EQ(surface.backgroundMode(), BackgroundMode::Transparent);
+    EXPECT_EQ(surface.backgroundMode(), Qt::TransparentMode);
 }
 
 TEST_F(YearlyPage, LandscapeLayout) {
@@ -201,10 +202,9 @@ TEST_F(YearlyPage, LandscapeLayout) {
     EXPECT_EQ(RowTop(1), 59 + 11 + 1);
     EXPECT_EQ(RowTop(2), 59 + 11 + 12 + 1);
     // The remark at once, on the bottom edge itself.
-    const auto remark =
-        std::find_if(surface.texts.begin(), surface.texts.end(), [](const RecordedText& text) {
-            return text.text == LookupString(u"Plx", u"CALRIFY_DOUBTS");
-        });
+    const auto remark = std::find_if(
+        surface.texts.begin(), surface.texts.end(),
+        [this](const RecordedText& text) { return text.text == inputs.language.texts.remark; });
     ASSERT_NE(remark, surface.texts.end());
     EXPECT_EQ(remark->rect.bottom, 780);
     EXPECT_LT(remark - surface.texts.begin(), 4);
@@ -233,13 +233,13 @@ TEST_F(YearlyPage, HebrewRunsFromTheRightWithBoldAnnouncements) {
     Draw(PrintOrientation::Portrait);
     // The date column is the rightmost.
     EXPECT_EQ(cells[6].rect.right, 532 - 2);
-    EXPECT_TRUE(cells[6].flags & DT_RTLREADING);
+    EXPECT_TRUE(cells[6].options.testFlag(TextOption::RightToLeft));
     EXPECT_EQ(cells[6].text, QStringLiteral("ב תשרי"));  // 2 Tishrei 5785
     const std::vector<SabbathRow> rows = SabbathRows(inputs);
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (std::size_t column = 0; column < 6; ++column) {
             EXPECT_EQ(cells[6 * (row + 1) + column].font.weight,
-                      rows[row].blessesMonth ? ReportFont::kBold : ReportFont::kNormal)
+                      rows[row].blessesMonth ? QFont::Bold : QFont::Normal)
                 << row;
         }
     }

@@ -42,12 +42,12 @@ public:
     void printPage(ReportSurface& surface, const ReportPageInfo& info) override {
         pages.append(info.currentPage);
         lastArea = info.drawRect;
-        surface.selectFont({PointsToUnits(surface, 40, Axis::Vertical), ReportFont::kBold});
-        surface.selectBrush(ReportBrush::Hollow);
+        surface.setFont({PointsToUnits(surface, 40, Axis::Vertical), QFont::Bold});
+        surface.setBrush(ReportBrush::Hollow);
         surface.drawRectangle(info.drawRect);
-        ReportRect area = info.drawRect;
-        surface.drawText(QString::number(info.currentPage), area,
-                         DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        surface.drawText(
+            QString::number(info.currentPage), info.drawRect,
+            TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine);
     }
 
     int begun = 0;

@@ -53,7 +53,7 @@ CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, Calend
       settings_(settings),
       inputs_(std::move(inputs)),
       hebrewLayout_(ActiveLanguage().rightToLeft),
-      names_(ActiveReportLanguage().names),
+      names_(ReportLanguageOf(ActiveLanguage()).names),
       source_([this] { return Request(); }) {
     readOrientation = &ReadPrintOrientation;
     writeOrientation = &WritePrintOrientation;
