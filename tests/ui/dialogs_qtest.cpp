@@ -48,54 +48,59 @@ class DialogsTest : public QObject {
 private slots:
     void messageBoxFitsItsButtonsOrItsText() {
         CMessageBoxDlg box(false, nullptr);
-        box.Prepare(QStringLiteral("Delete?"), QString(), kMessageYesNo);
-        const int bw = box.Button(kAnswerYes)->width();
+        box.Prepare(QStringLiteral("Delete?"), QString(), MessageBoxButtons::YesNo);
+        const int bw = box.Button(MessageBoxAnswer::Yes)->width();
         // Two buttons and 28 pixels of margin, less the frame's side borders.
         QCOMPARE(box.width(), 2 * (bw + 2) + 28 - 22);
-        QVERIFY(box.Button(kAnswerYes)->isVisibleTo(&box));
-        QVERIFY(box.Button(kAnswerNo)->isVisibleTo(&box));
-        QVERIFY(!box.Button(kAnswerOk)->isVisibleTo(&box));
-        QVERIFY(box.Button(kAnswerYes)->x() < box.Button(kAnswerNo)->x());
+        QVERIFY(box.Button(MessageBoxAnswer::Yes)->isVisibleTo(&box));
+        QVERIFY(box.Button(MessageBoxAnswer::No)->isVisibleTo(&box));
+        QVERIFY(!box.Button(MessageBoxAnswer::Ok)->isVisibleTo(&box));
+        QVERIFY(box.Button(MessageBoxAnswer::Yes)->x() < box.Button(MessageBoxAnswer::No)->x());
 
         const QString longLine(120, u'W');
-        box.Prepare(longLine + QStringLiteral("\nsecond line"), QString(), kMessageOk);
+        box.Prepare(longLine + QStringLiteral("\nsecond line"), QString(), MessageBoxButtons::Ok);
         const QSize text = box.MessageLabel()->size();
         QCOMPARE(box.width(), text.width() + 10);
-        QCOMPARE(box.height(), 15 + box.Button(kAnswerOk)->height() + text.height());
+        QCOMPARE(box.height(), 15 + box.Button(MessageBoxAnswer::Ok)->height() + text.height());
         QVERIFY(text.height() >= 2 * box.MessageLabel()->fontMetrics().height());
 
         CMessageBoxDlg hebrew(true, nullptr);
-        hebrew.Prepare(QStringLiteral("למחוק?"), QString(), kMessageYesNo);
-        QVERIFY(hebrew.Button(kAnswerYes)->x() > hebrew.Button(kAnswerNo)->x());
+        hebrew.Prepare(QStringLiteral("למחוק?"), QString(), MessageBoxButtons::YesNo);
+        QVERIFY(hebrew.Button(MessageBoxAnswer::Yes)->x() >
+                hebrew.Button(MessageBoxAnswer::No)->x());
     }
 
     void messageBoxAnswers() {
         {
             CMessageBoxDlg box(false, nullptr);
             WhenShown(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
-            QCOMPARE(box.Show(QStringLiteral("Delete?"), QStringLiteral("plx"), kMessageYesNo),
-                     int(kAnswerNo));
+            QCOMPARE(box.Show(QStringLiteral("Delete?"), QStringLiteral("plx"),
+                              MessageBoxButtons::YesNo),
+                     MessageBoxAnswer::No);
             QCOMPARE(box.windowTitle(), QStringLiteral("plx"));
         }
         {
             CMessageBoxDlg box(false, nullptr);
             WhenShown(&box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
-            QCOMPARE(box.Show(QStringLiteral("Go on?"), QString(), kMessageYesNoCancel),
-                     int(kAnswerCancel));
+            QCOMPARE(box.Show(QStringLiteral("Go on?"), QString(), MessageBoxButtons::YesNoCancel),
+                     MessageBoxAnswer::Cancel);
         }
         {
             CMessageBoxDlg box(false, nullptr);
-            WhenShown(&box, [&] { QTest::mouseClick(box.Button(kAnswerYes), Qt::LeftButton); });
-            QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), kMessageYesNo),
-                     int(kAnswerYes));
+            WhenShown(&box, [&] {
+                QTest::mouseClick(box.Button(MessageBoxAnswer::Yes), Qt::LeftButton);
+            });
+            QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), MessageBoxButtons::YesNo),
+                     MessageBoxAnswer::Yes);
         }
         QStringList asked;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
             asked << message;
-            return int(kAnswerYes);
+            return MessageBoxAnswer::Yes;
         });
         CMessageBoxDlg box(false, nullptr);
-        QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), kMessageYesNo), int(kAnswerYes));
+        QCOMPARE(box.Show(QStringLiteral("Delete?"), QString(), MessageBoxButtons::YesNo),
+                 MessageBoxAnswer::Yes);
         ShowErrorMessage(nullptr, QStringLiteral("Broken"));
         SetMessageBoxAnswerer({});
         QCOMPARE(asked, (QStringList{QStringLiteral("Delete?"), QStringLiteral("Broken")}));

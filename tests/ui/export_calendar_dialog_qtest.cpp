@@ -46,9 +46,9 @@ class ExportCalendarDialogTest : public QObject {
 private slots:
     void initTestCase() {
         AddProgramSkinThemes();
-        SetMessageBoxAnswerer([this](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([this](const QString& message, const QString&, MessageBoxButtons) {
             messages_ += message;
-            return static_cast<int>(kAnswerOk);
+            return MessageBoxAnswer::Ok;
         });
     }
     void cleanupTestCase() { SetMessageBoxAnswerer({}); }

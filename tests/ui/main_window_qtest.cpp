@@ -393,7 +393,9 @@ private slots:
         AddCustomLocation(w.custom, place);  // id 1
         place.nameEnglish = u"Tzfat";
         AddCustomLocation(w.custom, place);  // id 2
-        SetMessageBoxAnswerer([](const QString&, const QString&, int) { return int(kAnswerYes); });
+        SetMessageBoxAnswerer([](const QString&, const QString&, MessageBoxButtons) {
+            return MessageBoxAnswer::Yes;
+        });
         const auto deleteCurrent = [&](LocationKey current) {
             WhenModal<CPLXTimeZonesDlg>([current](CPLXTimeZonesDlg& list) {
                 QCOMPARE(list.Key(), current);

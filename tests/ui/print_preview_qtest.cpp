@@ -316,9 +316,9 @@ private slots:
             return true;
         };
         QString shown;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
             shown = message;
-            return kAnswerOk;
+            return MessageBoxAnswer::Ok;
         });
         RunPreview(dlg, [&] { Click(dlg, kPreviewPrint); });
         SetMessageBoxAnswerer({});

@@ -229,9 +229,9 @@ private slots:
 
     void coordinatesBeyondTheGlobeAreRefused() {
         QStringList said;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
             said << message;
-            return int(kAnswerOk);
+            return MessageBoxAnswer::Ok;
         });
         CustomLocationList custom;
         CPLXLocationDlg create(custom, false, nullptr);
@@ -258,9 +258,9 @@ private slots:
 
     void theTimeZoneIsChosenCheckedAndKept() {
         QStringList said;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
             said << message;
-            return int(kAnswerOk);
+            return MessageBoxAnswer::Ok;
         });
         CustomLocationList custom = TwoPlaces();
         custom[1].timeZone = u"America/New_York";
@@ -382,20 +382,24 @@ private slots:
 
     void deleteAsksThenLeavesNoSelection() {
         CustomLocationList custom = TwoPlaces();
-        int answer = kAnswerNo;
+        MessageBoxAnswer answer = MessageBoxAnswer::No;
         QStringList asked;
-        SetMessageBoxAnswerer([&](const QString& message, const QString& caption, int kind) {
-            asked << message + u'|' + caption + u'|' + QString::number(kind);
-            return answer;
-        });
+        QList<MessageBoxButtons> offered;
+        SetMessageBoxAnswerer(
+            [&](const QString& message, const QString& caption, MessageBoxButtons buttons) {
+                asked << message + u'|' + caption;
+                offered << buttons;
+                return answer;
+            });
         CPLXTimeZonesDlg list(custom, 81, QStringLiteral("en"), false, nullptr);
         list.show();
         Click(list.DeleteButton());
         QCOMPARE(custom.size(), std::size_t{2});
-        answer = kAnswerYes;
+        answer = MessageBoxAnswer::Yes;
         Click(list.DeleteButton());
         QCOMPARE(asked.size(), 2);
-        QCOMPARE(asked[0], QStringLiteral("Delete the selected location?||0"));
+        QCOMPARE(asked[0], QStringLiteral("Delete the selected location?|"));
+        QCOMPARE(offered[0], MessageBoxButtons::YesNo);
         QCOMPARE(custom.size(), std::size_t{1});
         QCOMPARE(list.List()->count(), 81);
         QVERIFY(list.List()->selectedItems().isEmpty());

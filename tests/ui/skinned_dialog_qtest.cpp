@@ -217,23 +217,23 @@ private slots:
     void messageBoxSizesItsFramedWindow() {
         for (bool hebrew : {false, true}) {
             CMessageBoxDlg box(hebrew, nullptr);
-            box.Prepare(QStringLiteral("Delete?"), QStringLiteral("plx"), kMessageYesNo);
+            box.Prepare(QStringLiteral("Delete?"), QStringLiteral("plx"), MessageBoxButtons::YesNo);
             QCOMPARE(box.Theme(), kDialogSkin);
-            const QSize button = box.Button(kAnswerYes)->size();
+            const QSize button = box.Button(MessageBoxAnswer::Yes)->size();
             QCOMPARE(box.width(), 2 * (button.width() + 2) + 28);
             const int text = box.MessageLabel()->height();
             QCOMPARE(box.height(), 38 + 15 + button.height() + text + 12);
             for (QWidget* w : {static_cast<QWidget*>(box.MessageLabel()),
-                               static_cast<QWidget*>(box.Button(kAnswerYes)),
-                               static_cast<QWidget*>(box.Button(kAnswerNo))}) {
+                               static_cast<QWidget*>(box.Button(MessageBoxAnswer::Yes)),
+                               static_cast<QWidget*>(box.Button(MessageBoxAnswer::No))}) {
                 QVERIFY(box.ClientRect().contains(w->geometry()));
             }
             // Without a caption the box wears the wide corner, and is at least as wide as it.
-            box.Prepare(QStringLiteral("Delete?"), QString(), kMessageYesNo);
+            box.Prepare(QStringLiteral("Delete?"), QString(), MessageBoxButtons::YesNo);
             QCOMPARE(box.Theme(), kMainWindowSkin);
             QCOMPARE(box.width(), 248);
-            const QRect yes = box.Button(kAnswerYes)->geometry();
-            const QRect no = box.Button(kAnswerNo)->geometry();
+            const QRect yes = box.Button(MessageBoxAnswer::Yes)->geometry();
+            const QRect no = box.Button(MessageBoxAnswer::No)->geometry();
             QVERIFY(qAbs(yes.united(no).center().x() - box.ClientRect().center().x()) <= 1);
         }
     }

@@ -207,7 +207,7 @@ bool CPLXExportCalendarDlg::Export() {
         return false;
     }
     CMessageBoxDlg(this).Show(Text(u"DONE").replace(QStringLiteral("%s"), FilePath()),
-                              Text(u"TITLE"), kMessageOk);
+                              Text(u"TITLE"), MessageBoxButtons::Ok);
     accept();
     return true;
 }

@@ -264,7 +264,7 @@ Location CPLXLocationDlg::Entered() const {
 }
 
 bool CPLXLocationDlg::Refuse(const QString& message, QWidget* field) {
-    CMessageBoxDlg(hebrewLayout_, this).Show(message, QString(), kMessageOk);
+    CMessageBoxDlg(hebrewLayout_, this).Show(message, QString(), MessageBoxButtons::Ok);
     field->setFocus();
     if (auto* line = qobject_cast<QLineEdit*>(field))
         line->selectAll();

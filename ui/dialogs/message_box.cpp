@@ -24,16 +24,16 @@ MessageBoxAnswerer& Answerer() {
 }
 
 struct ButtonText {
-    int answer;
+    MessageBoxAnswer answer;
     LayoutText text;
 };
 
 // In the order of buttons_.
 constexpr std::array<ButtonText, 4> kButtons{{
-    {kAnswerOk, {u"&אישור", u"Ok"}},
-    {kAnswerYes, {u"&כן", u"&Yes"}},
-    {kAnswerNo, {u"&לא", u"&No"}},
-    {kAnswerCancel, {u"ביטול", u"Cancel"}},
+    {MessageBoxAnswer::Ok, {u"&אישור", u"Ok"}},
+    {MessageBoxAnswer::Yes, {u"&כן", u"&Yes"}},
+    {MessageBoxAnswer::No, {u"&לא", u"&No"}},
+    {MessageBoxAnswer::Cancel, {u"ביטול", u"Cancel"}},
 }};
 
 // The borders of the skinned frame around the box; the box's size is worked out with them.
@@ -43,15 +43,21 @@ constexpr int kFrameRight = 11;
 constexpr int kFrameBottom = 12;
 constexpr QSize kButtonSize(75, 23);
 
-std::vector<int> AnswersOfKind(int kind) {
-    switch (kind) {
-        case kMessageOk:
-            return {kAnswerOk};
-        case kMessageYesNoCancel:
-            return {kAnswerYes, kAnswerNo, kAnswerCancel};
-        default:
-            return {kAnswerYes, kAnswerNo};
+std::vector<MessageBoxAnswer> AnswersOf(MessageBoxButtons buttons) {
+    switch (buttons) {
+        case MessageBoxButtons::Ok:
+            return {MessageBoxAnswer::Ok};
+        case MessageBoxButtons::YesNoCancel:
+            return {MessageBoxAnswer::Yes, MessageBoxAnswer::No, MessageBoxAnswer::Cancel};
+        case MessageBoxButtons::YesNo:
+            break;
     }
+    return {MessageBoxAnswer::Yes, MessageBoxAnswer::No};
+}
+
+// What Escape and the close box answer.
+MessageBoxAnswer EscapeAnswer(MessageBoxButtons buttons) {
+    return buttons == MessageBoxButtons::YesNo ? MessageBoxAnswer::No : MessageBoxAnswer::Cancel;
 }
 
 }  // namespace
@@ -71,13 +77,13 @@ CMessageBoxDlg::CMessageBoxDlg(bool hebrewLayout, QWidget* parent) : CSKDialog(p
         auto* button = new QPushButton(LayoutString(kButtons[i].text, hebrewLayout), this);
         button->setFixedSize(kButtonSize);
         button->hide();
-        const int answer = kButtons[i].answer;
-        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+        const MessageBoxAnswer answer = kButtons[i].answer;
+        connect(button, &QPushButton::clicked, this, [this, answer] { Answer(answer); });
         buttons_[i] = button;
     }
 }
 
-QPushButton* CMessageBoxDlg::Button(int answer) const {
+QPushButton* CMessageBoxDlg::Button(MessageBoxAnswer answer) const {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         if (kButtons[i].answer == answer)
             return buttons_[i];
@@ -85,8 +91,10 @@ QPushButton* CMessageBoxDlg::Button(int answer) const {
     return nullptr;
 }
 
-void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int kind) {
-    kind_ = kind;
+void CMessageBoxDlg::Prepare(const QString& message, const QString& caption,
+                             MessageBoxButtons buttons) {
+    offered_ = buttons;
+    answer_ = EscapeAnswer(buttons);
     SetSkin(caption.isEmpty() ? kMainWindowSkin : kDialogSkin);
     setWindowTitle(caption);
 
@@ -96,7 +104,7 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
                            .size();
     message_->setText(message);
 
-    const std::vector<int> answers = AnswersOfKind(kind);
+    const std::vector<MessageBoxAnswer> answers = AnswersOf(buttons);
     const int n = static_cast<int>(answers.size());
     const int bw = kButtonSize.width();
     const int bh = kButtonSize.height();
@@ -115,7 +123,7 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
     const int e = (n - 1) & ~1;
     int x = area.width() / 2 - static_cast<int>(std::trunc(bw * n * 0.5)) - e;
     const int y = area.height() - 5 - bh;
-    for (int answer : answers) {
+    for (const MessageBoxAnswer answer : answers) {
         QPushButton* button = Button(answer);
         place(button, QRect(x, y, bw, bh));
         button->show();
@@ -126,20 +134,28 @@ void CMessageBoxDlg::Prepare(const QString& message, const QString& caption, int
         move(where->availableGeometry().center() - rect().center());
 }
 
-int CMessageBoxDlg::Show(const QString& message, const QString& caption, int kind) {
+MessageBoxAnswer CMessageBoxDlg::Show(const QString& message, const QString& caption,
+                                      MessageBoxButtons buttons) {
     if (Answerer())
-        return Answerer()(message, caption, kind);
-    Prepare(message, caption, kind);
-    return exec();
+        return Answerer()(message, caption, buttons);
+    Prepare(message, caption, buttons);
+    exec();
+    return answer_;
+}
+
+void CMessageBoxDlg::Answer(MessageBoxAnswer answer) {
+    answer_ = answer;
+    const bool agreed = answer == MessageBoxAnswer::Ok || answer == MessageBoxAnswer::Yes;
+    done(agreed ? Accepted : Rejected);
 }
 
 void CMessageBoxDlg::reject() {
-    done(kind_ == kMessageYesNo ? kAnswerNo : kAnswerCancel);
+    Answer(EscapeAnswer(offered_));
 }
 
 void ShowErrorMessage(QWidget* parent, const QString& message) {
     if (Answerer()) {
-        Answerer()(message, QString(), kMessageOk);
+        Answerer()(message, QString(), MessageBoxButtons::Ok);
         return;
     }
     QMessageBox::critical(parent, QString(), message);

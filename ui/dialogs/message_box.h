@@ -13,13 +13,15 @@ class QPushButton;
 
 namespace plx {
 
-enum MessageBoxKind : int { kMessageYesNo = 0, kMessageOk = 1, kMessageYesNoCancel = 2 };
-enum MessageBoxAnswer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
+// The buttons a box offers.
+enum class MessageBoxButtons { YesNo, Ok, YesNoCancel };
+// The button the user chose.
+enum class MessageBoxAnswer { Ok, Cancel, Yes, No };
 
 // When set, every message box (and the error box below) is answered by this function instead of
 // being shown, so that tests never wait on a modal window. An empty function restores the boxes.
-using MessageBoxAnswerer =
-    std::function<int(const QString& message, const QString& caption, int kind)>;
+using MessageBoxAnswerer = std::function<MessageBoxAnswer(
+    const QString& message, const QString& caption, MessageBoxButtons buttons)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 
 class CMessageBoxDlg : public CSKDialog {
@@ -28,23 +30,27 @@ public:
     explicit CMessageBoxDlg(QWidget* parent = nullptr);
     CMessageBoxDlg(bool hebrewLayout, QWidget* parent);
 
-    // Runs the box; returns the answer (MessageBoxAnswer). Escape and the close box answer No in
-    // a Yes/No box and Cancel otherwise.
-    int Show(const QString& message, const QString& caption, int kind);
+    // Runs the box and returns the answer. Escape and the close box answer No in a Yes/No box and
+    // Cancel otherwise.
+    MessageBoxAnswer Show(const QString& message, const QString& caption,
+                          MessageBoxButtons buttons);
 
     // Lays the box out for a message without running it (Show does this first).
-    void Prepare(const QString& message, const QString& caption, int kind);
+    void Prepare(const QString& message, const QString& caption, MessageBoxButtons buttons);
 
     QLabel* MessageLabel() const { return message_; }
-    QPushButton* Button(int answer) const;
+    QPushButton* Button(MessageBoxAnswer answer) const;
 
 protected:
     void reject() override;
 
 private:
+    void Answer(MessageBoxAnswer answer);
+
     QLabel* message_ = nullptr;
-    std::array<QPushButton*, 4> buttons_{};  // Ok, Yes, No, Cancel
-    int kind_ = kMessageYesNo;
+    std::array<QPushButton*, 4> buttons_{};  // in the order of the answers
+    MessageBoxButtons offered_ = MessageBoxButtons::YesNo;
+    MessageBoxAnswer answer_ = MessageBoxAnswer::No;
 };
 
 // The platform's error box with its icon and an OK button (or the answerer above, when set).

@@ -137,7 +137,9 @@ void CPLXTimeZonesDlg::OnDelete() {
     if (id < 0)
         return;
     const QString question = LookupString(u"Global", u"DELETE_RECORD_PROMPT");
-    if (CMessageBoxDlg(hebrewLayout_, this).Show(question, QString(), kMessageYesNo) != kAnswerYes)
+    const MessageBoxAnswer answer =
+        CMessageBoxDlg(hebrewLayout_, this).Show(question, QString(), MessageBoxButtons::YesNo);
+    if (answer != MessageBoxAnswer::Yes)
         return;
     DeleteCustomLocation(custom_, id);
     // The row goes without a new selection; the buttons keep their state and do nothing until a

@@ -75,9 +75,9 @@ private slots:
         QTemporaryDir emptyFolder;
         IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("empty.ini")));
         QStringList messages;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
             messages << message;
-            return int(kAnswerOk);
+            return MessageBoxAnswer::Ok;
         });
         CPLXApp app(store, emptyFolder.path());
         const QList<Pass> passes = RunApp(app, Close);
