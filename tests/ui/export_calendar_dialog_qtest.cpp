@@ -21,11 +21,6 @@ namespace {
 
 const QString kLanguages = QStringLiteral(PLX_SOURCE_DIR "/resources/Languages");
 
-template <typename W>
-W* Control(const Dlg& dlg, int id) {
-    return qobject_cast<W*>(dlg.ControlOf(id));
-}
-
 ReportInputs Inputs(CalendarDate civil, bool hebrew = false) {
     ReportInputs inputs;
     inputs.civil = civil;
@@ -66,11 +61,11 @@ private slots:
         QVERIFY(!request.contents.dafYomi);
         QCOMPARE(request.contents.times, WithoutTimes({}));
 
-        Control<QRadioButton>(dlg, Dlg::kIdYear)->click();
+        dlg.YearChoice()->click();
         QCOMPARE(dlg.Request().last, (CalendarDate{8, 12, 2027}));
         // Changing a date field chooses the typed span.
-        Control<QDateEdit>(dlg, Dlg::kIdTo)->setDate(QDate(2027, 3, 1));
-        QVERIFY(Control<QRadioButton>(dlg, Dlg::kIdCustom)->isChecked());
+        dlg.ToEdit()->setDate(QDate(2027, 3, 1));
+        QVERIFY(dlg.CustomChoice()->isChecked());
         QCOMPARE(dlg.Request().first, (CalendarDate{9, 12, 2026}));
         QCOMPARE(dlg.Request().last, (CalendarDate{1, 3, 2027}));
 
@@ -84,14 +79,14 @@ private slots:
         inputs.settings.times.sunrise = true;
         inputs.settings.times.candleLighting = false;
         Dlg dlg(inputs);
-        Control<QCheckBox>(dlg, Dlg::kIdEvents)->click();
-        Control<QCheckBox>(dlg, Dlg::kIdPortion)->click();
-        Control<QCheckBox>(dlg, Dlg::kIdCandles)->click();
+        dlg.EventsBox()->click();
+        dlg.PortionBox()->click();
+        dlg.CandlesBox()->click();
         CalendarExportContents contents = dlg.Request().contents;
         QVERIFY(!contents.events && !contents.portion);
         QVERIFY(contents.times.candleLighting && !contents.times.sunrise);
-        Control<QCheckBox>(dlg, Dlg::kIdTimes)->click();
-        Control<QCheckBox>(dlg, Dlg::kIdDaf)->click();
+        dlg.TimesBox()->click();
+        dlg.DafBox()->click();
         contents = dlg.Request().contents;
         QVERIFY(contents.times.sunrise && contents.times.candleLighting && contents.dafYomi);
         // The user's definitions go with them.
@@ -101,10 +96,10 @@ private slots:
     void writesTheFileAsPlxcalDoes() {
         Dlg dlg(Inputs({1, 3, 2024}));
         const QString path = dir_.filePath(QStringLiteral("march.ics"));
-        auto* file = Control<QLineEdit>(dlg, Dlg::kIdFile);
+        auto* file = dlg.FileEdit();
         QVERIFY(file->text().endsWith(QStringLiteral("plx.ics")));
         file->setText(path);
-        Control<QPushButton>(dlg, Dlg::kIdExport)->click();
+        dlg.ExportButton()->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].contains(path));
@@ -120,18 +115,18 @@ private slots:
 
     void refusalsSayWhyAndKeepTheDialogOpen() {
         Dlg dlg(Inputs({1, 3, 2024}));
-        Control<QLineEdit>(dlg, Dlg::kIdFile)->setText(dir_.filePath(QStringLiteral("x.ics")));
-        Control<QDateEdit>(dlg, Dlg::kIdFrom)->setDate(QDate(2000, 1, 1));
-        Control<QDateEdit>(dlg, Dlg::kIdTo)->setDate(QDate(2021, 1, 1));
+        dlg.FileEdit()->setText(dir_.filePath(QStringLiteral("x.ics")));
+        dlg.FromEdit()->setDate(QDate(2000, 1, 1));
+        dlg.ToEdit()->setDate(QDate(2021, 1, 1));
         QVERIFY(!dlg.Export());
-        Control<QDateEdit>(dlg, Dlg::kIdTo)->setDate(QDate(1999, 1, 1));
+        dlg.ToEdit()->setDate(QDate(1999, 1, 1));
         QVERIFY(!dlg.Export());
-        Control<QDateEdit>(dlg, Dlg::kIdTo)->setDate(QDate(2000, 1, 31));
-        Control<QCheckBox>(dlg, Dlg::kIdEvents)->click();
-        Control<QCheckBox>(dlg, Dlg::kIdPortion)->click();
+        dlg.ToEdit()->setDate(QDate(2000, 1, 31));
+        dlg.EventsBox()->click();
+        dlg.PortionBox()->click();
         QVERIFY(!dlg.Export());
-        Control<QCheckBox>(dlg, Dlg::kIdDaf)->click();
-        Control<QLineEdit>(dlg, Dlg::kIdFile)->setText(QStringLiteral("/no/such/folder/x.ics"));
+        dlg.DafBox()->click();
+        dlg.FileEdit()->setText(QStringLiteral("/no/such/folder/x.ics"));
         QVERIFY(!dlg.Export());
         QCOMPARE(messages_, (QStringList{
                                 LookupString(u"ExportCalendar", u"TOO_LONG"),
@@ -150,12 +145,12 @@ private slots:
                                                           : QStringLiteral("/English.xml"))));
             Dlg dlg(Inputs({9, 12, 2026}, hebrew));
             QCOMPARE(dlg.layoutDirection(), hebrew ? Qt::RightToLeft : Qt::LeftToRight);
-            for (const int id : {Dlg::kIdMonth, Dlg::kIdYear, Dlg::kIdCustom, Dlg::kIdEvents,
-                                 Dlg::kIdPortion, Dlg::kIdDaf, Dlg::kIdTimes, Dlg::kIdCandles}) {
-                const auto* button = qobject_cast<QAbstractButton*>(dlg.ControlOf(id));
-                QVERIFY(button != nullptr);
-                QVERIFY2(!button->text().isEmpty(), qPrintable(QString::number(id)));
-            }
+            const QList<QAbstractButton*> buttons{
+                dlg.MonthChoice(), dlg.YearChoice(), dlg.CustomChoice(),
+                dlg.EventsBox(),   dlg.PortionBox(), dlg.DafBox(),
+                dlg.TimesBox(),    dlg.CandlesBox(), dlg.ExportButton()};
+            for (const QAbstractButton* button : buttons)
+                QVERIFY(!button->text().isEmpty());
             QVERIFY(!dlg.windowTitle().isEmpty());
             dlg.show();
             if (qEnvironmentVariableIsSet("PLX_SCREENSHOTS")) {

@@ -2,12 +2,14 @@
 // month boxes, menu commands chosen, the window closed.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTimer>
@@ -436,19 +438,22 @@ private slots:
         const QString before = TimesText(w);
 
         WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
-            QTest::mouseClick(settings.Control(6001), Qt::LeftButton);  // Defaults ...
-            QTest::mouseClick(settings.Control(2), Qt::LeftButton);     // ... then Cancel
+            QTest::mouseClick(settings.DefaultsButton(), Qt::LeftButton);
+            QTest::mouseClick(settings.CancelButton(), Qt::LeftButton);
         });
         w.dlg->CommandAction(kCmdTimesSettings)->trigger();
         QCOMPARE(TimesText(w), before);
 
         WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
-            QVERIFY(settings.Control(6049)->isChecked());
-            settings.Control(6051)->setFocus();
-            QTest::keyClick(settings.Control(6051), Qt::Key_Space);  // 10.2 degrees
-            settings.Control(6072)->setFocus();
-            QTest::keyClick(settings.Control(6072), Qt::Key_Space);  // the Maga hour
-            QTest::mouseClick(settings.Control(1), Qt::LeftButton);
+            using Choice = CPLXSettingsDlg::Choice;
+            QVERIFY(settings.ChoiceButton(Choice::TallitMethod, 3)->isChecked());
+            QRadioButton* tenPointTwoDegrees = settings.ChoiceButton(Choice::TallitMethod, 5);
+            tenPointTwoDegrees->setFocus();
+            QTest::keyClick(tenPointTwoDegrees, Qt::Key_Space);
+            QCheckBox* magaHour = settings.TimeBox(&TimesOfDayOptions::propHourMaga);
+            magaHour->setFocus();
+            QTest::keyClick(magaHour, Qt::Key_Space);
+            QTest::mouseClick(settings.OkButton(), Qt::LeftButton);
         });
         w.dlg->CommandAction(kCmdTimesSettings)->trigger();
         const QString after = TimesText(w);
@@ -461,8 +466,8 @@ private slots:
         QCOMPARE(w.store.ReadInteger(u"Settings/TimesOfDay", u"Motzash", -1), 0);
         w.Open();
         WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
-            QVERIFY(settings.Control(6051)->isChecked());
-            QVERIFY(settings.Control(6072)->isChecked());
+            QVERIFY(settings.ChoiceButton(CPLXSettingsDlg::Choice::TallitMethod, 5)->isChecked());
+            QVERIFY(settings.TimeBox(&TimesOfDayOptions::propHourMaga)->isChecked());
             settings.reject();
         });
         w.dlg->CommandAction(kCmdTimesSettings)->trigger();
@@ -523,8 +528,7 @@ private slots:
                 return;
             seen = monthly->Range().first == YearMonth{5784, 7} &&
                    monthly->Range().last == YearMonth{5784, 7};
-            qobject_cast<QAbstractButton*>(monthly->ControlOf(CPLXReportMonthlyDlg::kIdTallit))
-                ->click();
+            monthly->TallitBox()->click();
             monthly->reject();
         });
         poll.start(20);

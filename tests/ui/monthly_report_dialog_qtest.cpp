@@ -29,11 +29,6 @@ ReportInputs NoInputs() {
     return {};
 }
 
-template <typename W>
-W* Control(const Dlg& dlg, int id) {
-    return qobject_cast<W*>(dlg.ControlOf(id));
-}
-
 // Selects everything in the field and types `text` over it, key by key (QTest::keyClicks cannot
 // type Hebrew).
 void TypeOver(QLineEdit* field, const QString& text) {
@@ -43,8 +38,7 @@ void TypeOver(QLineEdit* field, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
-void Click(const Dlg& dlg, int spinnerId, bool up) {
-    auto* spinner = Control<UpDownControl>(dlg, spinnerId);
+void Click(UpDownControl* spinner, bool up) {
     QTest::mouseClick(up ? spinner->UpButton() : spinner->DownButton(), Qt::LeftButton);
 }
 
@@ -65,23 +59,15 @@ private slots:
         settings_ = {};
     }
 
-    void opensAtTheCurrentMonthWithEveryControl() {
+    void opensAtTheCurrentMonth() {
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
         QCOMPARE(dlg.Range().first, (YearMonth{5784, 7}));
         QCOMPARE(dlg.Range().last, (YearMonth{5784, 7}));
-        for (int id :
-             {Dlg::kIdFirstMonth, Dlg::kIdFirstYear, Dlg::kIdFirstTenYears, Dlg::kIdFirstOneYear,
-              Dlg::kIdLastMonth, Dlg::kIdLastYear, Dlg::kIdLastTenYears, Dlg::kIdLastOneYear,
-              Dlg::kIdHalfPage, Dlg::kIdFullPage, Dlg::kIdSunrise, Dlg::kIdSunset, Dlg::kIdCandles,
-              Dlg::kIdTallit, Dlg::kIdPlagGra, Dlg::kIdPlagMaga, Dlg::kIdPrintPreview,
-              Dlg::kIdClose}) {
-            QVERIFY2(dlg.ControlOf(id), qPrintable(QString::number(id)));
-        }
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Print monthly report"));
-        auto* month = Control<QComboBox>(dlg, Dlg::kIdFirstMonth);
+        auto* month = dlg.FirstSide().month;
         QCOMPARE(month->count(), 13);
         QCOMPARE(month->currentText(), QStringLiteral("Adar B"));
-        QCOMPARE(Control<QLineEdit>(dlg, Dlg::kIdFirstYear)->text(), QStringLiteral("5784"));
+        QCOMPARE(dlg.FirstSide().year->text(), QStringLiteral("5784"));
     }
 
     void hebrewLayoutShowsYearsInHebrewNumerals() {
@@ -89,17 +75,16 @@ private slots:
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
         QCOMPARE(dlg.layoutDirection(), Qt::RightToLeft);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("הדפסת לוח חודשי"));
-        auto* year = Control<QLineEdit>(dlg, Dlg::kIdLastYear);
+        auto* year = dlg.LastSide().year;
         QCOMPARE(year->text(), QStringLiteral("ה'תשפד"));
-        QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->currentText(),
-                 QStringLiteral("אדר ב"));
+        QCOMPARE(dlg.LastSide().month->currentText(), QStringLiteral("אדר ב"));
         // Years as people write them, as the main window reads them.
         TypeOver(year, QStringLiteral("תשפ\"ז"));
         QCOMPARE(dlg.Range().last.year, 5787);
         TypeOver(year, QStringLiteral("התשפו"));
         QCOMPARE(dlg.Range().last, (YearMonth{5786, 7}));  // Nisan of a common year
-        QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdLastMonth)->count(), 12);
-        QLineEdit* month = Control<QComboBox>(dlg, Dlg::kIdLastMonth)->lineEdit();
+        QCOMPARE(dlg.LastSide().month->count(), 12);
+        QLineEdit* month = dlg.LastSide().month->lineEdit();
         TypeOver(month, QStringLiteral("תמ"));
         QCOMPARE(dlg.Range().last, (YearMonth{5786, 10}));
         QCOMPARE(month->text(), QStringLiteral("תמוז"));
@@ -109,18 +94,17 @@ private slots:
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
         dlg.show();
         // A later first year carries the last month with it.
-        TypeOver(Control<QLineEdit>(dlg, Dlg::kIdFirstYear), QStringLiteral("5790"));
+        TypeOver(dlg.FirstSide().year, QStringLiteral("5790"));
         QCOMPARE(dlg.Range().first, (YearMonth{5790, 7}));
         QCOMPARE(dlg.Range().last, (YearMonth{5790, 7}));
-        QCOMPARE(Control<QLineEdit>(dlg, Dlg::kIdLastYear)->text(), QStringLiteral("5790"));
+        QCOMPARE(dlg.LastSide().year->text(), QStringLiteral("5790"));
         // An earlier last month carries the first month with it.
-        Control<QComboBox>(dlg, Dlg::kIdLastMonth)->setCurrentIndex(2);
+        dlg.LastSide().month->setCurrentIndex(2);
         QCOMPARE(dlg.Range().last, (YearMonth{5790, 3}));
         QCOMPARE(dlg.Range().first, (YearMonth{5790, 3}));
-        QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdFirstMonth)->currentText(),
-                 QStringLiteral("Kislev"));
+        QCOMPARE(dlg.FirstSide().month->currentText(), QStringLiteral("Kislev"));
         // A later last month leaves the first alone.
-        Click(dlg, Dlg::kIdLastTenYears, true);
+        Click(dlg.LastSide().tenYears, true);
         QCOMPARE(dlg.Range().last, (YearMonth{5800, 3}));
         QCOMPARE(dlg.Range().first, (YearMonth{5790, 3}));
     }
@@ -128,14 +112,14 @@ private slots:
     void yearsOutsideTheCalendarAreItsNearestYear() {
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
         dlg.show();
-        auto* first = Control<QLineEdit>(dlg, Dlg::kIdFirstYear);
+        auto* first = dlg.FirstSide().year;
         TypeOver(first, QStringLiteral("abc"));
         QCOMPARE(dlg.Range().first, (YearMonth{1, 7}));
         QCOMPARE(first->text(), QStringLiteral("abc"));  // what the user typed stays
-        TypeOver(Control<QLineEdit>(dlg, Dlg::kIdLastYear), QStringLiteral("99999999999"));
+        TypeOver(dlg.LastSide().year, QStringLiteral("99999999999"));
         QCOMPARE(dlg.Range().last, (YearMonth{110999, 7}));
         // Ten years on from the last year stops at the calendar's last day.
-        Click(dlg, Dlg::kIdLastTenYears, true);
+        Click(dlg.LastSide().tenYears, true);
         QCOMPARE(dlg.Range().last, (YearMonth{110999, 12}));
         // The whole calendar: as many pages as a page number holds.
         ReportPageInfo info;
@@ -146,7 +130,7 @@ private slots:
     void monthListTakesNamesAndNumbers() {
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
         dlg.show();
-        QLineEdit* edit = Control<QComboBox>(dlg, Dlg::kIdFirstMonth)->lineEdit();
+        QLineEdit* edit = dlg.FirstSide().month->lineEdit();
         TypeOver(edit, QStringLiteral("11"));
         QCOMPARE(dlg.Range().first, (YearMonth{5784, 11}));
         QCOMPARE(edit->text(), QStringLiteral("Tammuz"));
@@ -162,7 +146,7 @@ private slots:
         QCOMPARE(dlg.Range().last, (YearMonth{5784, 13}));
 
         // A common year has no thirteenth month: its "1" chose Tishrei, its "13" nothing.
-        TypeOver(Control<QLineEdit>(dlg, Dlg::kIdFirstYear), QStringLiteral("5785"));
+        TypeOver(dlg.FirstSide().year, QStringLiteral("5785"));
         TypeOver(edit, QStringLiteral("13"));
         QCOMPARE(dlg.Range().first, (YearMonth{5785, 1}));
     }
@@ -170,17 +154,14 @@ private slots:
     void spinnersMoveAcrossTheLeapBoundary() {
         Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
         dlg.show();
-        Click(dlg, Dlg::kIdFirstOneYear, true);
-        // Adar II of 5784 is Adar of the common year 5785, as AddHebrewYears moves it.
-        const CalendarDate moved = AddHebrewYears(1, {1, 7, 5784});
-        QCOMPARE(dlg.Range().first, (YearMonth{5785, moved.month}));
+        Click(dlg.FirstSide().oneYear, true);
+        // Adar II of 5784 is Adar of the common year 5785.
         QCOMPARE(dlg.Range().first, (YearMonth{5785, 6}));
-        QCOMPARE(Control<QComboBox>(dlg, Dlg::kIdFirstMonth)->currentText(),
-                 QStringLiteral("Adar"));
+        QCOMPARE(dlg.FirstSide().month->currentText(), QStringLiteral("Adar"));
         QCOMPARE(dlg.Range().last, dlg.Range().first);
-        Click(dlg, Dlg::kIdFirstTenYears, false);
+        Click(dlg.FirstSide().tenYears, false);
         QCOMPARE(dlg.Range().first, (YearMonth{5775, 6}));
-        QCOMPARE(Control<QLineEdit>(dlg, Dlg::kIdFirstYear)->text(), QStringLiteral("5775"));
+        QCOMPARE(dlg.FirstSide().year->text(), QStringLiteral("5775"));
     }
 
     void choicesRoundTripThroughTheSettings() {
@@ -190,18 +171,18 @@ private slots:
         settings_.monthlyPlag = 2;
         {
             Dlg dlg(settings_, kAdarTwo5784, &NoInputs);
-            QVERIFY(Control<QRadioButton>(dlg, Dlg::kIdFullPage)->isChecked());
-            QVERIFY(!Control<QCheckBox>(dlg, Dlg::kIdSunrise)->isChecked());
-            QVERIFY(Control<QCheckBox>(dlg, Dlg::kIdTallit)->isChecked());
-            QVERIFY(Control<QCheckBox>(dlg, Dlg::kIdPlagMaga)->isChecked());
+            QVERIFY(dlg.FullPageChoice()->isChecked());
+            QVERIFY(!dlg.SunriseBox()->isChecked());
+            QVERIFY(dlg.TallitBox()->isChecked());
+            QVERIFY(dlg.PlagMagaBox()->isChecked());
             // The plag boxes exclude each other.
-            Control<QCheckBox>(dlg, Dlg::kIdPlagGra)->click();
-            QVERIFY(!Control<QCheckBox>(dlg, Dlg::kIdPlagMaga)->isChecked());
-            Control<QRadioButton>(dlg, Dlg::kIdHalfPage)->click();
-            Control<QCheckBox>(dlg, Dlg::kIdSunrise)->click();
-            Control<QCheckBox>(dlg, Dlg::kIdSunset)->click();
+            dlg.PlagGraBox()->click();
+            QVERIFY(!dlg.PlagMagaBox()->isChecked());
+            dlg.HalfPageChoice()->click();
+            dlg.SunriseBox()->click();
+            dlg.SunsetBox()->click();
             QCOMPARE(settings_.monthlySunset, 1);  // nothing is stored before closing
-            Control<QPushButton>(dlg, Dlg::kIdClose)->click();
+            dlg.CloseButton()->click();
         }
         QCOMPARE(settings_.monthlyLandscape, 0);
         QCOMPARE(settings_.monthlySunrise, 1);
@@ -210,8 +191,8 @@ private slots:
         QCOMPARE(settings_.monthlyTefilin, 1);
         QCOMPARE(settings_.monthlyPlag, 1);
         Dlg again(settings_, kAdarTwo5784, &NoInputs);
-        QVERIFY(Control<QCheckBox>(again, Dlg::kIdPlagGra)->isChecked());
-        QVERIFY(Control<QRadioButton>(again, Dlg::kIdHalfPage)->isChecked());
+        QVERIFY(again.PlagGraBox()->isChecked());
+        QVERIFY(again.HalfPageChoice()->isChecked());
     }
 
     void previewDrawsTheDialogsRangeInTheChosenOrientation() {
@@ -225,24 +206,23 @@ private slots:
             written += o;
         };
         dlg.runPreview = [&](ReportSource& source) {
-            QCOMPARE(&source, &dlg.Source());
             ReportPageInfo info;
             source.beginPrinting(info);
             pages = info.maxPage;
             // The user turns the page in the preview.
             printer = PrintOrientation::Landscape;
         };
-        Click(dlg, Dlg::kIdLastOneYear, true);  // Adar II 5784 to Adar 5785: 13 months
-        Control<QRadioButton>(dlg, Dlg::kIdFullPage)->click();
-        Control<QPushButton>(dlg, Dlg::kIdPrintPreview)->click();
+        Click(dlg.LastSide().oneYear, true);  // Adar II 5784 to Adar 5785: 13 months
+        dlg.FullPageChoice()->click();
+        dlg.PrintPreviewButton()->click();
         QCOMPARE(pages, 13);
         // Portrait before: set back to portrait after.
         QCOMPARE(written, (QList{PrintOrientation::Landscape, PrintOrientation::Portrait}));
 
-        Control<QRadioButton>(dlg, Dlg::kIdHalfPage)->click();
+        dlg.HalfPageChoice()->click();
         printer = PrintOrientation::Landscape;
         written.clear();
-        Control<QPushButton>(dlg, Dlg::kIdPrintPreview)->click();
+        dlg.PrintPreviewButton()->click();
         QCOMPARE(pages, 7);
         // Landscape before: what the preview left stays.
         QCOMPARE(written, QList{PrintOrientation::Portrait});

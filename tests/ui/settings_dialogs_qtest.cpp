@@ -4,6 +4,7 @@
 // settings (what the controls show for each value, what OK, Defaults and Cancel change).
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
@@ -374,7 +375,7 @@ private slots:
             Click(list.UpdateButton());
             QCOMPARE(list.List()->item(80)->text(), QStringLiteral("One (40)"));
             QCOMPARE(list.List()->currentRow(), 80);
-            Click(list.findChildren<QPushButton*>().back());  // Cancel keeps the list's edits
+            Click(list.CancelButton());  // Cancel keeps the list's edits
         });
         QCOMPARE(list.exec(), int(QDialog::Rejected));
         QCOMPARE(custom[0].candleMinutes, 40);
@@ -408,7 +409,7 @@ private slots:
         QCOMPARE(asked.size(), 2);
 
         // OK with nothing selected keeps the key the list was opened with.
-        Click(list.findChildren<QPushButton*>()[3]);
+        Click(list.OkButton());
         QCOMPARE(list.result(), int(QDialog::Accepted));
         QCOMPARE(list.Key(), 81);
     }
@@ -433,12 +434,30 @@ private slots:
 
         CPLXSettingsDlg dlg(settings, true, nullptr);
         QCOMPARE(dlg.layoutDirection(), Qt::RightToLeft);
-        for (int id : {6058, 6072, 6053, 6057, 6085, 6051})
-            QVERIFY2(dlg.Control(id)->isChecked(), qPrintable(QString::number(id)));
-        for (int id : {6071, 6083, 6043, 6044, 6045, 6052, 6086})
-            QVERIFY2(!dlg.Control(id)->isChecked(), qPrintable(QString::number(id)));
+        using Choice = CPLXSettingsDlg::Choice;
+        const QList<QAbstractButton*> checked{
+            dlg.HeightsBox(),
+            dlg.TimeBox(&TimesOfDayOptions::propHourMaga),
+            dlg.ChoiceButton(Choice::RabeinuTamMinutes, 1),
+            dlg.ChoiceButton(Choice::RabeinuTamMethod, kDegrees),
+            dlg.ChoiceButton(Choice::Miles, 72),
+            dlg.ChoiceButton(Choice::TallitMethod, 5),
+        };
+        for (const QAbstractButton* button : checked)
+            QVERIFY2(button->isChecked(), qPrintable(button->text()));
+        const QList<QAbstractButton*> unchecked{
+            dlg.TimeBox(&TimesOfDayOptions::sunset),
+            dlg.TimeBox(&TimesOfDayOptions::starsOutGra),
+            dlg.ChoiceButton(Choice::DawnMethod, kFixedMinutes),
+            dlg.ChoiceButton(Choice::DawnMethod, kProportionalMinutes),
+            dlg.ChoiceButton(Choice::DawnMethod, kDegrees),
+            dlg.ChoiceButton(Choice::RabeinuTamMinutes, 0),
+            dlg.ChoiceButton(Choice::Miles, 90),
+        };
+        for (const QAbstractButton* button : unchecked)
+            QVERIFY2(!button->isChecked(), qPrintable(button->text()));
 
-        WhenModal([&](QWidget*) { Click(dlg.Control(1)); });
+        WhenModal([&](QWidget*) { Click(dlg.OkButton()); });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         CalculationSettings expected = settings;
         expected.times.starsOutRabeinuTamMinutes = RabbeinuTamLength::k90Minutes;
@@ -457,10 +476,13 @@ private slots:
         {
             CPLXSettingsDlg dlg(settings, false, nullptr);
             WhenModal([&](QWidget*) {
-                Click(dlg.Control(6001));
-                QVERIFY(dlg.Control(6066)->isChecked() && !dlg.Control(6083)->isChecked());
-                QVERIFY(dlg.Control(6049)->isChecked() && !dlg.Control(6046)->isChecked());
-                QVERIFY(!dlg.Control(6058)->isChecked());
+                using Choice = CPLXSettingsDlg::Choice;
+                Click(dlg.DefaultsButton());
+                QVERIFY(dlg.TimeBox(&TimesOfDayOptions::sunrise)->isChecked());
+                QVERIFY(!dlg.TimeBox(&TimesOfDayOptions::starsOutGra)->isChecked());
+                QVERIFY(dlg.ChoiceButton(Choice::TallitMethod, 3)->isChecked());
+                QVERIFY(!dlg.ChoiceButton(Choice::TallitMethod, 0)->isChecked());
+                QVERIFY(!dlg.HeightsBox()->isChecked());
                 QTest::keyClick(&dlg, Qt::Key_Escape);
             });
             QCOMPARE(dlg.exec(), int(QDialog::Rejected));
@@ -468,8 +490,8 @@ private slots:
         }
         CPLXSettingsDlg dlg(settings, false, nullptr);
         WhenModal([&](QWidget*) {
-            Click(dlg.Control(6001));
-            Click(dlg.Control(1));
+            Click(dlg.DefaultsButton());
+            Click(dlg.OkButton());
         });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         CalculationSettings defaults;

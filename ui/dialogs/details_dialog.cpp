@@ -71,7 +71,7 @@ CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : CSKDialog(parent)
     PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
+    column->setContentsMargins(kSmallDialogMargins);
     column->setSpacing(9);
     for (std::size_t i = 0; i < kStatements.size(); ++i) {
         auto* statement = new QLabel(LayoutString(kStatements[i], hebrewLayout), this);
@@ -88,9 +88,8 @@ CPLXDetails::CPLXDetails(bool hebrewLayout, QWidget* parent) : CSKDialog(parent)
         column->addWidget(statement);
     }
     ok_ = new QPushButton(LayoutString(kOk, hebrewLayout), this);
-    ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    column->addWidget(ok_, 0, Qt::AlignHCenter);
+    column->addLayout(ButtonRow({ok_}, ButtonRowPlacement::Centred));
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

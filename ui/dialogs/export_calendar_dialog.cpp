@@ -60,11 +60,11 @@ CPLXExportCalendarDlg::CPLXExportCalendarDlg(ReportInputs inputs, QWidget* paren
     column->setSizeConstraint(QLayout::SetFixedSize);
 
     column->addWidget(new QLabel(Text(u"SPAN"), this));
-    month_ = WithId(new QRadioButton(Text(u"A_MONTH"), this), kIdMonth);
-    year_ = WithId(new QRadioButton(Text(u"A_YEAR"), this), kIdYear);
-    custom_ = WithId(new QRadioButton(Text(u"CUSTOM"), this), kIdCustom);
-    from_ = WithId(new QDateEdit(this), kIdFrom);
-    to_ = WithId(new QDateEdit(this), kIdTo);
+    month_ = new QRadioButton(Text(u"A_MONTH"), this);
+    year_ = new QRadioButton(Text(u"A_YEAR"), this);
+    custom_ = new QRadioButton(Text(u"CUSTOM"), this);
+    from_ = new QDateEdit(this);
+    to_ = new QDateEdit(this);
     // The date fields count on the Gregorian calendar, which began on 15 October 1582.
     // Dates read left to right in both layouts; the direction must be set before the format,
     // which a right-to-left edit would lay out year first.
@@ -93,11 +93,11 @@ CPLXExportCalendarDlg::CPLXExportCalendarDlg(ReportInputs inputs, QWidget* paren
     column->addWidget(spanText_);
 
     column->addWidget(new QLabel(Text(u"INCLUDE"), this));
-    events_ = WithId(new QCheckBox(Text(u"EVENTS"), this), kIdEvents);
-    portion_ = WithId(new QCheckBox(Text(u"PORTION"), this), kIdPortion);
-    daf_ = WithId(new QCheckBox(Text(u"DAF"), this), kIdDaf);
-    times_ = WithId(new QCheckBox(Text(u"TIMES"), this), kIdTimes);
-    candles_ = WithId(new QCheckBox(Text(u"CANDLES"), this), kIdCandles);
+    events_ = new QCheckBox(Text(u"EVENTS"), this);
+    portion_ = new QCheckBox(Text(u"PORTION"), this);
+    daf_ = new QCheckBox(Text(u"DAF"), this);
+    times_ = new QCheckBox(Text(u"TIMES"), this);
+    candles_ = new QCheckBox(Text(u"CANDLES"), this);
     events_->setChecked(true);
     portion_->setChecked(true);
     for (QCheckBox* box : {events_, portion_, daf_, times_, candles_})
@@ -105,21 +105,16 @@ CPLXExportCalendarDlg::CPLXExportCalendarDlg(ReportInputs inputs, QWidget* paren
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(new QLabel(Text(u"FILE"), this));
-    file_ = WithId(new QLineEdit(DefaultFilePath(), this), kIdFile);
+    file_ = new QLineEdit(DefaultFilePath(), this);
     file_->setMinimumWidth(280);
     fileRow->addWidget(file_);
-    auto* browse = WithId(new QPushButton(Text(u"BROWSE"), this), kIdBrowse);
+    auto* browse = new QPushButton(Text(u"BROWSE"), this);
     fileRow->addWidget(browse);
     column->addLayout(fileRow);
 
-    auto* buttons = new QHBoxLayout;
-    auto* exportButton = WithId(new QPushButton(Text(u"EXPORT"), this), kIdExport);
-    auto* cancel = WithId(new QPushButton(Text(u"CANCEL"), this), kIdCancel);
-    exportButton->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(exportButton);
-    buttons->addWidget(cancel);
-    column->addLayout(buttons);
+    export_ = new QPushButton(Text(u"EXPORT"), this);
+    auto* cancel = new QPushButton(Text(u"CANCEL"), this);
+    column->addLayout(ButtonRow({export_, cancel}, ButtonRowPlacement::Trailing));
 
     for (QRadioButton* choice : {month_, year_, custom_})
         connect(choice, &QRadioButton::toggled, this, [this] { ShowSpan(); });
@@ -130,13 +125,9 @@ CPLXExportCalendarDlg::CPLXExportCalendarDlg(ReportInputs inputs, QWidget* paren
         });
     }
     connect(browse, &QPushButton::clicked, this, [this] { OnBrowse(); });
-    connect(exportButton, &QPushButton::clicked, this, [this] { Export(); });
+    connect(export_, &QPushButton::clicked, this, [this] { Export(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ShowSpan();
-}
-
-QWidget* CPLXExportCalendarDlg::ControlOf(int id) const {
-    return findChild<QWidget*>(QString::number(id));
 }
 
 CalendarDate CPLXExportCalendarDlg::SpanEnd() const {

@@ -13,39 +13,37 @@ class QCheckBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace plx {
 
 class CPLXExportCalendarDlg : public CSKDialog {
 public:
-    enum ControlId : int {
-        kIdExport = 1,
-        kIdCancel = 2,
-        kIdMonth = 6201,
-        kIdYear = 6202,
-        kIdCustom = 6203,
-        kIdFrom = 6204,
-        kIdTo = 6205,
-        kIdEvents = 6206,
-        kIdPortion = 6207,
-        kIdDaf = 6208,
-        kIdTimes = 6209,
-        kIdCandles = 6210,
-        kIdFile = 6211,
-        kIdBrowse = 6212,
-    };
-
     // `inputs` are the main window's: its selected date, place, options and language.
     explicit CPLXExportCalendarDlg(ReportInputs inputs, QWidget* parent = nullptr);
 
-    QWidget* ControlOf(int id) const;
     // The file as the dialog stands now.
     CalendarExportRequest Request() const;
     QString FilePath() const;
 
     // Writes the file; tells the user why when it cannot, and closes the dialog when it could.
     bool Export();
+
+    // The controls. The span: a month or a year from the selected date, or the typed dates.
+    QRadioButton* MonthChoice() const { return month_; }
+    QRadioButton* YearChoice() const { return year_; }
+    QRadioButton* CustomChoice() const { return custom_; }
+    QDateEdit* FromEdit() const { return from_; }
+    QDateEdit* ToEdit() const { return to_; }
+    // What the file holds.
+    QCheckBox* EventsBox() const { return events_; }
+    QCheckBox* PortionBox() const { return portion_; }
+    QCheckBox* DafBox() const { return daf_; }
+    QCheckBox* TimesBox() const { return times_; }
+    QCheckBox* CandlesBox() const { return candles_; }
+    QLineEdit* FileEdit() const { return file_; }
+    QPushButton* ExportButton() const { return export_; }
 
 private:
     CalendarDate SpanEnd() const;
@@ -65,6 +63,7 @@ private:
     QCheckBox* times_ = nullptr;
     QCheckBox* candles_ = nullptr;
     QLineEdit* file_ = nullptr;
+    QPushButton* export_ = nullptr;
 };
 
 }  // namespace plx

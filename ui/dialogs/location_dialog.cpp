@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -173,22 +172,13 @@ CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, bool hebrewLayout, 
     choices->addWidget(israel_);
     choices->addWidget(world_);
 
-    auto* ok = new QPushButton(text(kOk), this);
-    auto* cancel = new QPushButton(text(kCancel), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
+    const OkCancelButtons closing = MakeOkCancelButtons(*this, text(kOk), text(kCancel));
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
+    column->setContentsMargins(kSmallDialogMargins);
     column->addLayout(grid);
     column->addWidget(refraction);
-    column->addLayout(buttons);
+    column->addLayout(ButtonRow({closing.ok, closing.cancel}, ButtonRowPlacement::Centred));
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 

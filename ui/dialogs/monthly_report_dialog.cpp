@@ -71,19 +71,19 @@ CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, Calend
     BuildRangeRow(grid, 1, lastSide_, false);
     column->addLayout(grid);
 
-    halfPage_ = WithId(new QRadioButton(text(kHalfPage), this), kIdHalfPage);
-    fullPage_ = WithId(new QRadioButton(text(kFullPage), this), kIdFullPage);
+    halfPage_ = new QRadioButton(text(kHalfPage), this);
+    fullPage_ = new QRadioButton(text(kFullPage), this);
     column->addWidget(halfPage_);
     column->addWidget(fullPage_);
 
     column->addWidget(new QLabel(text(kTimesHeading), this));
     auto* times = new QGridLayout;
-    sunrise_ = WithId(new QCheckBox(text(kSunrise), this), kIdSunrise);
-    sunset_ = WithId(new QCheckBox(text(kSunset), this), kIdSunset);
-    candles_ = WithId(new QCheckBox(text(kCandles), this), kIdCandles);
-    tallit_ = WithId(new QCheckBox(text(kTallit), this), kIdTallit);
-    plagGra_ = WithId(new QCheckBox(text(kPlagGra), this), kIdPlagGra);
-    plagMaga_ = WithId(new QCheckBox(text(kPlagMaga), this), kIdPlagMaga);
+    sunrise_ = new QCheckBox(text(kSunrise), this);
+    sunset_ = new QCheckBox(text(kSunset), this);
+    candles_ = new QCheckBox(text(kCandles), this);
+    tallit_ = new QCheckBox(text(kTallit), this);
+    plagGra_ = new QCheckBox(text(kPlagGra), this);
+    plagMaga_ = new QCheckBox(text(kPlagMaga), this);
     times->addWidget(sunrise_, 0, 0);
     times->addWidget(sunset_, 0, 1);
     times->addWidget(candles_, 1, 0);
@@ -101,16 +101,11 @@ CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, Calend
             plagGra_->setChecked(false);
     });
 
-    auto* buttons = new QHBoxLayout;
-    auto* preview = WithId(new QPushButton(text(kPrintPreview), this), kIdPrintPreview);
-    auto* close = WithId(new QPushButton(text(kClose), this), kIdClose);
-    preview->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(preview);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
-    connect(preview, &QPushButton::clicked, this, [this] { OnPrintPreview(); });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    printPreview_ = new QPushButton(text(kPrintPreview), this);
+    close_ = new QPushButton(text(kClose), this);
+    column->addLayout(ButtonRow({printPreview_, close_}, ButtonRowPlacement::Trailing));
+    connect(printPreview_, &QPushButton::clicked, this, [this] { OnPrintPreview(); });
+    connect(close_, &QPushButton::clicked, this, &QDialog::reject);
 
     ShowChoices();
     ShowRange();
@@ -121,7 +116,7 @@ CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, Calend
 void CPLXReportMonthlyDlg::BuildRangeRow(QGridLayout* grid, int row, Side& side, bool first) {
     const LayoutText& label = first ? kFromMonth : kToMonth;
     grid->addWidget(new QLabel(LayoutString(label, hebrewLayout_), this), row, 0);
-    side.month = WithId(new QComboBox(this), first ? kIdFirstMonth : kIdLastMonth);
+    side.month = new QComboBox(this);
     side.month->setEditable(true);
     side.month->setInsertPolicy(QComboBox::NoInsert);
     side.month->setCompleter(nullptr);  // the list completes typing itself
@@ -129,11 +124,11 @@ void CPLXReportMonthlyDlg::BuildRangeRow(QGridLayout* grid, int row, Side& side,
     side.month->setFixedWidth(kMonthListWidth);
     grid->addWidget(side.month, row, 1);
     grid->addWidget(new QLabel(LayoutString(kYear, hebrewLayout_), this), row, 2);
-    side.year = WithId(new QLineEdit(this), first ? kIdFirstYear : kIdLastYear);
+    side.year = new QLineEdit(this);
     side.year->setFixedWidth(kYearEditWidth);
     grid->addWidget(side.year, row, 3);
-    side.tenYears = WithId(new UpDownControl(this), first ? kIdFirstTenYears : kIdLastTenYears);
-    side.oneYear = WithId(new UpDownControl(this), first ? kIdFirstOneYear : kIdLastOneYear);
+    side.tenYears = new UpDownControl(this);
+    side.oneYear = new UpDownControl(this);
     grid->addWidget(side.tenYears, row, 4);
     grid->addWidget(side.oneYear, row, 5);
 }
@@ -158,10 +153,6 @@ void CPLXReportMonthlyDlg::ConnectSide(const Side& side, bool first) {
             [step](int direction) { step(direction); });
     connect(side.tenYears, &UpDownControl::stepped, this,
             [step](int direction) { step(10 * direction); });
-}
-
-QWidget* CPLXReportMonthlyDlg::ControlOf(int id) const {
-    return findChild<QWidget*>(QString::number(id));
 }
 
 void CPLXReportMonthlyDlg::ShowChoices() {

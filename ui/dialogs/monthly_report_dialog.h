@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace plx {
@@ -22,26 +23,13 @@ class UpDownControl;
 
 class CPLXReportMonthlyDlg : public CSKDialog {
 public:
-    // The ids of the controls.
-    enum ControlId : int {
-        kIdClose = 2,
-        kIdFirstOneYear = 6014,
-        kIdLastOneYear = 6015,
-        kIdFirstTenYears = 6016,
-        kIdLastTenYears = 6017,
-        kIdFirstMonth = 6030,
-        kIdFirstYear = 6031,
-        kIdLastMonth = 6032,
-        kIdLastYear = 6033,
-        kIdCandles = 6097,
-        kIdSunset = 6098,
-        kIdSunrise = 6099,
-        kIdTallit = 6101,
-        kIdPlagGra = 6102,
-        kIdPlagMaga = 6103,
-        kIdHalfPage = 6104,
-        kIdFullPage = 6105,
-        kIdPrintPreview = 6109,
+    // The controls of one end of the range: the month, the year and the spinners that step the
+    // year by ten and by one.
+    struct Side {
+        QComboBox* month = nullptr;
+        QLineEdit* year = nullptr;
+        UpDownControl* tenYears = nullptr;
+        UpDownControl* oneYear = nullptr;
     };
 
     // The layout of the active language's direction; the range starts at the Hebrew month of the
@@ -52,8 +40,6 @@ public:
                          std::function<ReportInputs()> inputs, QWidget* parent = nullptr);
 
     MonthRange Range() const { return range_; }
-    // The control of an id; each also carries its id as its object name.
-    QWidget* ControlOf(int id) const;
     ReportSource& Source() { return source_; }
     // What the report draws now: the range, the ticked times, the orientation of the printer.
     MonthlyRequest Request() const;
@@ -67,14 +53,21 @@ public:
     std::function<void(PrintOrientation)> writeOrientation;
     std::function<void(ReportSource&)> runPreview;
 
-private:
-    struct Side {
-        QComboBox* month = nullptr;
-        QLineEdit* year = nullptr;
-        UpDownControl* tenYears = nullptr;
-        UpDownControl* oneYear = nullptr;
-    };
+    // The controls.
+    const Side& FirstSide() const { return firstSide_; }
+    const Side& LastSide() const { return lastSide_; }
+    QRadioButton* HalfPageChoice() const { return halfPage_; }
+    QRadioButton* FullPageChoice() const { return fullPage_; }
+    QCheckBox* SunriseBox() const { return sunrise_; }
+    QCheckBox* SunsetBox() const { return sunset_; }
+    QCheckBox* CandlesBox() const { return candles_; }
+    QCheckBox* TallitBox() const { return tallit_; }
+    QCheckBox* PlagGraBox() const { return plagGra_; }
+    QCheckBox* PlagMagaBox() const { return plagMaga_; }
+    QPushButton* PrintPreviewButton() const { return printPreview_; }
+    QPushButton* CloseButton() const { return close_; }
 
+private:
     void BuildRangeRow(QGridLayout* grid, int row, Side& side, bool first);
     void ConnectSide(const Side& side, bool first);
     void ShowChoices();
@@ -110,6 +103,8 @@ private:
     QCheckBox* tallit_ = nullptr;
     QCheckBox* plagGra_ = nullptr;
     QCheckBox* plagMaga_ = nullptr;
+    QPushButton* printPreview_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 }  // namespace plx

@@ -27,9 +27,6 @@ constexpr LayoutText kShownTimesFrame{u" הצג את הזמנים הבאים: ",
 constexpr LayoutText kOk{u"אישור", u"Ok!"};
 constexpr LayoutText kCancel{u"ביטול", u"Cancel"};
 constexpr LayoutText kDefaults{u"ברירת מחדל", u"Defaults"};
-constexpr int kDefaultsId = 6001;
-constexpr int kOkId = 1;
-constexpr int kCancelId = 2;
 
 constexpr LayoutText kAdvice{
     u"לאדם שאינו בקיא בהלכות הזמנים - מומלץ שלא ישנה הגדרות מעבר לברירת המחדל,\n"
@@ -54,50 +51,43 @@ constexpr LayoutText kStarsOutHeight{
 using SwitchField = bool TimesOfDayOptions::*;
 
 struct ShownTime {
-    int id;
     LayoutText text;
     SwitchField field;
 };
 
 // In the order of the frame, top to bottom, then the second column.
 constexpr std::array<ShownTime, 22> kShownTimes{{
-    {6064, {u"עלות השחר", u"Break of dawn (CockCrow)"}, &TimesOfDayOptions::breakOfDawn},
-    {6065, {u"טלית ותפילין", u"Talith and Tefilin"}, &TimesOfDayOptions::talitTfilin},
-    {6066, {u"הנץ החמה (זריחה)", u"Sunrise"}, &TimesOfDayOptions::sunrise},
-    {6072, {u"שעה זמנית (מג\"א)", u"Temporary hour (Maga)"}, &TimesOfDayOptions::propHourMaga},
-    {6073, {u"שעה זמנית (גר\"א)", u"Temporary hour (Gra)"}, &TimesOfDayOptions::propHourGra},
-    {6067, {u"סוף קריאת שמע (מג\"א)", u"End of Shma time (Maga)"}, &TimesOfDayOptions::endShmaMaga},
-    {6068, {u"סוף קריאת שמע (גר\"א)", u"End of Sh'ma time (Gra)"}, &TimesOfDayOptions::endShmaGra},
-    {6069,
-     {u"סוף זמן שחרית (מג\"א)", u"End of Shachrit time (Maga)"},
+    {{u"עלות השחר", u"Break of dawn (CockCrow)"}, &TimesOfDayOptions::breakOfDawn},
+    {{u"טלית ותפילין", u"Talith and Tefilin"}, &TimesOfDayOptions::talitTfilin},
+    {{u"הנץ החמה (זריחה)", u"Sunrise"}, &TimesOfDayOptions::sunrise},
+    {{u"שעה זמנית (מג\"א)", u"Temporary hour (Maga)"}, &TimesOfDayOptions::propHourMaga},
+    {{u"שעה זמנית (גר\"א)", u"Temporary hour (Gra)"}, &TimesOfDayOptions::propHourGra},
+    {{u"סוף קריאת שמע (מג\"א)", u"End of Shma time (Maga)"}, &TimesOfDayOptions::endShmaMaga},
+    {{u"סוף קריאת שמע (גר\"א)", u"End of Sh'ma time (Gra)"}, &TimesOfDayOptions::endShmaGra},
+    {{u"סוף זמן שחרית (מג\"א)", u"End of Shachrit time (Maga)"},
      &TimesOfDayOptions::endShachritMaga},
-    {6070,
-     {u"סוף זמן שחרית (גר\"א)", u"End of Shachrit time (Gra)"},
-     &TimesOfDayOptions::endShachritGra},
-    {6074, {u"חצות היום", u"Midday"}, &TimesOfDayOptions::midday},
-    {6075, {u"מנחה גדולה (מג\"א)", u"Mincha Gedola (Maga)"}, &TimesOfDayOptions::minchaGdolaMaga},
-    {6076, {u"מנחה גדולה (גר\"א)", u"Mincha Gedola (Gra)"}, &TimesOfDayOptions::minchaGdolaGra},
-    {6077, {u"מנחה גדולה (30 דק')", u"Mincha Gedola (30 min)"}, &TimesOfDayOptions::minchaGdola30},
-    {6078, {u"מנחה קטנה (מג\"א)", u"Mincha Ketana (Maga)"}, &TimesOfDayOptions::minchaKtanaMaga},
-    {6079, {u"מנחה קטנה (גר\"א)", u"Mincha Ketana (Gra)"}, &TimesOfDayOptions::minchaKtanaGra},
-    {6080, {u"פלג המנחה (מג\"א)", u"Plag ha'Mincha (Maga)"}, &TimesOfDayOptions::plagHaMinchaMaga},
-    {6081, {u"פלג המנחה (גר\"א)", u"Plag ha'Mincha (Gra)"}, &TimesOfDayOptions::plagHaMinchaGra},
-    {6071, {u"שקיעה", u"Sunset"}, &TimesOfDayOptions::sunset},
-    {6082,
-     {u"צאת הכוכבים (מוצ\"ש ע\"פ המנהג, 8.5 מעלות)",
+    {{u"סוף זמן שחרית (גר\"א)", u"End of Shachrit time (Gra)"}, &TimesOfDayOptions::endShachritGra},
+    {{u"חצות היום", u"Midday"}, &TimesOfDayOptions::midday},
+    {{u"מנחה גדולה (מג\"א)", u"Mincha Gedola (Maga)"}, &TimesOfDayOptions::minchaGdolaMaga},
+    {{u"מנחה גדולה (גר\"א)", u"Mincha Gedola (Gra)"}, &TimesOfDayOptions::minchaGdolaGra},
+    {{u"מנחה גדולה (30 דק')", u"Mincha Gedola (30 min)"}, &TimesOfDayOptions::minchaGdola30},
+    {{u"מנחה קטנה (מג\"א)", u"Mincha Ketana (Maga)"}, &TimesOfDayOptions::minchaKtanaMaga},
+    {{u"מנחה קטנה (גר\"א)", u"Mincha Ketana (Gra)"}, &TimesOfDayOptions::minchaKtanaGra},
+    {{u"פלג המנחה (מג\"א)", u"Plag ha'Mincha (Maga)"}, &TimesOfDayOptions::plagHaMinchaMaga},
+    {{u"פלג המנחה (גר\"א)", u"Plag ha'Mincha (Gra)"}, &TimesOfDayOptions::plagHaMinchaGra},
+    {{u"שקיעה", u"Sunset"}, &TimesOfDayOptions::sunset},
+    {{u"צאת הכוכבים (מוצ\"ש ע\"פ המנהג, 8.5 מעלות)",
       u"Stars out (Standard as Motzash, 8.5 degrees)"},
      &TimesOfDayOptions::starsOutStandard},
-    {6083, {u"צאת הכוכבים (גר\"א)", u"Stars out (Gra)"}, &TimesOfDayOptions::starsOutGra},
-    {6084, {u"צאת הכוכבים (רש\"ז)", u"Stars out (Rashaz)"}, &TimesOfDayOptions::starsOutRashaz},
-    {6063, {u"צאת הכוכבים (ר\"ת)", u"Stars out (R.T)"}, &TimesOfDayOptions::starsOutRt},
+    {{u"צאת הכוכבים (גר\"א)", u"Stars out (Gra)"}, &TimesOfDayOptions::starsOutGra},
+    {{u"צאת הכוכבים (רש\"ז)", u"Stars out (Rashaz)"}, &TimesOfDayOptions::starsOutRashaz},
+    {{u"צאת הכוכבים (ר\"ת)", u"Stars out (R.T)"}, &TimesOfDayOptions::starsOutRt},
 }};
 
-constexpr int kHeightsId = 6058;
 constexpr LayoutText kHeights{u"חשב גם את גובה המקום לגבי הזמנים",
                               u"Calculate also the elevation (height) of the location"};
 
-struct Choice {
-    int id;
+struct RadioChoice {
     LayoutText text;
     int value;
 };
@@ -117,40 +107,41 @@ constexpr DefinitionField kDefinition{
 
 struct RadioGroup {
     LayoutText frame;  // empty: the second column of the frame before
-    std::span<const Choice> choices;
+    std::span<const RadioChoice> choices;
     DefinitionField field;
     int otherValue;  // the choice shown for a value no button has; -1 none
 };
 
-constexpr Choice kMiles[] = {
-    {6085, {u"18 דק' * 4 (72 דק')", u"18 m X 4 (72 minutes)"}, 72},
-    {6086, {u"22.5 דק' * 4 (90 דק')", u"22.5 m X 4 (90 minutes)"}, 90},
-    {6087, {u"24 דק' * 5 (120 דק')", u"24 m X 5 (120 minutes)"}, 120},
+constexpr RadioChoice kMiles[] = {
+    {{u"18 דק' * 4 (72 דק')", u"18 m X 4 (72 minutes)"}, 72},
+    {{u"22.5 דק' * 4 (90 דק')", u"22.5 m X 4 (90 minutes)"}, 90},
+    {{u"24 דק' * 5 (120 דק')", u"24 m X 5 (120 minutes)"}, 120},
 };
-constexpr Choice kDawnMethods[] = {
-    {6043, {u"דקות קבועות", u"Fixed minutes"}, kFixedMinutes},
-    {6044, {u"דקות זמניות", u"Temporary minutes"}, kProportionalMinutes},
-    {6045, {u"מעלות (זווית השמש)", u"Degrees (Sun's Angle)"}, kDegrees},
+constexpr RadioChoice kDawnMethods[] = {
+    {{u"דקות קבועות", u"Fixed minutes"}, kFixedMinutes},
+    {{u"דקות זמניות", u"Temporary minutes"}, kProportionalMinutes},
+    {{u"מעלות (זווית השמש)", u"Degrees (Sun's Angle)"}, kDegrees},
 };
-constexpr Choice kTallitMethods[] = {
-    {6046, {u"40 דק' לפני הזריחה", u"40 minutes before sunrise"}, 0},
-    {6047, {u"52 דק' לפני הזריחה", u"52 minutes before sunrise"}, 1},
-    {6048, {u"60 דק' לפני הזריחה", u"60 minutes before sunrise"}, 2},
-    {6049, {u"11.5 מעלות מתחת לאופק", u"11.5 degrees below the horizon"}, 3},
-    {6050, {u"11 מעלות", u"11 degrees"}, 4},
-    {6051, {u"10.2 מעלות", u"10.2 degrees"}, 5},
+constexpr RadioChoice kTallitMethods[] = {
+    {{u"40 דק' לפני הזריחה", u"40 minutes before sunrise"}, 0},
+    {{u"52 דק' לפני הזריחה", u"52 minutes before sunrise"}, 1},
+    {{u"60 דק' לפני הזריחה", u"60 minutes before sunrise"}, 2},
+    {{u"11.5 מעלות מתחת לאופק", u"11.5 degrees below the horizon"}, 3},
+    {{u"11 מעלות", u"11 degrees"}, 4},
+    {{u"10.2 מעלות", u"10.2 degrees"}, 5},
 };
-constexpr Choice kRabeinuTamMinutes[] = {
-    {6052, {u"72 דקות", u"72 minutes"}, 0},
-    {6053, {u"90 דקות", u"90 minutes"}, 1},
-    {6054, {u"120 דקות", u"120 minutes"}, 2},
+constexpr RadioChoice kRabeinuTamMinutes[] = {
+    {{u"72 דקות", u"72 minutes"}, 0},
+    {{u"90 דקות", u"90 minutes"}, 1},
+    {{u"120 דקות", u"120 minutes"}, 2},
 };
-constexpr Choice kRabeinuTamMethods[] = {
-    {6055, {u"דקות קבועות", u"Fixed minutes"}, kFixedMinutes},
-    {6056, {u"דקות זמניות", u"Temporary minutes"}, kProportionalMinutes},
-    {6057, {u"מעלות (זווית השמש)", u"Degrees (Sun's Angle)"}, kDegrees},
+constexpr RadioChoice kRabeinuTamMethods[] = {
+    {{u"דקות קבועות", u"Fixed minutes"}, kFixedMinutes},
+    {{u"דקות זמניות", u"Temporary minutes"}, kProportionalMinutes},
+    {{u"מעלות (זווית השמש)", u"Degrees (Sun's Angle)"}, kDegrees},
 };
 
+// In the order of CPLXSettingsDlg::Choice.
 const std::array<RadioGroup, 5> kRadioGroups{{
     {{u" מהלך מיל ", u"Mile walking"}, kMiles, kDefinition<&TimesOfDayOptions::milesMethod>, 72},
     {{u" חישוב עלות השחר ", u" Break of dawn calculations "},
@@ -198,7 +189,7 @@ CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, bool hebre
         const ShownTime& time = kShownTimes[static_cast<std::size_t>(i)];
         auto* box = new QCheckBox(text(time.text), shown);
         box->setMinimumWidth(kTimesColumnWidth);
-        controls_.insert(time.id, box);
+        timeBoxes_ << box;
         shownGrid->addWidget(box, i % rows, i / rows);
     }
 
@@ -220,10 +211,9 @@ CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, bool hebre
         auto* column = new QGridLayout;
         const int perColumn = group.choices.size() > 3 ? 3 : static_cast<int>(group.choices.size());
         for (int i = 0; i < static_cast<int>(group.choices.size()); ++i) {
-            const Choice& choice = group.choices[static_cast<std::size_t>(i)];
+            const RadioChoice& choice = group.choices[static_cast<std::size_t>(i)];
             auto* radio = new QRadioButton(text(choice.text), frame);
             buttons->addButton(radio, choice.value);
-            controls_.insert(choice.id, radio);
             column->addWidget(radio, i % perColumn, i / perColumn);
         }
         frameColumns->addLayout(column);
@@ -231,48 +221,50 @@ CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, bool hebre
     }
     methods->addStretch();
 
-    auto* heights = new QCheckBox(text(kHeights), this);
-    controls_.insert(kHeightsId, heights);
+    heights_ = new QCheckBox(text(kHeights), this);
 
-    auto* ok = new QPushButton(text(kOk), this);
-    auto* cancel = new QPushButton(text(kCancel), this);
-    auto* defaults = new QPushButton(text(kDefaults), this);
-    controls_.insert(kOkId, ok);
-    controls_.insert(kCancelId, cancel);
-    controls_.insert(kDefaultsId, defaults);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(defaults, &QPushButton::clicked, this, [this] { ShowSettings(CalculationSettings{}); });
+    const OkCancelButtons closing = MakeOkCancelButtons(*this, text(kOk), text(kCancel));
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
+    defaults_ = new QPushButton(text(kDefaults), this);
+    connect(defaults_, &QPushButton::clicked, this,
+            [this] { ShowSettings(CalculationSettings{}); });
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(shown);
     choices->addLayout(methods);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(defaults);
-    buttons->addStretch();
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 12, 14, 12);
+    column->setContentsMargins(kSmallDialogMargins);
     column->addWidget(Advice(text(kAdvice), this));
     column->addLayout(choices);
-    column->addWidget(heights);
+    column->addWidget(heights_);
     column->addWidget(Advice(text(kHeightAdvice), this));
     if (!hebrewLayout)
         column->addWidget(Advice(text(kStarsOutHeight), this));
-    column->addLayout(buttons);
+    column->addLayout(ButtonRow({ok_, cancel_, defaults_}, ButtonRowPlacement::Centred));
     column->setSizeConstraint(QLayout::SetFixedSize);
 
     ShowSettings(settings_);
 }
 
+QCheckBox* CPLXSettingsDlg::TimeBox(bool TimesOfDayOptions::*time) const {
+    for (std::size_t i = 0; i < kShownTimes.size(); ++i) {
+        if (kShownTimes[i].field == time)
+            return timeBoxes_.value(static_cast<qsizetype>(i));
+    }
+    return nullptr;
+}
+
+QRadioButton* CPLXSettingsDlg::ChoiceButton(Choice group, int value) const {
+    const QButtonGroup* buttons = groups_.value(static_cast<qsizetype>(group));
+    return buttons ? qobject_cast<QRadioButton*>(buttons->button(value)) : nullptr;
+}
+
 void CPLXSettingsDlg::ShowSettings(const CalculationSettings& settings) {
-    for (const ShownTime& time : kShownTimes)
-        controls_.value(time.id)->setChecked(settings.times.*time.field);
-    controls_.value(kHeightsId)->setChecked(settings.calcHeights);
+    for (std::size_t i = 0; i < kShownTimes.size(); ++i)
+        timeBoxes_[static_cast<qsizetype>(i)]->setChecked(settings.times.*kShownTimes[i].field);
+    heights_->setChecked(settings.calcHeights);
     for (std::size_t g = 0; g < kRadioGroups.size(); ++g) {
         const RadioGroup& group = kRadioGroups[g];
         QButtonGroup* buttons = groups_[static_cast<qsizetype>(g)];
@@ -285,9 +277,9 @@ void CPLXSettingsDlg::ShowSettings(const CalculationSettings& settings) {
 }
 
 void CPLXSettingsDlg::accept() {
-    for (const ShownTime& time : kShownTimes)
-        settings_.times.*time.field = controls_.value(time.id)->isChecked();
-    settings_.calcHeights = controls_.value(kHeightsId)->isChecked();
+    for (std::size_t i = 0; i < kShownTimes.size(); ++i)
+        settings_.times.*kShownTimes[i].field = timeBoxes_[static_cast<qsizetype>(i)]->isChecked();
+    settings_.calcHeights = heights_->isChecked();
     for (std::size_t g = 0; g < kRadioGroups.size(); ++g) {
         const int value = groups_[static_cast<qsizetype>(g)]->checkedId();
         if (value >= 0)

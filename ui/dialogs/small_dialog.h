@@ -1,9 +1,14 @@
-// What the small modal dialogs share: the layout of the interface language and a plain frame
-// with a title and a close box.
+// What the small modal dialogs share: the layout of the interface language, a plain frame with a
+// title and a close box, the margins around their controls and the row of buttons at their foot.
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QMargins>
 #include <QString>
+
+class QHBoxLayout;
+class QPushButton;
 
 namespace plx {
 
@@ -13,11 +18,21 @@ inline void PrepareSmallDialog(QDialog& dialog, bool hebrewLayout, const QString
     dialog.setWindowTitle(title);
 }
 
-// A control that carries its id as its object name, so that its dialog finds it by id.
-template <typename W>
-W* WithId(W* widget, int id) {
-    widget->setObjectName(QString::number(id));
-    return widget;
-}
+// Between the frame of a settings dialog and its controls.
+inline constexpr QMargins kSmallDialogMargins(14, 12, 14, 12);
+
+// OK, the default button, accepts the dialog; Cancel rejects it. The texts are the window's own:
+// the dialogs do not agree on how OK is written.
+struct OkCancelButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+OkCancelButtons MakeOkCancelButtons(QDialog& dialog, const QString& okText,
+                                    const QString& cancelText);
+
+// A row of a dialog's buttons in reading order, the first of them the default button: centred
+// under the controls, or at the side where reading ends.
+enum class ButtonRowPlacement { Centred, Trailing };
+QHBoxLayout* ButtonRow(const QList<QPushButton*>& buttons, ButtonRowPlacement placement);
 
 }  // namespace plx

@@ -48,20 +48,22 @@ CPLXTimeZonesDlg::CPLXTimeZonesDlg(CustomLocationList& custom, LocationKey key,
     add_ = new QPushButton(LayoutString(kAdd, hebrewLayout), this);
     delete_ = new QPushButton(LayoutString(kDelete, hebrewLayout), this);
     update_ = new QPushButton(LayoutString(kUpdate, hebrewLayout), this);
-    auto* ok = new QPushButton(LayoutString(kOk, hebrewLayout), this);
-    auto* cancel = new QPushButton(LayoutString(kCancel, hebrewLayout), this);
-    ok->setDefault(true);
+    const OkCancelButtons closing = MakeOkCancelButtons(*this, LayoutString(kOk, hebrewLayout),
+                                                        LayoutString(kCancel, hebrewLayout));
+    ok_ = closing.ok;
+    cancel_ = closing.cancel;
     delete_->setEnabled(false);
     update_->setEnabled(false);
 
+    // OK and Cancel stand under the outer buttons of the row above.
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(14, 12, 14, 12);
+    grid->setContentsMargins(kSmallDialogMargins);
     grid->addWidget(list_, 0, 0, 1, 3);
     grid->addWidget(add_, 1, 0);
     grid->addWidget(delete_, 1, 1);
     grid->addWidget(update_, 1, 2);
-    grid->addWidget(ok, 2, 0);
-    grid->addWidget(cancel, 2, 2);
+    grid->addWidget(ok_, 2, 0);
+    grid->addWidget(cancel_, 2, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     for (LocationKey row = 0; row < kBuiltInLocationCount; ++row) {
@@ -82,8 +84,6 @@ CPLXTimeZonesDlg::CPLXTimeZonesDlg(CustomLocationList& custom, LocationKey key,
     connect(add_, &QPushButton::clicked, this, [this] { OnAdd(); });
     connect(delete_, &QPushButton::clicked, this, [this] { OnDelete(); });
     connect(update_, &QPushButton::clicked, this, [this] { OnUpdate(); });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // The built-in rows are in English only for "en" and the user's only in Hebrew for "he", so that

@@ -30,6 +30,8 @@ public:
     QPushButton* AddButton() const { return add_; }
     QPushButton* DeleteButton() const { return delete_; }
     QPushButton* UpdateButton() const { return update_; }
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* CancelButton() const { return cancel_; }
 
 private:
     QString RowText(const Location& place, bool custom) const;
@@ -48,6 +50,8 @@ private:
     QPushButton* add_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* update_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace plx
