@@ -75,7 +75,7 @@ void BM_PreviewRepaint(benchmark::State& state) {
     canvas->Reset();
     canvas->StartPreviewRun();
     for (int i = 0; i < state.range(0); ++i)
-        canvas->OnCommand(plx::kPreviewZoomIn);
+        canvas->OnCommand(plx::PreviewCommand::ZoomIn);
     QApplication::processEvents();
     for (auto _ : state)
         canvas->viewport()->repaint();

@@ -69,6 +69,7 @@ constexpr LookedUpKey kLookedUpKeys[] = {
     {u"PrintPreview", u"CLOSE"},
     {u"PrintPreview", u"PAGES_DESC"},
     {u"PrintPreview", u"PRINT_LANDSCAPE"},
+    {u"PrintPreview", u"PRINT_JOB_FAILED"},
 };
 
 // The program's folder is asked of the application object, which a test program lacks.

@@ -42,30 +42,65 @@ TEST(PreviewRatios, ZoomStates) {
     EXPECT_EQ(ZoomedRatio({3, 2}, 2), (ScaleRatio{4, 2}));
 }
 
-TEST(PreviewLayout, OneAndTwoPagesCentred) {
-    const PreviewPageFrame one = PreviewAvailableArea({750, 524}, 1, 0);
-    EXPECT_EQ(one.available, QSize(734, 508));
-    const PreviewPageFrame two = PreviewAvailableArea({750, 524}, 2, 16);
-    EXPECT_EQ(two.available, QSize(355, 508));
-    EXPECT_EQ(two.secondPageOffset, 363);
+// An A4 page (794 x 1123 screen pixels at 96 dpi) in the 750 x 524 canvas of a new preview window,
+// worked by hand: the ratio fits the page to the available height or width, and the paper's
+// rectangle has a 3-pixel rim for its frame and shadow.
+struct PageCase {
+    const char* name;
+    QSize paper;
+    int pagesShown;
+    int selectorWidth;
+    int pageIndex;
+    QSize available;
+    QRect page;
+};
 
-    const QSize paper(794, 1123);  // A4 at 96 dpi
-    const ScaleRatio ratio = WholePageRatio(paper, one.available);
-    const QRect rect = PreviewPageRect(paper, ratio, kZoomWhole, one, 0);
-    EXPECT_EQ(rect.width(), ratio.Scale(794) + 3);
-    EXPECT_EQ(rect.height(), 508 + 3);
-    EXPECT_EQ(rect.top(), 8 + (508 - 511) / 2 - 1);
-    EXPECT_EQ(rect.left(), 8 + (734 - rect.width()) / 2 - 1);
-    const QRect second = PreviewPageRect(paper, ratio, kZoomWhole, two, 1);
-    EXPECT_GT(second.left(), two.secondPageOffset);
-    // Zoomed, the page starts at (8, 8), as large as its ratio makes it.
-    EXPECT_EQ(PreviewPageRect(paper, {1, 1}, kZoomFull, one, 0), QRect(8, 8, 797, 1126));
+constexpr QSize kA4(794, 1123);
+constexpr QSize kA4Landscape(1123, 794);
+const PageCase kPageCases[] = {
+    // 734 x 508 available: 508 / 1123 makes the page 359 x 508.
+    {"one page", kA4, 1, 0, 0, {734, 508}, {193, 6, 362, 511}},
+    {"one page beside the page selector", kA4, 1, 16, 0, {718, 508}, {185, 6, 362, 511}},
+    // 355 x 508 available: 355 / 794 makes each page 355 x 502; the second sits 363 further.
+    {"first of two pages", kA4, 2, 16, 0, {355, 508}, {6, 8, 358, 505}},
+    {"second of two pages", kA4, 2, 16, 1, {355, 508}, {369, 8, 358, 505}},
+    // 508 / 794 makes the page 718 x 508.
+    {"landscape", kA4Landscape, 1, 0, 0, {734, 508}, {13, 6, 721, 511}},
+};
+
+TEST(PreviewLayout, WholePagesCentredInTheCanvas) {
+    for (const PageCase& c : kPageCases) {
+        SCOPED_TRACE(c.name);
+        const PreviewPageFrame frame =
+            PreviewAvailableArea({750, 524}, c.pagesShown, c.selectorWidth);
+        EXPECT_EQ(frame.available, c.available);
+        const ScaleRatio ratio = WholePageRatio(c.paper, frame.available);
+        EXPECT_EQ(PreviewPageRect(c.paper, ratio, kZoomWhole, frame, c.pageIndex), c.page);
+    }
+}
+
+TEST(PreviewLayout, ZoomedPagesStartAtTheCorner) {
+    const PreviewPageFrame frame = PreviewAvailableArea({750, 524}, 1, 0);
+    // The middle step is halfway from 508 : 1123 to 1 : 1, 815 : 1123: 576 x 815 pixels.
+    EXPECT_EQ(PreviewPageRect(kA4, ZoomedRatio({508, 1123}, 1), 1, frame, 0),
+              QRect(8, 8, 579, 818));
+    EXPECT_EQ(PreviewPageRect(kA4, {1, 1}, kZoomFull, frame, 0), QRect(8, 8, 797, 1126));
 }
 
 TEST(PreviewLayout, PageStepIsATenthOfTheRange) {
     EXPECT_EQ(PreviewPageStep(1, 1), 0);
     EXPECT_EQ(PreviewPageStep(1, 25), 3);
     EXPECT_EQ(PreviewPageStep(1, 2), 1);
+}
+
+TEST(PreviewPageNumbers, FilledInOrder) {
+    EXPECT_EQ(FillPageNumbers(QStringLiteral("Page %u"), {3, 4}), QStringLiteral("Page 3"));
+    EXPECT_EQ(FillPageNumbers(QStringLiteral("Pages %u-%u"), {3, 4}), QStringLiteral("Pages 3-4"));
+    EXPECT_EQ(FillPageNumbers(QStringLiteral("עמודים %u-%u"), {12, 13}),
+              QStringLiteral("עמודים 12-13"));
+    EXPECT_EQ(FillPageNumbers(QStringLiteral("%u/%u/%u"), {1, 2}), QStringLiteral("1/2/%u"));
+    EXPECT_EQ(FillPageNumbers(QStringLiteral("100% sure"), {1}), QStringLiteral("100% sure"));
+    EXPECT_EQ(FillPageNumbers(QString(), {1}), QString());
 }
 
 TEST(AutoScroll, TenthOfTheDistanceBeyondTheAnchor) {

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -76,8 +77,8 @@ void RunPreview(CPrintPreviewDlg& dlg, const std::function<void()>& drive) {
     dlg.Run();
 }
 
-void Click(CPrintPreviewDlg& dlg, int id) {
-    QAbstractButton* control = dlg.Control(id);
+void Click(CPrintPreviewDlg& dlg, PreviewCommand command) {
+    QAbstractButton* control = dlg.Control(command);
     QVERIFY(control->isEnabled());
     control->click();
     QCoreApplication::processEvents();  // the canvas carries the command out when posted
@@ -108,23 +109,23 @@ private slots:
         RunPreview(dlg, [&] {
             CPrintPreview* canvas = dlg.Canvas();
             QCOMPARE(source.begun, 1);
-            QVERIFY(!dlg.Control(kPreviewNext)->isEnabled());
-            QVERIFY(!dlg.Control(kPreviewPrev)->isEnabled());
-            QVERIFY(!dlg.Control(kPreviewPages)->isEnabled());
-            QVERIFY(!dlg.Control(kPreviewZoomOut)->isEnabled());
-            QCOMPARE(dlg.Control(kPreviewPages)->text(), QStringLiteral("&One Page"));
+            QVERIFY(!dlg.Control(PreviewCommand::NextPage)->isEnabled());
+            QVERIFY(!dlg.Control(PreviewCommand::PrevPage)->isEnabled());
+            QVERIFY(!dlg.Control(PreviewCommand::Pages)->isEnabled());
+            QVERIFY(!dlg.Control(PreviewCommand::ZoomOut)->isEnabled());
+            QCOMPARE(dlg.Control(PreviewCommand::Pages)->text(), QStringLiteral("&One Page"));
             QCOMPARE(dlg.windowTitle(), QStringLiteral("Print Preview"));
             QVERIFY(!canvas->verticalScrollBar()->isVisible());
             canvas->viewport()->repaint();
             QVERIFY(source.pages.contains(1));
             Shot(&dlg, "preview_default");
             const ScaleRatio whole = canvas->PageRatio(0);
-            Click(dlg, kPreviewZoomIn);
+            Click(dlg, PreviewCommand::ZoomIn);
             QCOMPARE(canvas->ZoomState(), 1);
-            Click(dlg, kPreviewZoomIn);
+            Click(dlg, PreviewCommand::ZoomIn);
             QCOMPARE(canvas->ZoomState(), 2);
-            QCOMPARE(canvas->PageRatio(0), ZoomedRatio(whole, 2));
-            QVERIFY(!dlg.Control(kPreviewZoomIn)->isEnabled());
+            QCOMPARE(canvas->PageRatio(0), (ScaleRatio{1, 1}));  // the paper's own size
+            QVERIFY(!dlg.Control(PreviewCommand::ZoomIn)->isEnabled());
             QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, OnPage(canvas, 0));
             QCOMPARE(canvas->ZoomState(), 0);
             QCOMPARE(canvas->PageRatio(0), whole);
@@ -156,8 +157,8 @@ private slots:
             const QPoint middle = canvas->viewport()->rect().center();
             QTest::mousePress(canvas->viewport(), Qt::MiddleButton, {}, middle);
             QVERIFY(!canvas->AutoScrolling());  // nothing scrolls in the whole-page view
-            Click(dlg, kPreviewZoomIn);
-            Click(dlg, kPreviewZoomIn);
+            Click(dlg, PreviewCommand::ZoomIn);
+            Click(dlg, PreviewCommand::ZoomIn);
             QTest::mousePress(canvas->viewport(), Qt::MiddleButton, {}, middle);
             QVERIFY(canvas->AutoScrolling());
             // Letting go where it started is a click: the scrolling goes on.
@@ -174,13 +175,13 @@ private slots:
         RunPreview(dlg, [&] {
             CPrintPreview* canvas = dlg.Canvas();
             QVERIFY(canvas->verticalScrollBar()->isVisible());  // the page selector
-            Click(dlg, kPreviewPages);
+            Click(dlg, PreviewCommand::Pages);
             QCOMPARE(canvas->PagesShown(), 2);
-            QCOMPARE(dlg.Control(kPreviewPages)->text(), QStringLiteral("&Two Pages"));
-            QVERIFY(dlg.Control(kPreviewNext)->isEnabled());  // 1 + 2 - 1 < 3
-            Click(dlg, kPreviewNext);
+            QCOMPARE(dlg.Control(PreviewCommand::Pages)->text(), QStringLiteral("&Two Pages"));
+            QVERIFY(dlg.Control(PreviewCommand::NextPage)->isEnabled());  // 1 + 2 - 1 < 3
+            Click(dlg, PreviewCommand::NextPage);
             QCOMPARE(canvas->CurrentPage(), 2);
-            QVERIFY(!dlg.Control(kPreviewNext)->isEnabled());
+            QVERIFY(!dlg.Control(PreviewCommand::NextPage)->isEnabled());
             QCOMPARE(dlg.PageNumberLabel()->text(), QStringLiteral("Pages 2-3"));
             source.pages.clear();
             canvas->viewport()->repaint();
@@ -189,7 +190,7 @@ private slots:
             QCOMPARE(canvas->ZoomState(), 1);
             QCOMPARE(canvas->PagesShown(), 1);
             QCOMPARE(canvas->CurrentPage(), 3);
-            Click(dlg, kPreviewZoomOut);
+            Click(dlg, PreviewCommand::ZoomOut);
             QCOMPARE(canvas->PagesShown(), 2);  // the user's choice again
         });
         // A new opening starts with one page.
@@ -224,14 +225,14 @@ private slots:
         CPrintPreviewDlg dlg(source, nullptr);
         RunPreview(dlg, [&] {
             CPrintPreview* canvas = dlg.Canvas();
-            Click(dlg, kPreviewPages);
+            Click(dlg, PreviewCommand::Pages);
             const QRect portrait = canvas->PageRect(0);
             QVERIFY(portrait.height() > portrait.width());
-            Click(dlg, kPreviewLandscape);
+            Click(dlg, PreviewCommand::Landscape);
             QCOMPARE(source.begun, 2);
             QVERIFY(canvas->Landscape());
             QCOMPARE(ReadPrintOrientation(), PrintOrientation::Landscape);
-            QVERIFY(dlg.Control(kPreviewLandscape)->isChecked());
+            QVERIFY(dlg.Control(PreviewCommand::Landscape)->isChecked());
             QCOMPARE(canvas->PagesShown(), 2);
             const QRect landscape = canvas->PageRect(0);
             QVERIFY(landscape.width() > landscape.height());
@@ -247,7 +248,7 @@ private slots:
         CPrintPreviewDlg dlg(source, nullptr);
         RunPreview(dlg, [&] {
             CPrintPreview* canvas = dlg.Canvas();
-            Click(dlg, kPreviewNext);
+            Click(dlg, PreviewCommand::NextPage);
             canvas->viewport()->repaint();  // page 2 cannot be drawn: back to page 1
             QCoreApplication::processEvents();
             canvas->viewport()->repaint();
@@ -262,7 +263,7 @@ private slots:
         CPrintPreviewDlg* dlg = nullptr;
         QWidget owner;
         QTimer::singleShot(0, &owner, [&] {
-            QAbstractButton* print = dlg->Control(kPreviewPrint);
+            QAbstractButton* print = dlg->Control(PreviewCommand::Print);
             QCOMPARE(print->geometry().right(), dlg->ClientRect().right() - 2);
             QCOMPARE(print->text(), QStringLiteral("הדפסה..."));
             QCOMPARE(dlg->windowTitle(), QStringLiteral("תצוגה לפני הדפסה"));
@@ -291,12 +292,12 @@ private slots:
         };
         QList<int> status;
         int ended = 0;
-        connect(&dlg, &CPrintPreviewDlg::statusPageNumber, this,
+        connect(dlg.Canvas(), &CPrintPreview::statusPageNumber, this,
                 [&](int page) { status.append(page); });
-        connect(&dlg, &CPrintPreviewDlg::endPrinting, this, [&] { ++ended; });
+        connect(dlg.Canvas(), &CPrintPreview::endPrinting, this, [&] { ++ended; });
         RunPreview(dlg, [&] {
             source.pages.clear();
-            Click(dlg, kPreviewPrint);
+            Click(dlg, PreviewCommand::Print);
         });
         QCOMPARE(status, (QList<int>{2, 3}));
         QCOMPARE(source.pages, (QList<int>{2, 3}));
@@ -307,23 +308,46 @@ private slots:
         DefaultPrinter().setPrintRange(QPrinter::AllPages);
     }
 
+    void printJobThatCannotStart_data() {
+        QTest::addColumn<QString>("language");  // empty: the window is given no texts
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no texts") << QString() << QStringLiteral("Could not start print job.");
+        QTest::newRow("English") << QStringLiteral("English")
+                                 << QStringLiteral("Could not start print job.");
+        QTest::newRow("Hebrew") << QStringLiteral("Hebrew")
+                                << QStringLiteral("לא ניתן להתחיל את עבודת ההדפסה.");
+    }
+
     void printJobThatCannotStart() {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        if (!language.isEmpty())
+            QVERIFY(LoadLanguageFile(kLanguages + u'/' + language + QStringLiteral(".xml")));
         CountingSource source(1);
-        CPrintPreviewDlg dlg(source, nullptr);
-        dlg.choosePrinter = [](QPrinter& printer, int, int) {
+        QWidget owner;
+        auto* dlg = new CPrintPreviewDlg(source, &owner);
+        dlg->choosePrinter = [](QPrinter& printer, int, int) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QStringLiteral("/nonexistent/folder/out.pdf"));
             return true;
         };
         QString shown;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
-            shown = message;
+        SetMessageBoxAnswerer([&](const QString& said, const QString&, MessageBoxButtons) {
+            shown = said;
             return MessageBoxAnswer::Ok;
         });
-        RunPreview(dlg, [&] { Click(dlg, kPreviewPrint); });
+        QTimer::singleShot(0, dlg, [dlg] {
+            QVERIFY(QTest::qWaitForWindowExposed(dlg));
+            Click(*dlg, PreviewCommand::Print);
+        });
+        if (language.isEmpty())
+            dlg->Run();
+        else
+            OpenPrintPreview(dlg, source, &owner);
         SetMessageBoxAnswerer({});
-        QCOMPARE(shown, QStringLiteral("Could not start print job."));
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
         DefaultPrinter().setOutputFileName({});
+        QCOMPARE(shown, message);
     }
 
     void mainWindowOpensItsReports() {
@@ -338,14 +362,16 @@ private slots:
             QVERIFY(window.CommandAction(kCmdDailyReport)->isEnabled());
             QVERIFY(window.CommandAction(kCmdWeeklyReport)->isEnabled());
             WritePrintOrientation(PrintOrientation::Landscape);
-            CPrintPreviewDlg* first = nullptr;
+            QPointer<CPrintPreviewDlg> first;
             for (const int command : {kCmdDailyReport, kCmdWeeklyReport}) {
                 QTimer::singleShot(0, &window, [&, command] {
                     CPrintPreviewDlg* preview = window.PreviewWindow();
                     QVERIFY(preview && preview->isVisible());
                     if (!first)
                         first = preview;
-                    QCOMPARE(preview, first);  // kept for the window's life
+                    // The first window lives on and is the one shown again.
+                    QVERIFY(first);
+                    QCOMPARE(preview, first.data());
                     QCoreApplication::processEvents();
                     // Each opening starts with the whole page, whatever the last one ended in.
                     QCOMPARE(preview->Canvas()->ZoomState(), 0);
@@ -355,8 +381,8 @@ private slots:
                     const QByteArray name = QByteArray("main_") + language +
                                             (command == kCmdDailyReport ? "_daily" : "_weekly");
                     Shot(preview, name.constData());
-                    Click(*preview, kPreviewZoomIn);
-                    Click(*preview, kPreviewZoomIn);
+                    Click(*preview, PreviewCommand::ZoomIn);
+                    Click(*preview, PreviewCommand::ZoomIn);
                     Shot(preview, (name + "_full").constData());
                     preview->close();
                 });

@@ -53,7 +53,7 @@ PrintOrientation RunCommand(CPLXDlg& window, int command,
 }
 
 void ToggleLandscape(CPrintPreviewDlg& preview) {
-    preview.Control(kPreviewLandscape)->click();
+    preview.Control(PreviewCommand::Landscape)->click();
     QCoreApplication::processEvents();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/preview/preview_rules.h"
 
+#include <QStringList>
+
 namespace plx {
 
 PreviewControls PreviewControlStates(int currentPage, int pagesShown, int minPage, int maxPage,
@@ -63,6 +65,18 @@ QRect PreviewPageRect(QSize paper, ScaleRatio ratio, int zoomState, const Previe
 
 int PreviewPageStep(int minPage, int maxPage) {
     return (maxPage - minPage + 9) / 10;
+}
+
+QString FillPageNumbers(const QString& line, std::initializer_list<int> numbers) {
+    const QString marker = QStringLiteral("%u");
+    const QStringList pieces = line.split(marker);
+    QString filled = pieces.front();
+    auto number = numbers.begin();
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        filled += number != numbers.end() ? QString::number(*number++) : marker;
+        filled += pieces[i];
+    }
+    return filled;
 }
 
 }  // namespace plx

@@ -4,6 +4,9 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
+
+#include <initializer_list>
 
 namespace plx {
 
@@ -50,5 +53,10 @@ QRect PreviewPageRect(QSize paper, ScaleRatio ratio, int zoomState, const Previe
 
 // The pages one scroll-bar page step moves in the whole-page view.
 int PreviewPageStep(int minPage, int maxPage);
+
+// A line of the page description ("Pages %u-%u") with its page numbers: the language files mark
+// each number as printf does, by "%u", and they are filled in order. Markers beyond the numbers
+// stay as they are.
+QString FillPageNumbers(const QString& line, std::initializer_list<int> numbers);
 
 }  // namespace plx

@@ -22,6 +22,12 @@ namespace {
 
 constexpr int kMaxPages = 2;
 
+// The page selector stands for page counts that fit a signed 16-bit number. Larger counts come from
+// a source that left its count undeclared (0xFFFF: only page 1 is shown) or from a monthly range
+// over the whole calendar, which nobody pages through by a bar; the buttons page them. Pages are
+// numbered from 0 up, so no range is longer than that bound either.
+constexpr int kLastSelectablePage = 0x7FFF;
+
 // A magnifying glass, hot spot in the middle of its lens.
 QCursor MagnifierCursor() {
     QPixmap image(32, 32);
@@ -67,8 +73,15 @@ void CPrintPreview::Reset() {
 }
 
 bool CPrintPreview::StartPreviewRun() {
+    if (BeginPreviewRun())
+        return true;
+    emit endPrinting();  // a run that cannot start ends at once
+    return false;
+}
+
+bool CPrintPreview::BeginPreviewRun() {
     job_ = {};
-    emit owner_.preparePrinting();
+    emit preparePrinting();
     if (owner_.TakeAbortRequest())
         return false;
     if (!printer_.isValid() &&
@@ -98,15 +111,9 @@ PreviewControls CPrintPreview::Controls() const {
 QString CPrintPreview::PageNumberText() const {
     // The description's first line names one page, its second a range.
     const QStringList lines = job_.pageDescription.split(QLatin1Char('\n'));
-    QString text = pagesShown_ == 2 ? lines.value(1) : lines.value(0);
     const int last = std::min<int>(currentPage_ + 1, job_.info.maxPage);
-    for (const int n : {currentPage_, last}) {
-        const qsizetype at = text.indexOf(QStringLiteral("%u"));
-        if (at < 0)
-            break;
-        text.replace(at, 2, QString::number(n));
-    }
-    return text;
+    return FillPageNumbers(pagesShown_ == 2 ? lines.value(1) : lines.value(0),
+                           {currentPage_, last});
 }
 
 // ---- Layout -------------------------------------------------------------------------------------
@@ -134,8 +141,7 @@ void CPrintPreview::LayOutPages() {
 void CPrintPreview::ShowPageSelector() {
     const ReportPageInfo& info = job_.info;
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const bool selects = info.maxPage < 0x8000 && info.maxPage != info.minPage &&
-                         info.maxPage - info.minPage <= 32767;
+    const bool selects = info.maxPage <= kLastSelectablePage && info.maxPage != info.minPage;
     QScrollBar* bar = verticalScrollBar();
     SetScrollSizes(QSize(1, 1));
     setVerticalScrollBarPolicy(selects ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -339,39 +345,37 @@ void CPrintPreview::OnPageSelectorAction(int action) {
 
 // ---- Commands -----------------------------------------------------------------------------------
 
-void CPrintPreview::OnCommand(int id) {
-    if (!running_ && id != kPreviewClose)
+void CPrintPreview::OnCommand(PreviewCommand command) {
+    if (!running_ && command != PreviewCommand::Close)
         return;
-    switch (id) {
-        case kPreviewPrint:
+    switch (command) {
+        case PreviewCommand::Print:
             Print();
             break;
-        case kPreviewNext:
+        case PreviewCommand::NextPage:
             GoToPage(currentPage_ + 1);
             break;
-        case kPreviewPrev:
+        case PreviewCommand::PrevPage:
             GoToPage(currentPage_ - 1);
             break;
-        case kPreviewPages:
+        case PreviewCommand::Pages:
             pagesShown_ = kMaxPages + 1 - pagesShown_;
             userPages_ = pagesShown_;
             GoToPage(currentPage_);
             break;
-        case kPreviewZoomIn:
+        case PreviewCommand::ZoomIn:
             zoomState_ = std::min(zoomState_ + 1, kZoomFull);
             ApplyZoom(0, QPoint());
             break;
-        case kPreviewZoomOut:
+        case PreviewCommand::ZoomOut:
             zoomState_ = std::max(zoomState_ - 1, kZoomWhole);
             ApplyZoom(0, QPoint());
             break;
-        case kPreviewClose:
+        case PreviewCommand::Close:
             ClosePreview();
             break;
-        case kPreviewLandscape:
+        case PreviewCommand::Landscape:
             SwitchOrientation();
-            break;
-        default:
             break;
     }
 }
@@ -379,7 +383,7 @@ void CPrintPreview::OnCommand(int id) {
 void CPrintPreview::ClosePreview() {
     job_.info.currentPage = currentPage_;
     if (running_)
-        emit owner_.endPrinting();
+        emit endPrinting();
     running_ = false;
     owner_.close();
 }
@@ -388,27 +392,25 @@ void CPrintPreview::SwitchOrientation() {
     landscape_ = !landscape_;
     WritePrintOrientation(landscape_ ? PrintOrientation::Landscape : PrintOrientation::Portrait);
     running_ = false;
-    if (!StartPreviewRun()) {
-        emit owner_.endPrinting();
+    if (!StartPreviewRun())
         owner_.close();
-    }
 }
 
 void CPrintPreview::Print() {
     owner_.TakeAbortRequest();
-    emit owner_.preparePrinting();
+    emit preparePrinting();
     if (owner_.TakeAbortRequest())
         return;
     if (!owner_.choosePrinter(printer_, job_.info.minPage, job_.info.maxPage))
         return;
     // The preview ends once this command returns.
     QMetaObject::invokeMethod(
-        this, [this] { OnCommand(kPreviewClose); }, Qt::QueuedConnection);
-    owner_.SetPrinting(true);
+        this, [this] { OnCommand(PreviewCommand::Close); }, Qt::QueuedConnection);
+    printing_ = true;
     if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty()) {
         const QString file = owner_.chooseOutputFile();
         if (file.isEmpty()) {
-            owner_.SetPrinting(false);
+            printing_ = false;
             return;
         }
         printer_.setOutputFileName(file);
@@ -424,21 +426,21 @@ void CPrintPreview::RunPrintJob() {
     QWidget* mainWindow = owner_.parentWidget() ? owner_.parentWidget()->window() : nullptr;
     if (mainWindow)
         mainWindow->setEnabled(false);
-    emit owner_.showStatusDialog();
+    emit showStatusDialog();
     const auto finish = [this, mainWindow] {
         if (mainWindow)
             mainWindow->setEnabled(true);
-        emit owner_.endPrinting();
+        emit endPrinting();
         owner_.close();
-        emit owner_.hideStatusDialog();
-        owner_.SetPrinting(false);
+        emit hideStatusDialog();
+        printing_ = false;
     };
 
     printer_.setDocName(owner_.DocumentName());
     QPainter painter;
     if (!painter.begin(&printer_)) {
         finish();
-        ShowErrorMessage(&owner_, QStringLiteral("Could not start print job."));
+        ShowErrorMessage(&owner_, owner_.PrintJobFailure());
         return;
     }
     const bool all = printer_.printRange() != QPrinter::PageRange || printer_.fromPage() == 0;
@@ -448,7 +450,7 @@ void CPrintPreview::RunPrintJob() {
         PrintPages(source_, job.info, painter, printer_, dpi, first, last, [this](int page) {
             if (owner_.TakeAbortRequest())
                 return false;
-            emit owner_.statusPageNumber(page);
+            emit statusPageNumber(page);
             return true;
         });
     if (!printed || owner_.TakeAbortRequest())

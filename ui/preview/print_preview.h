@@ -19,17 +19,8 @@ namespace plx {
 
 class CPrintPreviewDlg;
 
-// The commands of the control band, by the ids of its controls.
-enum PreviewCommand : int {
-    kPreviewPrint = 101,
-    kPreviewNext = 102,
-    kPreviewPrev = 103,
-    kPreviewPages = 104,
-    kPreviewZoomIn = 105,
-    kPreviewZoomOut = 106,
-    kPreviewClose = 107,
-    kPreviewLandscape = 108,
-};
+// The commands of the control band, one a control, in the band's order.
+enum class PreviewCommand { Print, NextPage, PrevPage, Pages, ZoomIn, ZoomOut, Close, Landscape };
 
 // One preview run or print run.
 struct PrintJob {
@@ -39,14 +30,17 @@ struct PrintJob {
 };
 
 class CPrintPreview : public CScrollWnd {
+    Q_OBJECT
+
 public:
     CPrintPreview(CPrintPreviewDlg& owner, ReportSource& source);
 
     // Back to the state of a new opening: no run, zoom 0, no pages.
     void Reset();
-    // Asks the source to begin printing and shows its first page; false when that cannot start.
+    // Asks the source to begin printing and shows its first page; false, after endPrinting, when
+    // the run cannot start.
     bool StartPreviewRun();
-    void OnCommand(int id);
+    void OnCommand(PreviewCommand command);
 
     int ZoomState() const { return zoomState_; }
     int CurrentPage() const { return currentPage_; }
@@ -58,6 +52,16 @@ public:
     PreviewControls Controls() const;
     // "Page 3" or "Pages 3-4" from the job's page description.
     QString PageNumberText() const;
+    // A print run is under way.
+    bool Printing() const { return printing_; }
+
+signals:
+    // The notifications a report's owner may listen to; the report sources here ignore them.
+    void preparePrinting();
+    void endPrinting();
+    void showStatusDialog();
+    void hideStatusDialog();
+    void statusPageNumber(int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +78,7 @@ private:
         ScaleRatio ratio;
     };
 
+    bool BeginPreviewRun();
     void LayOutPages();
     void ApplyZoom(int page, QPoint point);
     void GoToPage(int page);
@@ -91,6 +96,7 @@ private:
     QPrinter& printer_;
     PrintJob job_;
     bool running_ = false;
+    bool printing_ = false;
     int zoomState_ = kZoomWhole;
     int pagesShown_ = 1;
     int userPages_ = 0;  // the one/two-page choice of the whole-page view; 0 none yet

@@ -33,13 +33,22 @@ enum CaptionIndex : int {
     kCloseCaption,
     kPagesDescription,
     kLandscapeCaption,
+    kPrintJobFailure,
 };
 
-const std::array<const char*, 11> kDefaultCaptions{
-    "Print Preview", "&Print...", "&Next Page", "Pre&v Page", "&One Page",
-    "&Two Pages",    "Zoom &In",  "Zoom &Out",  "&Close",     "Page %u\nPages %u-%u\n",
-    "L&andscape",
+const std::array<const char*, 12> kDefaultCaptions{
+    "Print Preview", "&Print...",
+    "&Next Page",    "Pre&v Page",
+    "&One Page",     "&Two Pages",
+    "Zoom &In",      "Zoom &Out",
+    "&Close",        "Page %u\nPages %u-%u\n",
+    "L&andscape",    "Could not start print job.",
 };
+
+// The captions of the band's buttons, in the order of their commands.
+constexpr std::array<int, 7> kButtonCaptions{kPrintCaption,   kNextCaption,   kPrevCaption,
+                                             kOnePageCaption, kZoomInCaption, kZoomOutCaption,
+                                             kCloseCaption};
 
 bool SystemPrintDialog(QPrinter& printer, int minPage, int maxPage, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
@@ -50,9 +59,10 @@ bool SystemPrintDialog(QPrinter& printer, int minPage, int maxPage, QWidget* par
 
 }  // namespace
 
-const std::array<const char16_t*, 11> CPrintPreviewDlg::kCaptionKeys{
-    u"PRINT_PREVIEW", u"DO_PRINT", u"NEXT_PAGE", u"PREV_PAGE",  u"ONE_PAGE",        u"TWO_PAGES",
-    u"ZOOM_IN",       u"ZOOM_OUT", u"CLOSE",     u"PAGES_DESC", u"PRINT_LANDSCAPE",
+const std::array<const char16_t*, 12> CPrintPreviewDlg::kCaptionKeys{
+    u"PRINT_PREVIEW", u"DO_PRINT",   u"NEXT_PAGE",       u"PREV_PAGE",
+    u"ONE_PAGE",      u"TWO_PAGES",  u"ZOOM_IN",         u"ZOOM_OUT",
+    u"CLOSE",         u"PAGES_DESC", u"PRINT_LANDSCAPE", u"PRINT_JOB_FAILED",
 };
 
 CPrintPreviewDlg::CPrintPreviewDlg(ReportSource& source, QWidget* parent)
@@ -85,6 +95,14 @@ QString CPrintPreviewDlg::PageDescription() const {
     return Caption(kPagesDescription);
 }
 
+QString CPrintPreviewDlg::PrintJobFailure() const {
+    return Caption(kPrintJobFailure);
+}
+
+bool CPrintPreviewDlg::Printing() const {
+    return canvas_->Printing();
+}
+
 void CPrintPreviewDlg::SetCaptions(bool rightToLeft, const QStringList& captions) {
     rightToLeft_ = rightToLeft;
     captions_ = captions;
@@ -92,52 +110,43 @@ void CPrintPreviewDlg::SetCaptions(bool rightToLeft, const QStringList& captions
 }
 
 void CPrintPreviewDlg::BuildBand() {
-    static constexpr std::array<int, 7> kButtonCaptions{
-        kPrintCaption,  kNextCaption,    kPrevCaption, kOnePageCaption,
-        kZoomInCaption, kZoomOutCaption, kCloseCaption};
+    // The canvas carries a command out once the click is over.
+    const auto forward = [this](QAbstractButton* control, PreviewCommand command) {
+        control->setFocusPolicy(Qt::TabFocus);
+        connect(control, &QAbstractButton::clicked, this, [this, command] {
+            QMetaObject::invokeMethod(
+                canvas_, [this, command] { canvas_->OnCommand(command); }, Qt::QueuedConnection);
+        });
+    };
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        const int id = kPreviewPrint + static_cast<int>(i);
         buttons_[i] = new QPushButton(this);
         buttons_[i]->setAutoDefault(false);
-        buttons_[i]->setFocusPolicy(Qt::TabFocus);
-        buttons_[i]->setProperty("caption", kButtonCaptions[i]);
-        // The canvas carries the command out once the click is over.
-        connect(buttons_[i], &QPushButton::clicked, this, [this, id] {
-            QMetaObject::invokeMethod(
-                canvas_, [this, id] { canvas_->OnCommand(id); }, Qt::QueuedConnection);
-        });
+        forward(buttons_[i], static_cast<PreviewCommand>(i));
     }
     landscape_ = new QCheckBox(this);
-    landscape_->setFocusPolicy(Qt::TabFocus);
-    connect(landscape_, &QCheckBox::clicked, this, [this] {
-        QMetaObject::invokeMethod(
-            canvas_, [this] { canvas_->OnCommand(kPreviewLandscape); }, Qt::QueuedConnection);
-    });
+    forward(landscape_, PreviewCommand::Landscape);
     pageNumber_ = new QLabel(this);
 }
 
-QAbstractButton* CPrintPreviewDlg::Control(int id) const {
-    if (id == kPreviewLandscape)
+QAbstractButton* CPrintPreviewDlg::Control(PreviewCommand command) const {
+    if (command == PreviewCommand::Landscape)
         return landscape_;
-    const int index = id - kPreviewPrint;
-    if (index < 0 || index >= static_cast<int>(buttons_.size()))
-        return nullptr;
-    return buttons_[static_cast<std::size_t>(index)];
+    return buttons_.at(static_cast<std::size_t>(command));
 }
 
 void CPrintPreviewDlg::RefreshBand() {
     const PreviewControls states = canvas_->Controls();
-    for (QPushButton* button : buttons_) {
-        int caption = button->property("caption").toInt();
-        if (caption == kOnePageCaption && states.twoPages)
-            caption = kTwoPagesCaption;
-        button->setText(Caption(caption));
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const int caption = kButtonCaptions[i] == kOnePageCaption && states.twoPages
+                                ? kTwoPagesCaption
+                                : kButtonCaptions[i];
+        buttons_[i]->setText(Caption(caption));
     }
-    buttons_[kPreviewNext - kPreviewPrint]->setEnabled(states.next);
-    buttons_[kPreviewPrev - kPreviewPrint]->setEnabled(states.prev);
-    buttons_[kPreviewPages - kPreviewPrint]->setEnabled(states.pages);
-    buttons_[kPreviewZoomIn - kPreviewPrint]->setEnabled(states.zoomIn);
-    buttons_[kPreviewZoomOut - kPreviewPrint]->setEnabled(states.zoomOut);
+    Control(PreviewCommand::NextPage)->setEnabled(states.next);
+    Control(PreviewCommand::PrevPage)->setEnabled(states.prev);
+    Control(PreviewCommand::Pages)->setEnabled(states.pages);
+    Control(PreviewCommand::ZoomIn)->setEnabled(states.zoomIn);
+    Control(PreviewCommand::ZoomOut)->setEnabled(states.zoomOut);
     landscape_->setText(Caption(kLandscapeCaption));
     landscape_->setChecked(canvas_->Landscape());
     pageNumber_->setText(canvas_->PageNumberText());
@@ -177,11 +186,8 @@ void CPrintPreviewDlg::Run() {
     move(screen() ? screen()->availableGeometry().topLeft() : QPoint());
     canvas_->Reset();
     RefreshBand();
-    if (!canvas_->StartPreviewRun()) {
-        emit endPrinting();
-        return;
-    }
-    exec();
+    if (canvas_->StartPreviewRun())
+        exec();
 }
 
 void OpenPrintPreview(CPrintPreviewDlg*& preview, ReportSource& source, QWidget* owner) {

@@ -1,6 +1,7 @@
 // The print preview window: a band of eight controls along its top and the canvas below. It
 // knows nothing of reports: it asks its ReportSource to begin printing and to draw pages, on the
-// screen and on the printer alike. The notifications a source may listen to are signals.
+// screen and on the printer alike. The notifications a source may listen to are the canvas's
+// signals.
 #pragma once
 
 #include <QStringList>
@@ -20,20 +21,22 @@ class QPushButton;
 namespace plx {
 
 class CPrintPreview;
+enum class PreviewCommand;
 
 class CPrintPreviewDlg : public CSKDialog {
     Q_OBJECT
 
 public:
-    // The caption keys of the "PrintPreview" section, in the order SetCaptions takes them.
-    static const std::array<const char16_t*, 11> kCaptionKeys;
+    // The keys of the window's texts in the "PrintPreview" section, in the order SetCaptions takes
+    // them: the eleven captions, then the message for a print job that cannot start.
+    static const std::array<const char16_t*, 12> kCaptionKeys;
 
     // `source` outlives the window. The document name of print jobs is the title of the
     // application's main window now.
     CPrintPreviewDlg(ReportSource& source, QWidget* parent);
 
-    // The mirrored right-to-left layout or the normal one, and the eleven captions in the order
-    // of kCaptionKeys.
+    // The mirrored right-to-left layout or the normal one, and the texts in the order of
+    // kCaptionKeys.
     void SetCaptions(bool rightToLeft, const QStringList& captions);
     // Opens the window and runs it modally; returns when it closes.
     void Run();
@@ -41,16 +44,18 @@ public:
     // A source may ask, while preparing, that the run not start.
     void RequestAbort() { abortRequested_ = true; }
     bool TakeAbortRequest() { return std::exchange(abortRequested_, false); }
-    bool Printing() const { return printing_; }
+    bool Printing() const;
     const QString& DocumentName() const { return documentName_; }
     bool CaptionsGiven() const { return captionsGiven_; }
     // The caption of key index i (of kCaptionKeys), or its default without captions.
     QString Caption(int index) const;
     // "Page %u\nPages %u-%u\n": the page numbers of one page and of two.
     QString PageDescription() const;
+    // "Could not start print job."
+    QString PrintJobFailure() const;
 
     CPrintPreview* Canvas() const { return canvas_; }
-    QAbstractButton* Control(int id) const;
+    QAbstractButton* Control(PreviewCommand command) const;
     QLabel* PageNumberLabel() const { return pageNumber_; }
     // The control band's captions and enabled states, as the canvas's state has them.
     void RefreshBand();
@@ -60,21 +65,12 @@ public:
     std::function<bool(QPrinter& printer, int minPage, int maxPage)> choosePrinter;
     std::function<QString()> chooseOutputFile;
 
-signals:
-    void preparePrinting();
-    void endPrinting();
-    void showStatusDialog();
-    void hideStatusDialog();
-    void statusPageNumber(int page);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class CPrintPreview;
     void BuildBand();
     void PlaceBand();
-    void SetPrinting(bool on) { printing_ = on; }
 
     ReportSource& source_;
     QString documentName_;
@@ -82,9 +78,8 @@ private:
     bool captionsGiven_ = false;
     QStringList captions_;
     bool abortRequested_ = false;
-    bool printing_ = false;
-    std::array<QPushButton*, 7> buttons_{};  // 101 .. 107
-    QCheckBox* landscape_ = nullptr;         // 108
+    std::array<QPushButton*, 7> buttons_{};  // the commands from Print to Close
+    QCheckBox* landscape_ = nullptr;
     QLabel* pageNumber_ = nullptr;
     CPrintPreview* canvas_ = nullptr;
 };

@@ -66,7 +66,6 @@ protected:
     virtual bool CanAutoScroll() const { return true; }
 
 private:
-    friend class CMouseAnchorWnd;
     void UpdateScrollBars();
 
     QSize total_;
