@@ -219,10 +219,10 @@ private slots:
         QCOMPARE(target->highlight(), Highlight::kSelected);
         QCOMPARE(calendar.CellOf({14, 2, 2024})->highlight(), Highlight::kToday);
 
-        // The selected day again, and a blank cell, change nothing.
+        // The selected day again, and a blank cell, change nothing once their posts are handled.
         QTest::mouseClick(target, Qt::LeftButton);
         QTest::mouseClick(calendar.view->cell(6, 6), Qt::LeftButton);
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QCOMPARE(changes.count(), 1);
 
         CPLXCalendarChild* other = calendar.CellOf({22, 2, 2024});
@@ -247,7 +247,7 @@ private slots:
         calendar.view->setFromHebrew({1, 6, 5784});
         QSignalSpy changes(calendar.view.get(), &CPLXCalendar::dateChanged);
         QTest::mouseClick(calendar.view->cell(0, 2), Qt::LeftButton);
-        QTest::qWait(20);
+        QCoreApplication::processEvents();  // the header's post is handled
         QCOMPARE(changes.count(), 0);
         QCOMPARE(calendar.view->selected(), (CalendarDate{10, 2, 2024}));
     }
@@ -260,7 +260,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QSignalSpy changes(&view, &CPLXCalendar::dateChanged);
         QTest::mouseClick(view.cell(0, 2), Qt::LeftButton);
-        QTest::qWait(20);
+        QCoreApplication::processEvents();  // the header's post is handled
         QCOMPARE(changes.count(), 0);
         QCOMPARE(view.selected(), (CalendarDate{0, 0, 0}));
     }
@@ -290,7 +290,7 @@ private slots:
             QCOMPARE(blank->findChildren<BalloonTip*>().size(), 0);
             QTest::mouseMove(festival, QPoint(30, 45));
             QTest::mouseMove(festival, QPoint(25, 35));
-            QTest::qWait(20);
+            QCoreApplication::processEvents();  // the moves' posts are handled
             QCOMPARE(festival->findChildren<BalloonTip*>().size(), 1);
             BalloonTip* balloon = festival->findChild<BalloonTip*>();
             QVERIFY(balloon->isVisible());
@@ -312,7 +312,7 @@ private slots:
             CPLXCalendarChild* plain = *plainDay;
             QTest::mouseMove(plain, QPoint(20, 20));
             QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 0);
-            QTest::qWait(20);
+            QCoreApplication::processEvents();
             QCOMPARE(plain->findChildren<BalloonTip*>().size(), 0);
             // Re-entering opens it again.
             QTest::mouseMove(festival, QPoint(20, 40));
@@ -351,7 +351,8 @@ private slots:
         QSignalSpy changes(calendar.view.get(), &CPLXCalendar::dateChanged);
         auto* timer = calendar.view->findChild<QTimer*>(u"todayTimer"_qs);
         timer->setInterval(5);
-        QTest::qWait(30);
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        QVERIFY(ticks.wait());
         QCOMPARE(changes.count(), 0);  // the same day: nothing to do
 
         *calendar.clock = {15, 2, 2024};
