@@ -18,7 +18,8 @@ inline void PrepareSmallDialog(QDialog& dialog, bool hebrewLayout, const QString
     dialog.setWindowTitle(title);
 }
 
-// Between the frame of a settings dialog and its controls.
+// Between the frame of a small dialog and its controls (the export and monthly dialogs keep the
+// style's own).
 inline constexpr QMargins kSmallDialogMargins(14, 12, 14, 12);
 
 // OK, the default button, accepts the dialog; Cancel rejects it. The texts are the window's own:
