@@ -37,8 +37,8 @@ void BM_SpinnerStep(benchmark::State& state, bool civilDay) {
     Window w;
     w.dlg.show();
     QApplication::processEvents();
-    QToolButton* arrow =
-        civilDay ? w.dlg.CivilDaySpinner()->UpButton() : w.dlg.HebrewYearSpinner()->UpButton();
+    QToolButton* arrow = civilDay ? w.dlg.civilFields()->daySpinner()->UpButton()
+                                  : w.dlg.hebrewFields()->yearSpinner()->UpButton();
     for (auto _ : state) {
         arrow->click();
         QApplication::processEvents();  // the repaint of what changed

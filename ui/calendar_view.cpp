@@ -75,6 +75,15 @@ void CPLXCalendar::Attach() {
     todayTimer_.start();
 }
 
+void CPLXCalendar::selectToday() {
+    const CalendarDate now = todaySource_();
+    if (now == today_ && now == selected_)
+        return;
+    setToday(now);
+    selected_ = now;
+    Refill();
+}
+
 void CPLXCalendar::setCivil(CalendarDate civil) {
     if (civil == selected_)
         return;

@@ -47,6 +47,8 @@ public:
     // today. Connect to dateChanged first: the first notification comes from here.
     void Attach();
 
+    // Takes today's date from the source and selects it, refilling unless both were already it.
+    void selectToday();
     // Selects a civil date (brought into the supported range) and refills, unless already selected.
     void setCivil(CalendarDate civil);
     // Selects the civil date of a Hebrew date and refills, unless already selected.
@@ -64,8 +66,8 @@ public:
     CalendarDate today() const { return today_; }
     CalendarDate todayHebrew() const { return todayHebrew_; }
     bool civilMode() const { return civilMode_; }
-    // Plain writes for the owner's Today and calendar-mode commands, which then call LayOutCells
-    // and Refill themselves.
+    // Plain writes for the owner's calendar-mode command and the restored place of a rebuilt
+    // window, which then call LayOutCells and Refill themselves.
     void setSelected(CalendarDate civil) { selected_ = civil; }
     void setToday(CalendarDate civil);
     void setCivilMode(bool civil) { civilMode_ = civil; }

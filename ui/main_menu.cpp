@@ -14,57 +14,65 @@ namespace {
 enum class Item { kCommand, kCheckable, kSeparator, kPopup, kEnd };
 enum class Only { kBoth, kHebrew, kEnglish };
 
+// The popup the window captions again after the menu is built.
+enum class Popup { kOther, kDaylight };
+
 struct MenuEntry {
     Item item;
-    int id = 0;
+    MainCommand command{};
     LayoutText text{u"", u""};
     Only only = Only::kBoth;
+    Popup popup = Popup::kOther;
 };
-
-constexpr int kSettingsPopup = -1;
-constexpr int kDaylightPopup = -2;
-constexpr int kReportsPopup = -3;
 
 // Popups end at the matching kEnd. The captions of the calendar switch, the location item and the
 // daylight-saving popup are replaced as soon as the window opens.
 constexpr MenuEntry kMainMenu[] = {
-    {Item::kCommand, kCmdToday, {u"היום", u"Today"}},
-    {Item::kPopup, kSettingsPopup, {u"הגדרות", u"Settings"}},
-    {Item::kCommand, kCmdCalendarMode, {u"לוח גרגוריאני", u"Gregorian Calendar"}},
-    {Item::kCommand, kCmdLocation, {u"אזור זמן", u"Time Zone"}},
-    {Item::kPopup, kDaylightPopup, {u"שעון קיץ", u"Daylight Saving"}},
+    {Item::kCommand, MainCommand::Today, {u"היום", u"Today"}},
+    {Item::kPopup, {}, {u"הגדרות", u"Settings"}},
+    {Item::kCommand, MainCommand::CalendarMode, {u"לוח גרגוריאני", u"Gregorian Calendar"}},
+    {Item::kCommand, MainCommand::Location, {u"אזור זמן", u"Time Zone"}},
+    {Item::kPopup, {}, {u"שעון קיץ", u"Daylight Saving"}, Only::kBoth, Popup::kDaylight},
     {Item::kCheckable,
-     kCmdDaylightAuto,
+     MainCommand::DaylightAuto,
      {u"אוטומטי (לפי אזור הזמן של המקום)", u"Automatic (by the place's time zone)"}},
     {Item::kSeparator},
-    {Item::kCheckable, kCmdDaylightOff, {u"שעון קיץ כבוי", u"Daylight Saving Clock Off"}},
-    {Item::kCheckable, kCmdDaylightOn, {u"שעון קיץ פועל", u"Daylight Saving Clock On"}},
+    {Item::kCheckable, MainCommand::DaylightOff, {u"שעון קיץ כבוי", u"Daylight Saving Clock Off"}},
+    {Item::kCheckable, MainCommand::DaylightOn, {u"שעון קיץ פועל", u"Daylight Saving Clock On"}},
     {Item::kSeparator},
-    {Item::kCheckable, kCmdDaylight1, {u"שעון קיץ: שעה אחת", u"Daylight Saving: 1 Hour"}},
-    {Item::kCheckable, kCmdDaylight2, {u"שעון קיץ: שעתיים", u"Daylight Saving: 2 Hours"}},
-    {Item::kCheckable, kCmdDaylight3, {u"שעון קיץ: שלוש שעות", u"Daylight Saving: 3 Hours"}},
+    {Item::kCheckable, MainCommand::Daylight1, {u"שעון קיץ: שעה אחת", u"Daylight Saving: 1 Hour"}},
+    {Item::kCheckable, MainCommand::Daylight2, {u"שעון קיץ: שעתיים", u"Daylight Saving: 2 Hours"}},
+    {Item::kCheckable,
+     MainCommand::Daylight3,
+     {u"שעון קיץ: שלוש שעות", u"Daylight Saving: 3 Hours"}},
     {Item::kEnd},
-    {Item::kCommand, kCmdTimesSettings, {u"הגדרות זמני היום", u"Halachic times Settings"}},
+    {Item::kCommand, MainCommand::TimesSettings, {u"הגדרות זמני היום", u"Halachic times Settings"}},
     {Item::kSeparator},
-    {Item::kCommand, kCmdSwitchToEnglish, {u"החלף שפה לאנגלית", u""}, Only::kHebrew},
-    {Item::kCommand, kCmdSwitchToHebrew, {u"", u"Switch to Hebrew"}, Only::kEnglish},
+    {Item::kCommand, MainCommand::SwitchToEnglish, {u"החלף שפה לאנגלית", u""}, Only::kHebrew},
+    {Item::kCommand, MainCommand::SwitchToHebrew, {u"", u"Switch to Hebrew"}, Only::kEnglish},
     {Item::kSeparator},
-    {Item::kCommand, kCmdAbout, {u"אודות...", u"About..."}},
+    {Item::kCommand, MainCommand::About, {u"אודות...", u"About..."}},
     {Item::kEnd},
-    {Item::kPopup, kReportsPopup, {u"דוחות", u"Reports"}},
-    {Item::kCommand, kCmdDailyReport, {u"דוח יומי", u"Daily Report"}},
-    {Item::kCommand, kCmdWeeklyReport, {u"דוח שבועי", u"Weekly Report"}},
-    {Item::kCommand, kCmdMonthlyReport, {u"דוח חודשי", u"Monthly Report"}},
-    {Item::kCommand, kCmdYearlyReport, {u"דוח שנתי", u"Yearly Report"}},
+    {Item::kPopup, {}, {u"דוחות", u"Reports"}},
+    {Item::kCommand, MainCommand::DailyReport, {u"דוח יומי", u"Daily Report"}},
+    {Item::kCommand, MainCommand::WeeklyReport, {u"דוח שבועי", u"Weekly Report"}},
+    {Item::kCommand, MainCommand::MonthlyReport, {u"דוח חודשי", u"Monthly Report"}},
+    {Item::kCommand, MainCommand::YearlyReport, {u"דוח שנתי", u"Yearly Report"}},
     {Item::kSeparator},
-    {Item::kCommand, kCmdSunsetTimetable, {u"לוח שקיעות שנתי", u"Yearly sunset timetable"}},
-    {Item::kCommand, kCmdSunriseTimetable, {u"לוח זריחות שנתי", u"Yearly sunrise timetable"}},
-    {Item::kCommand, kCmdDawnTimetable, {u"לוח עלות השחר שנתי", u"Yearly break-of-dawn timetable"}},
+    {Item::kCommand,
+     MainCommand::SunsetTimetable,
+     {u"לוח שקיעות שנתי", u"Yearly sunset timetable"}},
+    {Item::kCommand,
+     MainCommand::SunriseTimetable,
+     {u"לוח זריחות שנתי", u"Yearly sunrise timetable"}},
+    {Item::kCommand,
+     MainCommand::DawnTimetable,
+     {u"לוח עלות השחר שנתי", u"Yearly break-of-dawn timetable"}},
     {Item::kSeparator},
-    {Item::kCommand, kCmdExportCalendar, {u"ייצוא ללוח שנה…", u"Export to calendar…"}},
+    {Item::kCommand, MainCommand::ExportCalendar, {u"ייצוא ללוח שנה…", u"Export to calendar…"}},
     {Item::kEnd},
-    {Item::kCommand, kCmdExplanation, {u"הסבר", u"Explanation"}},
-    {Item::kCommand, kCmdClose, {u"סגור", u"Close"}},
+    {Item::kCommand, MainCommand::Explanation, {u"הסבר", u"Explanation"}},
+    {Item::kCommand, MainCommand::Close, {u"סגור", u"Close"}},
 };
 
 bool InLayout(const MenuEntry& entry, bool hebrewLayout) {
@@ -85,9 +93,7 @@ MainMenu BuildMainMenu(QMenuBar* bar, bool hebrewLayout) {
                 QMenu* popup = open.empty() ? bar->addMenu(text) : open.back()->addMenu(text);
                 // A popup is a window of its own and does not inherit the bar's direction.
                 popup->setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
-                if (entry.id == kSettingsPopup)
-                    menu.settings = popup;
-                if (entry.id == kDaylightPopup)
+                if (entry.popup == Popup::kDaylight)
                     menu.daylight = popup;
                 open.push_back(popup);
                 break;
@@ -102,9 +108,9 @@ MainMenu BuildMainMenu(QMenuBar* bar, bool hebrewLayout) {
             case Item::kCheckable: {
                 QAction* action =
                     open.empty() ? bar->addAction(text) : open.back()->addAction(text);
-                action->setData(entry.id);
+                action->setData(static_cast<int>(entry.command));
                 action->setCheckable(entry.item == Item::kCheckable);
-                menu.commands.insert(entry.id, action);
+                menu.commands.insert(entry.command, action);
                 break;
             }
         }

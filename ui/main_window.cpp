@@ -1,18 +1,18 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <functional>
+#include <utility>
 
 #include "app/language.h"
 #include "app/settings_store.h"
@@ -29,79 +29,18 @@
 #include "ui/dialogs/monthly_report_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
-#include "ui/layout_text.h"
 #include "ui/preview/print_preview_dlg.h"
 #include "ui/preview/printer_defaults.h"
 #include "ui/times_events.h"
-#include "ui/toolkit/up_down.h"
 
 namespace plx {
 namespace {
-
-constexpr LayoutText kHebrewGroup{u" תאריך עברי ", u" Hebrew Date "};
-constexpr LayoutText kCivilGroup{u" תאריך לועזי ", u" Civil Date "};
-constexpr LayoutText kDayStep{u"יום אחד קדימה או אחורה", u"One day on or back"};
-constexpr LayoutText kYearStep{u"שנה אחת קדימה או אחורה", u"One year on or back"};
-constexpr LayoutText kDecadeStep{u"עשר שנים קדימה או אחורה", u"Ten years on or back"};
-
-constexpr int kDayFieldWidth = 48;
-constexpr int kMonthBoxWidth = 112;
-constexpr int kYearFieldWidth = 72;
 
 QString Caption(std::u16string_view key) {
     return LookupString(u"Plx", FromUtf16(key));
 }
 
-QLineEdit* DateField(int width, Qt::Alignment alignment, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setFixedWidth(width);
-    field->setAlignment(alignment);
-    return field;
-}
-
-QComboBox* MonthBox(QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setEditable(true);
-    box->setCompleter(nullptr);  // the window completes month names itself
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMaxVisibleItems(13);
-    box->setFixedWidth(kMonthBoxWidth);
-    return box;
-}
-
-UpDownControl* Spinner(const LayoutText& tip, bool hebrewLayout, QWidget* parent) {
-    auto* spinner = new UpDownControl(parent);
-    spinner->setToolTip(LayoutString(tip, hebrewLayout));
-    return spinner;
-}
-
 }  // namespace
-
-const CPLXDlg::CommandEntry CPLXDlg::kCommands[] = {
-    {kCmdToday, &CPLXDlg::OnToday},
-    {kCmdCalendarMode, &CPLXDlg::OnCalendarMode},
-    {kCmdLocation, &CPLXDlg::OnLocation},
-    {kCmdDaylightAuto, &CPLXDlg::OnDaylightAuto},
-    {kCmdDaylightOff, &CPLXDlg::OnDaylightOff},
-    {kCmdDaylightOn, &CPLXDlg::OnDaylightOn},
-    {kCmdDaylight1, &CPLXDlg::OnDaylight1},
-    {kCmdDaylight2, &CPLXDlg::OnDaylight2},
-    {kCmdDaylight3, &CPLXDlg::OnDaylight3},
-    {kCmdTimesSettings, &CPLXDlg::OnTimesSettings},
-    {kCmdSwitchToEnglish, &CPLXDlg::OnSwitchToEnglish},
-    {kCmdSwitchToHebrew, &CPLXDlg::OnSwitchToHebrew},
-    {kCmdAbout, &CPLXDlg::OnAbout},
-    {kCmdDailyReport, &CPLXDlg::OnDailyReport},
-    {kCmdWeeklyReport, &CPLXDlg::OnWeeklyReport},
-    {kCmdMonthlyReport, &CPLXDlg::OnMonthlyReport},
-    {kCmdYearlyReport, &CPLXDlg::OnYearlyReport},
-    {kCmdSunsetTimetable, &CPLXDlg::OnSunsetTimetable},
-    {kCmdSunriseTimetable, &CPLXDlg::OnSunriseTimetable},
-    {kCmdDawnTimetable, &CPLXDlg::OnDawnTimetable},
-    {kCmdExportCalendar, &CPLXDlg::OnExportCalendar},
-    {kCmdExplanation, &CPLXDlg::OnExplanation},
-    {kCmdClose, &CPLXDlg::OnClose},
-};
 
 CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QString languagesFolder,
                  QWidget* parent)
@@ -124,8 +63,11 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
     menuBar_ = new QMenuBar(this);
     column->setMenuBar(menuBar_);
     BuildMenu();
+    hebrewFields_ = new DateFields(DateFields::Calendar::Hebrew, hebrewLayout, this);
+    civilFields_ = new DateFields(DateFields::Calendar::Civil, hebrewLayout, this);
     auto* dates = new QHBoxLayout;
-    BuildDateGroups(dates);
+    dates->addWidget(hebrewFields_);
+    dates->addWidget(civilFields_);
     column->addLayout(dates);
 
     tabs_ = new QTabWidget(this);
@@ -142,7 +84,8 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
     CaptionLocationItem();
     RefreshDaylightMenu();
 
-    ConnectFields();
+    ConnectFields(hebrewFields_);
+    ConnectFields(civilFields_);
     connect(view_, &CPLXCalendar::dateChanged, this,
             [this](CalendarDate civil, CalendarDate hebrew) { ShowDate(civil, hebrew); });
 
@@ -166,63 +109,41 @@ void CPLXDlg::RestorePlace(const MainWindowPlace& place) {
     tabs_->setCurrentIndex(place.page);
 }
 
-void CPLXDlg::BuildDateGroups(QHBoxLayout* row) {
-    const bool hebrewLayout = ActiveLanguage().rightToLeft;
-    // Hebrew dates are written in Hebrew numerals, which read from the right in either layout.
-    const Qt::Alignment hebrewAlignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
-
-    auto* hebrewGroup = new QGroupBox(LayoutString(kHebrewGroup, hebrewLayout), this);
-    auto* hebrewRow = new QHBoxLayout(hebrewGroup);
-    hebrewDay_ = DateField(kDayFieldWidth, hebrewAlignment, hebrewGroup);
-    hebrewDaySpin_ = Spinner(kDayStep, hebrewLayout, hebrewGroup);
-    hebrewMonth_ = MonthBox(hebrewGroup);
-    hebrewYear_ = DateField(kYearFieldWidth, hebrewAlignment, hebrewGroup);
-    hebrewDecadeSpin_ = Spinner(kDecadeStep, hebrewLayout, hebrewGroup);
-    hebrewYearSpin_ = Spinner(kYearStep, hebrewLayout, hebrewGroup);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{hebrewDay_, hebrewDaySpin_, hebrewMonth_, hebrewYear_,
-                                         hebrewDecadeSpin_, hebrewYearSpin_}) {
-        hebrewRow->addWidget(w);
-    }
-
-    auto* civilGroup = new QGroupBox(LayoutString(kCivilGroup, hebrewLayout), this);
-    auto* civilRow = new QHBoxLayout(civilGroup);
-    civilDay_ = DateField(kDayFieldWidth, Qt::AlignCenter, civilGroup);
-    civilDaySpin_ = Spinner(kDayStep, hebrewLayout, civilGroup);
-    civilMonth_ = MonthBox(civilGroup);
-    civilYear_ = DateField(kYearFieldWidth, Qt::AlignCenter, civilGroup);
-    civilYearSpin_ = Spinner(kYearStep, hebrewLayout, civilGroup);
-    civilDecadeSpin_ = Spinner(kDecadeStep, hebrewLayout, civilGroup);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             civilDay_, civilDaySpin_, civilMonth_, civilYear_, civilYearSpin_, civilDecadeSpin_}) {
-        civilRow->addWidget(w);
-    }
-    for (QHBoxLayout* groupRow : {hebrewRow, civilRow}) {
-        groupRow->setSpacing(3);
-        groupRow->setContentsMargins(8, 4, 8, 6);
-        groupRow->insertStretch(0);
-        groupRow->addStretch();
-    }
-    row->addWidget(hebrewGroup);
-    row->addWidget(civilGroup);
-}
-
 void CPLXDlg::BuildMenu() {
     menu_ = BuildMainMenu(menuBar_, ActiveLanguage().rightToLeft);
-    for (QAction* action : std::as_const(menu_.commands)) {
-        const int id = action->data().toInt();
-        const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                        [id](const CommandEntry& e) { return e.id == id; });
-        // Commands whose windows come later stay disabled rather than do nothing when chosen.
-        action->setEnabled(entry != std::end(kCommands) && entry->handler != nullptr);
-        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-    }
-}
-
-void CPLXDlg::RunCommand(int id) {
-    for (const CommandEntry& entry : kCommands) {
-        if (entry.id == id && entry.handler)
-            (this->*entry.handler)();
+    const std::pair<MainCommand, std::function<void()>> handlers[] = {
+        {MainCommand::Today, [this] { view_->selectToday(); }},
+        {MainCommand::CalendarMode, [this] { OnCalendarMode(); }},
+        {MainCommand::Location, [this] { OnLocation(); }},
+        {MainCommand::DaylightAuto,
+         [this] { AfterDaylightChange(ChooseDaylightAutomatic(settings_)); }},
+        {MainCommand::DaylightOff, [this] { AfterDaylightChange(SwitchDaylightOff(settings_)); }},
+        {MainCommand::DaylightOn, [this] { AfterDaylightChange(SwitchDaylightOn(settings_)); }},
+        {MainCommand::Daylight1,
+         [this] { AfterDaylightChange(ChooseDaylightHours(settings_, 1)); }},
+        {MainCommand::Daylight2,
+         [this] { AfterDaylightChange(ChooseDaylightHours(settings_, 2)); }},
+        {MainCommand::Daylight3,
+         [this] { AfterDaylightChange(ChooseDaylightHours(settings_, 3)); }},
+        {MainCommand::TimesSettings, [this] { OnTimesSettings(); }},
+        {MainCommand::SwitchToEnglish, [this] { SwitchLanguageTo(QStringLiteral("English.xml")); }},
+        {MainCommand::SwitchToHebrew, [this] { SwitchLanguageTo(QStringLiteral("Hebrew.xml")); }},
+        {MainCommand::About, [this] { OnAbout(); }},
+        {MainCommand::DailyReport, [this] { ShowReport(ReportKind::Daily); }},
+        {MainCommand::WeeklyReport, [this] { ShowReport(ReportKind::Weekly); }},
+        {MainCommand::MonthlyReport, [this] { OnMonthlyReport(); }},
+        {MainCommand::YearlyReport, [this] { ShowReport(ReportKind::Yearly); }},
+        {MainCommand::SunsetTimetable, [this] { ShowReport(ReportKind::SunsetTimetable); }},
+        {MainCommand::SunriseTimetable, [this] { ShowReport(ReportKind::SunriseTimetable); }},
+        {MainCommand::DawnTimetable, [this] { ShowReport(ReportKind::DawnTimetable); }},
+        {MainCommand::ExportCalendar, [this] { OnExportCalendar(); }},
+        {MainCommand::Explanation, [this] { CPLXDetails(this).exec(); }},
+        {MainCommand::Close, [this] { reject(); }},
+    };
+    // Each layout has one of the two language switches.
+    for (const auto& [id, handler] : handlers) {
+        if (QAction* action = menu_.action(id))
+            connect(action, &QAction::triggered, this, handler);
     }
 }
 
@@ -241,38 +162,10 @@ void CPLXDlg::keyPressEvent(QKeyEvent* event) {
 
 // ---- Commands -------------------------------------------------------------------------------
 
-void CPLXDlg::OnToday() {
-    const CalendarDate today = LocalToday();
-    if (today == view_->today() && today == view_->selected())
-        return;
-    view_->setToday(today);
-    view_->setSelected(today);
-    view_->Refill();
-}
-
 void CPLXDlg::OnCalendarMode() {
     view_->setCivilMode(!view_->civilMode());
     view_->LayOutCells();
     view_->Refill();
-}
-
-void CPLXDlg::OnDaylightAuto() {
-    AfterDaylightChange(ChooseDaylightAutomatic(settings_));
-}
-void CPLXDlg::OnDaylightOff() {
-    AfterDaylightChange(SwitchDaylightOff(settings_));
-}
-void CPLXDlg::OnDaylightOn() {
-    AfterDaylightChange(SwitchDaylightOn(settings_));
-}
-void CPLXDlg::OnDaylight1() {
-    AfterDaylightChange(ChooseDaylightHours(settings_, 1));
-}
-void CPLXDlg::OnDaylight2() {
-    AfterDaylightChange(ChooseDaylightHours(settings_, 2));
-}
-void CPLXDlg::OnDaylight3() {
-    AfterDaylightChange(ChooseDaylightHours(settings_, 3));
 }
 
 void CPLXDlg::AfterDaylightChange(bool changed) {
@@ -284,18 +177,18 @@ void CPLXDlg::AfterDaylightChange(bool changed) {
 
 void CPLXDlg::RefreshDaylightMenu() {
     const DaylightChecks checks = DaylightMenuChecks(settings_);
-    menu_.commands.value(kCmdDaylightAuto)->setChecked(checks.automatic);
-    menu_.commands.value(kCmdDaylightOff)->setChecked(checks.off);
-    menu_.commands.value(kCmdDaylightOn)->setChecked(checks.on);
-    menu_.commands.value(kCmdDaylight1)->setChecked(checks.hours[0]);
-    menu_.commands.value(kCmdDaylight2)->setChecked(checks.hours[1]);
-    menu_.commands.value(kCmdDaylight3)->setChecked(checks.hours[2]);
+    menu_.action(MainCommand::DaylightAuto)->setChecked(checks.automatic);
+    menu_.action(MainCommand::DaylightOff)->setChecked(checks.off);
+    menu_.action(MainCommand::DaylightOn)->setChecked(checks.on);
+    menu_.action(MainCommand::Daylight1)->setChecked(checks.hours[0]);
+    menu_.action(MainCommand::Daylight2)->setChecked(checks.hours[1]);
+    menu_.action(MainCommand::Daylight3)->setChecked(checks.hours[2]);
     menu_.daylight->setTitle(DaylightStateText());
     SetTitle();
 }
 
 QString CPLXDlg::DaylightStateText() const {
-    const DateClock clock = ClockOnDate(SelectedCivil(), location_, settings_, SystemZoneOffset);
+    const DateClock clock = ClockOnDate(view_->selected(), location_, settings_, SystemZoneOffset);
     const std::u16string_view key = DaylightCaptionKey(settings_, clock);
     if (key.empty())
         return {};
@@ -307,7 +200,7 @@ QString CPLXDlg::DaylightStateText() const {
 
 void CPLXDlg::CaptionLocationItem() {
     const QString timezone = Caption(kLocationCaptionKey);
-    menu_.commands.value(kCmdLocation)
+    menu_.action(MainCommand::Location)
         ->setText(FromUtf16(LocationCaption(timezone.toStdU16String(), location_, vocabulary_)));
 }
 
@@ -342,13 +235,6 @@ void CPLXDlg::OnTimesSettings() {
     RebuildTimesText();
 }
 
-void CPLXDlg::OnSwitchToEnglish() {
-    SwitchLanguageTo(QStringLiteral("English.xml"));
-}
-void CPLXDlg::OnSwitchToHebrew() {
-    SwitchLanguageTo(QStringLiteral("Hebrew.xml"));
-}
-
 void CPLXDlg::SwitchLanguageTo(const QString& fileName) {
     // When the file does not load, the window is built again in the language it has.
     LoadLanguageFile(QDir(languagesFolder_).filePath(fileName));
@@ -358,27 +244,6 @@ void CPLXDlg::SwitchLanguageTo(const QString& fileName) {
 
 void CPLXDlg::OnAbout() {
     CAboutDlg(store_, this).exec();
-}
-void CPLXDlg::OnExplanation() {
-    CPLXDetails(this).exec();
-}
-void CPLXDlg::OnDailyReport() {
-    ShowReport(ReportKind::Daily);
-}
-void CPLXDlg::OnWeeklyReport() {
-    ShowReport(ReportKind::Weekly);
-}
-void CPLXDlg::OnYearlyReport() {
-    ShowReport(ReportKind::Yearly);
-}
-void CPLXDlg::OnSunsetTimetable() {
-    ShowReport(ReportKind::SunsetTimetable);
-}
-void CPLXDlg::OnSunriseTimetable() {
-    ShowReport(ReportKind::SunriseTimetable);
-}
-void CPLXDlg::OnDawnTimetable() {
-    ShowReport(ReportKind::DawnTimetable);
 }
 
 void CPLXDlg::OnMonthlyReport() {
@@ -411,10 +276,6 @@ ReportInputs CPLXDlg::CurrentReportInputs() const {
     inputs.orientation = ReadPrintOrientation();
     inputs.informationText = page_->InformationBox()->toPlainText();
     return inputs;
-}
-
-void CPLXDlg::OnClose() {
-    reject();
 }
 
 void CPLXDlg::OnWelcome() {

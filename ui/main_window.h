@@ -3,11 +3,10 @@
 //
 // The month view owns the selected date. Every way of changing it (typing, spinners, arrow keys,
 // month boxes, Today, a click in the view) goes through the view, whose dateChanged rewrites the
-// six fields and the page under the updating flag, so the fields never disagree with the view
-// and the rewrite never feeds back into a new date.
+// fields and the page under the updating flag, so the fields never disagree with the view and
+// the rewrite never feeds back into a new date.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QTimer>
 
@@ -15,11 +14,10 @@
 #include "astro/times_options.h"
 #include "engine/calendar.h"
 #include "reports/main_report_source.h"
+#include "ui/date_fields.h"
 #include "ui/main_menu.h"
 #include "ui/toolkit/skinned_dialog.h"
 
-class QComboBox;
-class QHBoxLayout;
 class QLineEdit;
 class QMenuBar;
 class QTabWidget;
@@ -30,7 +28,6 @@ class CPLXCalendar;
 class CPLXTimesEventsDlg;
 class CPrintPreviewDlg;
 class SettingsStore;
-class UpDownControl;
 
 // What a language switch carries over to the rebuilt window: the selected day, the page shown
 // and the calendar mode.
@@ -55,19 +52,9 @@ public:
     void RestorePlace(const MainWindowPlace& place);
 
     // The window's parts, for the tests that drive it.
-    QLineEdit* HebrewDayField() const { return hebrewDay_; }
-    QComboBox* HebrewMonthBox() const { return hebrewMonth_; }
-    QLineEdit* HebrewYearField() const { return hebrewYear_; }
-    UpDownControl* HebrewDaySpinner() const { return hebrewDaySpin_; }
-    UpDownControl* HebrewYearSpinner() const { return hebrewYearSpin_; }
-    UpDownControl* HebrewDecadeSpinner() const { return hebrewDecadeSpin_; }
-    QLineEdit* CivilDayField() const { return civilDay_; }
-    QComboBox* CivilMonthBox() const { return civilMonth_; }
-    QLineEdit* CivilYearField() const { return civilYear_; }
-    UpDownControl* CivilDaySpinner() const { return civilDaySpin_; }
-    UpDownControl* CivilYearSpinner() const { return civilYearSpin_; }
-    UpDownControl* CivilDecadeSpinner() const { return civilDecadeSpin_; }
-    QAction* CommandAction(int id) const { return menu_.commands.value(id); }
+    DateFields* hebrewFields() const { return hebrewFields_; }
+    DateFields* civilFields() const { return civilFields_; }
+    QAction* CommandAction(MainCommand id) const { return menu_.action(id); }
     QMenu* DaylightMenu() const { return menu_.daylight; }
     QTabWidget* Tabs() const { return tabs_; }
     CPLXCalendar* CalendarView() const { return view_; }
@@ -84,25 +71,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using Handler = void (CPLXDlg::*)();
-    struct CommandEntry {
-        int id;
-        Handler handler;  // none yet: the command's item stays disabled
-    };
-    static const CommandEntry kCommands[];
-
-    void BuildDateGroups(QHBoxLayout* row);
     void BuildMenu();
-    void ConnectFields();
-    void RunCommand(int id);
+    void ConnectFields(DateFields* fields);
 
     // Showing the selected date.
     void ShowDate(CalendarDate civil, CalendarDate hebrew);
     void ShowDateFields(CalendarDate civil, CalendarDate hebrew);
-    // Rewrites the six fields from the selected date, dropping text that named no date.
+    // Rewrites the fields from the selected date, dropping text that named no date.
     void RestoreDateFields();
     void FillMonthBoxes(std::int32_t hebrewYear);
     void RebuildTimesText();
@@ -111,42 +88,22 @@ private:
     // What the user does to the fields.
     void SetCivil(CalendarDate civil);
     void SetFromHebrew(CalendarDate hebrew);
-    void OnFieldEdited(QLineEdit* field);
-    // The date part a field's text names, as typing reads it; 0 when it names none.
-    int FieldValue(const QLineEdit* field, const QString& text) const;
-    void OnMonthChosen(QComboBox* box, int index);
-    void OnMonthTyped(QComboBox* box);
-    void OnSpinner(UpDownControl* spinner, int direction);
-    UpDownControl* SpinnerOf(QObject* field) const;
+    void OnFieldEdited(const DateFields* fields, DateFields::Part part);
+    void OnMonthChosen(const DateFields* fields, int index);
+    void OnMonthTyped(const DateFields* fields);
+    void OnStep(const DateFields* fields, DateFields::Step step, int direction);
     CalendarDate SelectedCivil() const;
     CalendarDate SelectedHebrew() const;
 
     // Commands.
-    void OnToday();
     void OnCalendarMode();
     void OnLocation();
     void OnTimesSettings();
-    void OnDaylightAuto();
-    void OnDaylightOff();
-    void OnDaylightOn();
-    void OnDaylight1();
-    void OnDaylight2();
-    void OnDaylight3();
-    void OnSwitchToEnglish();
-    void OnSwitchToHebrew();
     void OnAbout();
-    void OnExplanation();
-    void OnDailyReport();
-    void OnWeeklyReport();
     // The monthly report has a dialog of its own, which is the report's source.
     void OnMonthlyReport();
     void OnExportCalendar();
-    void OnYearlyReport();
-    void OnSunsetTimetable();
-    void OnSunriseTimetable();
-    void OnDawnTimetable();
     void ShowReport(ReportKind kind);
-    void OnClose();
     void SwitchLanguageTo(const QString& fileName);
     void AfterDaylightChange(bool changed);
     void RefreshDaylightMenu();
@@ -175,18 +132,8 @@ private:
 
     QMenuBar* menuBar_ = nullptr;
     MainMenu menu_;
-    QLineEdit* hebrewDay_ = nullptr;
-    QComboBox* hebrewMonth_ = nullptr;
-    QLineEdit* hebrewYear_ = nullptr;
-    UpDownControl* hebrewDaySpin_ = nullptr;
-    UpDownControl* hebrewYearSpin_ = nullptr;
-    UpDownControl* hebrewDecadeSpin_ = nullptr;
-    QLineEdit* civilDay_ = nullptr;
-    QComboBox* civilMonth_ = nullptr;
-    QLineEdit* civilYear_ = nullptr;
-    UpDownControl* civilDaySpin_ = nullptr;
-    UpDownControl* civilYearSpin_ = nullptr;
-    UpDownControl* civilDecadeSpin_ = nullptr;
+    DateFields* hebrewFields_ = nullptr;
+    DateFields* civilFields_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     CPLXCalendar* view_ = nullptr;
     CPLXTimesEventsDlg* page_ = nullptr;

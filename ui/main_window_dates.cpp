@@ -1,7 +1,6 @@
 // The main window's date fields: showing the selected date, and turning what the user types,
 // chooses and clicks in them into a new selected date.
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <string_view>
@@ -19,7 +18,6 @@
 #include "ui/main_window.h"
 #include "ui/month_box.h"
 #include "ui/times_events.h"
-#include "ui/toolkit/up_down.h"
 
 namespace plx {
 namespace {
@@ -34,37 +32,28 @@ bool BeforeReform(CalendarDate civil) {
            (civil.year == 1582 && civil.month == 10 && civil.day <= 4);
 }
 
+// The date part a field's text names, as typing reads it; 0 when it names none.
+int TypedValue(DateFields::Calendar calendar, DateFields::Part part, const QString& text) {
+    const bool day = part == DateFields::Part::Day;
+    if (calendar == DateFields::Calendar::Hebrew)
+        return day ? ParseHebrewNumeral(ToUtf16(text)) & 0xFF
+                   : ReadTypedHebrewYear(text).value_or(0);
+    return day ? ReadDecimal(text) & 0xFF : ReadDecimal(text);
+}
+
 }  // namespace
 
-void CPLXDlg::ConnectFields() {
-    for (QLineEdit* field : {hebrewDay_, hebrewYear_, civilDay_, civilYear_}) {
-        connect(field, &QLineEdit::textEdited, this, [this, field] { OnFieldEdited(field); });
-        field->installEventFilter(this);
-    }
-    for (QComboBox* box : {hebrewMonth_, civilMonth_}) {
-        box->installEventFilter(this);
-        connect(box, &QComboBox::activated, this,
-                [this, box](int index) { OnMonthChosen(box, index); });
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] { OnMonthTyped(box); });
-    }
-    for (UpDownControl* spinner : {hebrewDaySpin_, hebrewYearSpin_, hebrewDecadeSpin_,
-                                   civilDaySpin_, civilYearSpin_, civilDecadeSpin_}) {
-        connect(spinner, &UpDownControl::stepped, this,
-                [this, spinner](int direction) { OnSpinner(spinner, direction); });
-    }
-}
-
-CalendarDate CPLXDlg::SelectedCivil() const {
-    return view_->selected();
-}
-CalendarDate CPLXDlg::SelectedHebrew() const {
-    return view_->selectedHebrew();
-}
-void CPLXDlg::SetCivil(CalendarDate civil) {
-    view_->setCivil(civil);
-}
-void CPLXDlg::SetFromHebrew(CalendarDate hebrew) {
-    view_->setFromHebrew(hebrew);
+void CPLXDlg::ConnectFields(DateFields* fields) {
+    connect(fields, &DateFields::fieldEdited, this,
+            [this, fields](DateFields::Part part) { OnFieldEdited(fields, part); });
+    connect(fields, &DateFields::monthChosen, this,
+            [this, fields](int index) { OnMonthChosen(fields, index); });
+    connect(fields, &DateFields::monthTyped, this, [this, fields] { OnMonthTyped(fields); });
+    connect(
+        fields, &DateFields::stepped, this,
+        [this, fields](DateFields::Step step, int direction) { OnStep(fields, step, direction); });
+    // Text that named no date shows the selected date again.
+    connect(fields, &DateFields::fieldLeft, this, [this] { RestoreDateFields(); });
 }
 
 // ---- Showing the date -------------------------------------------------------------------------
@@ -85,21 +74,24 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
 void CPLXDlg::ShowDateFields(CalendarDate civil, CalendarDate hebrew) {
     // The field being typed into keeps the person's own spelling (תשפ"ד, 0202) as long as it
     // reads as the date's value; anything else is rewritten as the date shows it.
-    const auto show = [this](QLineEdit* field, const QString& text, int value) {
-        if (field != typingField_ || FieldValue(field, field->text()) != value)
+    const auto show = [this](const DateFields* fields, DateFields::Part part, const QString& text,
+                             int value) {
+        QLineEdit* field = fields->field(part);
+        if (field != typingField_ || TypedValue(fields->calendar(), part, field->text()) != value)
             field->setText(text);
     };
-    show(hebrewDay_, Numeral(hebrew.day), hebrew.day);
+    using Part = DateFields::Part;
+    show(hebrewFields_, Part::Day, Numeral(hebrew.day), hebrew.day);
     if (hebrew.year != lastHebrewYear_) {
         lastHebrewYear_ = hebrew.year;
         FillMonthBoxes(hebrew.year);
     }
-    SelectMonthEntry(hebrewMonth_,
+    SelectMonthEntry(hebrewFields_->monthBox(),
                      FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, vocabulary_)));
-    show(hebrewYear_, Numeral(hebrew.year), hebrew.year);
-    show(civilDay_, QString::number(civil.day), civil.day);
-    show(civilYear_, QString::number(civil.year), civil.year);
-    SelectMonthEntry(civilMonth_,
+    show(hebrewFields_, Part::Year, Numeral(hebrew.year), hebrew.year);
+    show(civilFields_, Part::Day, QString::number(civil.day), civil.day);
+    show(civilFields_, Part::Year, QString::number(civil.year), civil.year);
+    SelectMonthEntry(civilFields_->monthBox(),
                      FromUtf16(Vocabulary(vocabulary_).civilMonthNames[civil.month - 1]));
 }
 
@@ -107,7 +99,7 @@ void CPLXDlg::RestoreDateFields() {
     if (updating_)
         return;
     updating_ = true;
-    ShowDateFields(SelectedCivil(), SelectedHebrew());
+    ShowDateFields(view_->selected(), view_->selectedHebrew());
     updating_ = false;
 }
 
@@ -115,17 +107,19 @@ void CPLXDlg::FillMonthBoxes(std::int32_t hebrewYear) {
     const PlxLocaleBase& words = Vocabulary(vocabulary_);
     const bool leap = IsHebrewLeapYear(hebrewYear) != 0;
     const TextTable hebrewNames = leap ? words.hebrewLeapMonthNames : words.hebrewMonthNames;
-    hebrewMonth_->clear();
+    QComboBox* hebrewMonth = hebrewFields_->monthBox();
+    hebrewMonth->clear();
     for (int i = 0; i < (leap ? 13 : 12); ++i)
-        hebrewMonth_->addItem(FromUtf16(hebrewNames[i]));
-    civilMonth_->clear();
+        hebrewMonth->addItem(FromUtf16(hebrewNames[i]));
+    QComboBox* civilMonth = civilFields_->monthBox();
+    civilMonth->clear();
     for (const std::u16string_view name : words.civilMonthNames)
-        civilMonth_->addItem(FromUtf16(name));
+        civilMonth->addItem(FromUtf16(name));
 }
 
 void CPLXDlg::RebuildTimesText() {
     page_->SetTimesText(FromUtf16(
-        BuildTimesText(SelectedCivil(), settings_, location_, vocabulary_, SystemZoneOffset)));
+        BuildTimesText(view_->selected(), settings_, location_, vocabulary_, SystemZoneOffset)));
 }
 
 void CPLXDlg::CaptionCalendarSwitch(CalendarDate civil) {
@@ -137,51 +131,43 @@ void CPLXDlg::CaptionCalendarSwitch(CalendarDate civil) {
                         : BeforeReform(civil) ? QStringLiteral("JULY_CALENDAR")
                                               : QStringLiteral("GREG_CALENDAR");
     // The item names the calendar the command switches to.
-    menu_.commands.value(kCmdCalendarMode)->setText(LookupString(u"Plx", key));
+    menu_.action(MainCommand::CalendarMode)->setText(LookupString(u"Plx", key));
 }
 
 // ---- Typing, choosing and stepping --------------------------------------------------------------
 
-int CPLXDlg::FieldValue(const QLineEdit* field, const QString& text) const {
-    if (field == hebrewDay_)
-        return ParseHebrewNumeral(ToUtf16(text)) & 0xFF;
-    if (field == hebrewYear_)
-        return ReadTypedHebrewYear(text).value_or(0);
-    if (field == civilDay_)
-        return ReadDecimal(text) & 0xFF;
-    return ReadDecimal(text);
-}
-
-void CPLXDlg::OnFieldEdited(QLineEdit* field) {
+void CPLXDlg::OnFieldEdited(const DateFields* fields, DateFields::Part part) {
     if (updating_)
         return;
+    QLineEdit* field = fields->field(part);
     // Showing the new date rewrites the text; the caret stays where the user is typing.
     const int selectionStart = field->selectionStart();
     const int selectionLength = field->selectionLength();
     const int cursor = field->cursorPosition();
-    const int value = FieldValue(field, field->text());
-    const CalendarDate civil = SelectedCivil();
-    const CalendarDate hebrew = SelectedHebrew();
+    const int value = TypedValue(fields->calendar(), part, field->text());
+    const CalendarDate civil = view_->selected();
+    const CalendarDate hebrew = view_->selectedHebrew();
     typingField_ = field;
 
-    if (field == hebrewDay_) {
-        // Day 0 (a field without Hebrew letters) would step back into the month before; like a
-        // day beyond the range, it leaves the date alone until the user has typed a day.
-        const auto target =
-            HebrewDateInRange({static_cast<std::uint8_t>(value), hebrew.month, hebrew.year});
-        if (value != 0 && target)
-            SetFromHebrew(*target);
-    } else if (field == hebrewYear_) {
-        // The month keeps its name in the new year (Nisan stays Nisan whether or not either year
-        // is a leap year); text that names no year leaves the date alone.
-        if (value != 0)
-            SetFromHebrew(AddHebrewYears(value - hebrew.year, hebrew));
-    } else if (field == civilDay_) {
-        SetCivil({static_cast<std::uint8_t>(value), civil.month, civil.year});
-    } else if (field == civilYear_) {
+    const bool day = part == DateFields::Part::Day;
+    if (fields->calendar() == DateFields::Calendar::Hebrew) {
+        if (day) {
+            // Day 0 (a field without Hebrew letters) would step back into the month before; like
+            // a day beyond the range, it leaves the date alone until the user has typed a day.
+            const auto target =
+                HebrewDateInRange({static_cast<std::uint8_t>(value), hebrew.month, hebrew.year});
+            if (value != 0 && target)
+                view_->setFromHebrew(*target);
+        } else if (value != 0) {
+            // The month keeps its name in the new year (Nisan stays Nisan whether or not either
+            // year is a leap year); text that names no year leaves the date alone.
+            view_->setFromHebrew(AddHebrewYears(value - hebrew.year, hebrew));
+        }
+    } else if (day) {
+        view_->setCivil({static_cast<std::uint8_t>(value), civil.month, civil.year});
+    } else if (value != 0) {
         // There is no year 0: a lone "-" or an empty field leaves the date alone.
-        if (value != 0)
-            SetCivil({civil.day, civil.month, value});
+        view_->setCivil({civil.day, civil.month, value});
     }
     typingField_ = nullptr;
 
@@ -192,88 +178,58 @@ void CPLXDlg::OnFieldEdited(QLineEdit* field) {
     }
 }
 
-void CPLXDlg::OnMonthChosen(QComboBox* box, int index) {
+void CPLXDlg::OnMonthChosen(const DateFields* fields, int index) {
     if (updating_ || index < 0)
         return;
-    const QString name = box->itemText(index);
-    if (box == hebrewMonth_) {
-        const CalendarDate hebrew = SelectedHebrew();
+    const QString name = fields->monthBox()->itemText(index);
+    if (fields->calendar() == DateFields::Calendar::Hebrew) {
+        const CalendarDate hebrew = view_->selectedHebrew();
         const std::optional<int> month =
             HebrewMonthFromName(IsHebrewLeapYear(hebrew.year) != 0, ToUtf16(name), vocabulary_);
         if (!month)
             return;
         if (const auto target =
                 HebrewDateInRange({hebrew.day, static_cast<std::uint8_t>(*month), hebrew.year}))
-            SetFromHebrew(*target);
+            view_->setFromHebrew(*target);
     } else {
-        const CalendarDate civil = SelectedCivil();
+        const CalendarDate civil = view_->selected();
         const TextTable names = Vocabulary(vocabulary_).civilMonthNames;
         int month = 0;
         for (int i = 0; i < 12 && month == 0; ++i) {
             if (name == FromUtf16(names[i]))
                 month = i + 1;
         }
-        SetCivil({civil.day, static_cast<std::uint8_t>(month), civil.year});
+        view_->setCivil({civil.day, static_cast<std::uint8_t>(month), civil.year});
     }
 }
 
-void CPLXDlg::OnMonthTyped(QComboBox* box) {
+void CPLXDlg::OnMonthTyped(const DateFields* fields) {
     if (updating_)
         return;
-    CompleteTypedMonth(box, [this, box](int index) { OnMonthChosen(box, index); });
+    CompleteTypedMonth(fields->monthBox(),
+                       [this, fields](int index) { OnMonthChosen(fields, index); });
 }
 
-void CPLXDlg::OnSpinner(UpDownControl* spinner, int direction) {
+void CPLXDlg::OnStep(const DateFields* fields, DateFields::Step step, int direction) {
     if (updating_)
         return;
     const bool forward = direction > 0;
-    const CalendarDate civil = SelectedCivil();
-    const CalendarDate hebrew = SelectedHebrew();
-    if (spinner == hebrewDaySpin_) {
-        SetFromHebrew(forward ? NextHebrewDay(hebrew) : PrevHebrewDay(hebrew));
-    } else if (spinner == hebrewYearSpin_) {
-        SetFromHebrew(AddHebrewYears(direction, hebrew));
-    } else if (spinner == hebrewDecadeSpin_) {
-        SetFromHebrew(AddHebrewYears(10 * direction, hebrew));
-    } else if (spinner == civilDaySpin_) {
-        SetCivil(forward ? NextCivilDay(civil) : PrevCivilDay(civil));
-    } else if (spinner == civilYearSpin_) {
-        SetCivil(AddCivilYears(direction, civil));
-    } else if (spinner == civilDecadeSpin_) {
-        SetCivil(AddCivilYears(10 * direction, civil));
-    }
-}
-
-UpDownControl* CPLXDlg::SpinnerOf(QObject* field) const {
-    if (field == hebrewDay_)
-        return hebrewDaySpin_;
-    if (field == hebrewYear_)
-        return hebrewYearSpin_;
-    if (field == civilDay_)
-        return civilDaySpin_;
-    if (field == civilYear_)
-        return civilYearSpin_;
-    return nullptr;
-}
-
-bool CPLXDlg::eventFilter(QObject* watched, QEvent* event) {
-    const bool dateField = watched == hebrewDay_ || watched == hebrewYear_ ||
-                           watched == civilDay_ || watched == civilYear_ ||
-                           watched == hebrewMonth_ || watched == civilMonth_;
-    if (dateField && event->type() == QEvent::FocusOut)
-        RestoreDateFields();  // text that named no date shows the selected date again
-    if (event->type() == QEvent::KeyPress && !updating_) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (dateField && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            RestoreDateFields();
-            return true;
+    const int years = step == DateFields::Step::Decade ? 10 * direction : direction;
+    if (fields->calendar() == DateFields::Calendar::Hebrew) {
+        const CalendarDate hebrew = view_->selectedHebrew();
+        if (step == DateFields::Step::Day) {
+            view_->setFromHebrew(forward ? NextHebrewDay(hebrew) : PrevHebrewDay(hebrew));
+        } else {
+            view_->setFromHebrew(AddHebrewYears(years, hebrew));
         }
-        // Up and Down in a date field step it like its spinner's arrows; the key then goes on.
-        UpDownControl* spinner = SpinnerOf(watched);
-        if (spinner && (key == Qt::Key_Up || key == Qt::Key_Down))
-            OnSpinner(spinner, key == Qt::Key_Up ? +1 : -1);
+    } else {
+        const CalendarDate civil = view_->selected();
+        if (step == DateFields::Step::Day) {
+            view_->setCivil(forward ? NextCivilDay(civil) : PrevCivilDay(civil));
+        } else {
+            view_->setCivil(AddCivilYears(years, civil));
+        }
     }
-    return CSKDialog::eventFilter(watched, event);
 }
 
 }  // namespace plx

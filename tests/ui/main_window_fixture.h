@@ -47,7 +47,9 @@ struct Window {
     CalendarDate Civil() const { return dlg->CalendarView()->selected(); }
     CalendarDate Hebrew() const { return dlg->CalendarView()->selectedHebrew(); }
     void Select(CalendarDate civil) const { dlg->CalendarView()->setCivil(civil); }
-    QString CalendarSwitchText() const { return dlg->CommandAction(kCmdCalendarMode)->text(); }
+    QString CalendarSwitchText() const {
+        return dlg->CommandAction(MainCommand::CalendarMode)->text();
+    }
 };
 
 // Selects everything in the field and types `text` over it, key by key; QTest::keyClicks cannot

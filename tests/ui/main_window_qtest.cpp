@@ -78,35 +78,35 @@ private slots:
     void spinnersStepOneUnitFromTheSelectedDate() {
         Window w;
         w.Select({1, 1, 2020});
-        Up(w.dlg->CivilDecadeSpinner());
+        Up(w.dlg->civilFields()->decadeSpinner());
         QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2030}));
-        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("2030"));
-        Down(w.dlg->CivilDecadeSpinner());
-        Down(w.dlg->CivilDecadeSpinner());
+        QCOMPARE(w.dlg->civilFields()->yearField()->text(), QStringLiteral("2030"));
+        Down(w.dlg->civilFields()->decadeSpinner());
+        Down(w.dlg->civilFields()->decadeSpinner());
         QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2010}));
 
         w.Select({29, 2, 2024});
-        Down(w.dlg->CivilYearSpinner());
+        Down(w.dlg->civilFields()->yearSpinner());
         QCOMPARE(w.Civil(), (CalendarDate{28, 2, 2023}));
-        QCOMPARE(w.dlg->CivilDayField()->text(), QStringLiteral("28"));
-        QCOMPARE(w.dlg->CivilMonthBox()->currentText(), QStringLiteral("February"));
+        QCOMPARE(w.dlg->civilFields()->dayField()->text(), QStringLiteral("28"));
+        QCOMPARE(w.dlg->civilFields()->monthBox()->currentText(), QStringLiteral("February"));
 
         w.dlg->CalendarView()->setFromHebrew({29, 12, 5783});
-        Up(w.dlg->HebrewDaySpinner());
+        Up(w.dlg->hebrewFields()->daySpinner());
         QCOMPARE(w.Hebrew(), (CalendarDate{1, 1, 5784}));
-        Up(w.dlg->HebrewDecadeSpinner());
+        Up(w.dlg->hebrewFields()->decadeSpinner());
         QCOMPARE(w.Hebrew(), (CalendarDate{1, 1, 5794}));
-        QCOMPARE(w.dlg->HebrewYearField()->text(), QStringLiteral("ה'תשצד"));
+        QCOMPARE(w.dlg->hebrewFields()->yearField()->text(), QStringLiteral("ה'תשצד"));
     }
 
     void civilDayStepsOverTheReformAndRecaptionsTheSwitch() {
         Window w;
         w.Select({4, 10, 1582});
         QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Julian Calendar"));
-        Up(w.dlg->CivilDaySpinner());
+        Up(w.dlg->civilFields()->daySpinner());
         QCOMPARE(w.Civil(), (CalendarDate{15, 10, 1582}));
         QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Gregorian Calendar"));
-        Down(w.dlg->CivilDaySpinner());
+        Down(w.dlg->civilFields()->daySpinner());
         QCOMPARE(w.Civil(), (CalendarDate{4, 10, 1582}));
         QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Julian Calendar"));
     }
@@ -114,7 +114,7 @@ private slots:
     void calendarSwitchNamesTheOtherCalendar() {
         Window w;
         w.Select({1, 1, 2020});
-        QAction* toggle = w.dlg->CommandAction(kCmdCalendarMode);
+        QAction* toggle = w.dlg->CommandAction(MainCommand::CalendarMode);
         toggle->trigger();
         QVERIFY(w.dlg->CalendarView()->civilMode());
         QCOMPARE(w.CalendarSwitchText(), QStringLiteral("Hebrew Calendar"));
@@ -128,7 +128,7 @@ private slots:
     void civilMonthBoxTakesNamesAndNumbers() {
         Window w;
         w.Select({10, 5, 2021});
-        QLineEdit* edit = w.dlg->CivilMonthBox()->lineEdit();
+        QLineEdit* edit = w.dlg->civilFields()->monthBox()->lineEdit();
         TypeOver(edit, QStringLiteral("12"));
         QCOMPARE(w.Civil(), (CalendarDate{10, 12, 2021}));
         QCOMPARE(edit->text(), QStringLiteral("December"));
@@ -153,7 +153,7 @@ private slots:
         LoadLanguage(QStringLiteral("Hebrew"));
         Window w;
         w.dlg->CalendarView()->setFromHebrew({12, 1, 5784});  // a leap year: 13 months
-        QLineEdit* edit = w.dlg->HebrewMonthBox()->lineEdit();
+        QLineEdit* edit = w.dlg->hebrewFields()->monthBox()->lineEdit();
         TypeOver(edit, QStringLiteral("ני"));
         QCOMPARE(w.Hebrew(), (CalendarDate{12, 8, 5784}));
         QCOMPARE(edit->text(), QStringLiteral("ניסן"));
@@ -168,14 +168,14 @@ private slots:
     void adarTwoKeepsTheDayAndBecomesAdarInACommonYear() {
         Window w;
         w.dlg->CalendarView()->setFromHebrew({10, 5, 5784});  // 10 Shevat of a leap year
-        QComboBox* months = w.dlg->HebrewMonthBox();
+        QComboBox* months = w.dlg->hebrewFields()->monthBox();
         QCOMPARE(months->count(), 13);
         QTest::keyClick(months, Qt::Key_Down);
         QTest::keyClick(months, Qt::Key_Down);
         QCOMPARE(w.Hebrew(), (CalendarDate{10, 7, 5784}));
         QCOMPARE(months->currentText(), QStringLiteral("Adar B"));
 
-        Up(w.dlg->HebrewYearSpinner());
+        Up(w.dlg->hebrewFields()->yearSpinner());
         QCOMPARE(w.Hebrew(), (CalendarDate{10, 6, 5785}));
         QCOMPARE(months->count(), 12);
         QCOMPARE(months->currentText(), QStringLiteral("Adar"));
@@ -185,62 +185,62 @@ private slots:
         LoadLanguage(QStringLiteral("Hebrew"));
         Window w;
         w.dlg->CalendarView()->setFromHebrew({3, 8, 5784});  // 3 Nisan of a leap year
-        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("טו"));
+        TypeOver(w.dlg->hebrewFields()->dayField(), QStringLiteral("טו"));
         QCOMPARE(w.Hebrew(), (CalendarDate{15, 8, 5784}));
-        QCOMPARE(w.dlg->HebrewDayField()->text(), QStringLiteral("טו"));
-        QCOMPARE(w.dlg->HebrewDayField()->cursorPosition(), 2);
+        QCOMPARE(w.dlg->hebrewFields()->dayField()->text(), QStringLiteral("טו"));
+        QCOMPARE(w.dlg->hebrewFields()->dayField()->cursorPosition(), 2);
 
         // Typing a year keeps the month's name: Nisan is the 7th month of the common year 5785.
-        TypeOver(w.dlg->HebrewYearField(), QStringLiteral("התשפה"));
+        TypeOver(w.dlg->hebrewFields()->yearField(), QStringLiteral("התשפה"));
         QCOMPARE(w.Hebrew(), (CalendarDate{15, 7, 5785}));
-        QCOMPARE(w.dlg->HebrewMonthBox()->currentText(), QStringLiteral("ניסן"));
+        QCOMPARE(w.dlg->hebrewFields()->monthBox()->currentText(), QStringLiteral("ניסן"));
 
         // Text that names no year or day leaves the date alone.
-        TypeOver(w.dlg->HebrewYearField(), QStringLiteral("ab"));
-        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("x"));
+        TypeOver(w.dlg->hebrewFields()->yearField(), QStringLiteral("ab"));
+        TypeOver(w.dlg->hebrewFields()->dayField(), QStringLiteral("x"));
         QCOMPARE(w.Hebrew(), (CalendarDate{15, 7, 5785}));
 
         // A day past the month's end carries into the next month.
-        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("לא"));
+        TypeOver(w.dlg->hebrewFields()->dayField(), QStringLiteral("לא"));
         QCOMPARE(w.Hebrew(), (CalendarDate{1, 8, 5785}));
 
         // Years past the calendar wait for the typing to come back into it: 5111 (letters
         // without thousands) is taken, 111001 is not, and the field keeps what was typed.
-        TypeOver(w.dlg->HebrewYearField(), QStringLiteral("קיא'א"));
+        TypeOver(w.dlg->hebrewFields()->yearField(), QStringLiteral("קיא'א"));
         QCOMPARE(w.Hebrew().year, 5111);
-        QCOMPARE(w.dlg->HebrewYearField()->text(), QStringLiteral("קיא'א"));
+        QCOMPARE(w.dlg->hebrewFields()->yearField()->text(), QStringLiteral("קיא'א"));
 
         // So do days that would carry past the last day of the calendar.
         w.Select({19, 12, 107240});
         const CalendarDate last = w.Hebrew();
-        TypeOver(w.dlg->HebrewDayField(), QStringLiteral("ל"));
+        TypeOver(w.dlg->hebrewFields()->dayField(), QStringLiteral("ל"));
         QCOMPARE(w.Hebrew(), last);
     }
 
     void arrowKeysStepTheFields() {
         Window w;
         w.Select({31, 12, 2020});
-        w.dlg->CivilDayField()->setFocus();
-        QTest::keyClick(w.dlg->CivilDayField(), Qt::Key_Up);
+        w.dlg->civilFields()->dayField()->setFocus();
+        QTest::keyClick(w.dlg->civilFields()->dayField(), Qt::Key_Up);
         QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2021}));
-        QTest::keyClick(w.dlg->CivilYearField(), Qt::Key_Down);
+        QTest::keyClick(w.dlg->civilFields()->yearField(), Qt::Key_Down);
         QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2020}));
         const CalendarDate hebrew = w.Hebrew();
-        QTest::keyClick(w.dlg->HebrewYearField(), Qt::Key_Up);
+        QTest::keyClick(w.dlg->hebrewFields()->yearField(), Qt::Key_Up);
         QCOMPARE(w.Hebrew(), AddHebrewYears(1, hebrew));
-        QTest::keyClick(w.dlg->HebrewDayField(), Qt::Key_Down);
+        QTest::keyClick(w.dlg->hebrewFields()->dayField(), Qt::Key_Down);
         QCOMPARE(w.Hebrew(), PrevHebrewDay(AddHebrewYears(1, hebrew)));
     }
 
     void garbageNeverLeavesTheRange() {
         const QString alphabet = QStringLiteral("0123456789-+ 'x\"אבגדהוזחטיכךלמםנןסעפףצץקרשת");
         Window w;
-        QList<QLineEdit*> fields{w.dlg->HebrewDayField(),
-                                 w.dlg->HebrewYearField(),
-                                 w.dlg->CivilDayField(),
-                                 w.dlg->CivilYearField(),
-                                 w.dlg->HebrewMonthBox()->lineEdit(),
-                                 w.dlg->CivilMonthBox()->lineEdit()};
+        QList<QLineEdit*> fields{w.dlg->hebrewFields()->dayField(),
+                                 w.dlg->hebrewFields()->yearField(),
+                                 w.dlg->civilFields()->dayField(),
+                                 w.dlg->civilFields()->yearField(),
+                                 w.dlg->hebrewFields()->monthBox()->lineEdit(),
+                                 w.dlg->civilFields()->monthBox()->lineEdit()};
         QRandomGenerator random(8);
         const QList<CalendarDate> starts{
             {7, 10, -3761}, {19, 12, 107240}, {29, 2, 2024}, {4, 10, 1582}};
@@ -253,8 +253,8 @@ private slots:
             TypeOver(field, text);
             QVERIFY2(InRange(w.Civil()), qPrintable(text));
             if (round % 10 == 0) {
-                Up(w.dlg->HebrewDecadeSpinner());
-                Down(w.dlg->CivilDecadeSpinner());
+                Up(w.dlg->hebrewFields()->decadeSpinner());
+                Down(w.dlg->civilFields()->decadeSpinner());
                 QVERIFY(InRange(w.Civil()));
             }
         }
@@ -263,7 +263,7 @@ private slots:
     void todayJumpsToTheLocalDate() {
         Window w;
         w.Select({1, 1, 2000});
-        w.dlg->CommandAction(kCmdToday)->trigger();
+        w.dlg->CommandAction(MainCommand::Today)->trigger();
         QCOMPARE(w.Civil(), LocalToday());
     }
 
@@ -276,35 +276,36 @@ private slots:
 
     void daylightSavingChecksCaptionsAndTitle() {
         Window w(false, ManualStore());
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
-        QVERIFY(!w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightOff)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(MainCommand::DaylightAuto)->isChecked());
         QCOMPARE(w.dlg->DaylightMenu()->title(), QStringLiteral("Daylight Saving: Off"));
         QCOMPARE(w.dlg->windowTitle(),
                  QStringLiteral("plx Hebrew Calendar - Jerusalem (40) - Daylight Saving: Off"));
-        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+        QCOMPARE(w.dlg->CommandAction(MainCommand::Location)->text(),
                  QStringLiteral("Time Zone - Jerusalem (40)"));
         const QString sunriseOff = w.dlg->TimesEventsPage()->TimesBox()->toPlainText();
 
-        w.dlg->CommandAction(kCmdDaylight2)->trigger();
-        QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightOn)->isChecked());
-        QVERIFY(!w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        w.dlg->CommandAction(MainCommand::Daylight2)->trigger();
+        QVERIFY(w.dlg->CommandAction(MainCommand::Daylight2)->isChecked());
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightOn)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(MainCommand::DaylightOff)->isChecked());
         QCOMPARE(w.dlg->DaylightMenu()->title(), QStringLiteral("Daylight Saving: 2 Hours"));
         QVERIFY(w.dlg->windowTitle().endsWith(QStringLiteral(" - Daylight Saving: 2 Hours")));
         QVERIFY(w.dlg->TimesEventsPage()->TimesBox()->toPlainText() != sunriseOff);
 
         // Choosing the checked item again leaves its check mark.
-        w.dlg->CommandAction(kCmdDaylight2)->trigger();
-        QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());
-        w.dlg->CommandAction(kCmdDaylightOff)->trigger();
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
-        QVERIFY(w.dlg->CommandAction(kCmdDaylight2)->isChecked());  // the hours are remembered
+        w.dlg->CommandAction(MainCommand::Daylight2)->trigger();
+        QVERIFY(w.dlg->CommandAction(MainCommand::Daylight2)->isChecked());
+        w.dlg->CommandAction(MainCommand::DaylightOff)->trigger();
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightOff)->isChecked());
+        QVERIFY(
+            w.dlg->CommandAction(MainCommand::Daylight2)->isChecked());  // the hours are remembered
     }
 
     void aFreshInstallShowsTheClockOfEachDate() {
         Window w;
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
-        QVERIFY(!w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightAuto)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(MainCommand::DaylightOff)->isChecked());
         // Erev Pesach 5784 in Jerusalem: candles at 18:32 by the summer clock.
         w.Select({22, 4, 2024});
         QVERIFY(
@@ -320,17 +321,17 @@ private slots:
 
         // A manual item leaves automatic; the automatic item brings it back.
         w.Select({22, 4, 2024});
-        w.dlg->CommandAction(kCmdDaylightOff)->trigger();
-        QVERIFY(!w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        w.dlg->CommandAction(MainCommand::DaylightOff)->trigger();
+        QVERIFY(!w.dlg->CommandAction(MainCommand::DaylightAuto)->isChecked());
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightOff)->isChecked());
         QVERIFY(
             w.dlg->TimesEventsPage()->TimesBox()->toPlainText().contains(QStringLiteral("17:32")));
-        w.dlg->CommandAction(kCmdDaylightAuto)->trigger();
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
-        QVERIFY(!w.dlg->CommandAction(kCmdDaylightOff)->isChecked());
+        w.dlg->CommandAction(MainCommand::DaylightAuto)->trigger();
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightAuto)->isChecked());
+        QVERIFY(!w.dlg->CommandAction(MainCommand::DaylightOff)->isChecked());
         QCOMPARE(w.dlg->TimesEventsPage()->TimesBox()->toPlainText(), summer);
-        w.dlg->CommandAction(kCmdDaylightAuto)->trigger();  // again: stays checked
-        QVERIFY(w.dlg->CommandAction(kCmdDaylightAuto)->isChecked());
+        w.dlg->CommandAction(MainCommand::DaylightAuto)->trigger();  // again: stays checked
+        QVERIFY(w.dlg->CommandAction(MainCommand::DaylightAuto)->isChecked());
 
         QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
         QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_daylight_auto", -1), 1);
@@ -359,9 +360,9 @@ private slots:
 
     void englishMenuSwitchesToHebrewOnly() {
         Window w;
-        QVERIFY(w.dlg->CommandAction(kCmdSwitchToHebrew));
+        QVERIFY(w.dlg->CommandAction(MainCommand::SwitchToHebrew));
         QVERIFY(!w.dlg->CommandAction(
-            kCmdSwitchToEnglish));  // the English menu switches to Hebrew only
+            MainCommand::SwitchToEnglish));  // the English menu switches to Hebrew only
     }
 
     void locationListChoosesThePlaceAndItsTimes() {
@@ -372,8 +373,8 @@ private slots:
             list.List()->setCurrentRow(66);
             QTest::keyClick(list.List(), Qt::Key_Return);
         });
-        w.dlg->CommandAction(kCmdLocation)->trigger();
-        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+        w.dlg->CommandAction(MainCommand::Location)->trigger();
+        QCOMPARE(w.dlg->CommandAction(MainCommand::Location)->text(),
                  QStringLiteral("Time Zone - New York (22)"));
         QVERIFY(w.dlg->windowTitle().contains(QStringLiteral(" - New York (22) - ")));
         QVERIFY(TimesText(w) != jerusalem);
@@ -382,8 +383,8 @@ private slots:
             list.List()->setCurrentRow(0);
             QTest::keyClick(list.List(), Qt::Key_Escape);
         });
-        w.dlg->CommandAction(kCmdLocation)->trigger();
-        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+        w.dlg->CommandAction(MainCommand::Location)->trigger();
+        QCOMPARE(w.dlg->CommandAction(MainCommand::Location)->text(),
                  QStringLiteral("Time Zone - New York (22)"));
     }
 
@@ -404,7 +405,7 @@ private slots:
                 QTest::mouseClick(list.DeleteButton(), Qt::LeftButton);
                 QTest::keyClick(list.List(), Qt::Key_Escape);
             });
-            w.dlg->CommandAction(kCmdLocation)->trigger();
+            w.dlg->CommandAction(MainCommand::Location)->trigger();
         };
 
         // Safed becomes current, then goes: the key now finds the last place, Tzfat.
@@ -412,10 +413,10 @@ private slots:
             list.List()->setCurrentRow(80);
             QTest::keyClick(list.List(), Qt::Key_Return);
         });
-        w.dlg->CommandAction(kCmdLocation)->trigger();
+        w.dlg->CommandAction(MainCommand::Location)->trigger();
         QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 80);
         deleteCurrent(80);
-        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+        QCOMPARE(w.dlg->CommandAction(MainCommand::Location)->text(),
                  QStringLiteral("Time Zone - Tzfat (30)"));
         // Written as the list closed, with the key that finds the same place after a restart.
         QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 1);
@@ -425,7 +426,7 @@ private slots:
 
         deleteCurrent(80);
         SetMessageBoxAnswerer({});
-        QCOMPARE(w.dlg->CommandAction(kCmdLocation)->text(),
+        QCOMPARE(w.dlg->CommandAction(MainCommand::Location)->text(),
                  QStringLiteral("Time Zone - Jerusalem (40)"));
         QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 0);
         QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 0);
@@ -441,7 +442,7 @@ private slots:
             QTest::mouseClick(settings.DefaultsButton(), Qt::LeftButton);
             QTest::mouseClick(settings.CancelButton(), Qt::LeftButton);
         });
-        w.dlg->CommandAction(kCmdTimesSettings)->trigger();
+        w.dlg->CommandAction(MainCommand::TimesSettings)->trigger();
         QCOMPARE(TimesText(w), before);
 
         WhenModal<CPLXSettingsDlg>([](CPLXSettingsDlg& settings) {
@@ -455,7 +456,7 @@ private slots:
             QTest::keyClick(magaHour, Qt::Key_Space);
             QTest::mouseClick(settings.OkButton(), Qt::LeftButton);
         });
-        w.dlg->CommandAction(kCmdTimesSettings)->trigger();
+        w.dlg->CommandAction(MainCommand::TimesSettings)->trigger();
         const QString after = TimesText(w);
         QCOMPARE(after.count(u'\n'), before.count(u'\n') + 1);
         QVERIFY(after.section(u'\n', 2, 2) != before.section(u'\n', 2, 2));  // tallit, not 11.5°
@@ -470,12 +471,12 @@ private slots:
             QVERIFY(settings.TimeBox(&TimesOfDayOptions::propHourMaga)->isChecked());
             settings.reject();
         });
-        w.dlg->CommandAction(kCmdTimesSettings)->trigger();
+        w.dlg->CommandAction(MainCommand::TimesSettings)->trigger();
     }
 
     void escapeAndCloseSaveTheSettingsEnterDoesNothing() {
         Window w;
-        w.dlg->CommandAction(kCmdDaylight3)->trigger();
+        w.dlg->CommandAction(MainCommand::Daylight3)->trigger();
         QTest::keyClick(w.dlg.get(), Qt::Key_Return);
         QVERIFY(w.dlg->isVisible());
         QVERIFY(!w.store.Contains(u"Settings", u"plx_daylight"));
@@ -490,7 +491,7 @@ private slots:
         Window w;
         QCOMPARE(w.dlg->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(w.dlg->Tabs()->tabText(0), QStringLiteral("לוח שנה"));
-        w.dlg->CommandAction(kCmdSwitchToEnglish)->trigger();
+        w.dlg->CommandAction(MainCommand::SwitchToEnglish)->trigger();
         QVERIFY(w.dlg->SwitchLanguage());
         QVERIFY(!w.dlg->isVisible());
         QCOMPARE(ActiveLanguage().code, QStringLiteral("en"));
@@ -532,7 +533,7 @@ private slots:
             monthly->reject();
         });
         poll.start(20);
-        w.dlg->CommandAction(kCmdMonthlyReport)->trigger();
+        w.dlg->CommandAction(MainCommand::MonthlyReport)->trigger();
         QVERIFY(seen);
         // The choice goes into the window's settings, which are saved when the window closes.
         w.dlg->reject();
@@ -542,7 +543,7 @@ private slots:
     void exportToCalendarStartsAtTheSelectedDateAndPlace() {
         Window w;
         w.Select({11, 3, 2024});
-        QCOMPARE(w.dlg->CommandAction(kCmdExportCalendar)->text(),
+        QCOMPARE(w.dlg->CommandAction(MainCommand::ExportCalendar)->text(),
                  QStringLiteral("Export to calendar…"));
         bool seen = false;
         WhenModal<CPLXExportCalendarDlg>([&](CPLXExportCalendarDlg& dialog) {
@@ -552,7 +553,7 @@ private slots:
                    request.place == w.dlg->CurrentReportInputs().place;
             dialog.reject();
         });
-        w.dlg->CommandAction(kCmdExportCalendar)->trigger();
+        w.dlg->CommandAction(MainCommand::ExportCalendar)->trigger();
         QVERIFY(seen);
     }
 };

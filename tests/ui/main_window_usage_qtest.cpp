@@ -69,15 +69,15 @@ private slots:
 
             // The check mark of the checked daylight item sits at the reading start.
             QMenu* daylight = w.dlg->DaylightMenu();
-            w.dlg->CommandAction(kCmdDaylightOff)->trigger();
+            w.dlg->CommandAction(MainCommand::DaylightOff)->trigger();
             daylight->popup(w.dlg->mapToGlobal(QPoint(300, 40)));
             QVERIFY(QTest::qWaitForWindowExposed(daylight));
             const QImage image = daylight->grab().toImage();
-            const auto band = [&](int id) {
+            const auto band = [&](MainCommand id) {
                 // Inside the menu's frame lines.
                 return daylight->actionGeometry(w.dlg->CommandAction(id)).adjusted(4, 0, -4, 0);
             };
-            const QRect checked = band(kCmdDaylightOff);
+            const QRect checked = band(MainCommand::DaylightOff);
             const auto [left, right] = InkColumns(image, checked);
             QVERIFY(right > left);
             if (hebrew) {
@@ -99,7 +99,7 @@ private slots:
         for (const auto& [typed, year] : cases) {
             Window w;
             w.dlg->CalendarView()->setFromHebrew({10, 1, 5700});
-            QLineEdit* field = w.dlg->HebrewYearField();
+            QLineEdit* field = w.dlg->hebrewFields()->yearField();
             TypeOver(field, typed);
             QCOMPARE(w.Hebrew().year, year);
             // Still typing: the person's spelling stays as typed.
@@ -115,25 +115,25 @@ private slots:
         const CalendarDate start{10, 5, 2021};
         w.Select(start);
 
-        TypeOver(w.dlg->CivilYearField(), QStringLiteral("abc"));
+        TypeOver(w.dlg->civilFields()->yearField(), QStringLiteral("abc"));
         QCOMPARE(w.Civil(), start);
-        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("abc"));
-        PressEnter(w.dlg->CivilYearField());
-        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("2021"));
+        QCOMPARE(w.dlg->civilFields()->yearField()->text(), QStringLiteral("abc"));
+        PressEnter(w.dlg->civilFields()->yearField());
+        QCOMPARE(w.dlg->civilFields()->yearField()->text(), QStringLiteral("2021"));
 
-        TypeOver(w.dlg->CivilYearField(), QStringLiteral("0"));
+        TypeOver(w.dlg->civilFields()->yearField(), QStringLiteral("0"));
         QCOMPARE(w.Civil(), start);
-        w.dlg->CivilDayField()->setFocus();  // focus leaves the year field
-        QCOMPARE(w.dlg->CivilYearField()->text(), QStringLiteral("2021"));
+        w.dlg->civilFields()->dayField()->setFocus();  // focus leaves the year field
+        QCOMPARE(w.dlg->civilFields()->yearField()->text(), QStringLiteral("2021"));
 
-        QComboBox* month = w.dlg->CivilMonthBox();
+        QComboBox* month = w.dlg->civilFields()->monthBox();
         TypeOver(month->lineEdit(), QStringLiteral("Qux"));
         QCOMPARE(w.Civil(), start);
-        w.dlg->CivilDayField()->setFocus();
+        w.dlg->civilFields()->dayField()->setFocus();
         QCOMPARE(month->currentText(), QStringLiteral("May"));
         QCOMPARE(month->count(), 12);
 
-        QComboBox* hebrewMonth = w.dlg->HebrewMonthBox();
+        QComboBox* hebrewMonth = w.dlg->hebrewFields()->monthBox();
         const QString shown = hebrewMonth->currentText();
         TypeOver(hebrewMonth->lineEdit(), QStringLiteral("xyz"));
         QCOMPARE(w.Civil(), start);
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(w.Hebrew(), (CalendarDate{20, 6, 5784}));
 
         // Civil-month mode: Sunday is at the left.
-        w.dlg->CommandAction(kCmdCalendarMode)->trigger();
+        w.dlg->CommandAction(MainCommand::CalendarMode)->trigger();
         view->setFocus();
         w.Select({31, 1, 2024});
         QTest::keyClick(view, Qt::Key_Right);
@@ -190,7 +190,7 @@ private slots:
                 marked += view->cell(row, column)->hasFocusMark();
         }
         QCOMPARE(marked, 1);
-        w.dlg->CivilDayField()->setFocus();
+        w.dlg->civilFields()->dayField()->setFocus();
         for (int row = 1; row < 7; ++row) {
             for (int column = 0; column < 7; ++column)
                 QVERIFY(!view->cell(row, column)->hasFocusMark());
@@ -200,7 +200,7 @@ private slots:
     void tabReachesTheGrid() {
         LoadLanguage(QStringLiteral("English"));
         Window w;
-        w.dlg->HebrewDayField()->setFocus();
+        w.dlg->hebrewFields()->dayField()->setFocus();
         for (int i = 0; i < 40 && !w.dlg->CalendarView()->hasFocus(); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(w.dlg->CalendarView()->hasFocus());

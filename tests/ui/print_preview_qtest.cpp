@@ -359,11 +359,12 @@ private slots:
             CustomLocationList custom;
             CPLXDlg window(store, custom, kLanguages);
             window.show();
-            QVERIFY(window.CommandAction(kCmdDailyReport)->isEnabled());
-            QVERIFY(window.CommandAction(kCmdWeeklyReport)->isEnabled());
+            QVERIFY(window.CommandAction(MainCommand::DailyReport)->isEnabled());
+            QVERIFY(window.CommandAction(MainCommand::WeeklyReport)->isEnabled());
             WritePrintOrientation(PrintOrientation::Landscape);
             QPointer<CPrintPreviewDlg> first;
-            for (const int command : {kCmdDailyReport, kCmdWeeklyReport}) {
+            for (const MainCommand command :
+                 {MainCommand::DailyReport, MainCommand::WeeklyReport}) {
                 QTimer::singleShot(0, &window, [&, command] {
                     CPrintPreviewDlg* preview = window.PreviewWindow();
                     QVERIFY(preview && preview->isVisible());
@@ -378,8 +379,9 @@ private slots:
                     QVERIFY(!preview->Canvas()->horizontalScrollBar()->isVisible());
                     QVERIFY(!preview->Canvas()->verticalScrollBar()->isVisible());
                     preview->Canvas()->viewport()->repaint();
-                    const QByteArray name = QByteArray("main_") + language +
-                                            (command == kCmdDailyReport ? "_daily" : "_weekly");
+                    const QByteArray name =
+                        QByteArray("main_") + language +
+                        (command == MainCommand::DailyReport ? "_daily" : "_weekly");
                     Shot(preview, name.constData());
                     Click(*preview, PreviewCommand::ZoomIn);
                     Click(*preview, PreviewCommand::ZoomIn);

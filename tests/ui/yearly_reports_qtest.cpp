@@ -37,7 +37,7 @@ struct MainWindow {
 
 // Triggers the command; `inPreview` runs in the open preview, which is closed afterwards.
 // Returns the orientation the preview opened with.
-PrintOrientation RunCommand(CPLXDlg& window, int command,
+PrintOrientation RunCommand(CPLXDlg& window, MainCommand command,
                             const std::function<void(CPrintPreviewDlg&)>& inPreview = {}) {
     PrintOrientation opened = PrintOrientation::Portrait;
     QTimer::singleShot(0, &window, [&] {
@@ -70,28 +70,28 @@ private slots:
 
     void yearlyReportOpensOnPortraitPages() {
         MainWindow w;
-        QVERIFY(w.dlg->CommandAction(kCmdYearlyReport)->isEnabled());
+        QVERIFY(w.dlg->CommandAction(MainCommand::YearlyReport)->isEnabled());
         WritePrintOrientation(PrintOrientation::Landscape);
-        QCOMPARE(RunCommand(*w.dlg, kCmdYearlyReport), PrintOrientation::Portrait);
+        QCOMPARE(RunCommand(*w.dlg, MainCommand::YearlyReport), PrintOrientation::Portrait);
         QCOMPARE(w.dlg->Reports().kind(), ReportKind::Yearly);
         QCOMPARE(ReadPrintOrientation(), PrintOrientation::Landscape);  // put back
 
         // Landscape chosen in the preview of a portrait start survives: the command changed
         // nothing it must put back.
         WritePrintOrientation(PrintOrientation::Portrait);
-        RunCommand(*w.dlg, kCmdYearlyReport, ToggleLandscape);
+        RunCommand(*w.dlg, MainCommand::YearlyReport, ToggleLandscape);
         QCOMPARE(ReadPrintOrientation(), PrintOrientation::Landscape);
         // From landscape, the command puts landscape back whatever the preview chose.
-        RunCommand(*w.dlg, kCmdYearlyReport, ToggleLandscape);
+        RunCommand(*w.dlg, MainCommand::YearlyReport, ToggleLandscape);
         QCOMPARE(ReadPrintOrientation(), PrintOrientation::Landscape);
     }
 
     void timetablesOpenOnLandscapePages() {
         MainWindow w;
-        const std::pair<int, ReportKind> commands[] = {
-            {kCmdSunsetTimetable, ReportKind::SunsetTimetable},
-            {kCmdSunriseTimetable, ReportKind::SunriseTimetable},
-            {kCmdDawnTimetable, ReportKind::DawnTimetable},
+        const std::pair<MainCommand, ReportKind> commands[] = {
+            {MainCommand::SunsetTimetable, ReportKind::SunsetTimetable},
+            {MainCommand::SunriseTimetable, ReportKind::SunriseTimetable},
+            {MainCommand::DawnTimetable, ReportKind::DawnTimetable},
         };
         for (const auto& [command, kind] : commands) {
             QVERIFY(w.dlg->CommandAction(command)->isEnabled());
@@ -102,10 +102,10 @@ private slots:
         }
         // Portrait chosen in the preview of a landscape start survives.
         WritePrintOrientation(PrintOrientation::Landscape);
-        RunCommand(*w.dlg, kCmdSunsetTimetable, ToggleLandscape);
+        RunCommand(*w.dlg, MainCommand::SunsetTimetable, ToggleLandscape);
         QCOMPARE(ReadPrintOrientation(), PrintOrientation::Portrait);
         // From portrait, the command puts portrait back whatever the preview chose.
-        RunCommand(*w.dlg, kCmdDawnTimetable, ToggleLandscape);
+        RunCommand(*w.dlg, MainCommand::DawnTimetable, ToggleLandscape);
         QCOMPARE(ReadPrintOrientation(), PrintOrientation::Portrait);
     }
 
@@ -115,14 +115,15 @@ private slots:
             QVERIFY(LoadLanguageFile(kLanguages + u'/' + QLatin1String(language) +
                                      QStringLiteral(".xml")));
             MainWindow w;
-            for (const int command : {kCmdYearlyReport, kCmdSunriseTimetable}) {
+            for (const MainCommand command :
+                 {MainCommand::YearlyReport, MainCommand::SunriseTimetable}) {
                 RunCommand(*w.dlg, command, [&](CPrintPreviewDlg& preview) {
                     preview.Canvas()->viewport()->repaint();
-                    QCOMPARE(preview.Canvas()->Landscape(), command != kCmdYearlyReport);
+                    QCOMPARE(preview.Canvas()->Landscape(), command != MainCommand::YearlyReport);
                     if (!folder.isEmpty()) {
                         preview.grab().save(QStringLiteral("%1/%2_%3.png")
                                                 .arg(folder, QLatin1String(language))
-                                                .arg(command));
+                                                .arg(static_cast<int>(command)));
                     }
                 });
             }

@@ -112,13 +112,13 @@ private slots:
         CPLXApp app(store, kLanguages);
         const QList<Pass> passes = RunApp(app, [](CPLXDlg& window, int pass) {
             if (pass == 0)
-                window.CommandAction(kCmdSwitchToEnglish)->trigger();
+                window.CommandAction(MainCommand::SwitchToEnglish)->trigger();
             if (pass == 1)
-                window.CommandAction(kCmdSwitchToHebrew)->trigger();
+                window.CommandAction(MainCommand::SwitchToHebrew)->trigger();
             if (pass == 2)
-                window.CommandAction(kCmdSwitchToEnglish)->trigger();
+                window.CommandAction(MainCommand::SwitchToEnglish)->trigger();
             if (pass == 3)
-                window.CommandAction(kCmdClose)->trigger();
+                window.CommandAction(MainCommand::Close)->trigger();
         });
         QCOMPARE(passes.size(), 4);
         QCOMPARE(passes[1].direction, Qt::LeftToRight);
@@ -139,12 +139,12 @@ private slots:
         RunApp(app, [&](CPLXDlg& window, int pass) {
             opened << window.Place();
             if (pass == 0) {
-                window.CommandAction(kCmdCalendarMode)->trigger();
+                window.CommandAction(MainCommand::CalendarMode)->trigger();
                 window.CalendarView()->setCivil(farAway);
                 window.Tabs()->setCurrentIndex(1);
-                window.CommandAction(kCmdSwitchToEnglish)->trigger();
+                window.CommandAction(MainCommand::SwitchToEnglish)->trigger();
             } else {
-                window.CommandAction(kCmdClose)->trigger();
+                window.CommandAction(MainCommand::Close)->trigger();
             }
         });
         QCOMPARE(opened.size(), 2);
