@@ -20,10 +20,13 @@ class DateFields : public QGroupBox {
 
 public:
     enum class Calendar { Hebrew, Civil };
+    Q_ENUM(Calendar)
     // What a spinner (or Up and Down in a field) steps.
     enum class Step { Day, Year, Decade };
+    Q_ENUM(Step)
     // The two fields a date is typed into; the month has its box.
     enum class Part { Day, Year };
+    Q_ENUM(Part)
 
     // `hebrewLayout` chooses the texts of the window's layout, not the calendar.
     DateFields(Calendar calendar, bool hebrewLayout, QWidget* parent);

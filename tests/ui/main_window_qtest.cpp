@@ -39,6 +39,8 @@
 using namespace plx;
 using namespace plx::test;
 
+Q_DECLARE_METATYPE(plx::CalendarDate)
+
 namespace {
 
 void Up(UpDownControl* spinner) {
@@ -75,28 +77,70 @@ class MainWindowTest : public QObject {
 private slots:
     void init() { LoadLanguage(QStringLiteral("English")); }
 
-    void spinnersStepOneUnitFromTheSelectedDate() {
-        Window w;
-        w.Select({1, 1, 2020});
-        Up(w.dlg->civilFields()->decadeSpinner());
-        QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2030}));
-        QCOMPARE(w.dlg->civilFields()->yearField()->text(), QStringLiteral("2030"));
-        Down(w.dlg->civilFields()->decadeSpinner());
-        Down(w.dlg->civilFields()->decadeSpinner());
-        QCOMPARE(w.Civil(), (CalendarDate{1, 1, 2010}));
+    void spinnersStepFromTheSelectedDate_data() {
+        QTest::addColumn<DateFields::Calendar>("calendar");
+        QTest::addColumn<DateFields::Step>("step");
+        QTest::addColumn<int>("direction");
+        // Both dates in the group's calendar.
+        QTest::addColumn<CalendarDate>("from");
+        QTest::addColumn<CalendarDate>("to");
+        QTest::addColumn<QString>("yearShown");
+        using C = DateFields::Calendar;
+        using S = DateFields::Step;
+        QTest::newRow("civil ten years on")
+            << C::Civil << S::Decade << +1 << CalendarDate{1, 1, 2020} << CalendarDate{1, 1, 2030}
+            << QStringLiteral("2030");
+        QTest::newRow("civil ten years back")
+            << C::Civil << S::Decade << -1 << CalendarDate{1, 1, 2020} << CalendarDate{1, 1, 2010}
+            << QStringLiteral("2010");
+        QTest::newRow("civil year back from 29 February")
+            << C::Civil << S::Year << -1 << CalendarDate{29, 2, 2024} << CalendarDate{28, 2, 2023}
+            << QStringLiteral("2023");
+        QTest::newRow("civil day on into a new year")
+            << C::Civil << S::Day << +1 << CalendarDate{31, 12, 2020} << CalendarDate{1, 1, 2021}
+            << QStringLiteral("2021");
+        QTest::newRow("Hebrew day on into a new year")
+            << C::Hebrew << S::Day << +1 << CalendarDate{29, 12, 5783} << CalendarDate{1, 1, 5784}
+            << QStringLiteral("ה'תשפד");
+        QTest::newRow("Hebrew day back into the old year")
+            << C::Hebrew << S::Day << -1 << CalendarDate{1, 1, 5784} << CalendarDate{29, 12, 5783}
+            << QStringLiteral("ה'תשפג");
+        QTest::newRow("Hebrew year back") << C::Hebrew << S::Year << -1 << CalendarDate{1, 1, 5784}
+                                          << CalendarDate{1, 1, 5783} << QStringLiteral("ה'תשפג");
+        QTest::newRow("Hebrew ten years on")
+            << C::Hebrew << S::Decade << +1 << CalendarDate{1, 1, 5784} << CalendarDate{1, 1, 5794}
+            << QStringLiteral("ה'תשצד");
+    }
 
+    void spinnersStepFromTheSelectedDate() {
+        QFETCH(DateFields::Calendar, calendar);
+        QFETCH(DateFields::Step, step);
+        QFETCH(int, direction);
+        QFETCH(CalendarDate, from);
+        QFETCH(CalendarDate, to);
+        QFETCH(QString, yearShown);
+        Window w;
+        const bool hebrew = calendar == DateFields::Calendar::Hebrew;
+        const DateFields* fields = hebrew ? w.dlg->hebrewFields() : w.dlg->civilFields();
+        if (hebrew) {
+            w.dlg->CalendarView()->setFromHebrew(from);
+        } else {
+            w.Select(from);
+        }
+        UpDownControl* spinner = step == DateFields::Step::Day    ? fields->daySpinner()
+                                 : step == DateFields::Step::Year ? fields->yearSpinner()
+                                                                  : fields->decadeSpinner();
+        direction > 0 ? Up(spinner) : Down(spinner);
+        QCOMPARE(hebrew ? w.Hebrew() : w.Civil(), to);
+        QCOMPARE(fields->yearField()->text(), yearShown);
+    }
+
+    void civilFieldsShowTheDayAndMonthTheyStepTo() {
+        Window w;
         w.Select({29, 2, 2024});
         Down(w.dlg->civilFields()->yearSpinner());
-        QCOMPARE(w.Civil(), (CalendarDate{28, 2, 2023}));
         QCOMPARE(w.dlg->civilFields()->dayField()->text(), QStringLiteral("28"));
         QCOMPARE(w.dlg->civilFields()->monthBox()->currentText(), QStringLiteral("February"));
-
-        w.dlg->CalendarView()->setFromHebrew({29, 12, 5783});
-        Up(w.dlg->hebrewFields()->daySpinner());
-        QCOMPARE(w.Hebrew(), (CalendarDate{1, 1, 5784}));
-        Up(w.dlg->hebrewFields()->decadeSpinner());
-        QCOMPARE(w.Hebrew(), (CalendarDate{1, 1, 5794}));
-        QCOMPARE(w.dlg->hebrewFields()->yearField()->text(), QStringLiteral("ה'תשצד"));
     }
 
     void civilDayStepsOverTheReformAndRecaptionsTheSwitch() {
@@ -260,11 +304,14 @@ private slots:
         }
     }
 
-    void todayJumpsToTheLocalDate() {
+    void todayJumpsToTheDateOfTheClock() {
         Window w;
+        w.dlg->CalendarView()->setTodaySource([] { return CalendarDate{15, 6, 2031}; });
         w.Select({1, 1, 2000});
         w.dlg->CommandAction(MainCommand::Today)->trigger();
-        QCOMPARE(w.Civil(), LocalToday());
+        QCOMPARE(w.Civil(), (CalendarDate{15, 6, 2031}));
+        QCOMPARE(w.dlg->CalendarView()->today(), (CalendarDate{15, 6, 2031}));
+        QCOMPARE(w.dlg->civilFields()->yearField()->text(), QStringLiteral("2031"));
     }
 
     // A settings file written before the automatic mode keeps its manual switch.
