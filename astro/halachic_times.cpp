@@ -53,12 +53,13 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
             break;
         }
         case kDegrees: {
-            const std::optional<double> h =
-                DepressionHourAngle(sun, MileOf(options.milesMethod).depression);
-            if (!h)
+            const double depression = MileOf(options.milesMethod).depression;
+            const std::optional<double> before = MorningDepressionHours(sun, depression);
+            const std::optional<double> after = EveningDepressionHours(sun, depression);
+            if (!before || !after)
                 return std::nullopt;
-            maga.dawn = sun.noon - *h;
-            maga.nightfall = sun.noon + *h;
+            maga.dawn = sun.noon - *before;
+            maga.nightfall = sun.noon + *after;
             break;
         }
         default:
@@ -75,7 +76,7 @@ std::optional<double> TallitTime(const SolarDay& sun, int method) {
         return sun.sunrise - kMinutesBefore[method] / 60.0;
     if (method < 3 || method > 5)
         return std::nullopt;
-    const std::optional<double> h = DepressionHourAngle(sun, kDepression[method - 3]);
+    const std::optional<double> h = MorningDepressionHours(sun, kDepression[method - 3]);
     if (!h || *h == 0)
         return std::nullopt;
     return sun.noon - *h;
@@ -94,7 +95,7 @@ std::optional<double> RabbeinuTamTime(const SolarDay& sun, double graHour, int m
         case kProportionalMinutes:
             return sun.sunset + hours * graHour;
         case kDegrees: {
-            const std::optional<double> h = DepressionHourAngle(sun, mile.depression);
+            const std::optional<double> h = EveningDepressionHours(sun, mile.depression);
             if (!h)
                 return std::nullopt;
             return sun.noon + *h;
@@ -166,8 +167,9 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace
                                             const TimesOfDayOptions& options, DayKind dayKind) {
     if (!std::isfinite(place.zoneOffsetSeconds) || !std::isfinite(place.candleMinutes))
         return {};
-    const std::optional<SolarDay> day = ComputeSolarDay(
-        civil, place.refractionIsrael ? 1 : 0, place.latitude, place.longitude, place.height);
+    const std::optional<SolarDay> day =
+        ComputeSolarDay(civil, place.refractionIsrael ? 1 : 0, place.latitude, place.longitude,
+                        place.height, options.solarCalculation);
     if (!day)
         return {};
     const SolarDay& sun = *day;
@@ -226,14 +228,12 @@ std::vector<TimeEntry> ComputeHalachicTimes(CalendarDate civil, const TimesPlace
                   sun.sunset - place.candleMinutes / 60, Nearest);
     list.AddClock(options.sunset, TimeKind::kSunset, TimeLabel::kSunset, sun.sunset, Later);
     list.AddClock(showNightfall, TimeKind::kNightfall, NightfallLabel(endOfFestival, endOfSabbath),
-                  Plus(noon, DepressionHourAngle(sun, 8.5)), Later);
+                  Plus(noon, EveningDepressionHours(sun, 8.5)), Later);
     list.AddClock(options.starsOutGra, TimeKind::kStarsOutGra, TimeLabel::kStarsOutGra,
                   sun.sunset + MileOf(options.milesMethod).graNightfallMinutes / 60.0, Later);
     // The Rashaz counts from the sunset altitude itself, then adds four minutes.
-    list.AddClock(
-        options.starsOutRashaz, TimeKind::kStarsOutRashaz, TimeLabel::kStarsOutRashaz,
-        Plus(noon + 4 / 60.0, EventHourAngle(sun.horizon - 4.25, sun.latitude, sun.declination)),
-        Later);
+    list.AddClock(options.starsOutRashaz, TimeKind::kStarsOutRashaz, TimeLabel::kStarsOutRashaz,
+                  Plus(noon + 4 / 60.0, EveningHours(sun, sun.horizon - 4.25)), Later);
     list.AddClock(options.starsOutRt, TimeKind::kStarsOutRt, TimeLabel::kStarsOutRt,
                   RabbeinuTamTime(sun, g, options.starsOutRabeinuTamMethod,
                                   options.starsOutRabeinuTamMinutes),

@@ -153,27 +153,54 @@ std::u16string FormatClockTime(double hours, MinuteRounding mode) {
 }
 
 std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude,
-                                        double longitude, double height) noexcept {
+                                        double longitude, double height,
+                                        SolarCalculation calculation) noexcept {
     if (!(std::fabs(latitude) <= 90 && std::fabs(longitude) <= 180 && std::isfinite(height))) {
         return std::nullopt;
     }
-    const SunPosition sun = ComputeSunPosition(civil, longitude);
     SolarDay day;
-    day.noon = sun.noon;
-    day.declination = sun.declination;
+    day.calculation = calculation;
     day.latitude = latitude;
     day.dip = HorizonDip(height);
     day.horizon = HorizonAltitude(refractionIsrael, day.dip);
-    const std::optional<double> half = EventHourAngle(day.horizon, latitude, sun.declination);
-    if (!half)
+    if (calculation == SolarCalculation::Precise) {
+        day.precise = PreciseSunOfDate(JulianDayOfDate(civil), latitude, longitude);
+        day.noon = day.precise.noon;
+        day.declination = day.precise.samples[1].declination;
+    } else {
+        const SunPosition sun = ComputeSunPosition(civil, longitude);
+        day.noon = sun.noon;
+        day.declination = sun.declination;
+    }
+    const std::optional<double> morning = MorningHours(day, day.horizon);
+    const std::optional<double> evening = EveningHours(day, day.horizon);
+    if (!morning || !evening)
         return std::nullopt;
-    day.sunrise = day.noon - *half;
-    day.sunset = day.noon + *half;
+    day.sunrise = day.noon - *morning;
+    day.sunset = day.noon + *evening;
     return day;
 }
 
-std::optional<double> DepressionHourAngle(const SolarDay& day, double depression) noexcept {
-    return EventHourAngle(-(depression + day.dip), day.latitude, day.declination);
+std::optional<double> MorningHours(const SolarDay& day, double altitude) noexcept {
+    if (day.calculation == SolarCalculation::Classic)
+        return EventHourAngle(altitude, day.latitude, day.declination);
+    const std::optional<double> moment = PreciseMorning(day.precise, altitude);
+    return moment ? std::optional(day.noon - *moment) : std::nullopt;
+}
+
+std::optional<double> EveningHours(const SolarDay& day, double altitude) noexcept {
+    if (day.calculation == SolarCalculation::Classic)
+        return EventHourAngle(altitude, day.latitude, day.declination);
+    const std::optional<double> moment = PreciseEvening(day.precise, altitude);
+    return moment ? std::optional(*moment - day.noon) : std::nullopt;
+}
+
+std::optional<double> MorningDepressionHours(const SolarDay& day, double depression) noexcept {
+    return MorningHours(day, -(depression + day.dip));
+}
+
+std::optional<double> EveningDepressionHours(const SolarDay& day, double depression) noexcept {
+    return EveningHours(day, -(depression + day.dip));
 }
 
 }  // namespace plx

@@ -5,9 +5,11 @@
 // degrees, times are hours of UT of the civil date (they may fall below 0 or beyond 24).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "astro/precise_sun.h"
 #include "engine/calendar.h"
 
 namespace plx {
@@ -53,24 +55,39 @@ std::optional<int> ClockMinutes(double hours, MinuteRounding mode);
 // does not fit in two digits.
 std::u16string FormatClockTime(double hours, MinuteRounding mode);
 
+// Where the sun of a date is taken from. Classic: the low-precision theory above, evaluated once
+// at 0h UT, its place serving every time of the day. Precise: the sun's apparent place
+// (astro/apparent_sun.h) at the moment of each time. Stored as 0 and 1.
+enum class SolarCalculation : std::uint8_t { Classic = 0, Precise = 1 };
+
 // Everything the halachic times of one date at one place are built from.
 struct SolarDay {
-    double noon = 0;     // T, UT hours
-    double sunrise = 0;  // UT hours
-    double sunset = 0;   // UT hours
-    double declination = 0;
+    double noon = 0;         // T, UT hours
+    double sunrise = 0;      // UT hours
+    double sunset = 0;       // UT hours
+    double declination = 0;  // at noon
     double latitude = 0;
     double dip = 0;      // of the place's height, degrees
     double horizon = 0;  // sunrise/sunset altitude, degrees
+    SolarCalculation calculation = SolarCalculation::Classic;
+    PreciseSunDay precise;  // the precise calculation's sun of the date
 };
 
 // None when the sun does not rise or set on the date, or the place is not on the globe
 // (latitude beyond +-90, longitude beyond +-180, height not a number).
-std::optional<SolarDay> ComputeSolarDay(CalendarDate civil, int refractionIsrael, double latitude,
-                                        double longitude, double height) noexcept;
+std::optional<SolarDay> ComputeSolarDay(
+    CalendarDate civil, int refractionIsrael, double latitude, double longitude, double height,
+    SolarCalculation calculation = SolarCalculation::Classic) noexcept;
 
-// Hours from noon to the moment the sun is `depression` degrees below the horizon, the dip of the
-// place's height included.
-std::optional<double> DepressionHourAngle(const SolarDay& day, double depression) noexcept;
+// Hours from noon back to the morning moment, and forward to the evening moment, at which the
+// sun's centre stands at `altitude` degrees; none when it does not reach that altitude. The
+// classic calculation has one hour angle for both.
+std::optional<double> MorningHours(const SolarDay& day, double altitude) noexcept;
+std::optional<double> EveningHours(const SolarDay& day, double altitude) noexcept;
+
+// The same for the sun `depression` degrees below the horizon, the dip of the place's height
+// included.
+std::optional<double> MorningDepressionHours(const SolarDay& day, double depression) noexcept;
+std::optional<double> EveningDepressionHours(const SolarDay& day, double depression) noexcept;
 
 }  // namespace plx

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "astro/solar.h"
+
 namespace plx {
 
 // How the Maga dawn and nightfall (and Rabbeinu Tam's nightfall) are set off from sunrise/sunset.
@@ -51,6 +53,8 @@ struct TimesOfDayOptions {
     bool starsOutRt = true;
     bool candleLighting = true;
     bool motzash = true;
+    // Where the sun of each time is taken from; the classic calculation unless chosen.
+    SolarCalculation solarCalculation = SolarCalculation::Classic;
 
     friend bool operator==(const TimesOfDayOptions&, const TimesOfDayOptions&) = default;
 };

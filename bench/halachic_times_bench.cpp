@@ -22,8 +22,10 @@ void BM_HalachicTimesOneDay(benchmark::State& state) {
 }
 BENCHMARK(BM_HalachicTimesOneDay);
 
+// The argument picks the solar calculation: 0 classic, 1 precise.
 void BM_HalachicTimesWholeYear(benchmark::State& state) {
-    const plx::TimesOfDayOptions options = EveryTime();
+    plx::TimesOfDayOptions options = EveryTime();
+    options.solarCalculation = static_cast<plx::SolarCalculation>(state.range(0));
     for (auto _ : state) {
         for (plx::CalendarDate day{1, 1, 2024}; day.year == 2024; day = plx::NextCivilDay(day)) {
             auto times = plx::ComputeHalachicTimes(day, {31.78, 35.231, 800, 7200, true, 40},
@@ -32,7 +34,7 @@ void BM_HalachicTimesWholeYear(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_HalachicTimesWholeYear)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HalachicTimesWholeYear)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // What the times page does on every change of date: the day's festival kind, the clock of the
 // place's time zone that day, the times, the text.
