@@ -100,6 +100,11 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
     } else {
         LoadLegacyLayout(store, static_cast<std::uint32_t>(flags), settings.times);
     }
+    // Anything but 1 is the classic calculation, the one the program always had.
+    settings.times.solarCalculation =
+        store.ReadInteger(kTimesOfDaySection, u"SolarCalculation", 0) == 1
+            ? SolarCalculation::Precise
+            : SolarCalculation::Classic;
 
     settings.calcHeights = store.ReadInteger(kSettingsSection, u"plx_calc_heights", 0) == 1;
     // A store that has never held daylight saving (a fresh install) starts automatic; one that has
@@ -134,6 +139,8 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
     store.WriteInteger(kTimesOfDaySection, u"MilesMethod", MilesOf(times.milesMethod));
     store.WriteInteger(kTimesOfDaySection, u"RiseSetDiffMethod", times.riseSetDiffMethod);
     store.WriteInteger(kTimesOfDaySection, u"TalitTfilinMethod", times.talitTfilinMethod);
+    store.WriteInteger(kTimesOfDaySection, u"SolarCalculation",
+                       static_cast<std::int32_t>(times.solarCalculation));
 
     store.WriteInteger(kSettingsSection, u"plx_calc_heights", settings.calcHeights ? 1 : 0);
     store.WriteInteger(kSettingsSection, u"plx_daylight",

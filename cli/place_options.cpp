@@ -38,6 +38,17 @@ void ApplyOptions(const Invocation& call, CalculationSettings& settings, const L
         settings.calcHeights = true;
     if (call.parser.isSet(QStringLiteral("all")))
         SetAllTimeSwitches(settings.times, true);
+    if (call.parser.isSet(QStringLiteral("sun"))) {
+        const QString sun = call.parser.value(QStringLiteral("sun"));
+        if (sun == QLatin1String("classic")) {
+            settings.times.solarCalculation = SolarCalculation::Classic;
+        } else if (sun == QLatin1String("precise")) {
+            settings.times.solarCalculation = SolarCalculation::Precise;
+        } else {
+            throw UsageError{
+                QStringLiteral("invalid --sun '%1': expected classic or precise").arg(sun)};
+        }
+    }
     // An unknown zone would quietly give the zone hours without summer time.
     if (settings.daylightAuto)
         ExpectKnownTimeZone(place.timeZone);

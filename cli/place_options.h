@@ -1,6 +1,6 @@
 // The place, daylight saving and times that a command takes from its options (--location, --lat,
 // --lon, --zone, --tz, --height, --candles, --world-refraction, --israel-refraction, --dst,
-// --elevation, --all) over what the program keeps in the settings store.
+// --elevation, --all, --sun) over what the program keeps in the settings store.
 #pragma once
 
 #include "astro/locations.h"
@@ -16,8 +16,8 @@ namespace plx::cli {
 Location ChosenPlace(const Invocation& call, const CalculationSettings& settings,
                      const CustomLocationList& custom);
 
-// --dst auto (the place's time zone) or HOURS (0 switches daylight saving off), --elevation and
-// --all over the stored options. In the automatic mode the place's time zone must be one the
+// --dst auto (the place's time zone) or HOURS (0 switches daylight saving off), --elevation,
+// --all and --sun classic|precise over the stored options. In the automatic mode the place's time zone must be one the
 // system knows.
 void ApplyOptions(const Invocation& call, CalculationSettings& settings, const Location& place);
 

@@ -81,6 +81,10 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("times: the place's height lowers the horizon.")},
         {QStringLiteral("all"),
          QStringLiteral("times: every time, whatever the stored options switch on.")},
+        {QStringLiteral("sun"),
+         QStringLiteral("times, report, ics: the solar calculation, classic or precise (the sun's "
+                        "place at the moment of each time); default as stored."),
+         QStringLiteral("classic|precise")},
         {QStringLiteral("events"), QStringLiteral("ics: the day's events.")},
         {QStringLiteral("portion"), QStringLiteral("ics: the weekly portion on Saturdays.")},
         {QStringLiteral("daf"), QStringLiteral("ics: the Daf Yomi page of each day.")},

@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "[--sunset] [--candles-motzash] [--tallit] [--plag gra|maga] [--paper a4|letter] "
     "[--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M --candles MIN] "
     "[--dst auto|HOURS] "
-    "[--elevation] [--all]";
+    "[--elevation] [--all] [--sun classic|precise]";
 
 // Makes the source of a report from the common inputs; a report with options of its own reads
 // them from the command line here.

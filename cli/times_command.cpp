@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "times [DATE [END]] [--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M "
     "--candles MIN --world-refraction|--israel-refraction] [--dst auto|HOURS] [--elevation] "
-    "[--all] [--lang he|en] [--json]";
+    "[--all] [--sun classic|precise] [--lang he|en] [--json]";
 
 std::u16string_view TrimmedName(std::u16string_view name) {
     while (name.ends_with(u'\t'))
@@ -38,6 +38,9 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
     WriteDate(json, civil);
     json.Key("location");
     WriteLocationRecord(json, place);
+    json.Field("sun", std::u16string_view(
+                          settings.times.solarCalculation == SolarCalculation::Precise ? u"precise"
+                                                                                       : u"classic"));
     json.Field("timeZone", TimeZoneId(place));
     json.Key("times");
     json.StartArray();

@@ -30,6 +30,7 @@ TEST(CalculationSettingsStore, RoundTripKeepsEveryChoice) {
     settings.times.starsOutRabeinuTamMethod = kFixedMinutes;
     settings.times.sunrise = 0;
     settings.times.starsOutRashaz = 1;
+    settings.times.solarCalculation = SolarCalculation::Precise;
     settings.daylightHours = 2;
     settings.daylightOn = 1;
     settings.locationKey = 83;
@@ -44,6 +45,24 @@ TEST(CalculationSettingsStore, RoundTripKeepsEveryChoice) {
     EXPECT_EQ(store.ReadInteger(kTimesOfDaySection, u"MilesMethod", 0), 120);
     EXPECT_EQ(store.ReadInteger(kTimesOfDaySection, u"TalitTfilinMethod", 0), 5);
     EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_daylight", 0), 2);
+    EXPECT_EQ(store.ReadInteger(kTimesOfDaySection, u"SolarCalculation", 0), 1);
+}
+
+TEST(CalculationSettingsStore, OnlyOneReadsAsThePreciseSun) {
+    for (const std::int32_t stored : {0, 2, -1, 1 << 30}) {
+        MemorySettingsStore store;
+        store.WriteInteger(kTimesOfDaySection, u"SolarCalculation", stored);
+        EXPECT_EQ(LoadCalculationSettings(store).times.solarCalculation, SolarCalculation::Classic)
+            << stored;
+    }
+    MemorySettingsStore store;
+    store.WriteString(kTimesOfDaySection, u"SolarCalculation", u"precise");
+    EXPECT_EQ(LoadCalculationSettings(store).times.solarCalculation, SolarCalculation::Classic);
+    store.WriteInteger(kTimesOfDaySection, u"SolarCalculation", 1);
+    EXPECT_EQ(LoadCalculationSettings(store).times.solarCalculation, SolarCalculation::Precise);
+    // Beside the older layout of the options too.
+    store.WriteInteger(kSettingsSection, u"plx_times_flags", 0);
+    EXPECT_EQ(LoadCalculationSettings(store).times.solarCalculation, SolarCalculation::Precise);
 }
 
 TEST(CalculationSettingsStore, DaylightSwitchedOffForgetsItsHours) {

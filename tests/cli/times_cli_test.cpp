@@ -91,6 +91,29 @@ TEST(PlxcalTimes, PlacesByCoordinates) {
     EXPECT_TRUE(r.json()["times"].toArray().isEmpty());
 }
 
+// Against PyEphem's sun for the same altitude (tests/astro/data/sun_reference.txt): Helsinki on
+// 14 June 2024 rises at 03:54:32, culminates at 13:20:38 and sets at 22:47:12 (UT + 3); sunrise
+// and sunset are shown at the next minute, noon at the nearest.
+TEST(PlxcalTimes, ThePreciseSunOnRequest) {
+    const QStringList helsinki{"times",  "2024-06-14",         "--lat", "60.17", "--lon",
+                               "24.94",  "--zone",             "3",     "--dst", "0",
+                               "--json", "--world-refraction"};
+    PlxcalResult r = RunPlxcal(helsinki + QStringList{"--sun", "precise"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.json()["sun"].toString(), QStringLiteral("precise"));
+    EXPECT_EQ(TimeText(r.json(), 3), QStringLiteral("03:55"));
+    EXPECT_EQ(TimeText(r.json(), 10), QStringLiteral("13:21"));
+    EXPECT_EQ(TimeText(r.json(), 18), QStringLiteral("22:48"));
+
+    r = RunPlxcal(helsinki);  // the stored choice: classic in a fresh settings file
+    EXPECT_EQ(r.json()["sun"].toString(), QStringLiteral("classic"));
+    EXPECT_EQ(TimeText(r.json(), 3), QStringLiteral("03:56"));  // the sun of 0h UT all day
+
+    r = RunPlxcal(helsinki + QStringList{"--sun", "exact"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("--sun"));
+}
+
 TEST(PlxcalTimes, TheTimesPageTextInEitherLanguage) {
     PlxcalResult r = RunPlxcal({"times", "2024-03-21", "--location", "0"});
     ASSERT_EQ(r.status, 0) << r.err.constData();
