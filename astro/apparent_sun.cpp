@@ -23,7 +23,8 @@ ApparentSun ApparentSunAt(double julianDay) noexcept {
                           std::sin(3 * meanAnomaly) * 0.000289;
     // Nutation and aberration, through the longitude of the Moon's ascending node.
     const double node = (125.04 - 1934.136 * t) * kRadians;
-    const double longitude = (meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node)) * kRadians;
+    const double longitude =
+        (meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node)) * kRadians;
     const double meanObliquity =
         23 + (26 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60) / 60;
     const double obliquity = (meanObliquity + 0.00256 * std::cos(node)) * kRadians;

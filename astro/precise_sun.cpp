@@ -40,7 +40,8 @@ struct Sight {
 Sight SightAt(const PreciseSunDay& sun, double hours) {
     const ApparentSun place = SunAt(sun, hours);
     // Hour angle: apparent solar time at the place, counted from its noon.
-    const double hourAngle = (15 * (hours - 12) + sun.longitude + place.equationOfTime / 4) * kRadians;
+    const double hourAngle =
+        (15 * (hours - 12) + sun.longitude + place.equationOfTime / 4) * kRadians;
     const double latitude = sun.latitude * kRadians;
     const double declination = place.declination * kRadians;
     Sight sight;

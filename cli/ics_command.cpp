@@ -14,7 +14,8 @@ namespace {
 constexpr const char* kUsage =
     "ics START END [--events] [--portion] [--daf] [--times KIND,KIND...] [--candles [MIN]] "
     "[--lang he|en] [--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M "
-    "--world-refraction|--israel-refraction] [--dst auto|HOURS] [--elevation] [--sun classic|precise] [--force] "
+    "--world-refraction|--israel-refraction] [--dst auto|HOURS] [--elevation] [--sun "
+    "classic|precise] [--force] "
     "--out FILE";
 
 bool Given(const Invocation& call, const char* name) {

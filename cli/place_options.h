@@ -17,8 +17,8 @@ Location ChosenPlace(const Invocation& call, const CalculationSettings& settings
                      const CustomLocationList& custom);
 
 // --dst auto (the place's time zone) or HOURS (0 switches daylight saving off), --elevation,
-// --all and --sun classic|precise over the stored options. In the automatic mode the place's time zone must be one the
-// system knows.
+// --all and --sun classic|precise over the stored options. In the automatic mode the place's time
+// zone must be one the system knows.
 void ApplyOptions(const Invocation& call, CalculationSettings& settings, const Location& place);
 
 }  // namespace plx::cli

@@ -38,9 +38,10 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
     WriteDate(json, civil);
     json.Key("location");
     WriteLocationRecord(json, place);
-    json.Field("sun", std::u16string_view(
-                          settings.times.solarCalculation == SolarCalculation::Precise ? u"precise"
-                                                                                       : u"classic"));
+    json.Field("sun",
+               std::u16string_view(settings.times.solarCalculation == SolarCalculation::Precise
+                                       ? u"precise"
+                                       : u"classic"));
     json.Field("timeZone", TimeZoneId(place));
     json.Key("times");
     json.StartArray();

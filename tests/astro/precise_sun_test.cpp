@@ -66,8 +66,7 @@ std::vector<ReferenceDay> LoadReference() {
 }
 
 std::optional<SolarDay> Precise(const ReferenceDay& day) {
-    return ComputeSolarDay(day.date, 0, day.latitude, day.longitude, 0,
-                           SolarCalculation::Precise);
+    return ComputeSolarDay(day.date, 0, day.latitude, day.longitude, 0, SolarCalculation::Precise);
 }
 
 TEST(PreciseSun, AgreesWithPyEphemWithinAMinuteEverywhereAndAlways) {

@@ -95,9 +95,9 @@ TEST(PlxcalTimes, PlacesByCoordinates) {
 // 14 June 2024 rises at 03:54:32, culminates at 13:20:38 and sets at 22:47:12 (UT + 3); sunrise
 // and sunset are shown at the next minute, noon at the nearest.
 TEST(PlxcalTimes, ThePreciseSunOnRequest) {
-    const QStringList helsinki{"times",  "2024-06-14",         "--lat", "60.17", "--lon",
-                               "24.94",  "--zone",             "3",     "--dst", "0",
-                               "--json", "--world-refraction"};
+    const QStringList helsinki{"times", "2024-06-14", "--lat",  "60.17",
+                               "--lon", "24.94",      "--zone", "3",
+                               "--dst", "0",          "--json", "--world-refraction"};
     PlxcalResult r = RunPlxcal(helsinki + QStringList{"--sun", "precise"});
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_EQ(r.json()["sun"].toString(), QStringLiteral("precise"));
