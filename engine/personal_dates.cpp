@@ -61,8 +61,9 @@ bool InRange(std::int32_t year) {
 }
 
 bool IsValid(CalendarDate hebrew) {
-    return InRange(hebrew.year) && hebrew.month >= 1 && hebrew.month <= (IsLeap(hebrew.year) ? 13 : 12) &&
-           hebrew.day >= 1 && hebrew.day <= HebrewMonthLength(hebrew.year, hebrew.month);
+    return InRange(hebrew.year) && hebrew.month >= 1 &&
+           hebrew.month <= (IsLeap(hebrew.year) ? 13 : 12) && hebrew.day >= 1 &&
+           hebrew.day <= HebrewMonthLength(hebrew.year, hebrew.month);
 }
 
 Observances One(DayNumber day) {

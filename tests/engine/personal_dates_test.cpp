@@ -24,16 +24,12 @@ TEST(PersonalDates, TheRulesWorkedExamples) {
     // A birthday in the Adar of a common year is kept in Adar II of a leap year.
     EXPECT_EQ(Civil(BirthdayObservances(D(15, 6, 5783), 5784)), D(25, 3, 2024));
     // A yahrzeit of 30 Adar I, in a common year, on 30 Shevat.
-    EXPECT_EQ(Civil(YahrzeitObservances(D(30, 6, 5784), 5785, AdarChoice::AdarI)),
-              D(28, 2, 2025));
+    EXPECT_EQ(Civil(YahrzeitObservances(D(30, 6, 5784), 5785, AdarChoice::AdarI)), D(28, 2, 2025));
     // A yahrzeit of Adar of a common year in a leap year: Adar I by default.
-    EXPECT_EQ(Civil(YahrzeitObservances(D(15, 6, 5783), 5784, AdarChoice::AdarI)),
-              D(24, 2, 2024));
+    EXPECT_EQ(Civil(YahrzeitObservances(D(15, 6, 5783), 5784, AdarChoice::AdarI)), D(24, 2, 2024));
     // 30 Heshvan 5783: the year after had no 30 Heshvan, so the month's last day.
-    EXPECT_EQ(Civil(YahrzeitObservances(D(30, 2, 5783), 5786, AdarChoice::AdarI)),
-              D(20, 11, 2025));
-    EXPECT_EQ(Civil(YahrzeitObservances(D(30, 2, 5783), 5785, AdarChoice::AdarI)),
-              D(1, 12, 2024));
+    EXPECT_EQ(Civil(YahrzeitObservances(D(30, 2, 5783), 5786, AdarChoice::AdarI)), D(20, 11, 2025));
+    EXPECT_EQ(Civil(YahrzeitObservances(D(30, 2, 5783), 5785, AdarChoice::AdarI)), D(1, 12, 2024));
 }
 
 TEST(PersonalDates, TheAdarChoiceAppliesToCommonYearAdarInLeapYearsOnly) {
@@ -49,10 +45,12 @@ TEST(PersonalDates, TheAdarChoiceAppliesToCommonYearAdarInLeapYearsOnly) {
     EXPECT_EQ(YahrzeitObservances(adar5783, 5785, AdarChoice::Both).count, 1);
     // A death in Adar I or Adar II of a leap year knows its Adar.
     EXPECT_EQ(YahrzeitObservances(D(15, 6, 5784), 5787, AdarChoice::Both).count, 1);
-    EXPECT_EQ(DayNumberToHebrew(YahrzeitObservances(D(15, 7, 5784), 5787, AdarChoice::AdarI).days[0]),
-              D(15, 7, 5787));
-    EXPECT_EQ(DayNumberToHebrew(YahrzeitObservances(D(15, 7, 5784), 5785, AdarChoice::AdarI).days[0]),
-              D(15, 6, 5785));
+    EXPECT_EQ(
+        DayNumberToHebrew(YahrzeitObservances(D(15, 7, 5784), 5787, AdarChoice::AdarI).days[0]),
+        D(15, 7, 5787));
+    EXPECT_EQ(
+        DayNumberToHebrew(YahrzeitObservances(D(15, 7, 5784), 5785, AdarChoice::AdarI).days[0]),
+        D(15, 6, 5785));
 }
 
 TEST(PersonalDates, MissingThirtiethsRollToTheNextMonthForBirthdays) {
@@ -61,7 +59,8 @@ TEST(PersonalDates, MissingThirtiethsRollToTheNextMonthForBirthdays) {
     // 30 Heshvan 5785 to 5786 (29 days): 1 Kislev; to a year with 30 Heshvan: itself.
     EXPECT_EQ(DayNumberToHebrew(BirthdayObservances(D(30, 2, 5785), 5786).days[0]), D(1, 3, 5786));
     for (std::int32_t year = 5786; year < 5800; ++year) {
-        const CalendarDate kept = DayNumberToHebrew(BirthdayObservances(D(30, 3, 5785), year).days[0]);
+        const CalendarDate kept =
+            DayNumberToHebrew(BirthdayObservances(D(30, 3, 5785), year).days[0]);
         EXPECT_EQ(kept, HebrewMonthLength(year, 3) == 30 ? D(30, 3, year) : D(1, 4, year));
     }
 }
@@ -108,8 +107,9 @@ TEST(PersonalDates, AfterSunsetTakesTheNextDaysHebrewDate) {
 
 // The month names of a year as a person reads them; "Adar" is Adar I of a leap year too.
 std::string NameOf(std::int32_t year, int month) {
-    static const char* const common[] = {"Tishrei", "Heshvan", "Kislev", "Tevet", "Shevat", "Adar",
-                                         "Nisan",   "Iyar",    "Sivan",  "Tammuz", "Av",    "Elul"};
+    static const char* const common[] = {"Tishrei", "Heshvan", "Kislev", "Tevet",
+                                         "Shevat",  "Adar",    "Nisan",  "Iyar",
+                                         "Sivan",   "Tammuz",  "Av",     "Elul"};
     static const char* const leap[] = {"Tishrei", "Heshvan", "Kislev", "Tevet", "Shevat",
                                        "Adar",    "Adar II", "Nisan",  "Iyar",  "Sivan",
                                        "Tammuz",  "Av",      "Elul"};
@@ -170,12 +170,14 @@ TEST(PersonalDates, YahrzeitsSweptOverManyYearsFallInTheirYear) {
 
 TEST(PersonalDates, SafeAtTheEndsOfTheCalendar) {
     EXPECT_EQ(BirthdayObservances(D(1, 1, 1), 1).days[0], 1);
-    EXPECT_EQ(DayNumberToHebrew(BirthdayObservances(D(29, 13, 110998), kLastHebrewYear).days[0]).year,
-              kLastHebrewYear);
+    EXPECT_EQ(
+        DayNumberToHebrew(BirthdayObservances(D(29, 13, 110998), kLastHebrewYear).days[0]).year,
+        kLastHebrewYear);
     const Observances last = YahrzeitObservances(D(30, 2, 1), kLastHebrewYear, AdarChoice::Both);
     ASSERT_EQ(last.count, 1);
     EXPECT_EQ(DayNumberToHebrew(last.days[0]).year, kLastHebrewYear);
-    EXPECT_EQ(YahrzeitObservances(D(1, 1, kLastHebrewYear), kLastHebrewYear, AdarChoice::AdarI).count, 0);
+    EXPECT_EQ(
+        YahrzeitObservances(D(1, 1, kLastHebrewYear), kLastHebrewYear, AdarChoice::AdarI).count, 0);
 }
 
 }  // namespace
