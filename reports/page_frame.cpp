@@ -40,6 +40,8 @@ QString ReportTitleLine(const QString& reportName, const QString& datePart,
     const QString remark = DaylightRemark(inputs).trimmed();
     if (!remark.isEmpty())
         line += QStringLiteral(" - ") + remark;
+    if (inputs.settings.times.solarCalculation == SolarCalculation::Precise)
+        line += QStringLiteral(" - ") + inputs.language.texts.preciseSun;
     return line + QStringLiteral(" - ") +
            FromUtf16(LocationListText(inputs.place, inputs.language.names));
 }

@@ -16,6 +16,7 @@ ReportLanguage ReportLanguageOf(const LanguageTable& table) {
     texts.daylightSaving = text(u"REPORT_DSC");
     texts.standardTime = text(u"REPORT_NODSC");
     texts.automaticDaylightSaving = text(u"REPORT_AUTODSC");
+    texts.preciseSun = text(u"REPORT_PRECISE");
     texts.dailyTitle = text(u"TIMETABLE_DAILY");
     texts.weeklyTitle = text(u"TIMETABLE_WEEKLY");
     texts.monthlyTitle = text(u"TIMETABLE_MONTHLY");

@@ -25,6 +25,8 @@ struct ReportTexts {
     QString daylightSaving;
     QString standardTime;
     QString automaticDaylightSaving;
+    // After the clock, when the times come from the precise solar calculation.
+    QString preciseSun;
     // The reports' names in their title lines.
     QString dailyTitle;
     QString weeklyTitle;

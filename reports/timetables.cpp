@@ -58,6 +58,7 @@ TimesOfDayOptions TimetableOptions(ReportKind kind, const TimesOfDayOptions& use
     options.riseSetDiffMethod = user.riseSetDiffMethod;
     options.milesMethod = user.milesMethod;
     options.talitTfilinMethod = user.talitTfilinMethod;
+    options.solarCalculation = user.solarCalculation;
     options.starsOutRabeinuTamMinutes = RabbeinuTamLength::k72Minutes;
     options.starsOutRabeinuTamMethod = 0;
     switch (kind) {

@@ -241,6 +241,17 @@ TEST_F(Frame, TitleLineLeavesOutAnEmptyDaylightRemark) {
               QStringLiteral("Report - Date - Summer - Haifa (30)"));
 }
 
+TEST_F(Frame, TitleLineSaysWhenTheSunIsThePreciseOne) {
+    inputs.place.nameEnglish = u"Haifa";
+    inputs.place.candleMinutes = 30;
+    inputs.settings.daylightAuto = false;
+    inputs.settings.daylightOn = 1;
+    inputs.language.texts.preciseSun = QStringLiteral("precise solar calculation");
+    inputs.settings.times.solarCalculation = SolarCalculation::Precise;
+    EXPECT_EQ(ReportTitleLine(QStringLiteral("Report"), QStringLiteral(" - Date"), inputs),
+              QStringLiteral("Report - Date - Summer - precise solar calculation - Haifa (30)"));
+}
+
 TEST_F(Frame, TitleLineSaysAutomaticWhereThePlaceHasAZone) {
     inputs.language.texts.standardTime = QStringLiteral("Standard");
     inputs.place = BuiltInLocation(11);  // Haifa

@@ -120,6 +120,7 @@ TEST_F(TimetableCellsTest, DaysWithoutSunriseAreEmptyAndTheRestOfTheRowStays) {
 TEST(TimetableOptions, OnlyTheTimetablesTimeWithTheDawnDefinitions) {
     TimesOfDayOptions user = testing::OtherDefinitions();
     SetAllTimeSwitches(user, true);
+    user.solarCalculation = SolarCalculation::Precise;
     const struct {
         ReportKind kind;
         std::u16string_view time;
@@ -136,6 +137,7 @@ TEST(TimetableOptions, OnlyTheTimetablesTimeWithTheDawnDefinitions) {
         EXPECT_EQ(options.talitTfilinMethod, 5);
         EXPECT_EQ(options.starsOutRabeinuTamMinutes, RabbeinuTamLength::k72Minutes);
         EXPECT_EQ(options.starsOutRabeinuTamMethod, 0);
+        EXPECT_EQ(options.solarCalculation, SolarCalculation::Precise);  // the user's sun
     }
 }
 
