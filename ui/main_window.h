@@ -52,6 +52,10 @@ public:
     void RestorePlace(const MainWindowPlace& place);
 
     // The window's parts, for the tests that drive it.
+    // Hiding the half-destroyed window moves the focus out of a date field, whose signals must
+    // no longer reach this window's handlers.
+    ~CPLXDlg() override;
+
     DateFields* hebrewFields() const { return hebrewFields_; }
     DateFields* civilFields() const { return civilFields_; }
     QAction* CommandAction(MainCommand id) const { return menu_.action(id); }

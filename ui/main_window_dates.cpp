@@ -43,6 +43,11 @@ int TypedValue(DateFields::Calendar calendar, DateFields::Part part, const QStri
 
 }  // namespace
 
+CPLXDlg::~CPLXDlg() {
+    hebrewFields_->disconnect(this);
+    civilFields_->disconnect(this);
+}
+
 void CPLXDlg::ConnectFields(DateFields* fields) {
     connect(fields, &DateFields::fieldEdited, this,
             [this, fields](DateFields::Part part) { OnFieldEdited(fields, part); });
