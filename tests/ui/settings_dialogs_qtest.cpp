@@ -102,7 +102,6 @@ private slots:
         QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
     }
     void cleanup() { SetMessageBoxAnswerer({}); }
-
     void decimalAndDegreesAgreeWhenAFieldIsLeft() {
         NewPlace p;
         QCOMPARE(p.dlg.CandleMinutes()->text(), QStringLiteral("22"));
@@ -431,6 +430,7 @@ private slots:
         settings.daylightOn = true;
         settings.locationKey = 83;
         settings.monthlyPlag = 9;
+        settings.times.solarCalculation = SolarCalculation::Precise;
 
         CPLXSettingsDlg dlg(settings, true, nullptr);
         QCOMPARE(dlg.layoutDirection(), Qt::RightToLeft);
@@ -442,6 +442,7 @@ private slots:
             dlg.ChoiceButton(Choice::RabeinuTamMethod, kDegrees),
             dlg.ChoiceButton(Choice::Miles, 72),
             dlg.ChoiceButton(Choice::TallitMethod, 5),
+            dlg.ChoiceButton(Choice::SolarCalculation, 1),
         };
         for (const QAbstractButton* button : checked)
             QVERIFY2(button->isChecked(), qPrintable(button->text()));
@@ -453,16 +454,21 @@ private slots:
             dlg.ChoiceButton(Choice::DawnMethod, kDegrees),
             dlg.ChoiceButton(Choice::RabeinuTamMinutes, 0),
             dlg.ChoiceButton(Choice::Miles, 90),
+            dlg.ChoiceButton(Choice::SolarCalculation, 0),
         };
         for (const QAbstractButton* button : unchecked)
             QVERIFY2(!button->isChecked(), qPrintable(button->text()));
 
-        WhenModal([&](QWidget*) { Click(dlg.OkButton()); });
+        WhenModal([&](QWidget*) {
+            Click(dlg.ChoiceButton(Choice::SolarCalculation, 0));
+            Click(dlg.OkButton());
+        });
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         CalculationSettings expected = settings;
         expected.times.starsOutRabeinuTamMinutes = RabbeinuTamLength::k90Minutes;
         expected.times.starsOutRabeinuTamMethod = kDegrees;
         expected.times.milesMethod = 72;
+        expected.times.solarCalculation = SolarCalculation::Classic;
         QVERIFY(dlg.Settings() == expected);  // the dawn method, with no button, stays 7
     }
 
@@ -473,6 +479,7 @@ private slots:
         settings.times.talitTfilinMethod = 0;
         settings.times.candleLighting = false;
         settings.calcHeights = true;
+        settings.times.solarCalculation = SolarCalculation::Precise;
         {
             CPLXSettingsDlg dlg(settings, false, nullptr);
             WhenModal([&](QWidget*) {
@@ -483,6 +490,7 @@ private slots:
                 QVERIFY(dlg.ChoiceButton(Choice::TallitMethod, 3)->isChecked());
                 QVERIFY(!dlg.ChoiceButton(Choice::TallitMethod, 0)->isChecked());
                 QVERIFY(!dlg.HeightsBox()->isChecked());
+                QVERIFY(dlg.ChoiceButton(Choice::SolarCalculation, 0)->isChecked());
                 QTest::keyClick(&dlg, Qt::Key_Escape);
             });
             QCOMPARE(dlg.exec(), int(QDialog::Rejected));

@@ -14,6 +14,7 @@
 #include <array>
 #include <span>
 #include <type_traits>
+#include <utility>
 
 #include "app/language.h"
 #include "ui/dialogs/small_dialog.h"
@@ -171,6 +172,27 @@ QLabel* Advice(const QString& text, QWidget* parent) {
     return label;
 }
 
+// Where the sun stands for each time: once a day (the default) or at the moment of the time.
+// Its texts come from the language files.
+QGroupBox* SolarCalculationFrame(QButtonGroup& buttons, QWidget* parent) {
+    const auto text = [](const char16_t* key) { return LookupString(u"Plx", key); };
+    auto* frame = new QGroupBox(text(u"SOLAR_CALCULATION"), parent);
+    auto* rows = new QVBoxLayout(frame);
+    auto* radios = new QHBoxLayout;
+    const std::pair<const char16_t*, SolarCalculation> choices[] = {
+        {u"SOLAR_CLASSIC", SolarCalculation::Classic},
+        {u"SOLAR_PRECISE", SolarCalculation::Precise}};
+    for (const auto& [key, calculation] : choices) {
+        auto* radio = new QRadioButton(text(key), frame);
+        buttons.addButton(radio, static_cast<int>(calculation));
+        radios->addWidget(radio);
+    }
+    radios->addStretch();
+    rows->addLayout(radios);
+    rows->addWidget(Advice(text(u"SOLAR_PRECISE_NOTE"), frame));
+    return frame;
+}
+
 }  // namespace
 
 CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, QWidget* parent)
@@ -219,6 +241,9 @@ CPLXSettingsDlg::CPLXSettingsDlg(const CalculationSettings& settings, bool hebre
         frameColumns->addLayout(column);
         groups_ << buttons;
     }
+    auto* solar = new QButtonGroup(this);
+    methods->addWidget(SolarCalculationFrame(*solar, this));
+    groups_ << solar;
     methods->addStretch();
 
     heights_ = new QCheckBox(text(kHeights), this);
@@ -274,6 +299,11 @@ void CPLXSettingsDlg::ShowSettings(const CalculationSettings& settings) {
         if (shown)
             shown->setChecked(true);
     }
+    SolarButtons()->button(static_cast<int>(settings.times.solarCalculation))->setChecked(true);
+}
+
+QButtonGroup* CPLXSettingsDlg::SolarButtons() const {
+    return groups_[static_cast<qsizetype>(Choice::SolarCalculation)];
 }
 
 void CPLXSettingsDlg::accept() {
@@ -285,6 +315,8 @@ void CPLXSettingsDlg::accept() {
         if (value >= 0)
             kRadioGroups[g].field.write(settings_.times, value);
     }
+    settings_.times.solarCalculation =
+        SolarButtons()->checkedId() == 1 ? SolarCalculation::Precise : SolarCalculation::Classic;
     QDialog::accept();
 }
 

@@ -16,8 +16,16 @@ namespace plx {
 
 class CPLXSettingsDlg : public CSKDialog {
 public:
-    // The groups of radio buttons, top to bottom: each chooses one definition.
-    enum class Choice { Miles, DawnMethod, TallitMethod, RabeinuTamMinutes, RabeinuTamMethod };
+    // The groups of radio buttons, top to bottom: each chooses one definition. The solar
+    // calculation's values are those of `SolarCalculation`.
+    enum class Choice {
+        Miles,
+        DawnMethod,
+        TallitMethod,
+        RabeinuTamMinutes,
+        RabeinuTamMethod,
+        SolarCalculation
+    };
 
     // The Hebrew layout when the active language reads right to left.
     explicit CPLXSettingsDlg(const CalculationSettings& settings, QWidget* parent = nullptr);
@@ -40,6 +48,7 @@ public:
 private:
     // Checks the controls after `settings`; the fields without a control are not looked at.
     void ShowSettings(const CalculationSettings& settings);
+    QButtonGroup* SolarButtons() const;
 
     CalculationSettings settings_;
     QList<QCheckBox*> timeBoxes_;  // in the order of the times' table
