@@ -234,10 +234,8 @@ void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth mon
     const ReportRect titleBox{g.inner.left, g.inner.top, g.inner.right, g.inner.top + g.band};
     surface.setFont(g.heading);
     const QString datePart = QStringLiteral(" - ") + MonthTitleText(month.month, month.year, names);
-    DrawTitleLine(surface, ReportTitleLine(inputs.language.texts.monthlyTitle, datePart, inputs),
-                  titleBox,
-                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
-                      Reading(rtl));
+    DrawTitleBand(surface, ReportTitleLine(inputs.language.texts.monthlyTitle, datePart, inputs),
+                  titleBox, rtl);
     const PenScope framePen(surface, 1, ReportBrush::Hollow);
     surface.drawRectangle(titleBox);
     DrawWeekdayRow(surface, g, names, rtl);

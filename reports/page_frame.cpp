@@ -64,6 +64,12 @@ void DrawTitleLine(ReportSurface& surface, const QString& line, const ReportRect
     surface.drawText(line, rect, options);
 }
 
+void DrawTitleBand(ReportSurface& surface, const QString& line, const ReportRect& band, bool rtl) {
+    DrawTitleLine(surface, line, band,
+                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
+                      Reading(rtl));
+}
+
 ReportRect RaisedBottom(const ReportSurface& surface, ReportRect rect, float points) {
     rect.bottom -= PointsToUnits(surface, points, Axis::Vertical);
     return rect;

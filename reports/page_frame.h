@@ -38,6 +38,9 @@ ReportFont FittingFont(ReportSurface& surface, const QString& line, std::int32_t
 void DrawTitleLine(ReportSurface& surface, const QString& line, const ReportRect& rect,
                    TextOptions options);
 
+// The title line centred in `band` both ways, by the reading direction.
+void DrawTitleBand(ReportSurface& surface, const QString& line, const ReportRect& band, bool rtl);
+
 // `rect` with its bottom raised by `points`.
 ReportRect RaisedBottom(const ReportSurface& surface, ReportRect rect, float points);
 // The closing remark, one centred line on the bottom edge of `rect`, in the current font.

@@ -195,10 +195,8 @@ void DrawWeeklyReport(ReportSurface& surface, const ReportPageInfo& page,
     const QString datePart =
         QStringLiteral(" - ") +
         MonthTitleText(first.hebrew.month, first.hebrew.year, inputs.language.names);
-    DrawTitleLine(surface, ReportTitleLine(inputs.language.texts.weeklyTitle, datePart, inputs),
-                  titleBox,
-                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
-                      Reading(rtl));
+    DrawTitleBand(surface, ReportTitleLine(inputs.language.texts.weeklyTitle, datePart, inputs),
+                  titleBox, rtl);
     const PenScope framePen(surface, 1, ReportBrush::Hollow);
     surface.drawRectangle(titleBox);
 

@@ -39,9 +39,7 @@ YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
     const QString datePart =
         QStringLiteral(" - ") + YearTitleText(ReportYear(inputs), inputs.language.names);
     surface.setFont(heading);
-    DrawTitleLine(surface, ReportTitleLine(reportName, datePart, inputs), titleBox,
-                  TextOption::AlignHCenter | TextOption::AlignVCenter | TextOption::SingleLine |
-                      Reading(rtl));
+    DrawTitleBand(surface, ReportTitleLine(reportName, datePart, inputs), titleBox, rtl);
     return year;
 }
 

@@ -171,7 +171,7 @@ void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
     const QFontMetricsF metrics(eventsFont_, painter.device());
     const qreal lineHeight = metrics.height();
     qreal y = area.top();
-    for (const QString& line : eventsText_.split(QStringLiteral("\r\n"))) {
+    for (const QString& line : eventsText_.split(u'\n')) {
         if (y >= area.bottom())
             break;
         DrawLine(painter, QRectF(area.left(), y, area.width(), lineHeight),

@@ -27,7 +27,7 @@ public:
     // Header cells: the weekday name. Day cells: the Hebrew day, a tab, the civil day.
     const QString& dayText() const { return dayText_; }
     void setDayText(const QString& text);
-    // The portion and the events, lines separated by "\r\n".
+    // The portion and the events, one per line.
     const QString& eventsText() const { return eventsText_; }
     void setEventsText(const QString& text);
     bool rightToLeft() const { return rightToLeft_; }

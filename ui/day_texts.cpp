@@ -34,7 +34,7 @@ DayCellTexts DayCellTextsFor(CalendarDate civil, CalendarDate hebrew, bool satur
         if (!entry.empty())
             lines << QString::fromStdU16String(entry);
     }
-    texts.eventsText = lines.join(QStringLiteral("\r\n"));
+    texts.eventsText = lines.join(u'\n');
     return texts;
 }
 

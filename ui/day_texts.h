@@ -10,7 +10,7 @@ namespace plx {
 
 struct DayCellTexts {
     QString dayText;     // Hebrew numeral of the Hebrew day, a tab, the civil day
-    QString eventsText;  // the portion (on a Sabbath) and the events, one per "\r\n" line
+    QString eventsText;  // the portion (on a Sabbath) and the events, one per line
     bool marked = false;
 };
 

@@ -37,10 +37,6 @@ QPlainTextEdit* ReadOnlyBox(Qt::Alignment alignment, Qt::LayoutDirection directi
     return box;
 }
 
-QString WithPlainLineBreaks(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 }  // namespace
 
 CPLXTimesEventsDlg::CPLXTimesEventsDlg(const QString& languageCode, QWidget* parent)
@@ -69,14 +65,14 @@ CPLXTimesEventsDlg::CPLXTimesEventsDlg(const QString& languageCode, QWidget* par
 }
 
 void CPLXTimesEventsDlg::SetInformationText(const QString& text) {
-    information_->setPlainText(WithPlainLineBreaks(text));
+    information_->setPlainText(text);
 }
 
 void CPLXTimesEventsDlg::SetTimesText(const QString& text) {
     // The labels end in tabs that align the times for one particular font. Here one tab stop just
     // past the widest label puts the times in a column in any font; as every line then has the
     // same width, centring keeps the column straight.
-    QString lines = WithPlainLineBreaks(text);
+    QString lines = text;
     lines.replace(QRegularExpression(QStringLiteral("\t+")), QStringLiteral("\t"));
     const QFontMetrics metrics(times_->font());
     int widest = 0;

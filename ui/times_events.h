@@ -18,7 +18,7 @@ public:
 
     bool EnglishLayout() const { return englishLayout_; }
 
-    // Line breaks may be "\r\n" or "\n".
+    // Lines are separated by "\n".
     void SetInformationText(const QString& text);
     void SetTimesText(const QString& text);
 

@@ -219,7 +219,7 @@ private slots:
         // The painted line stays inside the cell: nothing dark touches its side edges.
         const QSize size(86, 64);
         const QImage image = Render(
-            {.rightToLeft = false, .dayText = u"א\t1"_qs, .eventsText = line + u"\r\nPurim"_qs},
+            {.rightToLeft = false, .dayText = u"א\t1"_qs, .eventsText = line + u"\nPurim"_qs},
             size);
         QCOMPARE(CountPixels(image, QRect(1, 20, 1, 40), IsDark), 0);
         QCOMPARE(CountPixels(image, QRect(size.width() - 2, 20, 1, 40), IsDark), 0);

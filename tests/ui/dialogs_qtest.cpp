@@ -175,7 +175,7 @@ private slots:
                      qPrintable(code));
         }
 
-        english.SetTimesText(QStringLiteral("\r\nSunrise\t\t06:01\r\nSunset\t17:02"));
+        english.SetTimesText(QStringLiteral("\nSunrise\t\t06:01\nSunset\t17:02"));
         QCOMPARE(english.TimesBox()->toPlainText(),
                  QStringLiteral("\nSunrise\t06:01\nSunset\t17:02"));
         english.SetTimesText(QString());

@@ -42,7 +42,12 @@ BalloonTip* BalloonTip::Launch(const QString& title, const QString& content, QWi
     auto* balloon = new BalloonTip(title, content, anchorWidget, rightToLeft);
     balloon->Place(anchorWidget->mapToGlobal(anchor));
     balloon->show();
-    QTimer::singleShot(timeoutMs, balloon, &QWidget::close);
+    // A timer of its own, so that the balloon's time can be looked at (and run out) by name.
+    auto* closing = new QTimer(balloon);
+    closing->setObjectName(QStringLiteral("closeTimer"));
+    closing->setSingleShot(true);
+    connect(closing, &QTimer::timeout, balloon, &QWidget::close);
+    closing->start(timeoutMs);
     return balloon;
 }
 
@@ -51,7 +56,7 @@ BalloonTip::BalloonTip(const QString& title, const QString& content, QWidget* an
     // A child of the anchor, so that it goes when the anchor goes; a window all the same.
     : QWidget(anchorWidget, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput),
       title_(title),
-      content_(QString(content).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) {
+      content_(content) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);

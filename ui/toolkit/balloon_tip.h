@@ -16,7 +16,7 @@ public:
     // Opens a balloon whose stem touches `anchor` (in `anchorWidget`'s coordinates). It closes
     // after `timeoutMs`, when the mouse leaves `anchorWidget` or that widget hides, and deletes
     // itself when closed; it never outlives `anchorWidget`. Lines of `content` are separated by
-    // "\r\n". Right to left mirrors the balloon and the reading order.
+    // "\n". Right to left mirrors the balloon and the reading order.
     static BalloonTip* Launch(const QString& title, const QString& content, QWidget* anchorWidget,
                               QPoint anchor, bool rightToLeft, int timeoutMs = 5000);
 
