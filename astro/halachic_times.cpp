@@ -53,7 +53,7 @@ std::optional<MagaDay> ComputeMagaDay(const SolarDay& sun, const TimesOfDayOptio
             break;
         }
         case kDegrees: {
-            const double depression = MileOf(options.milesMethod).depression;
+            const double depression = MileDepression(options.milesMethod);
             const std::optional<double> before = MorningDepressionHours(sun, depression);
             const std::optional<double> after = EveningDepressionHours(sun, depression);
             if (!before || !after)
@@ -152,6 +152,10 @@ TimeLabel NightfallLabel(bool endOfFestival, bool endOfSabbath) {
 }
 
 }  // namespace
+
+double MileDepression(int mileMinutes) {
+    return MileOf(mileMinutes).depression;
+}
 
 TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings,
                         CalendarDate civil, const ZoneOffsetLookup& zones) {

@@ -99,6 +99,10 @@ struct TimesPlace {
 TimesPlace TimesPlaceOf(const Location& place, const CalculationSettings& settings,
                         CalendarDate civil, const ZoneOffsetLookup& zones);
 
+// The sun's depression below the horizon, in degrees, that stands for a mile of the given minutes
+// when the Maga dawn and nightfall are measured in degrees.
+double MileDepression(int mileMinutes);
+
 // The switched-on times of a civil date at a place, in list order (dawn first, the proportional
 // hours last). Clock times are UT + the place's zone offset; the two hour lengths are plain
 // lengths. Empty when the sun does not rise or set that day, or the place is not on the globe.

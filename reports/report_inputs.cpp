@@ -24,6 +24,9 @@ ReportLanguage ReportLanguageOf(const LanguageTable& table) {
     texts.sunsetTimetableTitle = text(u"SUNSET_TIMETABLE");
     texts.sunriseTimetableTitle = text(u"SUNRISE_TIMETABLE");
     texts.dawnTimetableTitle = text(u"BOD_TIMETABLE");
+    texts.dawnFixedMinutes = text(u"BOD_FIXED");
+    texts.dawnProportionalMinutes = text(u"BOD_PROPORTIONAL");
+    texts.dawnDegrees = text(u"BOD_DEGREES");
     texts.dafYomi = text(u"DAF_YOMI");
     texts.day = text(u"DAY");
     texts.mevarchim = text(u"MEVARCHIM");

@@ -35,6 +35,11 @@ struct ReportTexts {
     QString sunsetTimetableTitle;
     QString sunriseTimetableTitle;
     QString dawnTimetableTitle;
+    // The dawn timetable's definition of dawn after its year, "%1" standing for the mile's
+    // minutes or the sun's depression.
+    QString dawnFixedMinutes;
+    QString dawnProportionalMinutes;
+    QString dawnDegrees;
     QString dafYomi;    // the label of the weekly report's Daf Yomi line
     QString day;        // the head of the timetables' day column
     QString mevarchim;  // before the molad of the month a Sabbath blesses

@@ -35,6 +35,33 @@ const QString& Title(ReportKind kind, const ReportTexts& texts) {
     }
 }
 
+// " (72 fixed minutes)": which dawn the dawn timetable lists; nothing for the other tables, or
+// for a method the calculator does not know.
+QString DawnDefinition(ReportKind kind, const TimesOfDayOptions& options,
+                       const ReportTexts& texts) {
+    if (kind != ReportKind::DawnTimetable)
+        return {};
+    const auto filled = [](QString text, const QString& value) {
+        return text.replace(QStringLiteral("%1"), value);
+    };
+    const QString minutes = QString::number(options.milesMethod);
+    QString text;
+    switch (options.riseSetDiffMethod) {
+        case kFixedMinutes:
+            text = filled(texts.dawnFixedMinutes, minutes);
+            break;
+        case kProportionalMinutes:
+            text = filled(texts.dawnProportionalMinutes, minutes);
+            break;
+        case kDegrees:
+            text = filled(texts.dawnDegrees, QString::number(MileDepression(options.milesMethod)));
+            break;
+        default:
+            return {};
+    }
+    return QStringLiteral(" (") + text + u')';
+}
+
 QString CellText(CalendarDate hebrew, const ReportInputs& inputs,
                  const TimesOfDayOptions& options) {
     const std::vector<TimeEntry> times = TimesOfDate(HebrewToCivil(hebrew), inputs, options);
@@ -108,7 +135,8 @@ void DrawTimetable(ReportSurface& surface, const ReportPageInfo& page, const Rep
                    ReportKind kind, const std::vector<TimetableCell>& cells) {
     const FontScope pageFont(surface);
     const YearPage year =
-        DrawYearPageHead(surface, page, inputs, Title(kind, inputs.language.texts));
+        DrawYearPageHead(surface, page, inputs, Title(kind, inputs.language.texts),
+                         DawnDefinition(kind, inputs.settings.times, inputs.language.texts));
     const bool rtl = inputs.language.rightToLeft;
     const Language names = inputs.language.names;
     const std::int32_t hebrewYear = ReportYear(inputs);

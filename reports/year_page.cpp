@@ -14,7 +14,8 @@ ReportFont YearTextFont(const ReportSurface& surface) {
 }
 
 YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
-                          const ReportInputs& inputs, const QString& reportName) {
+                          const ReportInputs& inputs, const QString& reportName,
+                          const QString& afterYear) {
     const bool rtl = inputs.language.rightToLeft;
     const bool landscape = inputs.orientation == PrintOrientation::Landscape;
     surface.setBackgroundMode(Qt::TransparentMode);
@@ -36,8 +37,8 @@ YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
     titleBox.bottom = titleBox.top + PointsToUnits(surface, landscape ? 15 : 25, Axis::Vertical);
     year.titleBottom = titleBox.bottom;
 
-    const QString datePart =
-        QStringLiteral(" - ") + YearTitleText(ReportYear(inputs), inputs.language.names);
+    const QString datePart = QStringLiteral(" - ") +
+                             YearTitleText(ReportYear(inputs), inputs.language.names) + afterYear;
     surface.setFont(heading);
     DrawTitleBand(surface, ReportTitleLine(reportName, datePart, inputs), titleBox, rtl);
     return year;

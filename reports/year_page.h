@@ -25,10 +25,12 @@ struct YearPage {
 };
 
 // The corner mark, the program's title, on a landscape page the remark line at once on the
-// bottom edge itself, and the title line of the report `reportName` with the year, centred in a
-// box at the frame's top; text on the page is drawn without filling its background.
+// bottom edge itself, and the title line of the report `reportName` with the year (and
+// `afterYear` right after it), centred in a box at the frame's top; text on the page is drawn
+// without filling its background.
 YearPage DrawYearPageHead(ReportSurface& surface, const ReportPageInfo& page,
-                          const ReportInputs& inputs, const QString& reportName);
+                          const ReportInputs& inputs, const QString& reportName,
+                          const QString& afterYear = {});
 
 // On a portrait page, the remark line 20 points above the bottom edge, in the text font.
 void DrawPortraitRemark(ReportSurface& surface, const ReportPageInfo& page,

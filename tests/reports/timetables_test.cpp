@@ -5,6 +5,7 @@
 #include "report_test_support.h"
 #include "reports/main_report_source.h"
 #include "reports/timetables.h"
+#include "reports/title_texts.h"
 #include "year_test_support.h"
 
 namespace plx {
@@ -234,6 +235,52 @@ TEST(TimetablePage, HebrewRunsFromTheRightWithLetteredDaysOnAPortraitPage) {
         });
     ASSERT_NE(title, surface.texts.end());
     EXPECT_EQ(title->rect, (ReportRect{8, 30, 532, 55}));
+}
+
+// The title line of a timetable: the text the page draws that starts with the table's name.
+QString TimetableTitle(const ReportInputs& inputs, ReportKind kind, const QString& name) {
+    RecordingSurface surface;
+    ReportPageInfo page;
+    page.drawRect = {0, 0, 780, 540};
+    DrawTimetable(surface, page, inputs, kind, {});
+    for (const RecordedText& text : surface.texts) {
+        if (text.text.startsWith(name + " - "))
+            return text.text;
+    }
+    return {};
+}
+
+TEST(TimetablePage, TheDawnTitleSaysWhichDawnAfterTheYear) {
+    const struct {
+        const char* file;
+        std::uint8_t method;
+        std::uint8_t mile;
+        QString definition;
+    } cases[] = {
+        {"English.xml", kFixedMinutes, 72, QStringLiteral(" (72 fixed minutes) - ")},
+        {"English.xml", kProportionalMinutes, 120,
+         QStringLiteral(" (120 proportional minutes) - ")},
+        {"English.xml", kDegrees, 72, QStringLiteral(" (15.99° below the horizon) - ")},
+        {"English.xml", kDegrees, 90, QStringLiteral(" (19.75° below the horizon) - ")},
+        {"Hebrew.xml", kFixedMinutes, 90, QStringLiteral(" (90 דקות קבועות) - ")},
+        {"Hebrew.xml", kProportionalMinutes, 72, QStringLiteral(" (72 דקות זמניות) - ")},
+        {"Hebrew.xml", kDegrees, 120, QStringLiteral(" (25.9° מתחת לאופק) - ")},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(testing::LoadProgramLanguage(c.file));
+        ReportInputs inputs = YearInputs(InHebrewYear(5786), PrintOrientation::Landscape);
+        inputs.settings.times.riseSetDiffMethod = c.method;
+        inputs.settings.times.milesMethod = c.mile;
+        const ReportTexts& texts = inputs.language.texts;
+        const QString title =
+            TimetableTitle(inputs, ReportKind::DawnTimetable, texts.dawnTimetableTitle);
+        const QString year = YearTitleText(5786, inputs.language.names);
+        EXPECT_TRUE(title.startsWith(texts.dawnTimetableTitle + " - " + year + c.definition))
+            << title.toStdString();
+        // Sunrise and sunset need no definition: the year is followed by the clock.
+        EXPECT_TRUE(TimetableTitle(inputs, ReportKind::SunsetTimetable, texts.sunsetTimetableTitle)
+                        .startsWith(texts.sunsetTimetableTitle + " - " + year + " - "));
+    }
 }
 
 TEST(TimetableSource, DrawsTheCellsOfTheLastBeginPrintingUntilTheNext) {
