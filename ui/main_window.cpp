@@ -249,6 +249,7 @@ void CPLXDlg::OnAbout() {
 void CPLXDlg::OnMonthlyReport() {
     CPLXReportMonthlyDlg dialog(
         settings_, view_->selected(), [this] { return CurrentReportInputs(); }, this);
+    dialog.previewStore = &store_;
     dialog.exec();
 }
 
@@ -262,7 +263,7 @@ void CPLXDlg::ShowReport(ReportKind kind) {
     const PrintOrientation noted = ReadPrintOrientation();
     if (const auto orientation = OrientationForReport(kind))
         WritePrintOrientation(*orientation);
-    OpenPrintPreview(preview_, reports_, this);
+    OpenPrintPreview(preview_, reports_, this, &store_);
     if (const auto orientation = OrientationAfterReport(kind, noted))
         WritePrintOrientation(*orientation);
 }

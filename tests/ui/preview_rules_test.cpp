@@ -93,6 +93,64 @@ TEST(PreviewLayout, PageStepIsATenthOfTheRange) {
     EXPECT_EQ(PreviewPageStep(1, 2), 1);
 }
 
+TEST(PreviewWindow, OpensAtThePapersOwnSizeWhereTheScreenAllows) {
+    const QSize chrome(60, 90);
+    const QSize least(780, 200);
+    // Room for the landscape sheet at 1 : 1.
+    EXPECT_EQ(PreviewOpeningSize(kA4Landscape, chrome, {1880, 1040}, least), QSize(1183, 884));
+    // A portrait sheet is as tall as the screen lets it be, its width in proportion; the band's
+    // least width wins over a narrower page.
+    EXPECT_EQ(PreviewOpeningSize(kA4, chrome, {1880, 1040}, least), QSize(780, 1040));
+    EXPECT_EQ(PreviewOpeningSize(kA4, chrome, {1880, 1040}, {400, 200}), QSize(731, 1040));
+    // A screen smaller than the frame alone leaves the least size.
+    EXPECT_EQ(PreviewOpeningSize(kA4, chrome, {50, 50}, least), least);
+    EXPECT_EQ(PreviewOpeningSize({}, chrome, {1880, 1040}, least), least);
+}
+
+struct PlaceCase {
+    const char* name;
+    std::optional<QRect> stored;
+    QRect owner;
+    QRect expected;
+};
+
+// Two screens side by side, the right one lower and smaller.
+const std::vector<QRect> kScreens{{0, 0, 1920, 1040}, {1920, 200, 1280, 984}};
+
+const PlaceCase kPlaceCases[] = {
+    {"centred on its owner", std::nullopt, {600, 300, 400, 300}, {400, 150, 800, 600}},
+    {"owner near the edge: kept on its screen",
+     std::nullopt,
+     {1700, 800, 300, 200},
+     {1120, 440, 800, 600}},
+    {"owner on the second screen", std::nullopt, {2400, 500, 300, 300}, {2150, 350, 800, 600}},
+    {"no owner: the middle of the first screen", std::nullopt, {}, {560, 220, 800, 600}},
+    {"where it was left", QRect(100, 50, 900, 700), {600, 300, 400, 300}, {100, 50, 900, 700}},
+    {"left mostly on the second screen",
+     QRect(1800, 300, 900, 700),
+     {0, 0, 400, 300},
+     {1920, 300, 900, 700}},
+    {"left on a screen that is gone",
+     QRect(-5000, 9000, 900, 700),
+     {2400, 500, 300, 300},
+     {1920, 484, 900, 700}},
+    {"left larger than its screen",
+     QRect(2000, 100, 2000, 2000),
+     {0, 0, 400, 300},
+     {1920, 200, 1280, 984}},
+    {"an empty stored place is none",
+     QRect(100, 100, 0, 0),
+     {600, 300, 400, 300},
+     {400, 150, 800, 600}},
+};
+
+TEST(PreviewWindow, PlacedOnAVisibleScreen) {
+    for (const PlaceCase& c : kPlaceCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PreviewWindowRect(c.stored, {800, 600}, c.owner, kScreens), c.expected);
+    }
+}
+
 TEST(PreviewPageNumbers, FilledInOrder) {
     EXPECT_EQ(FillPageNumbers(QStringLiteral("Page %u"), {3, 4}), QStringLiteral("Page 3"));
     EXPECT_EQ(FillPageNumbers(QStringLiteral("Pages %u-%u"), {3, 4}), QStringLiteral("Pages 3-4"));

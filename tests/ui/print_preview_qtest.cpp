@@ -86,8 +86,7 @@ void Click(CPrintPreviewDlg& dlg, PreviewCommand command) {
 
 // A point inside page `index` of the canvas, in viewport coordinates.
 QPoint OnPage(CPrintPreview* canvas, int index) {
-    return canvas->PageRect(index).center() -
-           (canvas->ZoomState() == 0 ? QPoint() : canvas->ScrollPosition());
+    return canvas->PageRect(index).center() + canvas->ImageOrigin();
 }
 
 }  // namespace
@@ -348,6 +347,100 @@ private slots:
         QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
         DefaultPrinter().setOutputFileName({});
         QCOMPARE(shown, message);
+    }
+
+    void opensOnItsOwnerAndComesBackWhereItWasLeft() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        MemorySettingsStore store;
+        CountingSource source(3);
+        QWidget owner;
+        owner.setGeometry(screen.left() + 40, screen.top() + 60, 300, 200);
+        owner.show();
+        CPrintPreviewDlg* dlg = nullptr;
+        const auto open = [&](const std::function<void()>& drive) {
+            QTimer::singleShot(0, &owner, [&, drive] {
+                QVERIFY(QTest::qWaitForWindowExposed(dlg));
+                drive();
+                dlg->close();
+            });
+            OpenPrintPreview(dlg, source, &owner, &store);
+        };
+        QRect first;
+        open([&] {
+            first = dlg->geometry();
+            // Centred on the owner as far as the screen lets it; whole on the screen.
+            QVERIFY(screen.contains(first.topLeft()));
+            if (first.width() <= screen.width() && first.height() <= screen.height()) {
+                QVERIFY(screen.contains(first));
+            }
+            dlg->setGeometry(first.translated(7, 5).adjusted(0, 0, 10, -30));
+        });
+        const QRect left = first.translated(7, 5).adjusted(0, 0, 10, -30);
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_preview_x", 0), left.x());
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_preview_y", 0), left.y());
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_preview_width", 0), left.width());
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_preview_height", 0), left.height());
+        open([&] { QCOMPARE(dlg->geometry(), left); });
+
+        // A place on a screen that is gone comes back onto the owner's screen.
+        store.WriteInteger(u"Settings", u"plx_preview_x", 50000);
+        store.WriteInteger(u"Settings", u"plx_preview_y", -40000);
+        open([&] {
+            QVERIFY(screen.contains(dlg->geometry().topLeft()));
+            QCOMPARE(dlg->size(), left.size());
+        });
+    }
+
+    // The band keeps every text whole at the window's smallest width, in both languages, and a
+    // zoomed page narrower than the view stands in its middle.
+    void bandFitsAtTheLeastWidthAndZoomedPagesAreCentred_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("English");
+        QTest::newRow("Hebrew") << QStringLiteral("Hebrew");
+    }
+
+    void bandFitsAtTheLeastWidthAndZoomedPagesAreCentred() {
+        QFETCH(QString, language);
+        QVERIFY(LoadLanguageFile(kLanguages + u'/' + language + QStringLiteral(".xml")));
+        CountingSource source(12);
+        QWidget owner;
+        CPrintPreviewDlg* dlg = nullptr;
+        QTimer::singleShot(0, &owner, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(dlg));
+            Click(*dlg, PreviewCommand::Pages);
+            Click(*dlg, PreviewCommand::NextPage);  // "Pages 2-3"
+            dlg->resize(dlg->minimumSize());
+            QCoreApplication::processEvents();
+            const QRect client = dlg->ClientRect();
+            QList<QWidget*> band;
+            for (int c = 0; c <= static_cast<int>(PreviewCommand::Landscape); ++c)
+                band += dlg->Control(static_cast<PreviewCommand>(c));
+            band += dlg->PageNumberLabel();
+            for (QWidget* control : band) {
+                const QRect place = control->geometry();
+                QVERIFY2(client.contains(place), qPrintable(control->objectName()));
+                QVERIFY(place.width() >= control->sizeHint().width());
+                const QLabel* label = qobject_cast<QLabel*>(control);
+                if (label) {
+                    QVERIFY(place.width() >= label->fontMetrics().horizontalAdvance(label->text()));
+                }
+            }
+            Shot(dlg, qPrintable(QStringLiteral("preview_least_") + language));
+
+            dlg->showMaximized();
+            QCoreApplication::processEvents();
+            Click(*dlg, PreviewCommand::ZoomIn);
+            CPrintPreview* canvas = dlg->Canvas();
+            const QRect page = canvas->PageRect(0).translated(canvas->ImageOrigin());
+            const int view = canvas->viewport()->width();
+            QVERIFY(page.width() + 16 < view);
+            QVERIFY(std::abs(page.center().x() - view / 2) <= 2);
+            canvas->viewport()->repaint();
+            Shot(dlg, qPrintable(QStringLiteral("preview_maximised_") + language));
+            dlg->close();
+        });
+        OpenPrintPreview(dlg, source, &owner);
+        QVERIFY(LoadLanguageFile(kLanguages + QStringLiteral("/English.xml")));
     }
 
     void mainWindowOpensItsReports() {

@@ -57,7 +57,9 @@ CPLXReportMonthlyDlg::CPLXReportMonthlyDlg(CalculationSettings& settings, Calend
       source_([this] { return Request(); }) {
     readOrientation = &ReadPrintOrientation;
     writeOrientation = &WritePrintOrientation;
-    runPreview = [this](ReportSource& source) { OpenPrintPreview(preview_, source, this); };
+    runPreview = [this](ReportSource& source) {
+        OpenPrintPreview(preview_, source, this, previewStore);
+    };
     const CalendarDate hebrew = CivilToHebrew(today);
     range_.first = range_.last = {hebrew.year, hebrew.month};
     PrepareSmallDialog(*this, hebrewLayout_, LayoutString(kTitle, hebrewLayout_));

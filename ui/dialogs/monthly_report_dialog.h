@@ -19,6 +19,7 @@ class QRadioButton;
 namespace plx {
 
 class CPrintPreviewDlg;
+class SettingsStore;
 class UpDownControl;
 
 class CPLXReportMonthlyDlg : public CSKDialog {
@@ -52,6 +53,8 @@ public:
     std::function<PrintOrientation()> readOrientation;
     std::function<void(PrintOrientation)> writeOrientation;
     std::function<void(ReportSource&)> runPreview;
+    // Where the preview window keeps its last place; none by default.
+    SettingsStore* previewStore = nullptr;
 
     // The controls.
     const Side& FirstSide() const { return firstSide_; }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace plx {
 
 PreviewControls PreviewControlStates(int currentPage, int pagesShown, int minPage, int maxPage,
@@ -61,6 +63,68 @@ QRect PreviewPageRect(QSize paper, ScaleRatio ratio, int zoomState, const Previe
             rect.translate(frame.secondPageOffset, 0);
     }
     return rect;
+}
+
+QPoint CentringOffset(QSize view, QSize image) {
+    return {std::max(0, (view.width() - image.width()) / 2),
+            std::max(0, (view.height() - image.height()) / 2)};
+}
+
+QSize PreviewOpeningSize(QSize paper, QSize chrome, QSize screen, QSize minimum) {
+    if (paper.isEmpty())
+        return minimum.expandedTo(chrome);
+    const QSize room = screen - chrome;
+    const double scale = std::clamp(
+        std::min(double(room.width()) / paper.width(), double(room.height()) / paper.height()), 0.0,
+        1.0);
+    const QSize page(static_cast<int>(paper.width() * scale),
+                     static_cast<int>(paper.height() * scale));
+    return (page + chrome).expandedTo(minimum);
+}
+
+namespace {
+
+long long OverlapArea(QRect a, QRect b) {
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+}
+
+// The screen `rect` shares the most with; the one holding `fallback`'s centre (or the first)
+// when it shares nothing with any.
+QRect ScreenFor(QRect rect, QRect fallback, const std::vector<QRect>& screens) {
+    const auto most = std::max_element(screens.begin(), screens.end(), [&](QRect a, QRect b) {
+        return OverlapArea(rect, a) < OverlapArea(rect, b);
+    });
+    if (OverlapArea(rect, *most) > 0)
+        return *most;
+    for (const QRect& screen : screens) {
+        if (screen.contains(fallback.center()))
+            return screen;
+    }
+    return screens.front();
+}
+
+QRect KeptInside(QRect rect, QRect area) {
+    rect.setSize(rect.size().boundedTo(area.size()));
+    rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() + 1 - rect.width()));
+    rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() + 1 - rect.height()));
+    return rect;
+}
+
+}  // namespace
+
+QRect PreviewWindowRect(const std::optional<QRect>& stored, QSize opening, QRect owner,
+                        const std::vector<QRect>& screens) {
+    const bool remembered = stored && !stored->isEmpty();
+    QRect rect = remembered ? *stored : QRect(QPoint(), opening);
+    if (screens.empty())
+        return rect;
+    if (!remembered) {
+        // Without an owner, in the middle of the screen.
+        rect.moveCenter(owner.isEmpty() ? ScreenFor(owner, owner, screens).center()
+                                        : owner.center());
+    }
+    return KeptInside(rect, ScreenFor(rect, owner, screens));
 }
 
 int PreviewPageStep(int minPage, int maxPage) {

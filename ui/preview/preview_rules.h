@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
+#include <vector>
 
 namespace plx {
 
@@ -50,6 +52,22 @@ PreviewPageFrame PreviewAvailableArea(QSize client, int pagesShown, int pageSele
 // in the whole-page view centred in the available area (the second page moved right).
 QRect PreviewPageRect(QSize paper, ScaleRatio ratio, int zoomState, const PreviewPageFrame& frame,
                       int pageIndex);
+
+// How far a zoomed page image is moved so that it stands in the middle of a view larger than it,
+// on each axis where it is smaller.
+QPoint CentringOffset(QSize view, QSize image);
+
+// The size of a preview window that shows the paper whole at its own size on the screen, or as
+// large as `screen` allows when that is too small: `chrome` is what the window adds around the
+// paper (frame, band, margins); never below `minimum`.
+QSize PreviewOpeningSize(QSize paper, QSize chrome, QSize screen, QSize minimum);
+
+// Where the preview window opens among the screens' available areas: the last place it had
+// (`stored`) when there is one, else `opening` centred on the owner window; either way moved
+// and, when needed, shrunk onto one screen: the one the rectangle mostly lies on, or the owner's
+// when it lies on none.
+QRect PreviewWindowRect(const std::optional<QRect>& stored, QSize opening, QRect owner,
+                        const std::vector<QRect>& screens);
 
 // The pages one scroll-bar page step moves in the whole-page view.
 int PreviewPageStep(int minPage, int maxPage);

@@ -118,12 +118,21 @@ QString CPrintPreview::PageNumberText() const {
 
 // ---- Layout -------------------------------------------------------------------------------------
 
-void CPrintPreview::LayOutPages() {
-    // The physical page in screen pixels at 1 : 1.
+QSize CPrintPreview::PaperOnScreen() const {
     const int dpi = printer_.resolution();
     const QRect paperDevice = printer_.pageLayout().fullRectPixels(dpi);
-    const QSize paper(paperDevice.width() * viewport()->logicalDpiX() / dpi,
-                      paperDevice.height() * viewport()->logicalDpiY() / dpi);
+    return {paperDevice.width() * viewport()->logicalDpiX() / dpi,
+            paperDevice.height() * viewport()->logicalDpiY() / dpi};
+}
+
+QPoint CPrintPreview::ImageOrigin() const {
+    if (zoomState_ == kZoomWhole)
+        return {};
+    return CentringOffset(viewport()->size(), ScrollSizes()) - ScrollPosition();
+}
+
+void CPrintPreview::LayOutPages() {
+    const QSize paper = PaperOnScreen();
     // The whole client, scroll bars counted in, so that showing or hiding them changes nothing.
     const QSize client = size();
     const bool selector = zoomState_ == kZoomWhole && job_.info.maxPage != job_.info.minPage;
@@ -215,8 +224,7 @@ void CPrintPreview::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Dark));
     if (!running_)
         return;
-    if (zoomState_ != kZoomWhole)
-        painter.translate(-ScrollPosition());
+    painter.translate(ImageOrigin());
     for (int i = 0; i < pagesShown_; ++i) {
         const int page = currentPage_ + i;
         if (i > 0 && page > job_.info.maxPage)
@@ -282,8 +290,7 @@ void CPrintPreview::mousePressEvent(QMouseEvent* event) {
         CScrollWnd::mousePressEvent(event);
         return;
     }
-    const QPoint point =
-        event->position().toPoint() + (zoomState_ == kZoomWhole ? QPoint() : ScrollPosition());
+    const QPoint point = event->position().toPoint() - ImageOrigin();
     const int page = PageAt(point);
     if (page < 0)
         return;
@@ -292,8 +299,7 @@ void CPrintPreview::mousePressEvent(QMouseEvent* event) {
 }
 
 void CPrintPreview::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint point =
-        event->position().toPoint() + (zoomState_ == kZoomWhole ? QPoint() : ScrollPosition());
+    const QPoint point = event->position().toPoint() - ImageOrigin();
     const bool magnify = running_ && zoomState_ < kZoomFull && PageAt(point) >= 0;
     viewport()->setCursor(magnify ? magnifier_ : QCursor(Qt::ArrowCursor));
     CScrollWnd::mouseMoveEvent(event);

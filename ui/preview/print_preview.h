@@ -50,6 +50,11 @@ public:
     QRect PageRect(int index) const { return pages_[static_cast<std::size_t>(index)].rect; }
     ScaleRatio PageRatio(int index) const { return pages_[static_cast<std::size_t>(index)].ratio; }
     PreviewControls Controls() const;
+    // Where the page image's origin lies in the viewport: (0, 0) in the whole-page view; in the
+    // zoomed views scrolled, and centred on an axis where the view is larger than the image.
+    QPoint ImageOrigin() const;
+    // The printer's whole sheet in screen pixels, at its own size.
+    QSize PaperOnScreen() const;
     // "Page 3" or "Pages 3-4" from the job's page description.
     QString PageNumberText() const;
     // A print run is under way.

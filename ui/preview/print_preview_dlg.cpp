@@ -2,13 +2,18 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+
+#include <climits>
 
 #include "app/language.h"
+#include "app/settings_store.h"
 #include "ui/preview/print_preview.h"
 #include "ui/preview/printer_defaults.h"
 
@@ -20,6 +25,37 @@ constexpr int kControlWidth = 66;
 constexpr int kLastControlWidth = 116;
 constexpr int kControlHeight = 22;
 constexpr int kControlGap = 2;
+// Around the paper in the whole-page view: the canvas's margins and the paper's rim.
+constexpr int kPaperMargin = 20;
+// Kept free of the window between it and the screen's edges when it opens at the paper's size.
+constexpr int kScreenMargin = 40;
+// The canvas keeps at least this height when the window is made small.
+constexpr int kLeastCanvasHeight = 120;
+
+// The window's last place, in the "Settings" section.
+constexpr std::u16string_view kPlaceX = u"plx_preview_x";
+constexpr std::u16string_view kPlaceY = u"plx_preview_y";
+constexpr std::u16string_view kPlaceWidth = u"plx_preview_width";
+constexpr std::u16string_view kPlaceHeight = u"plx_preview_height";
+
+std::optional<QRect> StoredPlace(const SettingsStore* store) {
+    if (!store)
+        return std::nullopt;
+    const int x = store->ReadInteger(kSettingsSection, kPlaceX, INT_MIN);
+    const int y = store->ReadInteger(kSettingsSection, kPlaceY, INT_MIN);
+    const int width = store->ReadInteger(kSettingsSection, kPlaceWidth, 0);
+    const int height = store->ReadInteger(kSettingsSection, kPlaceHeight, 0);
+    if (x == INT_MIN || y == INT_MIN || width <= 0 || height <= 0)
+        return std::nullopt;  // never stored, or not all of it: open as the first time
+    return QRect(x, y, width, height);
+}
+
+void StorePlace(SettingsStore& store, QRect place) {
+    store.WriteInteger(kSettingsSection, kPlaceX, place.x());
+    store.WriteInteger(kSettingsSection, kPlaceY, place.y());
+    store.WriteInteger(kSettingsSection, kPlaceWidth, place.width());
+    store.WriteInteger(kSettingsSection, kPlaceHeight, place.height());
+}
 
 enum CaptionIndex : int {
     kTitleCaption = 0,
@@ -166,7 +202,19 @@ void CPrintPreviewDlg::PlaceBand() {
     for (QPushButton* button : buttons_)
         place(button, kControlWidth);
     place(landscape_, kLastControlWidth);
-    place(pageNumber_, 0);
+    // The page number keeps room for its longest text, so that paging never crowds it out.
+    const int declared = canvas_->Job().info.maxPage;
+    const int last = declared == ReportPageInfo::kUndeclared ? 1 : declared;
+    const QStringList lines = PageDescription().split(QLatin1Char('\n'));
+    int numberWidth = 0;
+    for (const QString& text :
+         {FillPageNumbers(lines.value(0), {last}), FillPageNumbers(lines.value(1), {last, last})})
+        numberWidth = std::max(numberWidth, pageNumber_->fontMetrics().horizontalAdvance(text));
+    place(pageNumber_, numberWidth + 2 * kControlGap);
+    // No narrower than the band, so that none of its texts is ever cut off.
+    const QSize frame = size() - client.size();
+    setMinimumSize(frameMinimum_.expandedTo(
+        QSize(x + frame.width(), frame.height() + kBandHeight + kLeastCanvasHeight)));
 }
 
 void CPrintPreviewDlg::resizeEvent(QResizeEvent* event) {
@@ -181,18 +229,45 @@ void CPrintPreviewDlg::Run() {
     setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     landscape_->setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowTitle(Caption(kTitleCaption));
+    setMinimumSize(QSize());
     SetSkin(kDialogSkin);  // again after each change of direction
-    resize(750, 550);
-    move(screen() ? screen()->availableGeometry().topLeft() : QPoint());
+    frameMinimum_ = minimumSize();
     canvas_->Reset();
     RefreshBand();
+    PlaceWindow();
     if (canvas_->StartPreviewRun())
         exec();
 }
 
-void OpenPrintPreview(CPrintPreviewDlg*& preview, ReportSource& source, QWidget* owner) {
+void CPrintPreviewDlg::PlaceWindow() {
+    std::vector<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(screen->availableGeometry());
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect ownerRect = owner ? owner->frameGeometry() : QRect();
+    const QScreen* ownerScreen = owner ? owner->screen() : screen();
+    const QSize room = ownerScreen ? ownerScreen->availableGeometry().size() : QSize(800, 600);
+    // The paper whole beside what the window adds: frame, band, margins and the page selector.
+    const QSize chrome = size() - ClientRect().size() +
+                         QSize(kPaperMargin + canvas_->verticalScrollBar()->sizeHint().width(),
+                               kPaperMargin + kBandHeight);
+    const QSize opening =
+        PreviewOpeningSize(canvas_->PaperOnScreen(), chrome,
+                           room - QSize(kScreenMargin, kScreenMargin), minimumSize());
+    setGeometry(PreviewWindowRect(StoredPlace(store_), opening, ownerRect, screens));
+}
+
+void CPrintPreviewDlg::done(int result) {
+    if (store_ && isVisible())
+        StorePlace(*store_, isMaximized() || isFullScreen() ? normalGeometry() : geometry());
+    CSKDialog::done(result);
+}
+
+void OpenPrintPreview(CPrintPreviewDlg*& preview, ReportSource& source, QWidget* owner,
+                      SettingsStore* store) {
     if (!preview)
         preview = new CPrintPreviewDlg(source, owner);
+    preview->RememberPlaceIn(store);
     const LanguageSection section = FindSection(u"PrintPreview");
     QStringList captions;
     for (const char16_t* key : CPrintPreviewDlg::kCaptionKeys)

@@ -21,6 +21,7 @@ class QPushButton;
 namespace plx {
 
 class CPrintPreview;
+class SettingsStore;
 enum class PreviewCommand;
 
 class CPrintPreviewDlg : public CSKDialog {
@@ -38,8 +39,12 @@ public:
     // The mirrored right-to-left layout or the normal one, and the texts in the order of
     // kCaptionKeys.
     void SetCaptions(bool rightToLeft, const QStringList& captions);
+    // Where the window keeps its last size and position (written when it closes, read when it
+    // opens); without a store each opening is centred on the owner.
+    void RememberPlaceIn(SettingsStore* store) { store_ = store; }
     // Opens the window and runs it modally; returns when it closes.
     void Run();
+    void done(int result) override;
 
     // A source may ask, while preparing, that the run not start.
     void RequestAbort() { abortRequested_ = true; }
@@ -71,8 +76,11 @@ protected:
 private:
     void BuildBand();
     void PlaceBand();
+    void PlaceWindow();
 
     ReportSource& source_;
+    SettingsStore* store_ = nullptr;
+    QSize frameMinimum_;  // the least size of the frame alone; the band may ask for more
     QString documentName_;
     bool rightToLeft_ = false;
     bool captionsGiven_ = false;
@@ -85,7 +93,9 @@ private:
 };
 
 // Opens the owner's preview window, made on first use and kept for the owner's lifetime, with the
-// captions and layout of the loaded language, and runs it for `source`.
-void OpenPrintPreview(CPrintPreviewDlg*& preview, ReportSource& source, QWidget* owner);
+// captions and layout of the loaded language, and runs it for `source`; its last place is kept
+// in `store` when one is given.
+void OpenPrintPreview(CPrintPreviewDlg*& preview, ReportSource& source, QWidget* owner,
+                      SettingsStore* store = nullptr);
 
 }  // namespace plx
