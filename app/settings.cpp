@@ -1,9 +1,23 @@
 #include "app/settings.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QStringList>
+#include <QTemporaryFile>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <limits>
+#include <memory>
 
 #include "app/utf16.h"
 
@@ -14,23 +28,7 @@ QString Key(std::u16string_view section, std::u16string_view name) {
     return FromUtf16(section) + QLatin1Char('/') + FromUtf16(name);
 }
 
-}  // namespace
-
-QString DefaultSettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/plx/plx.ini");
-}
-
-IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {
-    // QSettings parses INI sections on first use and, in a hand-edited file where "[Settings]" is
-    // followed by "[Settings/Location0]", never finds the keys of "[Settings]". Parse them all now.
-    settings_.allKeys();
-}
-
-std::int32_t IniSettingsStore::ReadInteger(std::u16string_view section, std::u16string_view name,
-                                           std::int32_t fallback) const {
-    const QVariant value = settings_.value(Key(section, name));
+std::int32_t IntegerOf(const QVariant& value, std::int32_t fallback) {
     // A hand-edited "1, 2" comes back as a list; QVariant would read that as 0, not as absent.
     if (!value.isValid() || value.typeId() == QMetaType::QStringList)
         return fallback;
@@ -44,41 +42,303 @@ std::int32_t IniSettingsStore::ReadInteger(std::u16string_view section, std::u16
     return static_cast<std::int32_t>(number);
 }
 
-std::u16string IniSettingsStore::ReadString(std::u16string_view section, std::u16string_view name,
-                                            std::u16string_view fallback) const {
-    const QVariant value = settings_.value(Key(section, name));
+std::u16string TextOf(const QVariant& value, std::u16string_view fallback) {
     if (!value.isValid())
         return std::u16string(fallback);
     // An unquoted text with commas, written by hand, is split into a list by the INI reader.
-    if (value.typeId() == QMetaType::QStringList) {
+    if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", ")).toStdU16String();
-    }
     if (!value.canConvert<QString>())
         return std::u16string(fallback);
     return value.toString().toStdU16String();
 }
 
-void IniSettingsStore::Flush() {
-    settings_.sync();
+// The store a change works on while a transaction runs: the file's values staged in a QSettings.
+class QSettingsStore final : public SettingsStore {
+public:
+    explicit QSettingsStore(QSettings& settings) : settings_(settings) {}
+
+    std::int32_t ReadInteger(std::u16string_view section, std::u16string_view name,
+                             std::int32_t fallback) const override {
+        return IntegerOf(settings_.value(Key(section, name)), fallback);
+    }
+    std::u16string ReadString(std::u16string_view section, std::u16string_view name,
+                              std::u16string_view fallback) const override {
+        return TextOf(settings_.value(Key(section, name)), fallback);
+    }
+    void WriteInteger(std::u16string_view section, std::u16string_view name,
+                      std::int32_t value) override {
+        settings_.setValue(Key(section, name), value);
+    }
+    void WriteString(std::u16string_view section, std::u16string_view name,
+                     std::u16string_view value) override {
+        settings_.setValue(Key(section, name), FromUtf16(value));
+    }
+    void DeleteValue(std::u16string_view section, std::u16string_view name) override {
+        settings_.remove(Key(section, name));
+    }
+    bool Contains(std::u16string_view section, std::u16string_view name) const override {
+        return settings_.contains(Key(section, name));
+    }
+    // Already inside one.
+    StoreUpdate Update(const Change& change) override {
+        change(*this);
+        return {};
+    }
+
+private:
+    QSettings& settings_;
+};
+
+QString ErrnoText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Why the system refuses writing at `path`, a file or a folder ("Permission denied", "Read-only
+// file system" ...); a plain statement when it names no reason.
+QString WriteAccessProblem(const QString& path) {
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return ErrnoText(errno);
+    return QStringLiteral("the file could not be written");
+}
+
+// The file's bytes, empty when there is no file; a failure when it is there but cannot be read
+// whole. Only a regular file is read: a FIFO in its place would block the read for ever.
+struct FileBytes {
+    QByteArray bytes;
+    QString failure;
+};
+
+FileBytes ReadFileBytes(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return {{}, QStringLiteral("not a regular file")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, file.errorString()};
+    return {bytes, {}};
+}
+
+// A binary file, or one in UTF-16, which QSettings would read as a few stray keys or none.
+bool IsBinaryText(const QByteArray& bytes) {
+    if (bytes.contains('\0'))
+        return true;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)QString(utf8.decode(bytes));
+    return utf8.hasError();
+}
+
+// The settings text in a temporary file of its own, parsed by a QSettings over that file.
+class StagedSettings {
+public:
+    explicit StagedSettings(const QByteArray& bytes)
+        : file_(QDir::tempPath() + QStringLiteral("/plx-settings-XXXXXX.ini")) {
+        if (!file_.open() || file_.write(bytes) != bytes.size() || !file_.flush()) {
+            failure_ = file_.errorString();
+            return;
+        }
+        file_.close();
+        settings_ = std::make_unique<QSettings>(file_.fileName(), QSettings::IniFormat);
+        // QSettings parses INI sections on first use and, in a hand-edited file where "[Settings]"
+        // is followed by "[Settings/Location0]", never finds the keys of "[Settings]". Parse
+        // them all now.
+        settings_->allKeys();
+    }
+
+    // Why the text could not be staged; empty when it is.
+    const QString& Failure() const { return failure_; }
+    QSettings& Settings() { return *settings_; }
+    bool FormatError() const { return settings_->status() == QSettings::FormatError; }
+
+    // The text QSettings wrote, after its sync().
+    QByteArray Written() const {
+        QFile written(file_.fileName());
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryFile file_;
+    QString failure_;
+    std::unique_ptr<QSettings> settings_;
+};
+
+QMap<QString, QVariant> AllValues(const QSettings& settings) {
+    QMap<QString, QVariant> values;
+    for (const QString& key : settings.allKeys())
+        values.insert(key, settings.value(key));
+    return values;
+}
+
+// "plx.ini.unreadable-20240321-093000" beside the file, a number added if that is taken.
+QString AsidePath(const QString& path) {
+    const QString stem = path + QStringLiteral(".unreadable-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stem;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + QLatin1Char('-') + QString::number(n);
+    return aside;
+}
+
+}  // namespace
+
+QString DefaultSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/plx/plx.ini");
+}
+
+IniSettingsStore::IniSettingsStore(const QString& filePath) : path_(filePath) {
+    Reload();
+}
+
+IniSettingsStore::~IniSettingsStore() {
+    Flush();
+}
+
+void IniSettingsStore::Reload() {
+    values_.clear();
+    unreadable_ = false;
+    const FileBytes file = ReadFileBytes(path_);
+    if (file.bytes.isEmpty()) {
+        // Nothing, or nothing this store may read: the defaults.
+    } else if (IsBinaryText(file.bytes)) {
+        unreadable_ = true;
+    } else if (StagedSettings staged(file.bytes); staged.Failure().isEmpty()) {
+        unreadable_ = staged.FormatError();
+        if (!unreadable_)
+            values_ = AllValues(staged.Settings());
+    } else {
+        // No temporary folder to parse a copy in: the file itself, as QSettings has it.
+        QSettings direct(path_, QSettings::IniFormat);
+        direct.allKeys();
+        unreadable_ = direct.status() == QSettings::FormatError;
+        if (!unreadable_)
+            values_ = AllValues(direct);
+    }
+    ApplyPending();
+}
+
+std::int32_t IniSettingsStore::ReadInteger(std::u16string_view section, std::u16string_view name,
+                                           std::int32_t fallback) const {
+    return IntegerOf(values_.value(Key(section, name)), fallback);
+}
+
+std::u16string IniSettingsStore::ReadString(std::u16string_view section, std::u16string_view name,
+                                            std::u16string_view fallback) const {
+    return TextOf(values_.value(Key(section, name)), fallback);
+}
+
+bool IniSettingsStore::Contains(std::u16string_view section, std::u16string_view name) const {
+    return values_.contains(Key(section, name));
 }
 
 void IniSettingsStore::WriteInteger(std::u16string_view section, std::u16string_view name,
                                     std::int32_t value) {
-    settings_.setValue(Key(section, name), value);
+    Write(section, name, value);
 }
 
 void IniSettingsStore::WriteString(std::u16string_view section, std::u16string_view name,
                                    std::u16string_view value) {
-    settings_.setValue(Key(section, name), FromUtf16(value));
+    Write(section, name, FromUtf16(value));
 }
 
 void IniSettingsStore::DeleteValue(std::u16string_view section, std::u16string_view name) {
-    settings_.remove(Key(section, name));
+    Write(section, name, QVariant());
+}
+
+void IniSettingsStore::Write(std::u16string_view section, std::u16string_view name,
+                             QVariant value) {
+    const QString key = Key(section, name);
+    if (value.isValid())
+        values_.insert(key, value);
+    else
+        values_.remove(key);
+    pending_.push_back({std::u16string(section), std::u16string(name), std::move(value)});
+}
+
+void IniSettingsStore::ApplyPending() {
+    std::vector<Pending> writes;
+    std::swap(writes, pending_);
+    for (Pending& write : writes)
+        Write(write.section, write.name, std::move(write.value));
+}
+
+StoreUpdate IniSettingsStore::Flush() {
+    if (pending_.empty())
+        return {path_.toStdU16String(), {}, {}};
+    return Update([](SettingsStore&) {});
+}
+
+StoreUpdate IniSettingsStore::Update(const Change& change) {
+    StoreUpdate result{path_.toStdU16String(), {}, {}};
+    const auto failed = [&result](const QString& why) {
+        result.failure = why.toStdU16String();
+        return result;
+    };
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QDir().mkpath(folder))
+        return failed(WriteAccessProblem(folder));
+    QLockFile lock(path_ + QStringLiteral(".write.lock"));
+    if (!lock.lock())
+        return failed(WriteAccessProblem(folder));
+
+    const FileBytes file = ReadFileBytes(path_);
+    if (!file.failure.isEmpty())
+        return failed(file.failure);
+    auto staged = std::make_unique<StagedSettings>(file.bytes);
+    if (!staged->Failure().isEmpty())
+        return failed(staged->Failure());
+    if (!file.bytes.isEmpty() && (IsBinaryText(file.bytes) || staged->FormatError())) {
+        // What the person had is kept whole; the change starts a new file.
+        const QString aside = AsidePath(path_);
+        QFile unreadable(path_);
+        if (!unreadable.rename(aside))
+            return failed(unreadable.errorString());
+        result.keptAside = aside.toStdU16String();
+        staged = std::make_unique<StagedSettings>(QByteArray());
+        if (!staged->Failure().isEmpty())
+            return failed(staged->Failure());
+    }
+
+    QSettingsStore store(staged->Settings());
+    // The writes made outside a transaction go first, as they were made first.
+    for (const Pending& write : pending_) {
+        if (write.value.isValid())
+            store.WriteString(write.section, write.name, write.value.toString().toStdU16String());
+        else
+            store.DeleteValue(write.section, write.name);
+    }
+    change(store);
+    staged->Settings().sync();
+    if (staged->Settings().status() != QSettings::NoError)
+        return failed(
+            QStringLiteral("the settings could not be staged in %1").arg(QDir::tempPath()));
+
+    // QSaveFile would rename its copy over a file that is read-only to us.
+    if (QFileInfo::exists(path_) && !QFileInfo(path_).isWritable())
+        return failed(WriteAccessProblem(path_));
+    QSaveFile save(path_);
+    const QByteArray text = staged->Written();
+    if (!save.open(QIODevice::WriteOnly) || save.write(text) != text.size() || !save.commit())
+        return failed(save.errorString());
+
+    values_ = AllValues(staged->Settings());
+    unreadable_ = false;
+    pending_.clear();
+    return result;
+}
+
+LanguageChoice StoredLanguageChoice(const SettingsStore& store) {
+    return {store.ReadString(kSettingsSection, u"LanguageFile", u""),
+            store.ReadString(kSettingsSection, u"LanguageCode", u"")};
 }
 
 LanguageChoice LoadLanguageChoice(const SettingsStore& store) {
-    LanguageChoice choice{store.ReadString(kSettingsSection, u"LanguageFile", u""),
-                          store.ReadString(kSettingsSection, u"LanguageCode", u"")};
+    LanguageChoice choice = StoredLanguageChoice(store);
     if (choice.file.empty() && choice.code.empty()) {
         const bool english = store.ReadInteger(kSettingsSection, u"Language", 0) == 1;
         choice =

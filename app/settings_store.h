@@ -2,16 +2,22 @@
 //
 // Plain C++, so that the stored options and locations can be read and written without Qt (the
 // in-memory store below serves tests and the fuzzer). A value that is absent (or unreadable) reads
-// as the default the caller gives; reads never fail, and writes that fail are ignored. Sections
-// nest with '/': "Settings", "Settings/TimesOfDay", "Settings/Location0" ...
+// as the default the caller gives; reads never fail. Sections nest with '/': "Settings",
+// "Settings/TimesOfDay", "Settings/Location0" ...
+//
+// Another process (plxcal, a second copy of the program) may change the same file at any time, so
+// every change goes through Update: it reads the values as they stand now, applies the change and
+// writes it, with no other writer in between, and says whether the change was kept.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace plx {
 
@@ -28,8 +34,35 @@ inline std::u16string LocationSection(int index) {
     return section;
 }
 
+// A stored value outside the values allowed (or not a number), which the loader did not take.
+struct RejectedValue {
+    std::u16string section;
+    std::u16string name;
+    std::u16string text;  // as stored
+    double low = 0;       // the values allowed, bounds included
+    double high = 0;
+    // A place's latitude or longitude: the place is left out of the list. Any other value reads
+    // as its default.
+    bool leavesPlaceOut = false;
+};
+using RejectedValues = std::vector<RejectedValue>;
+
+// What became of a change to the store.
+struct StoreUpdate {
+    std::u16string file;       // where the store keeps its values, for messages; empty in memory
+    std::u16string failure;    // why the change is not in the store ("Permission denied"); empty
+                               // when it is
+    std::u16string keptAside;  // where a file that could not be read went before the change
+                               // replaced it; empty when nothing was moved
+
+    bool Stored() const { return failure.empty(); }
+};
+
 class SettingsStore {
 public:
+    // Reads and writes the store as it stands while the change runs; throwing leaves it as it was.
+    using Change = std::function<void(SettingsStore&)>;
+
     virtual ~SettingsStore() = default;
 
     virtual std::int32_t ReadInteger(std::u16string_view section, std::u16string_view name,
@@ -41,6 +74,11 @@ public:
     virtual void WriteString(std::u16string_view section, std::u16string_view name,
                              std::u16string_view value) = 0;
     virtual void DeleteValue(std::u16string_view section, std::u16string_view name) = 0;
+    virtual bool Contains(std::u16string_view section, std::u16string_view name) const = 0;
+
+    // Applies the change to the values as they stand now and keeps it, as one step that no other
+    // writer comes between.
+    virtual StoreUpdate Update(const Change& change) = 0;
 };
 
 // A store that lives in memory, for tests and for computations that must not touch the user's
@@ -74,8 +112,18 @@ public:
         values_.erase(MakeKey(section, name));
     }
 
-    bool Contains(std::u16string_view section, std::u16string_view name) const {
+    bool Contains(std::u16string_view section, std::u16string_view name) const override {
         return Find(section, name) != nullptr;
+    }
+    StoreUpdate Update(const Change& change) override {
+        std::map<Key, Value> before = values_;
+        try {
+            change(*this);
+        } catch (...) {
+            values_ = std::move(before);
+            throw;
+        }
+        return {};
     }
     const std::map<Key, Value>& Values() const { return values_; }
 

@@ -56,13 +56,19 @@ std::string NumberPrefix(std::u16string_view text) {
 
 }  // namespace
 
-double ParseStoredNumber(std::u16string_view text) {
+std::optional<double> ReadStoredNumber(std::u16string_view text) {
     const std::string number = NumberPrefix(text);
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
-        return 0;
+    if (number.empty() || error != std::errc() || end != number.data() + number.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
     return value;
+}
+
+double ParseStoredNumber(std::u16string_view text) {
+    return ReadStoredNumber(text).value_or(0);
 }
 
 std::u16string FormatStoredNumber(double value) {

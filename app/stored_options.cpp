@@ -1,6 +1,7 @@
 #include "app/stored_options.h"
 
 #include <limits>
+#include <variant>
 
 namespace plx {
 namespace {
@@ -9,6 +10,7 @@ constexpr std::u16string_view kTimesFlags = u"plx_times_flags";
 constexpr std::u16string_view kTimesMile = u"plx_times_mile";
 constexpr std::u16string_view kTimesDawn = u"plx_times_bod";
 constexpr std::u16string_view kTimesTallit = u"plx_times_tt";
+constexpr std::int32_t kMostDaylightHours = 3;
 
 struct MonthlySwitch {
     std::u16string_view name;
@@ -90,9 +92,13 @@ void LoadLegacyLayout(const SettingsStore& store, std::uint32_t flags, TimesOfDa
                                                : kFixedMinutes;
 }
 
+bool HoldsOlderLayout(const SettingsStore& store) {
+    return store.ReadInteger(kSettingsSection, kTimesFlags, -1) != -1;
+}
+
 }  // namespace
 
-CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
+CalculationSettings LoadCalculationSettings(const SettingsStore& store, RejectedValues* rejected) {
     CalculationSettings settings;
     const std::int32_t flags = store.ReadInteger(kSettingsSection, kTimesFlags, -1);
     if (flags == -1) {
@@ -110,7 +116,17 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store) {
     // A store that has never held daylight saving (a fresh install) starts automatic; one that has
     // keeps the manual switch it was written with.
     constexpr std::int32_t kAbsent = std::numeric_limits<std::int32_t>::min();
-    const std::int32_t daylight = store.ReadInteger(kSettingsSection, u"plx_daylight", kAbsent);
+    std::int32_t daylight = store.ReadInteger(kSettingsSection, u"plx_daylight", kAbsent);
+    if (store.Contains(kSettingsSection, u"plx_daylight") &&
+        (daylight == kAbsent || daylight < 0 || daylight > kMostDaylightHours)) {
+        // Read as if it were not there.
+        if (rejected) {
+            rejected->push_back({std::u16string(kSettingsSection), u"plx_daylight",
+                                 store.ReadString(kSettingsSection, u"plx_daylight", u""), 0,
+                                 kMostDaylightHours, false});
+        }
+        daylight = kAbsent;
+    }
     settings.daylightAuto =
         store.ReadInteger(kSettingsSection, u"plx_daylight_auto", daylight == kAbsent ? 1 : 0) != 0;
     settings.daylightHours = daylight == kAbsent ? 0 : daylight;
@@ -151,6 +167,28 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
         store.WriteInteger(kSettingsSection, s.name, settings.*s.field ? 1 : 0);
     }
     store.WriteInteger(kSettingsSection, u"plx_reportmonthly_plag", settings.monthlyPlag);
+}
+
+void SaveChangedCalculationSettings(SettingsStore& store, const CalculationSettings& before,
+                                    const CalculationSettings& now) {
+    if (HoldsOlderLayout(store)) {
+        SaveCalculationSettings(store, now);
+        return;
+    }
+    MemorySettingsStore was;
+    MemorySettingsStore is;
+    SaveCalculationSettings(was, before);
+    SaveCalculationSettings(is, now);
+    for (const auto& [key, value] : is.Values()) {
+        const auto old = was.Values().find(key);
+        if (old != was.Values().end() && old->second == value)
+            continue;
+        const auto& [section, name] = key;
+        if (const auto* integer = std::get_if<std::int32_t>(&value))
+            store.WriteInteger(section, name, *integer);
+        else
+            store.WriteString(section, name, std::get<std::u16string>(value));
+    }
 }
 
 }  // namespace plx

@@ -28,6 +28,19 @@ struct Location {
     friend bool operator==(const Location&, const Location&) = default;
 };
 
+// The values a place may hold, bounds included; beyond them its times are blank or meaningless.
+struct ValueRange {
+    double low;
+    double high;
+
+    constexpr bool Contains(double value) const { return value >= low && value <= high; }
+};
+inline constexpr ValueRange kLatitudeBounds{-90, 90};
+inline constexpr ValueRange kLongitudeBounds{-180, 180};
+inline constexpr ValueRange kZoneHoursBounds{-24, 24};
+inline constexpr ValueRange kHeightBounds{-1000, 10000};
+inline constexpr ValueRange kCandleMinutesBounds{0, 180};
+
 // 0..79 a built-in row, 80 + id a custom location.
 using LocationKey = std::int32_t;
 inline constexpr int kBuiltInLocationCount = 80;

@@ -2,11 +2,32 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <cstdio>
+
+#include "app/settings.h"
+#include "app/stored_locations.h"
+#include "app/stored_options.h"
 #include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "engine/language.h"
 
 namespace plx::cli {
+namespace {
+
+void Warn(const QString& text) {
+    std::fprintf(stderr, "plxcal: warning: %s\n", text.simplified().toLocal8Bit().constData());
+}
+
+// C0 and C1 controls and the Unicode line and paragraph separators.
+bool HasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
+}
+
+}  // namespace
 
 UsageError Usage(const char* usage) {
     return UsageError{QStringLiteral("usage: plxcal %1").arg(QLatin1String(usage))};
@@ -31,6 +52,41 @@ CalendarDate CurrentCivilDate() {
     return NormalizeCivilDate({static_cast<std::uint8_t>(today.day()),
                                static_cast<std::uint8_t>(today.month()),
                                static_cast<std::int32_t>(today.year())});
+}
+
+StoredSettings ReadStoredSettings() {
+    const IniSettingsStore store;
+    if (store.Unreadable()) {
+        Warn(QStringLiteral("the settings file '%1' cannot be read; the defaults are used")
+                 .arg(store.FilePath()));
+    }
+    RejectedValues rejected;
+    StoredSettings stored{LoadCalculationSettings(store, &rejected),
+                          LoadCustomLocations(store, &rejected)};
+    for (const RejectedValue& value : rejected) {
+        Warn(QStringLiteral("%1/%2 = '%3' is not a number from %4 to %5; %6")
+                 .arg(FromUtf16(value.section), FromUtf16(value.name), FromUtf16(value.text))
+                 .arg(value.low)
+                 .arg(value.high)
+                 .arg(value.leavesPlaceOut ? QStringLiteral("the place is left out")
+                                           : QStringLiteral("its default is used")));
+    }
+    return stored;
+}
+
+void ChangeStoredSettings(const SettingsStore::Change& change) {
+    IniSettingsStore store;
+    const StoreUpdate update = store.Update(change);
+    if (!update.keptAside.empty()) {
+        std::fprintf(stderr,
+                     "plxcal: the settings file '%s' could not be read; it is kept as '%s'\n",
+                     store.FilePath().toLocal8Bit().constData(),
+                     FromUtf16(update.keptAside).toLocal8Bit().constData());
+    }
+    if (!update.Stored()) {
+        throw UsageError{QStringLiteral("cannot write the settings file '%1': %2")
+                             .arg(store.FilePath(), FromUtf16(update.failure))};
+    }
 }
 
 void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom) {
@@ -62,7 +118,13 @@ bool ApplyPlaceOptions(const Invocation& call, Location& place) {
     for (const auto& [name, field] : {std::pair{"name-he", &Location::nameHebrew},
                                       std::pair{"name-en", &Location::nameEnglish}}) {
         if (given(name)) {
-            place.*field = call.parser.value(QLatin1String(name)).toStdU16String();
+            const QString text = call.parser.value(QLatin1String(name));
+            if (HasControlCharacter(text)) {
+                throw UsageError{QStringLiteral("--%1: a name takes no line breaks, tabs or other "
+                                                "control characters")
+                                     .arg(QLatin1String(name))};
+            }
+            place.*field = text.toStdU16String();
             any = true;
         }
     }
@@ -72,14 +134,16 @@ bool ApplyPlaceOptions(const Invocation& call, Location& place) {
             any = true;
         }
     };
-    number("lat", -90, 90, place.latitude);
-    number("lon", -180, 180, place.longitude);
-    number("height", -1000, 10000, place.height);
-    if (const auto zone = NumberOption(call, "zone", -24.0, 24.0)) {
+    number("lat", kLatitudeBounds.low, kLatitudeBounds.high, place.latitude);
+    number("lon", kLongitudeBounds.low, kLongitudeBounds.high, place.longitude);
+    number("height", kHeightBounds.low, kHeightBounds.high, place.height);
+    if (const auto zone = NumberOption(call, "zone", kZoneHoursBounds.low, kZoneHoursBounds.high)) {
         place.zone = static_cast<float>(*zone);
         any = true;
     }
-    if (const auto candles = NumberOption(call, "candles", 0, 180)) {
+    if (const auto candles =
+            NumberOption(call, "candles", static_cast<int>(kCandleMinutesBounds.low),
+                         static_cast<int>(kCandleMinutesBounds.high))) {
         place.candleMinutes = *candles;
         any = true;
     }

@@ -9,7 +9,9 @@
 #include <string_view>
 #include <type_traits>
 
+#include "app/settings_store.h"
 #include "astro/locations.h"
+#include "astro/times_options.h"
 #include "cli/arguments.h"
 #include "cli/output.h"
 #include "engine/language.h"
@@ -73,13 +75,26 @@ std::optional<Number> NumberOption(const Invocation& call, const char* name, Num
     return value;
 }
 
+// What the program keeps in its settings file: the options and the user's places. Each stored value
+// that is not taken (out of range, or a file that cannot be read at all) is named in a warning
+// line on standard error.
+struct StoredSettings {
+    CalculationSettings settings;
+    CustomLocationList custom;
+};
+StoredSettings ReadStoredSettings();
+// Applies the change to the settings file as one transaction. A file that could not be read and
+// is moved aside is named on standard error; a change that could not be written throws.
+void ChangeStoredSettings(const SettingsStore::Change& change);
+
 // Throws unless the key names a built-in row or one of the user's places.
 void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom);
 // Throws unless the zone id is empty (no zone) or one the system's time-zone database knows.
 void ExpectKnownTimeZone(std::u16string_view zoneId);
 // Writes the place options given (--name-he, --name-en, --lat, --lon, --zone, --tz, --height,
 // --candles, --world-refraction, --israel-refraction) onto the place; whether any was given.
-// --tz takes a zone the system knows, or "" for none.
+// --tz takes a zone the system knows, or "" for none; a name takes no line breaks, tabs or other
+// control characters, which would break the one-line listing.
 bool ApplyPlaceOptions(const Invocation& call, Location& place);
 
 }  // namespace plx::cli

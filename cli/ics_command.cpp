@@ -1,8 +1,5 @@
 // plxcal ics: a calendar file (iCalendar) of a span of days for calendar programs: the day's
 // events, the Saturday's portion, the Daf Yomi and chosen halachic times at a place.
-#include "app/settings.h"
-#include "app/stored_locations.h"
-#include "app/stored_options.h"
 #include "app/utf16.h"
 #include "cli/command.h"
 #include "cli/place_options.h"
@@ -91,15 +88,15 @@ int RunIcs(const Invocation& call) {
     const QString path = call.parser.value(QStringLiteral("out"));
     if (path.isEmpty())
         throw UsageError{QStringLiteral("ics: --out FILE names the file to write")};
-    const IniSettingsStore store;
     CalendarExportRequest request;
     request.first = ParseCivilDate(call.positionals[0]);
     request.last = ParseCivilDate(call.positionals[1]);
     if (const auto problem = ProblemOfExportSpan(request.first, request.last, Given(call, "force")))
         throw UsageError{SpanProblemText(*problem)};
 
-    request.settings = LoadCalculationSettings(store);
-    request.place = ChosenPlace(call, request.settings, LoadCustomLocations(store));
+    const StoredSettings stored = ReadStoredSettings();
+    request.settings = stored.settings;
+    request.place = ChosenPlace(call, request.settings, stored.custom);
     ApplyOptions(call, request.settings, request.place);
     request.contents = Contents(call, request.settings);
     request.language = TextLanguage(call);

@@ -3,7 +3,6 @@
 #include <functional>
 #include <map>
 
-#include "app/settings.h"
 #include "app/stored_locations.h"
 #include "cli/command.h"
 #include "cli/location_record.h"
@@ -35,29 +34,10 @@ int List(const Invocation& call) {
     JsonWriter json(call.out);
     for (LocationKey key = 0; key < kBuiltInLocationCount; ++key)
         Print(call, json, key, BuiltInLocation(key), false);
-    for (const Location& place : LoadCustomLocations(IniSettingsStore())) {
+    for (const Location& place : ReadStoredSettings().custom)
         Print(call, json, CustomLocationKey(place.id), place, true);
-    }
     return 0;
 }
-
-// The user's places and the current key as the store holds them. The places' ids are their
-// positions, so 80 + position is the key of each.
-struct StoredPlaces {
-    IniSettingsStore store;
-    CustomLocationList custom = LoadCustomLocations(store);
-    LocationKey storedKey = store.ReadInteger(kSettingsSection, kLocationKeyName, 0);
-    // The stored key of a place that is gone names the one it falls back to.
-    LocationKey current = RenumberCustomLocations(custom, storedKey);
-
-    // Writes the places back with the key of the same current place; nothing else.
-    void Save() {
-        current = RenumberCustomLocations(custom, current);
-        SaveCustomLocations(store, custom);
-        if (current != storedKey)
-            store.WriteInteger(kSettingsSection, kLocationKeyName, current);
-    }
-};
 
 LocationKey KeyArgument(const Invocation& call) {
     ExpectArguments(call, 2, 2, kUsage);
@@ -72,10 +52,10 @@ LocationKey KeyArgument(const Invocation& call) {
     return key;
 }
 
-// The id of one of the user's places; built-in rows cannot be changed.
-std::int32_t OwnPlaceId(const Invocation& call, const StoredPlaces& places) {
-    const LocationKey key = KeyArgument(call);
-    ExpectKnownLocation(key, places.custom);
+// The id of one of the user's places as the store holds them now; built-in rows cannot be
+// changed.
+std::int32_t OwnPlaceId(LocationKey key, const SettingsStore& store) {
+    ExpectKnownLocation(key, LoadCustomLocations(store));
     if (key < kBuiltInLocationCount) {
         throw UsageError{QStringLiteral("location %1 is built in; only your own locations (keys "
                                         "80 and up) can be changed or removed")
@@ -83,6 +63,9 @@ std::int32_t OwnPlaceId(const Invocation& call, const StoredPlaces& places) {
     }
     return key - kBuiltInLocationCount;
 }
+
+// Each edit reads the places as the file holds them while it has the file to itself: another
+// plxcal or the program may have changed them since this one started.
 
 int Add(const Invocation& call) {
     ExpectArguments(call, 1, 1, kUsage);
@@ -93,36 +76,41 @@ int Add(const Invocation& call) {
     Location place;
     place.candleMinutes = kDefaultCandleMinutes;
     ApplyPlaceOptions(call, place);
-    StoredPlaces places;
-    const std::size_t position = AddCustomLocation(places.custom, place);
-    places.Save();
-    call.out << CustomLocationKey(static_cast<std::int32_t>(position)) << '\n';
+    LocationKey key = 0;
+    ChangeStoredSettings([&](SettingsStore& store) { key = AddStoredLocation(store, place); });
+    // Only now that it is stored.
+    call.out << key << '\n';
     return 0;
 }
 
 int Update(const Invocation& call) {
-    StoredPlaces places;
-    const std::int32_t id = OwnPlaceId(call, places);
-    Location place = places.custom[*FindCustomLocation(places.custom, id)];
-    if (!ApplyPlaceOptions(call, place))
+    const LocationKey key = KeyArgument(call);
+    // The options are checked before the file is taken.
+    if (Location check; !ApplyPlaceOptions(call, check))
         throw UsageError{QStringLiteral("locations update: no option given, nothing to change")};
-    UpdateCustomLocation(places.custom, id, place);
-    places.Save();
+    ChangeStoredSettings([&](SettingsStore& store) {
+        const std::int32_t id = OwnPlaceId(key, store);
+        const CustomLocationList custom = LoadCustomLocations(store);
+        Location place = custom[*FindCustomLocation(custom, id)];
+        ApplyPlaceOptions(call, place);
+        UpdateStoredLocation(store, id, place);
+    });
     return 0;
 }
 
 int Remove(const Invocation& call) {
-    StoredPlaces places;
-    DeleteCustomLocation(places.custom, OwnPlaceId(call, places));
-    places.Save();
+    const LocationKey key = KeyArgument(call);
+    ChangeStoredSettings(
+        [&](SettingsStore& store) { RemoveStoredLocation(store, OwnPlaceId(key, store)); });
     return 0;
 }
 
 int Use(const Invocation& call) {
-    StoredPlaces places;
     const LocationKey key = KeyArgument(call);
-    ExpectKnownLocation(key, places.custom);
-    places.store.WriteInteger(kSettingsSection, kLocationKeyName, key);
+    ChangeStoredSettings([&](SettingsStore& store) {
+        ExpectKnownLocation(key, LoadCustomLocations(store));
+        store.WriteInteger(kSettingsSection, kLocationKeyName, key);
+    });
     return 0;
 }
 

@@ -6,9 +6,6 @@
 #include <memory>
 
 #include "app/language.h"
-#include "app/settings.h"
-#include "app/stored_locations.h"
-#include "app/stored_options.h"
 #include "app/utf16.h"
 #include "cli/command.h"
 #include "cli/monthly_options.h"
@@ -103,10 +100,10 @@ PrintOrientation Orientation(const Invocation& call, PrintOrientation byDefault)
 
 ReportInputs Inputs(const Invocation& call, const QString& languageCode,
                     PrintOrientation orientation) {
-    const IniSettingsStore store;
+    const StoredSettings stored = ReadStoredSettings();
     ReportInputs inputs;
-    inputs.settings = LoadCalculationSettings(store);
-    inputs.place = ChosenPlace(call, inputs.settings, LoadCustomLocations(store));
+    inputs.settings = stored.settings;
+    inputs.place = ChosenPlace(call, inputs.settings, stored.custom);
     ApplyOptions(call, inputs.settings, inputs.place);
     inputs.civil =
         call.positionals.size() < 2 ? CurrentCivilDate() : DateArgument(call, call.positionals[1]);

@@ -2,9 +2,6 @@
 // with the user's options (as the program keeps them in the settings store) unless told otherwise.
 #include <string_view>
 
-#include "app/settings.h"
-#include "app/stored_locations.h"
-#include "app/stored_options.h"
 #include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "astro/halachic_times.h"
@@ -71,9 +68,9 @@ void PrintText(const Invocation& call, CalendarDate civil, const CalculationSett
 
 int RunTimes(const Invocation& call) {
     ExpectArguments(call, 0, 2, kUsage);
-    const IniSettingsStore store;
-    CalculationSettings settings = LoadCalculationSettings(store);
-    const Location place = ChosenPlace(call, settings, LoadCustomLocations(store));
+    const StoredSettings stored = ReadStoredSettings();
+    CalculationSettings settings = stored.settings;
+    const Location place = ChosenPlace(call, settings, stored.custom);
     ApplyOptions(call, settings, place);
 
     const CalendarDate start =

@@ -31,6 +31,7 @@
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/preview/print_preview_dlg.h"
 #include "ui/preview/printer_defaults.h"
+#include "ui/settings_writes.h"
 #include "ui/times_events.h"
 
 namespace plx {
@@ -51,6 +52,7 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
       languageCode_(ActiveLanguage().code),
       vocabulary_(LanguageOfCode(languageCode_.toStdU16String())),
       settings_(LoadCalculationSettings(store)),
+      stored_(settings_),
       reports_([this] { return CurrentReportInputs(); }) {
     const bool hebrewLayout = ActiveLanguage().rightToLeft;
     setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
@@ -148,7 +150,12 @@ void CPLXDlg::BuildMenu() {
 }
 
 void CPLXDlg::reject() {
-    SaveCalculationSettings(store_, settings_);
+    // Only what changed in this window: a value another process set meanwhile stays.
+    if (settings_ != stored_ && KeepInStore(this, store_, [this](SettingsStore& store) {
+            SaveChangedCalculationSettings(store, stored_, settings_);
+        })) {
+        stored_ = settings_;
+    }
     CSKDialog::reject();
 }
 
@@ -213,18 +220,37 @@ void CPLXDlg::SetTitle() {
 
 void CPLXDlg::OnLocation() {
     CPLXTimeZonesDlg dialog(customLocations_, settings_.locationKey, this);
+    dialog.SetEditHandler([this](const PlaceEdit& edit) { return KeepPlaceEdit(edit); });
     if (dialog.exec() == Accepted)
         settings_.locationKey = dialog.Key();
     // Even after Cancel: the list's edits stay, and may have moved or removed the current place.
-    settings_.locationKey = RenumberCustomLocations(customLocations_, settings_.locationKey);
     location_ = LookupLocation(settings_.locationKey, customLocations_);
-    // The places the user typed are kept at once, with the key that points into them, so that a
-    // crash or a power cut before the program closes loses none.
-    SaveCustomLocations(store_, customLocations_);
-    store_.WriteInteger(kSettingsSection, kLocationKeyName, settings_.locationKey);
+    // The choice is kept at once too, so that a crash before the program closes loses nothing.
+    if (settings_.locationKey != stored_.locationKey) {
+        const LocationKey key = settings_.locationKey;
+        if (KeepInStore(this, store_, [key](SettingsStore& store) {
+                store.WriteInteger(kSettingsSection, kLocationKeyName, key);
+            })) {
+            stored_.locationKey = key;
+        }
+    }
     CaptionLocationItem();
     RebuildTimesText();
     SetTitle();
+}
+
+std::optional<std::int32_t> CPLXDlg::KeepPlaceEdit(const PlaceEdit& edit) {
+    PlaceEditResult done;
+    const bool kept = KeepInStore(
+        this, store_, [&](SettingsStore& store) { done = ApplyPlaceEdit(store, edit); });
+    if (kept && done.removed) {
+        for (LocationKey* key : {&settings_.locationKey, &stored_.locationKey})
+            *key = KeyAfterRemoval(*key, *done.removed, done.count);
+    }
+    // The list as the file has it, with what another process changed meanwhile; the ids are the
+    // sections the places are stored in.
+    customLocations_ = LoadCustomLocations(store_);
+    return kept ? done.id : std::nullopt;
 }
 
 void CPLXDlg::OnTimesSettings() {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <optional>
+
 #include "astro/locations.h"
 #include "astro/times_options.h"
 #include "engine/calendar.h"
@@ -28,6 +30,7 @@ class CPLXCalendar;
 class CPLXTimesEventsDlg;
 class CPrintPreviewDlg;
 class SettingsStore;
+struct PlaceEdit;
 
 // What a language switch carries over to the rebuilt window: the selected day, the page shown
 // and the calendar mode.
@@ -102,6 +105,9 @@ private:
     // Commands.
     void OnCalendarMode();
     void OnLocation();
+    // Writes a confirmed change of the user's places to the store at once and reads the places
+    // back; the id the place has now.
+    std::optional<std::int32_t> KeepPlaceEdit(const PlaceEdit& edit);
     void OnTimesSettings();
     void OnAbout();
     // The monthly report has a dialog of its own, which is the report's source.
@@ -129,6 +135,7 @@ private:
     std::int32_t lastHebrewYear_ = -1;
     bool lastCivilMode_ = false;
     CalculationSettings settings_;
+    CalculationSettings stored_;  // what the store holds, as far as this window knows
     Location location_;
     QString statusText_;
     MainReportSource reports_;

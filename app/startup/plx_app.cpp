@@ -8,6 +8,7 @@
 #include "app/stored_locations.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/main_window.h"
+#include "ui/settings_writes.h"
 #include "ui/toolkit/painting.h"
 #include "ui/toolkit/skin_theme.h"
 
@@ -39,12 +40,19 @@ void CPLXApp::LoadSettings() {
     const LanguageChoice choice = LoadLanguageChoice(store_);
     languageFile_ = QString::fromStdU16String(choice.file);
     languageCode_ = QString::fromStdU16String(choice.code);
+    storedLanguage_ = StoredLanguageChoice(store_);
     customLocations_ = LoadCustomLocations(store_);
 }
 
 void CPLXApp::SaveSettings() {
-    SaveLanguageChoice(store_, {languageFile_.toStdU16String(), languageCode_.toStdU16String()});
-    SaveCustomLocations(store_, customLocations_);
+    // The places were written as they were edited; the language only when it is not what the file
+    // says already (a file that names none is given the one chosen).
+    const LanguageChoice choice{languageFile_.toStdU16String(), languageCode_.toStdU16String()};
+    if (choice != storedLanguage_ && KeepInStore(nullptr, store_, [&choice](SettingsStore& store) {
+            SaveLanguageChoice(store, choice);
+        })) {
+        storedLanguage_ = choice;
+    }
 }
 
 bool CPLXApp::LoadLanguage() {

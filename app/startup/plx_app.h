@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "app/settings.h"
 #include "astro/locations.h"
 #include "ui/main_window.h"
 
@@ -43,6 +44,7 @@ private:
     SettingsStore& store_;
     QString languagesFolder_;
     CustomLocationList customLocations_;
+    LanguageChoice storedLanguage_;  // "LanguageFile" and "LanguageCode" as the file holds them
     // Where the window stood when it closed for a language switch; the next one opens there.
     std::optional<MainWindowPlace> place_;
     QString languageFile_ = QStringLiteral("Hebrew.xml");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <vector>
+
 #include "app/stored_number.h"
 
 namespace plx {
@@ -126,30 +129,196 @@ TEST(CustomLocations, StoredAsSixDecimalTexts) {
     EXPECT_EQ(LoadCustomLocations(store)[0].timeZone, u"");
 }
 
-TEST(CustomLocations, BadStoredValuesReadAsZeroOrWorld) {
-    MemorySettingsStore store;
-    store.WriteInteger(kSettingsSection, u"CustomLocations", 1);
-    const std::u16string section = LocationSection(0);
-    store.WriteString(section, u"latitude", u"north");
-    store.WriteString(section, u"longitude", u"nan");
-    store.WriteString(section, u"distance", u"1e300");  // beyond a float
-    store.WriteString(section, u"height", u"inf");
-    store.WriteInteger(section, u"refraction", 2);
-    const Location place = LoadCustomLocations(store)[0];
-    EXPECT_EQ(place.latitude, 0);
-    EXPECT_EQ(place.longitude, 0);
-    EXPECT_EQ(place.zone, 0);
-    EXPECT_EQ(place.height, 0);
-    EXPECT_EQ(place.refraction, 0);
-    EXPECT_EQ(place.nameEnglish, u"");
+TEST(CustomLocations, OtherBadValuesReadAsTheirDefaultsAndAreNamed) {
+    struct Case {
+        std::u16string name;
+        std::u16string text;
+    };
+    for (const Case& bad : std::initializer_list<Case>{{u"distance", u"99"},
+                                                       {u"distance", u"1e300"},
+                                                       {u"distance", u"east"},
+                                                       {u"height", u"-1000.5"},
+                                                       {u"height", u"inf"},
+                                                       {u"candle_dif", u"181"},
+                                                       {u"candle_dif", u"-1"},
+                                                       {u"candle_dif", u"-2147483648"},
+                                                       {u"candle_dif", u"2147483647"},
+                                                       {u"candle_dif", u"nan"}}) {
+        MemorySettingsStore store = StoreWithThree();
+        store.WriteString(LocationSection(1), bad.name, bad.text);
+        RejectedValues rejected;
+        const CustomLocationList custom = LoadCustomLocations(store, &rejected);
+        ASSERT_EQ(custom.size(), 3u);
+        const Location& place = custom[1];
+        EXPECT_EQ(place.zone, bad.name == u"distance" ? 0 : 1);
+        EXPECT_EQ(place.height, 0);
+        EXPECT_EQ(place.candleMinutes, bad.name == u"candle_dif" ? 0 : 18);
+        ASSERT_EQ(rejected.size(), 1u);
+        EXPECT_EQ(rejected[0].section, LocationSection(1));
+        EXPECT_EQ(rejected[0].name, bad.name);
+        EXPECT_EQ(rejected[0].text, bad.text);
+        EXPECT_FALSE(rejected[0].leavesPlaceOut);
+    }
+    // The bounds themselves are places' values, and so is a refraction of 2 (the world's).
+    MemorySettingsStore store = StoreWithThree();
+    store.WriteString(LocationSection(0), u"latitude", u"-90");
+    store.WriteString(LocationSection(0), u"longitude", u"180.000000");
+    store.WriteString(LocationSection(0), u"distance", u"-24");
+    store.WriteString(LocationSection(0), u"height", u"10000");
+    store.WriteInteger(LocationSection(0), u"candle_dif", 180);
+    store.WriteInteger(LocationSection(0), u"refraction", 2);
+    RejectedValues rejected;
+    const Location place = LoadCustomLocations(store, &rejected)[0];
+    EXPECT_TRUE(rejected.empty());
+    EXPECT_EQ(place, (Location{u"מקום", u"A", -90, 180, -24, 10000, 180, 0, 0, u""}));
 }
 
-TEST(CustomLocations, AHugeStoredCountIsBounded) {
-    MemorySettingsStore store;
-    store.WriteInteger(kSettingsSection, u"CustomLocations", 2000000000);
-    EXPECT_EQ(LoadCustomLocations(store).size(), 10000u);
+// A place that cannot be placed is not listed, but the file keeps it where it is: the keys of the
+// others stay, and no edit of theirs rewrites it.
+TEST(CustomLocations, APlaceWithBadCoordinatesIsLeftOutAndLeftAlone) {
+    for (const auto& [name, text] :
+         std::initializer_list<std::pair<std::u16string, std::u16string>>{
+             {u"latitude", u"91"},
+             {u"latitude", u"1e308"},
+             {u"latitude", u"north"},
+             {u"longitude", u"400"},
+             {u"longitude", u"nan"},
+             {u"longitude", u"-180.1"}}) {
+        MemorySettingsStore store = StoreWithThree();
+        store.WriteString(LocationSection(1), name, text);
+        RejectedValues rejected;
+        const CustomLocationList custom = LoadCustomLocations(store, &rejected);
+        ASSERT_EQ(custom.size(), 2u);
+        EXPECT_EQ(custom[1].nameEnglish, u"C");
+        EXPECT_EQ(custom[1].id, 2);                               // key 82, as before
+        EXPECT_EQ(LookupLocation(81, custom).nameEnglish, u"C");  // 81 names no usable place
+        ASSERT_EQ(rejected.size(), 1u);
+        EXPECT_TRUE(rejected[0].leavesPlaceOut);
+        EXPECT_EQ(rejected[0].text, text);
+
+        const auto sectionOne = [&] {
+            std::map<MemorySettingsStore::Key, MemorySettingsStore::Value> values;
+            for (const auto& [key, value] : store.Values()) {
+                if (key.first == LocationSection(1))
+                    values.emplace(key, value);
+            }
+            return values;
+        };
+        const auto before = sectionOne();
+        Location changed = custom[1];
+        changed.candleMinutes = 40;
+        UpdateStoredLocation(store, 2, changed);
+        EXPECT_EQ(AddStoredLocation(store, Place(u"D", 4)), 83);
+        EXPECT_EQ(sectionOne(), before);
+        // Removing a place before it moves it down one, as it is.
+        RemoveStoredLocation(store, 0);
+        EXPECT_EQ(store.ReadString(LocationSection(0), name, u""), text);
+        EXPECT_EQ(store.ReadString(LocationSection(0), u"name_eng", u""), u"B");
+        EXPECT_EQ(LoadCustomLocations(store).size(), 2u);
+    }
+}
+
+// A hand-edited count must not make the program read (or write) places that are not there.
+TEST(CustomLocations, TheCountIsTheSectionsThatExistInARow) {
+    MemorySettingsStore store = StoreWithThree();
+    store.WriteInteger(kSettingsSection, u"CustomLocations", 2147483647);
+    EXPECT_EQ(StoredLocationCount(store), 3);
+    EXPECT_EQ(LoadCustomLocations(store).size(), 3u);
+    EXPECT_EQ(AddStoredLocation(store, Place(u"D", 4)), 83);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"CustomLocations", 0), 4);
+
+    store.WriteInteger(kSettingsSection, u"CustomLocations", 2);  // Location2 and 3 left over
+    EXPECT_EQ(StoredLocationCount(store), 2);
     store.WriteInteger(kSettingsSection, u"CustomLocations", -3);
+    EXPECT_EQ(StoredLocationCount(store), 0);
     EXPECT_TRUE(LoadCustomLocations(store).empty());
+
+    // A gap ends the list.
+    store = StoreWithThree();
+    for (std::u16string_view name :
+         {u"name_heb", u"name_eng", u"latitude", u"longitude", u"distance", u"height",
+          u"candle_dif", u"refraction", u"time_zone"}) {
+        store.DeleteValue(LocationSection(1), name);
+    }
+    EXPECT_EQ(StoredLocationCount(store), 1);
+}
+
+TEST(StoredLocationEdits, EachWritesOnlyWhatItChanges) {
+    MemorySettingsStore store = StoreWithThree();
+    store.WriteString(LocationSection(1), u"latitude", u"2");  // as a person wrote it
+    store.WriteInteger(LocationSection(1), u"refraction", 2);
+    store.WriteInteger(kSettingsSection, u"plx_timezone", 82);
+    Location b = LoadCustomLocations(store)[1];
+    b.candleMinutes = 40;
+    b.zone = 5.5f;
+    const auto before = store.Values();
+    UpdateStoredLocation(store, 1, b);
+    std::size_t changed = 0;
+    for (const auto& [key, value] : store.Values())
+        changed += before.at(key) == value ? 0 : 1;
+    EXPECT_EQ(changed, 2u);
+    EXPECT_EQ(store.ReadString(LocationSection(1), u"latitude", u""), u"2");
+    EXPECT_EQ(store.ReadString(LocationSection(1), u"distance", u""), u"5.500000");
+    EXPECT_EQ(store.ReadInteger(LocationSection(1), u"refraction", 0), 2);
+    EXPECT_EQ(LoadCustomLocations(store)[1], b);
+
+    // The current place (C, 82) moves down with its section; the last section goes.
+    EXPECT_EQ(RemoveStoredLocation(store, 0), 3);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 0), 81);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"CustomLocations", 0), 2);
+    EXPECT_FALSE(store.Contains(LocationSection(2), u"name_eng"));
+    const CustomLocationList custom = LoadCustomLocations(store);
+    ASSERT_EQ(custom.size(), 2u);
+    EXPECT_EQ(custom[0].nameEnglish, u"B");
+    EXPECT_EQ(LookupLocation(81, custom).nameEnglish, u"C");
+}
+
+TEST(StoredLocationEdits, KeyAfterRemoval) {
+    struct Case {
+        LocationKey key;
+        std::int32_t removed;
+        int count;
+        LocationKey expected;
+    };
+    for (const Case& c : std::initializer_list<Case>{{5, 0, 3, 5},
+                                                     {80, 1, 3, 80},
+                                                     {82, 1, 3, 81},
+                                                     {81, 1, 3, 81},  // the last place, C
+                                                     {82, 2, 3, 81},
+                                                     {80, 0, 1, 0},
+                                                     {90, 1, 3, 89}}) {
+        EXPECT_EQ(KeyAfterRemoval(c.key, c.removed, c.count), c.expected)
+            << c.key << " " << c.removed;
+    }
+}
+
+// The program edits the list it read; another writer may have moved or changed its places since.
+TEST(StoredLocationEdits, AnEditFindsItsPlaceByItsValues) {
+    MemorySettingsStore store = StoreWithThree();
+    const CustomLocationList seen = LoadCustomLocations(store);
+    RemoveStoredLocation(store, 0);  // another writer: B is in section 0 now
+
+    Location renamed = seen[1];
+    renamed.nameEnglish = u"Bee";
+    PlaceEditResult done = ApplyPlaceEdit(store, {PlaceEdit::Kind::Update, seen[1], renamed});
+    EXPECT_EQ(done.id, 0);
+    EXPECT_EQ(store.ReadString(LocationSection(0), u"name_eng", u""), u"Bee");
+    EXPECT_EQ(store.ReadString(LocationSection(1), u"name_eng", u""), u"C");
+
+    done = ApplyPlaceEdit(store, {PlaceEdit::Kind::Delete, seen[2], {}});
+    EXPECT_EQ(done.removed, 1);
+    EXPECT_EQ(done.count, 2);
+    // A is gone already: nothing to delete; an update of it keeps the person's values.
+    done = ApplyPlaceEdit(store, {PlaceEdit::Kind::Delete, seen[0], {}});
+    EXPECT_FALSE(done.removed);
+    done = ApplyPlaceEdit(store, {PlaceEdit::Kind::Update, seen[0], Place(u"A2", 1)});
+    EXPECT_EQ(done.id, 1);
+    done = ApplyPlaceEdit(store, {PlaceEdit::Kind::Add, {}, Place(u"E", 5)});
+    EXPECT_EQ(done.id, 2);
+    std::vector<std::u16string> names;
+    for (const Location& place : LoadCustomLocations(store))
+        names.push_back(place.nameEnglish);
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Bee", u"A2", u"E"}));
 }
 
 TEST(StoredNumbers, ReadLikeTheCLibraryButNeverNonFinite) {

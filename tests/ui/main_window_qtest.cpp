@@ -21,6 +21,7 @@
 
 #include "app/language.h"
 #include "app/settings_store.h"
+#include "app/stored_locations.h"
 #include "app/stored_options.h"
 #include "engine/calendar.h"
 #include "main_window_fixture.h"
@@ -381,7 +382,8 @@ private slots:
         QVERIFY(w.dlg->CommandAction(MainCommand::DaylightAuto)->isChecked());
 
         QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
-        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_daylight_auto", -1), 1);
+        // Back where it started: nothing to write.
+        QVERIFY(!w.store.Contains(u"Settings", u"plx_daylight_auto"));
     }
 
     void automaticSaysWhenThePlaceHasNoUsableZone() {
@@ -436,13 +438,14 @@ private slots:
     }
 
     void deletingTheCurrentPlaceThenCancellingFallsBackAndKeepsTheList() {
-        Window w;
         Location place;
         place.nameEnglish = u"Safed";
         place.candleMinutes = 30;
-        AddCustomLocation(w.custom, place);  // id 1
-        place.nameEnglish = u"Tzfat";
-        AddCustomLocation(w.custom, place);  // id 2
+        Location other = place;
+        other.nameEnglish = u"Tzfat";
+        MemorySettingsStore store;
+        SaveCustomLocations(store, {place, other});  // keys 80 and 81
+        Window w(false, store, LoadCustomLocations(store));
         SetMessageBoxAnswerer([](const QString&, const QString&, MessageBoxButtons) {
             return MessageBoxAnswer::Yes;
         });
@@ -465,7 +468,7 @@ private slots:
         deleteCurrent(80);
         QCOMPARE(w.dlg->CommandAction(MainCommand::Location)->text(),
                  QStringLiteral("Time Zone - Tzfat (30)"));
-        // Written as the list closed, with the key that finds the same place after a restart.
+        // Written as the place was deleted, with the key that finds the same place after a restart.
         QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 1);
         QVERIFY(w.store.ReadString(u"Settings/Location0", u"name_eng", u"") == u"Tzfat");
         QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 80);
@@ -477,6 +480,43 @@ private slots:
                  QStringLiteral("Time Zone - Jerusalem (40)"));
         QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 0);
         QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 0);
+    }
+
+    // Another process (plxcal) adds a place and chooses a place while the window is open: the
+    // window's own edit and its closing keep both.
+    void changesAnotherProcessMadeMeanwhileSurvive() {
+        Location safed;
+        safed.nameEnglish = u"Safed";
+        MemorySettingsStore store;
+        SaveCustomLocations(store, {safed});
+        Window w(false, store, LoadCustomLocations(store));
+        Location meron;
+        meron.nameEnglish = u"Meron";
+        w.store.Update([&](SettingsStore& file) {
+            AddStoredLocation(file, meron);
+            file.WriteInteger(u"Settings", u"plx_timezone", 81);
+        });
+
+        SetMessageBoxAnswerer([](const QString&, const QString&, MessageBoxButtons) {
+            return MessageBoxAnswer::Yes;
+        });
+        WhenModal<CPLXTimeZonesDlg>([](CPLXTimeZonesDlg& list) {
+            QCOMPARE(list.List()->count(), 81);  // the list as the window read it
+            list.List()->setCurrentRow(80);
+            QTest::mouseClick(list.DeleteButton(), Qt::LeftButton);
+            QCOMPARE(list.List()->count(), 81);  // Safed gone, Meron read in
+            QCOMPARE(list.List()->item(80)->text(), QStringLiteral("Meron (0)"));
+            QTest::keyClick(list.List(), Qt::Key_Escape);
+        });
+        w.dlg->CommandAction(MainCommand::Location)->trigger();
+        SetMessageBoxAnswerer({});
+        w.dlg->CommandAction(MainCommand::Daylight2)->trigger();
+        w.dlg->reject();
+
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"CustomLocations", -1), 1);
+        QVERIFY(w.store.ReadString(u"Settings/Location0", u"name_eng", u"") == u"Meron");
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_timezone", -1), 80);  // Meron's, moved
+        QCOMPARE(w.store.ReadInteger(u"Settings", u"plx_daylight", -1), 2);
     }
 
     void timesSettingsRebuildTheTimesAndReachTheStoreAtClose() {
@@ -542,7 +582,8 @@ private slots:
         QVERIFY(w.dlg->SwitchLanguage());
         QVERIFY(!w.dlg->isVisible());
         QCOMPARE(ActiveLanguage().code, QStringLiteral("en"));
-        QVERIFY(w.store.Contains(u"Settings", u"plx_timezone"));
+        // Only what the window changed is written, and it changed nothing.
+        QVERIFY(!w.store.Contains(u"Settings", u"plx_timezone"));
     }
 
     void welcomeOpensTheAboutBoxUnlessSwitchedOff() {

@@ -12,6 +12,7 @@
 #include "app/settings_store.h"
 #include "ui/dialogs/small_dialog.h"
 #include "ui/layout_text.h"
+#include "ui/settings_writes.h"
 #include "ui/toolkit/link_button.h"
 #include "ui/toolkit/painting.h"
 
@@ -97,7 +98,9 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     connect(web_, &QPushButton::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromUtf16(kWebAddress))); });
     connect(showAtStartup_, &QCheckBox::clicked, this, [this](bool checked) {
-        store_.WriteInteger(kSettingsSection, kShowWelcome, checked ? 1 : 0);
+        KeepInStore(this, store_, [checked](SettingsStore& store) {
+            store.WriteInteger(kSettingsSection, kShowWelcome, checked ? 1 : 0);
+        });
     });
 }
 

@@ -99,6 +99,24 @@ void CPLXTimeZonesDlg::AppendCustomRow(const Location& place) {
     item->setData(Qt::UserRole, place.id);
 }
 
+void CPLXTimeZonesDlg::AfterEdit(const PlaceEdit& edit, std::optional<std::int32_t> id) {
+    if (editHandler_)
+        id = editHandler_(edit);
+    {
+        const QSignalBlocker quiet(list_);
+        while (list_->count() > kBuiltInLocationCount)
+            delete list_->takeItem(list_->count() - 1);
+        list_->clearSelection();
+        for (const Location& place : custom_) {
+            AppendCustomRow(place);
+            if (id == place.id)
+                SelectRow(list_->count() - 1);
+        }
+    }
+    if (id)
+        OnSelectionChanged();
+}
+
 void CPLXTimeZonesDlg::SelectRow(int row) {
     list_->setCurrentRow(row);
     list_->scrollToItem(list_->item(row));
@@ -125,8 +143,8 @@ void CPLXTimeZonesDlg::OnAdd() {
     dialog.SetEditId(-1);
     if (dialog.exec() != Accepted || dialog.EditId() < 0)
         return;
-    AppendCustomRow(custom_[static_cast<std::size_t>(dialog.EditId())]);
-    SelectRow(list_->count() - 1);
+    const Location& added = custom_[static_cast<std::size_t>(dialog.EditId())];
+    AfterEdit({PlaceEdit::Kind::Add, {}, added}, added.id);
 }
 
 void CPLXTimeZonesDlg::OnDelete() {
@@ -141,26 +159,31 @@ void CPLXTimeZonesDlg::OnDelete() {
         CMessageBoxDlg(hebrewLayout_, this).Show(question, QString(), MessageBoxButtons::YesNo);
     if (answer != MessageBoxAnswer::Yes)
         return;
+    const auto found = FindCustomLocation(custom_, id);
+    if (!found)
+        return;
+    const Location deleted = custom_[*found];
     DeleteCustomLocation(custom_, id);
     // The row goes without a new selection; the buttons keep their state and do nothing until a
     // row is chosen.
-    const QSignalBlocker quiet(list_);
-    delete list_->takeItem(list_->row(selected.front()));
-    list_->clearSelection();
+    AfterEdit({PlaceEdit::Kind::Delete, deleted, {}}, std::nullopt);
 }
 
 void CPLXTimeZonesDlg::OnUpdate() {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
     if (selected.isEmpty() || ItemValue(selected.front()) < 0)
         return;
-    QListWidgetItem* item = selected.front();
+    const std::int32_t id = ItemValue(selected.front());
+    const auto found = FindCustomLocation(custom_, id);
+    if (!found)
+        return;
+    const Location before = custom_[*found];
     CPLXLocationDlg dialog(custom_, hebrewLayout_, this);
-    dialog.SetEditId(ItemValue(item));
+    dialog.SetEditId(id);
     if (dialog.exec() != Accepted)
         return;
-    if (const auto found = FindCustomLocation(custom_, ItemValue(item)))
-        item->setText(RowText(custom_[*found], true));
-    SelectRow(list_->row(item));
+    if (const auto after = FindCustomLocation(custom_, id))
+        AfterEdit({PlaceEdit::Kind::Update, before, custom_[*after]}, id);
 }
 
 }  // namespace plx

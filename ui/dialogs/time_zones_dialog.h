@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
+#include "app/stored_locations.h"
 #include "astro/locations.h"
 #include "ui/toolkit/skinned_dialog.h"
 
@@ -24,6 +28,13 @@ public:
     // After OK, the chosen place; the key it was opened with when no row was selected.
     LocationKey Key() const { return key_; }
 
+    // Runs after each confirmed add, update and delete, with the list already changed: it keeps
+    // the change and may replace the list with the places as stored. It returns the id the place
+    // added or updated has in the list now (none when it is not there); the rows are then made
+    // again from the list.
+    using EditHandler = std::function<std::optional<std::int32_t>(const PlaceEdit&)>;
+    void SetEditHandler(EditHandler handler) { editHandler_ = std::move(handler); }
+
     void accept() override;
 
     QListWidget* List() const { return list_; }
@@ -36,6 +47,8 @@ public:
 private:
     QString RowText(const Location& place, bool custom) const;
     void AppendCustomRow(const Location& place);
+    // Hands the edit on and shows the list as it is afterwards, the row of `id` selected.
+    void AfterEdit(const PlaceEdit& edit, std::optional<std::int32_t> id);
     void SelectRow(int row);
     void OnSelectionChanged();
     void OnAdd();
@@ -43,6 +56,7 @@ private:
     void OnUpdate();
 
     CustomLocationList& custom_;
+    EditHandler editHandler_;
     LocationKey key_;
     QString languageCode_;
     bool hebrewLayout_;
