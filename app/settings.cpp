@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -94,12 +95,26 @@ QString ErrnoText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Why the system refuses writing at `path`, a file or a folder ("Permission denied", "Read-only
-// file system" ...); a plain statement when it names no reason.
+constexpr const char* kCannotWrite = "the file could not be written";
+
+// Why the system refuses writing the file at `path` ("Permission denied", "Read-only file
+// system" ...); a plain statement when it names no reason.
 QString WriteAccessProblem(const QString& path) {
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
         return ErrnoText(errno);
-    return QStringLiteral("the file could not be written");
+    return QLatin1String(kCannotWrite);
+}
+
+// Why the system refuses making the file at `path` ("Not a directory", "No space left on
+// device" ...), found by making it; a file that could be made is removed again.
+QString CreationProblem(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int file = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (file < 0)
+        return errno == EEXIST ? QLatin1String(kCannotWrite) : ErrnoText(errno);
+    ::close(file);
+    ::unlink(name.constData());
+    return QLatin1String(kCannotWrite);
 }
 
 // The file's bytes, empty when there is no file; a failure when it is there but cannot be read
@@ -279,12 +294,10 @@ StoreUpdate IniSettingsStore::Update(const Change& change) {
         result.failure = why.toStdU16String();
         return result;
     };
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (!QDir().mkpath(folder))
-        return failed(WriteAccessProblem(folder));
-    QLockFile lock(path_ + QStringLiteral(".write.lock"));
-    if (!lock.lock())
-        return failed(WriteAccessProblem(folder));
+    const QString lockPath = path_ + QStringLiteral(".write.lock");
+    QLockFile lock(lockPath);
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()) || !lock.lock())
+        return failed(CreationProblem(lockPath));
 
     const FileBytes file = ReadFileBytes(path_);
     if (!file.failure.isEmpty())

@@ -165,36 +165,31 @@ LocationKey AddStoredLocation(SettingsStore& store, const Location& place) {
     return CustomLocationKey(count);
 }
 
-void UpdateStoredLocation(SettingsStore& store, std::int32_t id, const Location& place) {
-    // Each value is rewritten only when the stored one reads otherwise, so that an edit of one
-    // field leaves the others as they were written (a hand-written "31.78" stays so).
+void UpdateStoredLocation(SettingsStore& store, std::int32_t id, const Location& before,
+                          const Location& after) {
+    // Only the values edited: what another writer changed meanwhile in the others stays, and so
+    // does what the person wrote there by hand.
     const std::u16string section = LocationSection(id);
-    const auto text = [&](std::u16string_view name, const std::u16string& value) {
-        if (store.ReadString(section, name, u"") != value)
-            store.WriteString(section, name, value);
+    const auto text = [&](std::u16string_view name, std::u16string Location::*field) {
+        if (before.*field != after.*field)
+            store.WriteString(section, name, after.*field);
     };
-    const auto number = [&](std::u16string_view name, double value) {
-        const std::optional<double> stored = ReadStoredNumber(store.ReadString(section, name, u""));
-        if (!stored || *stored != value)
-            WriteNumber(store, section, name, value);
+    const auto number = [&](std::u16string_view name, double Location::*field) {
+        if (before.*field != after.*field)
+            WriteNumber(store, section, name, after.*field);
     };
-    constexpr std::int32_t kNone = std::numeric_limits<std::int32_t>::min();
-    text(u"name_heb", place.nameHebrew);
-    text(u"name_eng", place.nameEnglish);
-    number(u"latitude", place.latitude);
-    number(u"longitude", place.longitude);
-    // The zone is a float: its stored text is compared as one.
-    const std::optional<double> zone =
-        ReadStoredNumber(store.ReadString(section, u"distance", u""));
-    if (!zone || !kZoneHoursBounds.Contains(*zone) || static_cast<float>(*zone) != place.zone)
-        WriteNumber(store, section, u"distance", static_cast<double>(place.zone));
-    number(u"height", place.height);
-    if (store.ReadInteger(section, u"candle_dif", kNone) != place.candleMinutes)
-        store.WriteInteger(section, u"candle_dif", place.candleMinutes);
-    const bool israel = store.ReadInteger(section, u"refraction", 0) == 1;
-    if (israel != (place.refraction != 0))
-        store.WriteInteger(section, u"refraction", place.refraction != 0 ? 1 : 0);
-    text(u"time_zone", place.timeZone);
+    text(u"name_heb", &Location::nameHebrew);
+    text(u"name_eng", &Location::nameEnglish);
+    number(u"latitude", &Location::latitude);
+    number(u"longitude", &Location::longitude);
+    if (before.zone != after.zone)
+        WriteNumber(store, section, u"distance", static_cast<double>(after.zone));
+    number(u"height", &Location::height);
+    if (before.candleMinutes != after.candleMinutes)
+        store.WriteInteger(section, u"candle_dif", after.candleMinutes);
+    if ((before.refraction != 0) != (after.refraction != 0))
+        store.WriteInteger(section, u"refraction", after.refraction != 0 ? 1 : 0);
+    text(u"time_zone", &Location::timeZone);
 }
 
 int RemoveStoredLocation(SettingsStore& store, std::int32_t id) {
@@ -244,7 +239,7 @@ PlaceEditResult ApplyPlaceEdit(SettingsStore& store, const PlaceEdit& edit) {
             break;
         case PlaceEdit::Kind::Update:
             if (const auto id = section()) {
-                UpdateStoredLocation(store, *id, edit.after);
+                UpdateStoredLocation(store, *id, edit.before, edit.after);
                 result.id = id;
             } else {
                 result.id = AddStoredLocation(store, edit.after) - kBuiltInLocationCount;

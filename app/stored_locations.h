@@ -25,8 +25,10 @@ CustomLocationList LoadCustomLocations(const SettingsStore& store,
 
 // Appends the place in a section of its own; returns its key.
 LocationKey AddStoredLocation(SettingsStore& store, const Location& place);
-// Writes the values of the place in section `id` that differ from those stored there.
-void UpdateStoredLocation(SettingsStore& store, std::int32_t id, const Location& place);
+// Writes the values in which `after` differs from `before`, the place in section `id` as it was
+// read.
+void UpdateStoredLocation(SettingsStore& store, std::int32_t id, const Location& before,
+                          const Location& after);
 // Removes the place in section `id`: the later sections move down one as they are, and the current
 // key ("plx_timezone") follows its place. Returns the number of places there were.
 int RemoveStoredLocation(SettingsStore& store, std::int32_t id);

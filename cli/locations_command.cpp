@@ -91,9 +91,10 @@ int Update(const Invocation& call) {
     ChangeStoredSettings([&](SettingsStore& store) {
         const std::int32_t id = OwnPlaceId(key, store);
         const CustomLocationList custom = LoadCustomLocations(store);
-        Location place = custom[*FindCustomLocation(custom, id)];
-        ApplyPlaceOptions(call, place);
-        UpdateStoredLocation(store, id, place);
+        const Location& before = custom[*FindCustomLocation(custom, id)];
+        Location after = before;
+        ApplyPlaceOptions(call, after);
+        UpdateStoredLocation(store, id, before, after);
     });
     return 0;
 }

@@ -94,13 +94,67 @@ TEST_F(IniStoreTest, GarbageOrATruncatedFileReadsAsDefaults) {
           QByteArray("\0\0\0[Settings]\n\0=\0", 16), QByteArray("@Variant(\0\0\0\x7f", 14)}) {
         WriteFile(bytes);
         IniSettingsStore store(Path());
+        EXPECT_TRUE(store.Unreadable());
         EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 4), 4);
         EXPECT_EQ(store.ReadString(kSettingsSection, u"LanguageCode", u"he"), u"he");
-        // The next write leaves a readable file again.
+        // The next write keeps the file aside whole and starts a readable one.
         store.WriteInteger(kSettingsSection, u"plx_timezone", 12);
-        store.Flush();
+        const StoreUpdate update = store.Flush();
+        ASSERT_TRUE(update.Stored());
+        ASSERT_FALSE(update.keptAside.empty());
+        QFile aside(QString::fromStdU16String(update.keptAside));
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), bytes);
+        aside.remove();
+        EXPECT_EQ(ReadFile(), QByteArray("[Settings]\nplx_timezone=12\n"));
+        EXPECT_FALSE(store.Unreadable());
         EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"plx_timezone", 0), 12);
     }
+}
+
+// Another process's change made after this store read the file is kept: each change reads the
+// file again under the write lock.
+TEST_F(IniStoreTest, AChangeKeepsWhatAnotherWriterChangedMeanwhile) {
+    IniSettingsStore first(Path());
+    IniSettingsStore second(Path());
+    for (int i = 0; i < 50; ++i) {
+        // The same length each time: what a stale copy of the file would not notice.
+        ASSERT_TRUE(second
+                        .Update([i](SettingsStore& store) {
+                            store.WriteInteger(kSettingsSection, u"other", 10 + i % 10);
+                        })
+                        .Stored());
+        ASSERT_TRUE(first
+                        .Update([i](SettingsStore& store) {
+                            store.WriteInteger(kSettingsSection, u"mine", 20 + i % 10);
+                        })
+                        .Stored());
+        EXPECT_EQ(first.ReadInteger(kSettingsSection, u"other", 0), 10 + i % 10);
+        EXPECT_EQ(IniSettingsStore(Path()).ReadInteger(kSettingsSection, u"mine", 0), 20 + i % 10);
+    }
+    EXPECT_FALSE(QFile::exists(Path() + QStringLiteral(".write.lock")));
+}
+
+TEST_F(IniStoreTest, AWriteThatFailsSaysWhyAndChangesNothing) {
+    WriteFile("[Settings]\nplx_timezone=3\n");
+    // A folder that is a file: no user, root neither, can write beneath it.
+    const QString path = Path() + QStringLiteral("/plx.ini");
+    IniSettingsStore store(path);
+    const StoreUpdate update = store.Update(
+        [](SettingsStore& s) { s.WriteInteger(kSettingsSection, u"plx_timezone", 9); });
+    EXPECT_FALSE(update.Stored());
+    EXPECT_EQ(update.file, path.toStdU16String());
+    EXPECT_EQ(update.failure, u"Not a directory");
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", -1), -1);
+
+    // A change that throws writes nothing either.
+    IniSettingsStore good(Path());
+    EXPECT_THROW(good.Update([](SettingsStore& s) {
+        s.WriteInteger(kSettingsSection, u"plx_timezone", 9);
+        throw 1;
+    }),
+                 int);
+    EXPECT_EQ(ReadFile(), QByteArray("[Settings]\nplx_timezone=3\n"));
 }
 
 TEST_F(IniStoreTest, AProcessKilledWhileWritingLeavesAWholeFile) {

@@ -207,7 +207,7 @@ TEST(CustomLocations, APlaceWithBadCoordinatesIsLeftOutAndLeftAlone) {
         const auto before = sectionOne();
         Location changed = custom[1];
         changed.candleMinutes = 40;
-        UpdateStoredLocation(store, 2, changed);
+        UpdateStoredLocation(store, 2, custom[1], changed);
         EXPECT_EQ(AddStoredLocation(store, Place(u"D", 4)), 83);
         EXPECT_EQ(sectionOne(), before);
         // Removing a place before it moves it down one, as it is.
@@ -247,12 +247,14 @@ TEST(StoredLocationEdits, EachWritesOnlyWhatItChanges) {
     MemorySettingsStore store = StoreWithThree();
     store.WriteString(LocationSection(1), u"latitude", u"2");  // as a person wrote it
     store.WriteInteger(LocationSection(1), u"refraction", 2);
+    store.WriteString(LocationSection(1), u"height", u"99999");  // read as 0
     store.WriteInteger(kSettingsSection, u"plx_timezone", 82);
-    Location b = LoadCustomLocations(store)[1];
+    const Location read = LoadCustomLocations(store)[1];
+    Location b = read;
     b.candleMinutes = 40;
     b.zone = 5.5f;
     const auto before = store.Values();
-    UpdateStoredLocation(store, 1, b);
+    UpdateStoredLocation(store, 1, read, b);
     std::size_t changed = 0;
     for (const auto& [key, value] : store.Values())
         changed += before.at(key) == value ? 0 : 1;
@@ -260,6 +262,7 @@ TEST(StoredLocationEdits, EachWritesOnlyWhatItChanges) {
     EXPECT_EQ(store.ReadString(LocationSection(1), u"latitude", u""), u"2");
     EXPECT_EQ(store.ReadString(LocationSection(1), u"distance", u""), u"5.500000");
     EXPECT_EQ(store.ReadInteger(LocationSection(1), u"refraction", 0), 2);
+    EXPECT_EQ(store.ReadString(LocationSection(1), u"height", u""), u"99999");
     EXPECT_EQ(LoadCustomLocations(store)[1], b);
 
     // The current place (C, 82) moves down with its section; the last section goes.

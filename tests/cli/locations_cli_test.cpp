@@ -122,6 +122,9 @@ TEST(PlxcalLocations, BadEditsAreOneLineAndStatusTwo) {
         {"locations", "add", "extra", "--name-he", "ב"},
         {"locations", "update", "80", "--tz", "America/New_Yrok"},
         {"locations", "move", "80"},
+        {"locations", "update", "80", "--name-en", "Two\nlines"},
+        {"locations", "add", "--name-he", "ב\tג", "--name-en", "B", "--lat", "1", "--lon", "2",
+         "--zone", "0"},
     };
     for (const QStringList& arguments : cases) {
         const PlxcalResult r = s.Run(arguments);

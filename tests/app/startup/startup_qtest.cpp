@@ -12,6 +12,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 #include "app/startup/plx_app.h"
+#include "app/stored_locations.h"
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/message_box.h"
@@ -164,6 +165,59 @@ private slots:
         const QString fallback = ListLanguageFilesIn(kLanguages).first().path.section(u'/', -1);
         QCOMPARE(StoredString(store, u"LanguageFile"), fallback);
         QCOMPARE(app.LanguageFile(), fallback);
+    }
+
+    // plxcal adds a place while the program is open; the program's closing keeps it.
+    void aPlaceAddedElsewhereWhileOpenSurvivesTheClose() {
+        const QString path = settingsFolder_.filePath(QStringLiteral("shared.ini"));
+        IniSettingsStore store(path);
+        store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        store.Flush();
+        CPLXApp app(store, kLanguages);
+        RunApp(app, [&](CPLXDlg& window, int pass) {
+            if (pass == 1) {
+                window.CommandAction(kCmdClose)->trigger();
+                return;
+            }
+            Location meron;
+            meron.nameEnglish = u"Meron";
+            IniSettingsStore plxcal(path);
+            QVERIFY(plxcal.Update([&](SettingsStore& file) { AddStoredLocation(file, meron); })
+                        .Stored());
+            window.CommandAction(kCmdDaylight2)->trigger();
+            window.CommandAction(kCmdSwitchToEnglish)->trigger();
+        });
+        const IniSettingsStore after(path);
+        QCOMPARE(after.ReadInteger(u"Settings", u"CustomLocations", -1), 1);
+        QVERIFY(after.ReadString(u"Settings/Location0", u"name_eng", u"") == u"Meron");
+        QCOMPARE(after.ReadInteger(u"Settings", u"plx_daylight", -1), 2);
+        QCOMPARE(StoredString(after, u"LanguageFile"), QStringLiteral("English.xml"));
+    }
+
+    // The person is told which file could not be written and why, and may try again.
+    void aFailedWriteNamesTheFileAndOffersToTryAgain() {
+        QFile notAFolder(settingsFolder_.filePath(QStringLiteral("file")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        const QString path = notAFolder.fileName() + QStringLiteral("/plx.ini");
+        IniSettingsStore store(path);
+        QStringList messages;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+            messages << message;
+            return int(messages.size() == 1 ? kAnswerYes : kAnswerNo);
+        });
+        CPLXApp app(store, kLanguages);
+        const QList<Pass> passes = RunApp(app, [](CPLXDlg& window, int) {
+            window.CommandAction(kCmdDaylight2)->trigger();
+            window.CommandAction(kCmdClose)->trigger();
+        });
+        SetMessageBoxAnswerer({});
+        QCOMPARE(passes.size(), 1);
+        // Tried twice at the window's close, once for the language at the end.
+        QCOMPARE(messages.size(), 3);
+        for (const QString& message : messages) {
+            QVERIFY2(message.contains(path), qPrintable(message));
+            QVERIFY2(message.contains(QStringLiteral("Not a directory")), qPrintable(message));
+        }
     }
 
     // Last: the desktop's frame, once asked for, stays for the rest of the process.
