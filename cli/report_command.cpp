@@ -1,7 +1,5 @@
 // plxcal report: a report drawn by the same code as the program's print preview, into a PDF file.
 // The place, options and daylight saving are taken as `plxcal times` takes them.
-#include <QSaveFile>
-
 #include <map>
 #include <memory>
 
@@ -12,13 +10,15 @@
 #include "cli/place_options.h"
 #include "engine/information.h"
 #include "reports/main_report_source.h"
+#include "reports/output_file.h"
 #include "reports/print_pages.h"
 
 namespace plx::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "report daily|weekly|yearly|sunset|sunrise|dawn [DATE] | monthly [DATE [END]] --pdf FILE "
+    "report daily|weekly|yearly|sunset|sunrise|dawn [DATE] | monthly [DATE [END]] [--force] "
+    "--pdf FILE|- "
     "[--hebrew] [--lang he|en] [--portrait|--landscape] [--half-page|--full-page] [--sunrise] "
     "[--sunset] [--candles-motzash] [--tallit] [--plag gra|maga] [--paper a4|letter] "
     "[--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M --candles MIN] "
@@ -114,17 +114,15 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode,
     return inputs;
 }
 
-// The whole PDF or nothing: the file takes its place only once every page is drawn.
+// A file takes its place only once every page is drawn; "-" is standard output.
 void WritePdf(ReportSource& source, const QString& path, const QPageLayout& layout) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, file.errorString())};
-    if (!WriteReportPdf(source, file, layout)) {
-        file.cancelWriting();
-        throw UsageError{QStringLiteral("could not draw the report into '%1'").arg(path)};
-    }
-    if (!file.commit())
-        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, file.errorString())};
+    const auto failure = WriteOutputFile(path, [&](QIODevice& device) -> std::optional<QString> {
+        if (!WriteReportPdf(source, device, layout))
+            return QStringLiteral("the report could not be drawn");
+        return std::nullopt;
+    });
+    if (failure)
+        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, *failure)};
 }
 
 }  // namespace

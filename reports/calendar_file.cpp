@@ -1,7 +1,6 @@
 #include "reports/calendar_file.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QTimeZone>
 
 #include <libical/ical.h>
@@ -11,6 +10,7 @@
 
 #include "app/time_zone_database.h"
 #include "app/utf16.h"
+#include "reports/output_file.h"
 
 namespace plx {
 namespace {
@@ -158,12 +158,12 @@ QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTim
 
 std::optional<QString> WriteCalendarFile(const QString& path,
                                          const CalendarExportRequest& request) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!WriteCalendar(file, request, QDateTime::currentDateTimeUtc()) || !file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return WriteOutputFile(path, [&request](QIODevice& device) -> std::optional<QString> {
+        // A write that failed is the device's to explain; this is said only when it does not.
+        if (!WriteCalendar(device, request, QDateTime::currentDateTimeUtc()))
+            return QStringLiteral("the calendar could not be written");
+        return std::nullopt;
+    });
 }
 
 }  // namespace plx

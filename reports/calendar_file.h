@@ -20,7 +20,8 @@ bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request, cons
 // The same text in memory.
 QByteArray CalendarFileText(const CalendarExportRequest& request, const QDateTime& stamp);
 
-// Writes the file whole or leaves what was there; the reason when it could not.
+// Writes the file (see WriteOutputFile: a regular file whole or not at all, a FIFO, a device or
+// "-" in place); the reason when it could not.
 std::optional<QString> WriteCalendarFile(const QString& path, const CalendarExportRequest& request);
 
 // The zone the timed events name: the place's zone when both the system and libical know it.
