@@ -38,8 +38,31 @@ void ApplyMonthlyTimes(const Invocation& call, CalculationSettings& settings) {
     }
 }
 
+void ExpectPrintableSpan(const Invocation& call, const MonthRange& range,
+                         PrintOrientation orientation) {
+    if (MonthBefore(range.last, range.first))
+        throw UsageError{QStringLiteral("report monthly: END is before DATE")};
+    // Page numbers are 16 bits wide, the last value meaning "none declared".
+    constexpr std::int32_t kMostPages = ReportPageInfo::kUndeclared - 1;
+    const std::int32_t perPage = MonthsPerPage(orientation);
+    const std::int32_t pages = (MonthCount(range) + perPage - 1) / perPage;
+    if (pages > kMostPages) {
+        throw UsageError{QStringLiteral("report monthly: the span takes %1 pages; a report holds "
+                                        "at most %2")
+                             .arg(pages)
+                             .arg(kMostPages)};
+    }
+    if (range.last.year - range.first.year >= kLongestPlainSpanYears &&
+        !call.parser.isSet(QStringLiteral("force"))) {
+        throw UsageError{QStringLiteral("report monthly: the span reaches over %1 Hebrew years; "
+                                        "add --force to print it all")
+                             .arg(kLongestPlainSpanYears)};
+    }
+}
+
 std::unique_ptr<ReportSource> MonthlyReport(const Invocation& call, const ReportInputs& inputs) {
     MonthlyRequest request{inputs, MonthlyRange(call)};
+    ExpectPrintableSpan(call, request.range, inputs.orientation);
     ApplyMonthlyTimes(call, request.inputs.settings);
     return std::make_unique<MonthlyReportSource>([request] { return request; });
 }

@@ -95,10 +95,14 @@ QList<QCommandLineOption> Options() {
                         "the portions."),
          QStringLiteral("KIND,KIND...")},
         {QStringLiteral("candle-lighting"), QStringLiteral("ics: the same as --candles alone.")},
-        {QStringLiteral("force"), QStringLiteral("ics: export a span of more than 20 years.")},
-        {QStringLiteral("out"), QStringLiteral("ics: the calendar file to write."),
+        {QStringLiteral("force"),
+         QStringLiteral("ics: export a span of more than 20 years; report monthly: print a span "
+                        "of 100 Hebrew years or more.")},
+        {QStringLiteral("out"),
+         QStringLiteral("ics: the calendar file to write; - for standard output."),
          QStringLiteral("FILE")},
-        {QStringLiteral("pdf"), QStringLiteral("report: the PDF file to write."),
+        {QStringLiteral("pdf"),
+         QStringLiteral("report: the PDF file to write; - for standard output."),
          QStringLiteral("FILE")},
         {QStringLiteral("paper"), QStringLiteral("report: a4 (the default) or letter."),
          QStringLiteral("SIZE"), QStringLiteral("a4")},
@@ -187,17 +191,30 @@ QStringList MarkBareCandles(QStringList arguments) {
     return arguments;
 }
 
-int Run(const QStringList& arguments) {
-    QCommandLineParser parser;
+// Reads the command line into the parser; an option it does not know is an error.
+void ParseCommandLine(QCommandLineParser& parser, const QStringList& arguments) {
     AddOptions(parser);
     const bool ics = CommandWord(arguments) == QLatin1String("ics");
     if (!parser.parse(
             ProtectPositionals(ics ? MarkBareCandles(arguments) : arguments, ValueOptions())))
         throw UsageError{parser.errorText()};
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+}
+
+int Run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    ParseCommandLine(parser, arguments);
+    // Through plxcal's own output, so that a failed write is an error here too.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        Output out(STDOUT_FILENO);
+        if (parser.isSet(QStringLiteral("help"))) {
+            out << parser.helpText();
+        } else {
+            out << QCoreApplication::applicationName() << ' '
+                << QCoreApplication::applicationVersion() << '\n';
+        }
+        out.Flush();
+        return 0;
+    }
 
     QStringList positionals = parser.positionalArguments();
     if (positionals.isEmpty())
@@ -211,6 +228,13 @@ int Run(const QStringList& arguments) {
     const int status = command->second(Invocation{parser, positionals, out});
     out.Flush();
     return status;
+}
+
+// The one line of an error; the exit status 2.
+int ReportError(const UsageError& error) {
+    // simplified(): a message quoting the user's text stays on one line.
+    std::fprintf(stderr, "plxcal: %s\n", error.message.simplified().toLocal8Bit().constData());
+    return 2;
 }
 
 }  // namespace
@@ -237,6 +261,17 @@ int RunPlxcal(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const bool drawsReports = CommandWord(arguments) == QLatin1String("report");
+    if (drawsReports) {
+        // The graphical application takes options of its own from the command line (-platform,
+        // -display ...) before plxcal sees it, and aborts on a platform it cannot load: the command
+        // line is read first, and they are refused as any other option plxcal does not know.
+        try {
+            QCommandLineParser parser;
+            ParseCommandLine(parser, arguments);
+        } catch (const UsageError& error) {
+            return ReportError(error);
+        }
+    }
     if (drawsReports)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -249,9 +284,7 @@ int RunPlxcal(int argc, char** argv) {
     } catch (const ReaderGone&) {
         return 0;  // the reader has all it wanted
     } catch (const UsageError& error) {
-        // simplified(): a message quoting the user's text stays on one line.
-        std::fprintf(stderr, "plxcal: %s\n", error.message.simplified().toLocal8Bit().constData());
-        return 2;
+        return ReportError(error);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/xml/xml_tokenizer.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace plx {
 
@@ -276,6 +277,10 @@ XmlParseResult ParseXmlBytes(QByteArrayView bytes) {
 }
 
 XmlParseResult ParseXmlFile(const QString& path) {
+    // Only a regular file (or a link to one): opening a FIFO would wait for a writer for ever, and
+    // a device has no end.
+    if (!QFileInfo(path).isFile())
+        return {XmlNode(), XmlError::CannotOpenFile};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {XmlNode(), XmlError::CannotOpenFile};

@@ -52,7 +52,7 @@ XmlParseResult ParseXmlText(QStringView text);
 // Decodes the bytes of a file (see DecodeXmlBytes) and parses them.
 XmlParseResult ParseXmlBytes(QByteArrayView bytes);
 
-// Reads the whole file at once and parses it.
+// Reads the whole file at once and parses it; anything but a regular file cannot be opened.
 XmlParseResult ParseXmlFile(const QString& path);
 
 }  // namespace plx

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "app/temp_files.h"
 
 namespace plx {
@@ -84,9 +86,13 @@ TEST_F(Language, FailedLoadKeepsTheActiveLanguage) {
     const QString unclosed =
         Write("unclosed.xml",
               "<?xml version=\"1.0\"?><Language code=\"en\"><S name=\"Plx\"><E key=\"K\">x");
+    // A FIFO would block the read for ever; a device never ends.
+    const QString fifo = dir_.filePath("fifo.xml");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     for (const QString& path : {unclosed, Write("empty.xml", ""), dir_.filePath("missing.xml"),
                                 Write("bad.xml", "<Language><S name=\"&x;\"/></Language>"),
-                                Write("noroot.xml", "<?xml version=\"1.0\"?>")}) {
+                                Write("noroot.xml", "<?xml version=\"1.0\"?>"), fifo,
+                                QStringLiteral("/dev/zero"), dir_.path()}) {
         EXPECT_FALSE(LoadLanguageFile(path)) << path.toStdString();
         EXPECT_EQ(ActiveLanguage().fileName, u"good.xml");
         EXPECT_EQ(ActiveLanguage().code, u"he");
@@ -114,6 +120,8 @@ TEST_F(Language, ListingSkipsWhatIsNoLanguageFile) {
     WriteLanguage("nameless.xml", "code=\"xx\"", "");
     WriteLanguage("blank.xml", "language=\"\"", "");
     Write("broken.xml", "<?xml version=\"1.0\"?><Language language=\"Broken\">");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir_.filePath("pipe.xml")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir_.filePath("pipe.xml"), dir_.filePath("link.xml")));
     EXPECT_TRUE(ListLanguageFilesIn(dir_.path()).isEmpty());
 
     WriteLanguage("Hebrew.xml",
