@@ -212,7 +212,8 @@ int RemoveStoredLocation(SettingsStore& store, std::int32_t id) {
 
 LocationKey KeyAfterRemoval(LocationKey key, std::int32_t id, int count) {
     const LocationKey removed = CustomLocationKey(id);
-    if (key < removed)
+    // A key that named no place names none still.
+    if (key < removed || key >= CustomLocationKey(count))
         return key;
     if (key > removed)
         return key - 1;

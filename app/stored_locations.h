@@ -34,7 +34,7 @@ void UpdateStoredLocation(SettingsStore& store, std::int32_t id, const Location&
 int RemoveStoredLocation(SettingsStore& store, std::int32_t id);
 // The key that `key` becomes when the place in section `id` of `count` is removed: the same
 // place's, one lower when it came after; the last remaining place's when it was that place;
-// Jerusalem's when none remains.
+// Jerusalem's when none remains. A key that named no place is left as it is.
 LocationKey KeyAfterRemoval(LocationKey key, std::int32_t id, int count);
 
 // A confirmed change of one of the user's places in the program's list, to be made in the store,

@@ -1,6 +1,8 @@
 // Fills a settings store with arbitrary values under the names the program reads, then loads the
 // options and the custom locations from it and computes a day's times and the times page at the
 // current location: whatever a hand-edited settings file holds, every time must be a clock time.
+// Then saves and reads back: nothing the loader took may be lost or changed by a save, and an
+// edit of one value changes that value alone.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -55,6 +57,64 @@ bool IsClockText(const std::u16string& t) {
            t[1] <= u'9' && t[3] >= u'0' && t[3] <= u'5' && t[4] >= u'0' && t[4] <= u'9';
 }
 
+void Expect(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+void CheckOptionsSurviveSaving(const plx::MemorySettingsStore& store,
+                               const plx::CalculationSettings& settings, std::size_t size) {
+    plx::MemorySettingsStore saved = store;
+    plx::SaveCalculationSettings(saved, settings);
+    Expect(plx::LoadCalculationSettings(saved) == settings);
+
+    // Closing a window that changed nothing writes nothing; one change reads back as made.
+    plx::MemorySettingsStore untouched = store;
+    plx::SaveChangedCalculationSettings(untouched, settings, settings);
+    Expect(untouched.Values() == store.Values());
+    plx::CalculationSettings changed = settings;
+    changed.calcHeights = !changed.calcHeights;
+    changed.locationKey = static_cast<plx::LocationKey>(size % 100);
+    plx::MemorySettingsStore edited = store;
+    plx::SaveChangedCalculationSettings(edited, settings, changed);
+    Expect(plx::LoadCalculationSettings(edited) == changed);
+}
+
+void CheckPlacesSurviveEditing(const plx::MemorySettingsStore& store,
+                               const plx::CustomLocationList& custom, std::size_t size) {
+    plx::MemorySettingsStore edited = store;
+    for (const plx::Location& place : custom)
+        plx::UpdateStoredLocation(edited, place.id, place, place);
+    Expect(edited.Values() == store.Values());
+    if (!custom.empty()) {
+        const std::size_t which = size % custom.size();
+        plx::Location changed = custom[which];
+        changed.candleMinutes = (changed.candleMinutes + 1) % 181;
+        changed.nameEnglish += u'*';
+        plx::UpdateStoredLocation(edited, changed.id, custom[which], changed);
+        plx::CustomLocationList expected = custom;
+        expected[which] = changed;
+        Expect(plx::LoadCustomLocations(edited) == expected);
+        edited = store;
+    }
+
+    // A place added and removed again leaves the list as it was; the current key with it.
+    plx::Location added;
+    added.nameEnglish = u"Added";
+    added.latitude = 31.5;
+    const plx::LocationKey key = plx::AddStoredLocation(edited, added);
+    plx::CustomLocationList grown = plx::LoadCustomLocations(edited);
+    Expect(!grown.empty() && grown.back().id == key - plx::kBuiltInLocationCount);
+    added.id = grown.back().id;
+    Expect(grown.back() == added);
+    grown.pop_back();
+    Expect(grown == custom);
+    plx::RemoveStoredLocation(edited, added.id);
+    Expect(plx::LoadCustomLocations(edited) == custom);
+    Expect(plx::LookupLocation(plx::LoadCalculationSettings(edited).locationKey, custom) ==
+           plx::LookupLocation(plx::LoadCalculationSettings(store).locationKey, custom));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -91,5 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (!(std::abs(back - l.latitude) <= std::max(1e-6, std::abs(l.latitude) * 1e-15)))
             std::abort();
     }
+    CheckOptionsSurviveSaving(store, settings, size);
+    CheckPlacesSurviveEditing(store, custom, size);
     return 0;
 }

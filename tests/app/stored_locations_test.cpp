@@ -283,13 +283,15 @@ TEST(StoredLocationEdits, KeyAfterRemoval) {
         int count;
         LocationKey expected;
     };
-    for (const Case& c : std::initializer_list<Case>{{5, 0, 3, 5},
-                                                     {80, 1, 3, 80},
-                                                     {82, 1, 3, 81},
-                                                     {81, 1, 3, 81},  // the last place, C
-                                                     {82, 2, 3, 81},
-                                                     {80, 0, 1, 0},
-                                                     {90, 1, 3, 89}}) {
+    for (const Case& c :
+         std::initializer_list<Case>{{5, 0, 3, 5},
+                                     {80, 1, 3, 80},
+                                     {82, 1, 3, 81},
+                                     {81, 1, 3, 81},  // the last place, C
+                                     {82, 2, 3, 81},
+                                     {80, 0, 1, 0},
+                                     {82, 0, 4, 81},
+                                     {90, 1, 3, 90}}) {  // no place, before or after
         EXPECT_EQ(KeyAfterRemoval(c.key, c.removed, c.count), c.expected)
             << c.key << " " << c.removed;
     }

@@ -46,8 +46,8 @@ struct Config {
 };
 
 QStringList AddArguments(const QString& name) {
-    return {"locations", "add", "--name-he", "מקום", "--name-en", name, "--lat", "31", "--lon",
-            "35", "--zone", "2"};
+    return {"locations", "add", "--name-he", "מקום", "--name-en", name,
+            "--lat",     "31",  "--lon",     "35",   "--zone",    "2"};
 }
 
 TEST(PlxcalSettingsFile, TwentyWritersAtOnceLoseNoPlace) {
@@ -96,9 +96,9 @@ PlxcalResult RunUnprivileged(const Config& config, const QStringList& arguments)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.home.path());
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral("setpriv"),
-                  QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", PLXCAL_PATH} +
-                      arguments);
+    process.start(
+        QStringLiteral("setpriv"),
+        QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", PLXCAL_PATH} + arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};

@@ -176,7 +176,7 @@ private slots:
         CPLXApp app(store, kLanguages);
         RunApp(app, [&](CPLXDlg& window, int pass) {
             if (pass == 1) {
-                window.CommandAction(kCmdClose)->trigger();
+                window.CommandAction(MainCommand::Close)->trigger();
                 return;
             }
             Location meron;
@@ -184,8 +184,8 @@ private slots:
             IniSettingsStore plxcal(path);
             QVERIFY(plxcal.Update([&](SettingsStore& file) { AddStoredLocation(file, meron); })
                         .Stored());
-            window.CommandAction(kCmdDaylight2)->trigger();
-            window.CommandAction(kCmdSwitchToEnglish)->trigger();
+            window.CommandAction(MainCommand::Daylight2)->trigger();
+            window.CommandAction(MainCommand::SwitchToEnglish)->trigger();
         });
         const IniSettingsStore after(path);
         QCOMPARE(after.ReadInteger(u"Settings", u"CustomLocations", -1), 1);
@@ -201,14 +201,14 @@ private slots:
         const QString path = notAFolder.fileName() + QStringLiteral("/plx.ini");
         IniSettingsStore store(path);
         QStringList messages;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, int) {
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
             messages << message;
-            return int(messages.size() == 1 ? kAnswerYes : kAnswerNo);
+            return messages.size() == 1 ? MessageBoxAnswer::Yes : MessageBoxAnswer::No;
         });
         CPLXApp app(store, kLanguages);
         const QList<Pass> passes = RunApp(app, [](CPLXDlg& window, int) {
-            window.CommandAction(kCmdDaylight2)->trigger();
-            window.CommandAction(kCmdClose)->trigger();
+            window.CommandAction(MainCommand::Daylight2)->trigger();
+            window.CommandAction(MainCommand::Close)->trigger();
         });
         SetMessageBoxAnswerer({});
         QCOMPARE(passes.size(), 1);
