@@ -171,6 +171,8 @@ void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& se
 
 void SaveChangedCalculationSettings(SettingsStore& store, const CalculationSettings& before,
                                     const CalculationSettings& now) {
+    if (before == now)
+        return;
     if (HoldsOlderLayout(store)) {
         SaveCalculationSettings(store, now);
         return;

@@ -16,7 +16,7 @@ CalculationSettings LoadCalculationSettings(const SettingsStore& store,
 void SaveCalculationSettings(SettingsStore& store, const CalculationSettings& settings);
 // Writes only the values in which `now` differs from `before` (what was read), so that a value
 // another process changed meanwhile stays as it set it. A store still in the older layout is
-// written whole in the current one.
+// written whole in the current one, once there is a change to write.
 void SaveChangedCalculationSettings(SettingsStore& store, const CalculationSettings& before,
                                     const CalculationSettings& now);
 

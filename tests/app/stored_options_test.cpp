@@ -128,6 +128,64 @@ TEST(CalculationSettingsStore, OutOfRangeValuesReadAsDefaults) {
     EXPECT_EQ(settings.monthlyTefilin, 0);
 }
 
+TEST(CalculationSettingsStore, DaylightHoursOutsideZeroToThreeReadAsNeverStored) {
+    for (const std::u16string_view text : {u"99", u"-1", u"4", u"two", u"2147483648"}) {
+        MemorySettingsStore store;
+        store.WriteString(kSettingsSection, u"plx_daylight", text);
+        RejectedValues rejected;
+        const CalculationSettings settings = LoadCalculationSettings(store, &rejected);
+        EXPECT_TRUE(settings.daylightAuto);
+        EXPECT_EQ(settings.daylightHours, 0);
+        EXPECT_FALSE(settings.daylightOn);
+        ASSERT_EQ(rejected.size(), 1u);
+        EXPECT_EQ(rejected[0].name, u"plx_daylight");
+        EXPECT_EQ(rejected[0].text, text);
+        EXPECT_EQ(rejected[0].high, 3);
+    }
+    MemorySettingsStore store;
+    store.WriteInteger(kSettingsSection, u"plx_daylight", 3);
+    RejectedValues rejected;
+    const CalculationSettings settings = LoadCalculationSettings(store, &rejected);
+    EXPECT_TRUE(rejected.empty());
+    EXPECT_FALSE(settings.daylightAuto);
+    EXPECT_EQ(settings.daylightHours, 3);
+}
+
+// The window writes at its close what changed while it was open, and nothing else: another
+// process's choice made meanwhile stays.
+TEST(CalculationSettingsStore, OnlyTheChangesAreSaved) {
+    MemorySettingsStore store;
+    SaveCalculationSettings(store, CalculationSettings{});
+    const CalculationSettings before = LoadCalculationSettings(store);
+    store.WriteInteger(kSettingsSection, u"plx_timezone", 66);  // plxcal locations use 66
+    const auto written = store.Values();
+
+    SaveChangedCalculationSettings(store, before, before);
+    EXPECT_EQ(store.Values(), written);
+    CalculationSettings now = before;
+    now.calcHeights = true;
+    now.times.milesMethod = 120;
+    SaveChangedCalculationSettings(store, before, now);
+    std::size_t changed = 0;
+    for (const auto& [key, value] : store.Values())
+        changed += written.at(key) == value ? 0 : 1;
+    EXPECT_EQ(changed, 2u);
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 0), 66);
+    EXPECT_EQ(store.ReadInteger(kTimesOfDaySection, u"MilesMethod", 0), 120);
+
+    // A store in the older layout is converted whole, once something is to be written.
+    MemorySettingsStore old;
+    old.WriteInteger(kSettingsSection, u"plx_times_flags", 1);
+    const CalculationSettings read = LoadCalculationSettings(old);
+    SaveChangedCalculationSettings(old, read, read);
+    EXPECT_TRUE(old.Contains(kSettingsSection, u"plx_times_flags"));
+    now = read;
+    now.calcHeights = true;
+    SaveChangedCalculationSettings(old, read, now);
+    EXPECT_FALSE(old.Contains(kSettingsSection, u"plx_times_flags"));
+    EXPECT_EQ(LoadCalculationSettings(old), now);
+}
+
 TEST(CalculationSettingsStore, LegacyFlagsConvertOnTheFirstSave) {
     MemorySettingsStore store;
     // Every switch but "Sunrise" (bit 2) and "StarsOutGra" (bit 19); Rabbeinu Tam 120 minutes

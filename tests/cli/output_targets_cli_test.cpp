@@ -110,9 +110,9 @@ TEST(PlxcalTargets, MonthlySpansThatCannotBePrintedAreRefusedAtOnce) {
 TEST(PlxcalTargets, QtsOptionsAreRefusedAsUnknown) {
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("day.pdf"));
-    for (const QStringList& extra : {QStringList{"-platform", "xcb"},
-                                     QStringList{"--platform", "offscreen"},
-                                     QStringList{"-display", ":99"}}) {
+    for (const QStringList& extra :
+         {QStringList{"-platform", "xcb"}, QStringList{"--platform", "offscreen"},
+          QStringList{"-display", ":99"}}) {
         const PlxcalResult r =
             RunIn(dir, QStringList{"report", "daily", "2024-01-01", "--pdf", pdf} + extra);
         EXPECT_EQ(r.status, 2) << extra.join(' ').toStdString();

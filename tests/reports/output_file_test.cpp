@@ -87,8 +87,8 @@ TEST(OutputFile, ADeviceIsWrittenInPlaceAndItsFailureNamed) {
     // would replace nothing of the system's.
     QTemporaryDir dir;
     QString full = dir.filePath(QStringLiteral("full"));
-    if (geteuid() != 0 || mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666,
-                                makedev(1, 7)) != 0) {
+    if (geteuid() != 0 ||
+        mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
         full = QStringLiteral("/dev/full");
     }
     const auto failure = WriteText(full, QByteArray(1 << 20, 'x'));
