@@ -129,25 +129,38 @@ TEST(CustomLocations, StoredAsSixDecimalTexts) {
     EXPECT_EQ(LoadCustomLocations(store)[0].timeZone, u"");
 }
 
+// One stored value of place B (section 1) and the text written over it.
+struct StoredValue {
+    std::u16string name;
+    std::u16string text;
+};
+
+// StoreWithThree with one value of B written over, read back.
+struct ReadWithValue {
+    explicit ReadWithValue(const StoredValue& value) {
+        store.WriteString(LocationSection(1), value.name, value.text);
+        custom = LoadCustomLocations(store, &rejected);
+    }
+    MemorySettingsStore store = StoreWithThree();
+    RejectedValues rejected;
+    CustomLocationList custom;
+};
+
 TEST(CustomLocations, OtherBadValuesReadAsTheirDefaultsAndAreNamed) {
-    struct Case {
-        std::u16string name;
-        std::u16string text;
-    };
-    for (const Case& bad : std::initializer_list<Case>{{u"distance", u"99"},
-                                                       {u"distance", u"1e300"},
-                                                       {u"distance", u"east"},
-                                                       {u"height", u"-1000.5"},
-                                                       {u"height", u"inf"},
-                                                       {u"candle_dif", u"181"},
-                                                       {u"candle_dif", u"-1"},
-                                                       {u"candle_dif", u"-2147483648"},
-                                                       {u"candle_dif", u"2147483647"},
-                                                       {u"candle_dif", u"nan"}}) {
-        MemorySettingsStore store = StoreWithThree();
-        store.WriteString(LocationSection(1), bad.name, bad.text);
-        RejectedValues rejected;
-        const CustomLocationList custom = LoadCustomLocations(store, &rejected);
+    for (const StoredValue& bad :
+         std::initializer_list<StoredValue>{{u"distance", u"99"},
+                                            {u"distance", u"1e300"},
+                                            {u"distance", u"east"},
+                                            {u"height", u"-1000.5"},
+                                            {u"height", u"inf"},
+                                            {u"candle_dif", u"181"},
+                                            {u"candle_dif", u"-1"},
+                                            {u"candle_dif", u"-2147483648"},
+                                            {u"candle_dif", u"2147483647"},
+                                            {u"candle_dif", u"nan"}}) {
+        const ReadWithValue read(bad);
+        const CustomLocationList& custom = read.custom;
+        const RejectedValues& rejected = read.rejected;
         ASSERT_EQ(custom.size(), 3u);
         const Location& place = custom[1];
         EXPECT_EQ(place.zone, bad.name == u"distance" ? 0 : 1);
@@ -176,18 +189,18 @@ TEST(CustomLocations, OtherBadValuesReadAsTheirDefaultsAndAreNamed) {
 // A place that cannot be placed is not listed, but the file keeps it where it is: the keys of the
 // others stay, and no edit of theirs rewrites it.
 TEST(CustomLocations, APlaceWithBadCoordinatesIsLeftOutAndLeftAlone) {
-    for (const auto& [name, text] :
-         std::initializer_list<std::pair<std::u16string, std::u16string>>{
-             {u"latitude", u"91"},
-             {u"latitude", u"1e308"},
-             {u"latitude", u"north"},
-             {u"longitude", u"400"},
-             {u"longitude", u"nan"},
-             {u"longitude", u"-180.1"}}) {
-        MemorySettingsStore store = StoreWithThree();
-        store.WriteString(LocationSection(1), name, text);
-        RejectedValues rejected;
-        const CustomLocationList custom = LoadCustomLocations(store, &rejected);
+    for (const StoredValue& bad : std::initializer_list<StoredValue>{{u"latitude", u"91"},
+                                                                     {u"latitude", u"1e308"},
+                                                                     {u"latitude", u"north"},
+                                                                     {u"longitude", u"400"},
+                                                                     {u"longitude", u"nan"},
+                                                                     {u"longitude", u"-180.1"}}) {
+        ReadWithValue read(bad);
+        MemorySettingsStore& store = read.store;
+        const CustomLocationList& custom = read.custom;
+        const RejectedValues& rejected = read.rejected;
+        const std::u16string& name = bad.name;
+        const std::u16string& text = bad.text;
         ASSERT_EQ(custom.size(), 2u);
         EXPECT_EQ(custom[1].nameEnglish, u"C");
         EXPECT_EQ(custom[1].id, 2);                               // key 82, as before
