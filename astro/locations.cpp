@@ -227,18 +227,6 @@ std::optional<std::size_t> FindCustomLocation(const CustomLocationList& custom, 
     return static_cast<std::size_t>(found - custom.begin());
 }
 
-LocationKey RenumberCustomLocations(CustomLocationList& custom, LocationKey key) {
-    LocationKey renumbered = key;
-    if (key >= kBuiltInLocationCount) {
-        const auto found = FindCustomLocation(custom, key - kBuiltInLocationCount);
-        const std::size_t position = found ? *found : custom.size() - 1;
-        renumbered = custom.empty() ? 0 : CustomLocationKey(static_cast<std::int32_t>(position));
-    }
-    for (std::size_t i = 0; i < custom.size(); ++i)
-        custom[i].id = static_cast<std::int32_t>(i);
-    return renumbered;
-}
-
 std::size_t AddCustomLocation(CustomLocationList& custom, Location place) {
     std::int32_t largest = 0;
     for (const Location& l : custom)

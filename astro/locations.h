@@ -61,11 +61,6 @@ Location LookupLocation(LocationKey key, const CustomLocationList& custom);
 // Position of the custom location with that id, if any.
 std::optional<std::size_t> FindCustomLocation(const CustomLocationList& custom, std::int32_t id);
 
-// Gives every custom location its position as id, as the store numbers them when it reads them
-// back, and returns the key of the place `key` named: without this, a deletion would make a stored
-// key name another place after a restart.
-LocationKey RenumberCustomLocations(CustomLocationList& custom, LocationKey key);
-
 // Appends the place (its id ignored) with the largest id in the list + 1, 1 for an empty list;
 // returns its position.
 std::size_t AddCustomLocation(CustomLocationList& custom, Location place);

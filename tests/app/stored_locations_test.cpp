@@ -75,31 +75,6 @@ TEST(CustomLocations, UpdateKeepsIdAndPosition) {
     EXPECT_EQ(*FindCustomLocation(custom, 2), 2u);
 }
 
-// Without renumbering, after deleting A the key of B (81) would find C once the list is read back.
-TEST(CustomLocations, RenumberedKeysFindTheSamePlaceAfterARestart) {
-    MemorySettingsStore store = StoreWithThree();
-    for (const auto& [current, expected] :
-         std::initializer_list<std::pair<LocationKey, LocationKey>>{{5, 5}, {81, 80}, {82, 81}}) {
-        CustomLocationList custom = LoadCustomLocations(store);
-        const Location before = LookupLocation(current, custom);
-        DeleteCustomLocation(custom, 0);
-        const LocationKey key = RenumberCustomLocations(custom, current);
-        EXPECT_EQ(key, expected);
-        SaveCustomLocations(store, custom);
-        EXPECT_EQ(LookupLocation(key, LoadCustomLocations(store)), LookupLocation(key, custom));
-        EXPECT_EQ(LookupLocation(key, custom).nameEnglish, before.nameEnglish);
-        store = StoreWithThree();
-    }
-
-    // A key whose place is gone names the place it falls back to.
-    CustomLocationList custom = LoadCustomLocations(store);
-    DeleteCustomLocation(custom, 2);
-    EXPECT_EQ(RenumberCustomLocations(custom, 82), 81);
-    DeleteCustomLocation(custom, 0);
-    DeleteCustomLocation(custom, 1);
-    EXPECT_EQ(RenumberCustomLocations(custom, 81), 0);
-}
-
 TEST(CustomLocations, StoredAsSixDecimalTexts) {
     Location place = Place(u"Mumbai", 19.076);
     place.zone = 5.5f;
@@ -287,6 +262,23 @@ TEST(StoredLocationEdits, EachWritesOnlyWhatItChanges) {
     ASSERT_EQ(custom.size(), 2u);
     EXPECT_EQ(custom[0].nameEnglish, u"B");
     EXPECT_EQ(LookupLocation(81, custom).nameEnglish, u"C");
+}
+
+// After A is removed, the stored key of B (81) would find C if it did not move with B.
+TEST(StoredLocationEdits, TheCurrentKeyFollowsItsPlaceThroughARemoval) {
+    for (const auto& [current, expected] :
+         std::initializer_list<std::pair<LocationKey, LocationKey>>{
+             {5, 5}, {81, 80}, {82, 81}, {80, 81}}) {
+        MemorySettingsStore store = StoreWithThree();
+        store.WriteInteger(kSettingsSection, u"plx_timezone", current);
+        // The removed place's key falls back on the last place, as it would have when read.
+        const Location before =
+            current == 80 ? Place(u"C", 3) : LookupLocation(current, LoadCustomLocations(store));
+        RemoveStoredLocation(store, 0);
+        const LocationKey key = store.ReadInteger(kSettingsSection, u"plx_timezone", -1);
+        EXPECT_EQ(key, expected);
+        EXPECT_EQ(LookupLocation(key, LoadCustomLocations(store)).nameEnglish, before.nameEnglish);
+    }
 }
 
 TEST(StoredLocationEdits, KeyAfterRemoval) {
