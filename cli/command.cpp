@@ -3,7 +3,9 @@
 #include <QDate>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "app/settings.h"
 #include "app/stored_locations.h"
@@ -87,6 +89,15 @@ void ChangeStoredSettings(const SettingsStore::Change& change) {
         throw UsageError{QStringLiteral("cannot write the settings file '%1': %2")
                              .arg(store.FilePath(), FromUtf16(update.failure))};
     }
+}
+
+void ExpectWritten(const QString& target, const std::optional<QString>& failure) {
+    if (!failure)
+        return;
+    // `plxcal report ... --pdf - | head -c 100`: the reader has what it wanted.
+    if (target == QLatin1String("-") && *failure == QString::fromLocal8Bit(std::strerror(EPIPE)))
+        throw ReaderGone{};
+    throw UsageError{QStringLiteral("cannot write '%1': %2").arg(target, *failure)};
 }
 
 void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom) {

@@ -87,6 +87,10 @@ StoredSettings ReadStoredSettings();
 // is moved aside is named on standard error; a change that could not be written throws.
 void ChangeStoredSettings(const SettingsStore::Change& change);
 
+// Throws for a report or calendar file that could not be written to `target`: the error naming
+// the cause, or ReaderGone when the target is standard output and its reader has gone.
+void ExpectWritten(const QString& target, const std::optional<QString>& failure);
+
 // Throws unless the key names a built-in row or one of the user's places.
 void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom);
 // Throws unless the zone id is empty (no zone) or one the system's time-zone database knows.

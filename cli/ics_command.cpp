@@ -100,8 +100,7 @@ int RunIcs(const Invocation& call) {
     ApplyOptions(call, request.settings, request.place);
     request.contents = Contents(call, request.settings);
     request.language = TextLanguage(call);
-    if (const auto error = WriteCalendarFile(path, request))
-        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, *error)};
+    ExpectWritten(path, WriteCalendarFile(path, request));
     return 0;
 }
 

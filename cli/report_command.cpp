@@ -121,8 +121,7 @@ void WritePdf(ReportSource& source, const QString& path, const QPageLayout& layo
             return QStringLiteral("the report could not be drawn");
         return std::nullopt;
     });
-    if (failure)
-        throw UsageError{QStringLiteral("cannot write '%1': %2").arg(path, *failure)};
+    ExpectWritten(path, failure);
 }
 
 }  // namespace

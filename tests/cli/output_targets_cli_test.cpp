@@ -33,6 +33,16 @@ TEST(PlxcalTargets, StandardOutput) {
     ASSERT_EQ(r.status, 0) << r.err.constData();
     EXPECT_TRUE(r.out.startsWith("BEGIN:VCALENDAR\r\n"));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+
+    // A reader that stops early has what it wanted: no message, no failure.
+    QProcess shell;
+    shell.start(QStringLiteral("bash"),
+                {"-c", "set -o pipefail; \"$0\" ics 2000-01-01 2019-12-31 --out - | head -c 15",
+                 QStringLiteral(PLXCAL_PATH)});
+    ASSERT_TRUE(shell.waitForFinished(120000));
+    EXPECT_EQ(shell.exitCode(), 0);
+    EXPECT_EQ(shell.readAllStandardOutput(), "BEGIN:VCALENDAR");
+    EXPECT_TRUE(shell.readAllStandardError().isEmpty());
 }
 
 TEST(PlxcalTargets, AFifoStaysAFifo) {

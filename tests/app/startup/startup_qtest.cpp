@@ -220,6 +220,40 @@ private slots:
         }
     }
 
+    // A file the program cannot read is never written over: kept beside itself, and said once.
+    void anUnreadableFileIsKeptAsideAtTheFirstWrite() {
+        const QString path = settingsFolder_.filePath(QStringLiteral("utf16.ini"));
+        const QByteArray unreadable("\xff\xfe[\0S\0]\0", 8);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(unreadable);
+        }
+        IniSettingsStore store(path);
+        QStringList messages;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
+            messages << message;
+            return MessageBoxAnswer::Ok;
+        });
+        CPLXApp app(store, kLanguages);
+        RunApp(app, [](CPLXDlg& window, int pass) {
+            if (pass == 0)
+                window.CommandAction(MainCommand::Daylight2)->trigger();
+            window.CommandAction(MainCommand::Close)->trigger();
+        });
+        SetMessageBoxAnswerer({});
+        const QStringList aside =
+            QDir(settingsFolder_.path()).entryList({QStringLiteral("utf16.ini.unreadable-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(settingsFolder_.filePath(aside[0]));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), unreadable);
+        // Once: at the window's close; the language written after it finds a readable file.
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(aside[0]), qPrintable(messages[0]));
+        QCOMPARE(IniSettingsStore(path).ReadInteger(u"Settings", u"plx_daylight", -1), 2);
+    }
+
     // Last: the desktop's frame, once asked for, stays for the rest of the process.
     void nativeFrameSettingKeepsTheDesktopsFrame() {
         IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("native.ini")));
