@@ -22,14 +22,23 @@ void Warn(const QString& text) {
 }
 
 // C0 and C1 controls and the Unicode line and paragraph separators.
+bool IsControlCharacter(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
 bool HasControlCharacter(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-               c == QChar::ParagraphSeparator;
-    });
+    return std::any_of(text.begin(), text.end(), IsControlCharacter);
 }
 
 }  // namespace
+
+std::u16string OnOneLine(std::u16string_view text) {
+    std::u16string line(text);
+    std::replace_if(
+        line.begin(), line.end(), [](char16_t c) { return IsControlCharacter(c); }, u' ');
+    return line;
+}
 
 UsageError Usage(const char* usage) {
     return UsageError{QStringLiteral("usage: plxcal %1").arg(QLatin1String(usage))};

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <type_traits>
 
@@ -90,6 +91,10 @@ void ChangeStoredSettings(const SettingsStore::Change& change);
 // Throws for a report or calendar file that could not be written to `target`: the error naming
 // the cause, or ReaderGone when the target is standard output and its reader has gone.
 void ExpectWritten(const QString& target, const std::optional<QString>& failure);
+
+// The text with each control character shown as a space: a name that holds one (written into the
+// settings file by hand, or pasted into the program) still takes one line of the text output.
+std::u16string OnOneLine(std::u16string_view text);
 
 // Throws unless the key names a built-in row or one of the user's places.
 void ExpectKnownLocation(LocationKey key, const CustomLocationList& custom);

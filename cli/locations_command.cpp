@@ -25,7 +25,7 @@ void Print(const Invocation& call, JsonWriter& json, LocationKey key, const Loca
         WriteLocationRecord(json, place, LocationListing{key, custom});
         json.EndRecord();
     } else {
-        call.out << key << '\t' << LocationListText(place, TextLanguage(call)) << '\n';
+        call.out << key << '\t' << OnOneLine(LocationListText(place, TextLanguage(call))) << '\n';
     }
 }
 

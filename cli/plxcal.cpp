@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <map>
@@ -237,6 +239,22 @@ int ReportError(const UsageError& error) {
     return 2;
 }
 
+// A standard stream the caller closed (`plxcal ... >&-`) would give its number to the next file
+// opened, a settings or report file whose text would then take what is meant for the stream. Each
+// is held by /dev/null opened for reading instead, so that a write to it fails as it should.
+void HoldClosedStandardStreams() {
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest number free: the stream's own, the ones below it being open.
+        const int held = ::open("/dev/null", O_RDONLY);
+        if (held >= 0 && held != stream) {
+            ::dup2(held, stream);
+            ::close(held);
+        }
+    }
+}
+
 }  // namespace
 
 QString CommandWord(const QStringList& arguments) {
@@ -246,6 +264,7 @@ QString CommandWord(const QStringList& arguments) {
 }
 
 int RunPlxcal(int argc, char** argv) {
+    HoldClosedStandardStreams();
     // A closed pipe shows as a failed write (EPIPE) instead of a signal that kills the process.
     std::signal(SIGPIPE, SIG_IGN);
     // Qt's own notes (a missing runtime folder and the like) are not for the user; plxcal's

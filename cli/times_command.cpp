@@ -60,7 +60,8 @@ void WriteTimesRecord(JsonWriter& json, CalendarDate civil, const CalculationSet
 void PrintText(const Invocation& call, CalendarDate civil, const CalculationSettings& settings,
                const Location& place, Language language, const ZoneOffsetLookup& zones) {
     // The times page's text puts a line break before every line.
-    call.out << DayLine(FactsOfCivilDay(civil)) << "  " << LocationDisplayName(place, language)
+    call.out << DayLine(FactsOfCivilDay(civil)) << "  "
+             << OnOneLine(LocationDisplayName(place, language))
              << BuildTimesText(civil, settings, place, language, zones) << '\n';
 }
 

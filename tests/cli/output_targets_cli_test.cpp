@@ -43,6 +43,15 @@ TEST(PlxcalTargets, StandardOutput) {
     EXPECT_EQ(shell.exitCode(), 0);
     EXPECT_EQ(shell.readAllStandardOutput(), "BEGIN:VCALENDAR");
     EXPECT_TRUE(shell.readAllStandardError().isEmpty());
+
+    // A closed standard output is a failed write, named as the system names it.
+    shell.start(QStringLiteral("bash"),
+                {"-c", "\"$0\" report daily 2024-06-14 --pdf - >&-", QStringLiteral(PLXCAL_PATH)});
+    ASSERT_TRUE(shell.waitForFinished(120000));
+    EXPECT_EQ(shell.exitCode(), 2);
+    const QByteArray err = shell.readAllStandardError();
+    EXPECT_EQ(err.count('\n'), 1) << err.constData();
+    EXPECT_TRUE(err.contains("Bad file descriptor")) << err.constData();
 }
 
 TEST(PlxcalTargets, AFifoStaysAFifo) {

@@ -211,4 +211,22 @@ TEST(PlxcalSettingsFile, ValuesOutOfRangeAreNamedAndNotUsed) {
     EXPECT_NE(config.Read(), before);
 }
 
+// plxcal refuses such a name; one written into the file by hand is shown, not obeyed.
+TEST(PlxcalSettingsFile, ANameWithControlCharactersTakesOneLine) {
+    const Config config;
+    config.Write(
+        "[Settings]\nCustomLocations=1\nplx_timezone=80\nLocation0\\name_eng=\"Two\\nlines\\tand a "
+        "tab\"\nLocation0\\name_heb=x\nLocation0\\latitude=31\nLocation0\\longitude=35\n");
+    PlxcalResult r = config.Run({"locations", "--lang", "en"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.lines().size(), 81);
+    EXPECT_EQ(r.lines().back(), QByteArray("80\tTwo lines and a tab (0)"));
+    r = config.Run({"times", "2024-03-21", "--lang", "en"});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_TRUE(r.lines().front().endsWith("Two lines and a tab")) << r.out.constData();
+    // The stored name itself is left as it is.
+    r = config.Run({"locations", "--json"});
+    EXPECT_EQ(r.json(80)["nameEnglish"].toString(), QStringLiteral("Two\nlines\tand a tab"));
+}
+
 }  // namespace
