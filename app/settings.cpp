@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -220,6 +221,7 @@ void IniSettingsStore::Reload() {
     const FileBytes file = ReadFileBytes(path_);
     if (file.bytes.isEmpty()) {
         // Nothing, or nothing this store may read: the defaults.
+        unreadable_ = !file.failure.isEmpty();
     } else if (IsBinaryText(file.bytes)) {
         unreadable_ = true;
     } else if (StagedSettings staged(file.bytes); staged.Failure().isEmpty()) {
@@ -295,9 +297,21 @@ StoreUpdate IniSettingsStore::Update(const Change& change) {
         return result;
     };
     const QString lockPath = path_ + QStringLiteral(".write.lock");
-    QLockFile lock(lockPath);
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()) || !lock.lock())
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return failed(CreationProblem(lockPath));
+    // QLockFile waits for ever on a folder, a FIFO or a dangling link in its place: none of them
+    // can be read as a lock or removed as a stale one.
+    if (const QFileInfo in(lockPath); in.isSymLink() || (in.exists() && !in.isFile()))
+        return failed(QStringLiteral("%1 is in the way: not a lock file").arg(lockPath));
+    QLockFile lock(lockPath);
+    // Writers hold it for a moment, and a lock older than half a minute is taken as left behind
+    // by a writer that died; this bounds the wait for one that cannot be removed.
+    constexpr std::chrono::minutes kLongestWait{2};
+    if (!lock.tryLock(kLongestWait)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return failed(QStringLiteral("%1 is held by another writer").arg(lockPath));
+        return failed(CreationProblem(lockPath));
+    }
 
     const FileBytes file = ReadFileBytes(path_);
     if (!file.failure.isEmpty())

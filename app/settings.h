@@ -42,7 +42,7 @@ public:
     QString FilePath() const { return path_; }
     // Reads the file again.
     void Reload();
-    // Whether the file as last read could not be parsed (and so reads as the defaults).
+    // Whether the file as last read could not be read or parsed (and so reads as the defaults).
     bool Unreadable() const { return unreadable_; }
 
     // The values given to WriteInteger, WriteString and DeleteValue are read back at once and reach

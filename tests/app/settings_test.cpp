@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
+#include <functional>
+#include <utility>
 
 namespace plx {
 namespace {
@@ -112,6 +117,27 @@ TEST_F(IniStoreTest, GarbageOrATruncatedFileReadsAsDefaults) {
     }
 }
 
+// A FIFO would block the reader, and a folder or a FIFO cannot be replaced by a file.
+TEST_F(IniStoreTest, WhatIsNoFileIsNeitherReadNorReplaced) {
+    for (const auto& [what, make] :
+         std::initializer_list<std::pair<const char*, std::function<bool(const QString&)>>>{
+             {"FIFO",
+              [](const QString& path) {
+                  return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+              }},
+             {"folder", [](const QString& path) { return QDir().mkdir(path); }}}) {
+        ASSERT_TRUE(make(Path())) << what;
+        IniSettingsStore store(Path());
+        EXPECT_TRUE(store.Unreadable()) << what;
+        EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 4), 4);
+        const StoreUpdate update = store.Update(
+            [](SettingsStore& s) { s.WriteInteger(kSettingsSection, u"plx_timezone", 9); });
+        EXPECT_EQ(update.failure, u"not a regular file") << what;
+        EXPECT_FALSE(QFileInfo(Path()).isFile()) << what;
+        ASSERT_TRUE(QDir().rmdir(Path()) || QFile::remove(Path())) << what;
+    }
+}
+
 // Another process's change made after this store read the file is kept: each change reads the
 // file again under the write lock.
 TEST_F(IniStoreTest, AChangeKeepsWhatAnotherWriterChangedMeanwhile) {
@@ -155,6 +181,24 @@ TEST_F(IniStoreTest, AWriteThatFailsSaysWhyAndChangesNothing) {
     }),
                  int);
     EXPECT_EQ(ReadFile(), QByteArray("[Settings]\nplx_timezone=3\n"));
+
+    // What stands where the lock goes and could never be taken as one: said at once.
+    const QString lock = Path() + QStringLiteral(".write.lock");
+    const QByteArray lockName = QFile::encodeName(lock);
+    for (const auto& [what, make] :
+         std::initializer_list<std::pair<const char*, std::function<bool()>>>{
+             {"folder", [&] { return QDir().mkdir(lock); }},
+             {"FIFO", [&] { return mkfifo(lockName.constData(), 0600) == 0; }},
+             {"dangling link", [&] { return QFile::link(Path() + u'x', lock); }}}) {
+        ASSERT_TRUE(make()) << what;
+        const StoreUpdate blocked = good.Update(
+            [](SettingsStore& s) { s.WriteInteger(kSettingsSection, u"plx_timezone", 9); });
+        EXPECT_EQ(QString::fromStdU16String(blocked.failure),
+                  lock + QStringLiteral(" is in the way: not a lock file"))
+            << what;
+        EXPECT_EQ(ReadFile(), QByteArray("[Settings]\nplx_timezone=3\n"));
+        ASSERT_TRUE(QDir().rmdir(lock) || QFile::remove(lock)) << what;
+    }
 }
 
 TEST_F(IniStoreTest, AProcessKilledWhileWritingLeavesAWholeFile) {
