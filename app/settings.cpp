@@ -152,14 +152,21 @@ bool IsBinaryText(const QByteArray& bytes) {
 // The settings text in a temporary file of its own, parsed by a QSettings over that file.
 class StagedSettings {
 public:
-    explicit StagedSettings(const QByteArray& bytes)
-        : file_(QDir::tempPath() + QStringLiteral("/plx-settings-XXXXXX.ini")) {
-        if (!file_.open() || file_.write(bytes) != bytes.size() || !file_.flush()) {
-            failure_ = file_.errorString();
-            return;
+    // In the temporary folder, or beside the settings file when that one cannot be written.
+    StagedSettings(const QByteArray& bytes, const QString& settingsPath) {
+        for (const QString& folder : {QDir::tempPath(), QFileInfo(settingsPath).absolutePath()}) {
+            file_ = std::make_unique<QTemporaryFile>(folder +
+                                                     QStringLiteral("/plx-settings-XXXXXX.ini"));
+            if (file_->open() && file_->write(bytes) == bytes.size() && file_->flush()) {
+                failure_.clear();
+                break;
+            }
+            failure_ = file_->errorString();
         }
-        file_.close();
-        settings_ = std::make_unique<QSettings>(file_.fileName(), QSettings::IniFormat);
+        if (!failure_.isEmpty())
+            return;
+        file_->close();
+        settings_ = std::make_unique<QSettings>(file_->fileName(), QSettings::IniFormat);
         // QSettings parses INI sections on first use and, in a hand-edited file where "[Settings]"
         // is followed by "[Settings/Location0]", never finds the keys of "[Settings]". Parse
         // them all now.
@@ -171,14 +178,16 @@ public:
     QSettings& Settings() { return *settings_; }
     bool FormatError() const { return settings_->status() == QSettings::FormatError; }
 
+    QString Folder() const { return QFileInfo(file_->fileName()).absolutePath(); }
+
     // The text QSettings wrote, after its sync().
     QByteArray Written() const {
-        QFile written(file_.fileName());
+        QFile written(file_->fileName());
         return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     }
 
 private:
-    QTemporaryFile file_;
+    std::unique_ptr<QTemporaryFile> file_;
     QString failure_;
     std::unique_ptr<QSettings> settings_;
 };
@@ -224,12 +233,12 @@ void IniSettingsStore::Reload() {
         unreadable_ = !file.failure.isEmpty();
     } else if (IsBinaryText(file.bytes)) {
         unreadable_ = true;
-    } else if (StagedSettings staged(file.bytes); staged.Failure().isEmpty()) {
+    } else if (StagedSettings staged(file.bytes, path_); staged.Failure().isEmpty()) {
         unreadable_ = staged.FormatError();
         if (!unreadable_)
             values_ = AllValues(staged.Settings());
     } else {
-        // No temporary folder to parse a copy in: the file itself, as QSettings has it.
+        // No folder to parse a copy in: the file itself, as QSettings has it.
         QSettings direct(path_, QSettings::IniFormat);
         direct.allKeys();
         unreadable_ = direct.status() == QSettings::FormatError;
@@ -316,7 +325,7 @@ StoreUpdate IniSettingsStore::Update(const Change& change) {
     const FileBytes file = ReadFileBytes(path_);
     if (!file.failure.isEmpty())
         return failed(file.failure);
-    auto staged = std::make_unique<StagedSettings>(file.bytes);
+    auto staged = std::make_unique<StagedSettings>(file.bytes, path_);
     if (!staged->Failure().isEmpty())
         return failed(staged->Failure());
     if (!file.bytes.isEmpty() && (IsBinaryText(file.bytes) || staged->FormatError())) {
@@ -326,7 +335,7 @@ StoreUpdate IniSettingsStore::Update(const Change& change) {
         if (!unreadable.rename(aside))
             return failed(unreadable.errorString());
         result.keptAside = aside.toStdU16String();
-        staged = std::make_unique<StagedSettings>(QByteArray());
+        staged = std::make_unique<StagedSettings>(QByteArray(), path_);
         if (!staged->Failure().isEmpty())
             return failed(staged->Failure());
     }
@@ -343,7 +352,7 @@ StoreUpdate IniSettingsStore::Update(const Change& change) {
     staged->Settings().sync();
     if (staged->Settings().status() != QSettings::NoError)
         return failed(
-            QStringLiteral("the settings could not be staged in %1").arg(QDir::tempPath()));
+            QStringLiteral("the settings could not be staged in %1").arg(staged->Folder()));
 
     // QSaveFile would rename its copy over a file that is read-only to us.
     if (QFileInfo::exists(path_) && !QFileInfo(path_).isWritable())

@@ -117,6 +117,22 @@ TEST_F(IniStoreTest, GarbageOrATruncatedFileReadsAsDefaults) {
     }
 }
 
+// The file is parsed from a copy, made beside it when the temporary folder takes none.
+TEST_F(IniStoreTest, ATemporaryFolderThatTakesNoFileIsNoHindrance) {
+    WriteFile("[Settings]\nplx_timezone=3\n");
+    const QByteArray temp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/proc");
+    IniSettingsStore store(Path());
+    EXPECT_EQ(store.ReadInteger(kSettingsSection, u"plx_timezone", 0), 3);
+    const StoreUpdate update = store.Update(
+        [](SettingsStore& s) { s.WriteInteger(kSettingsSection, u"plx_daylight", 1); });
+    qputenv("TMPDIR", temp);
+    EXPECT_TRUE(update.Stored()) << QString::fromStdU16String(update.failure).toStdString();
+    EXPECT_EQ(ReadFile(), QByteArray("[Settings]\nplx_daylight=1\nplx_timezone=3\n"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("plx.ini")});
+}
+
 // A FIFO would block the reader, and a folder or a FIFO cannot be replaced by a file.
 TEST_F(IniStoreTest, WhatIsNoFileIsNeitherReadNorReplaced) {
     for (const auto& [what, make] :
