@@ -33,6 +33,7 @@ int RunTimes(const Invocation& call);
 int RunLocations(const Invocation& call);
 int RunReport(const Invocation& call);
 int RunIcs(const Invocation& call);
+int RunAnniversary(const Invocation& call);
 
 // ---- Helpers shared by the commands -------------------------------------------------------------
 

@@ -47,14 +47,14 @@ void WriteEvents(JsonWriter& json, const DayEventList& events) {
     json.EndArray();
 }
 
+}  // namespace
+
 QString IsoDate(CalendarDate d) {
     return QStringLiteral("%1-%2-%3")
         .arg(d.year)
         .arg(d.month, 2, 10, QLatin1Char('0'))
         .arg(d.day, 2, 10, QLatin1Char('0'));
 }
-
-}  // namespace
 
 void WriteDate(JsonWriter& json, CalendarDate date) {
     json.StartObject();

@@ -12,6 +12,8 @@
 
 namespace plx::cli {
 
+// "YEAR-MM-DD" of a date in either calendar.
+QString IsoDate(CalendarDate d);
 // {"day", "month", "year"} of a date in either calendar.
 void WriteDate(JsonWriter& json, CalendarDate date);
 

@@ -23,10 +23,15 @@ using Command = int (*)(const Invocation&);
 
 const std::map<QString, Command>& Commands() {
     static const std::map<QString, Command> commands{
-        {QStringLiteral("day"), &RunDay},         {QStringLiteral("range"), &RunRange},
-        {QStringLiteral("numeral"), &RunNumeral}, {QStringLiteral("vocab"), &RunVocab},
-        {QStringLiteral("times"), &RunTimes},     {QStringLiteral("locations"), &RunLocations},
-        {QStringLiteral("report"), &RunReport},   {QStringLiteral("ics"), &RunIcs},
+        {QStringLiteral("day"), &RunDay},
+        {QStringLiteral("range"), &RunRange},
+        {QStringLiteral("numeral"), &RunNumeral},
+        {QStringLiteral("vocab"), &RunVocab},
+        {QStringLiteral("times"), &RunTimes},
+        {QStringLiteral("locations"), &RunLocations},
+        {QStringLiteral("report"), &RunReport},
+        {QStringLiteral("ics"), &RunIcs},
+        {QStringLiteral("anniversary"), &RunAnniversary},
     };
     return commands;
 }
@@ -103,6 +108,16 @@ QList<QCommandLineOption> Options() {
         {QStringLiteral("out"),
          QStringLiteral("ics: the calendar file to write; - for standard output."),
          QStringLiteral("FILE")},
+        {QStringLiteral("years"),
+         QStringLiteral("anniversary: the Hebrew years FROM TO (at most 2000 of them)."),
+         QStringLiteral("FROM TO")},
+        {QStringLiteral("after-sunset"),
+         QStringLiteral("anniversary: the civil DATE's event was after sunset, on the next "
+                        "Hebrew day.")},
+        {QStringLiteral("adar"),
+         QStringLiteral("anniversary: where a yahrzeit of Adar of a common year is kept in a "
+                        "leap year: first (the default), second or both."),
+         QStringLiteral("first|second|both")},
         {QStringLiteral("pdf"),
          QStringLiteral("report: the PDF file to write; - for standard output."),
          QStringLiteral("FILE")},
@@ -163,13 +178,16 @@ void AddOptions(QCommandLineParser& parser) {
         "calendar\n"
         "                      programs: events, portions, Daf Yomi (--daf), halachic times "
         "(--times)\n"
-        "                      and candle lighting (--candles) at the current location"));
+        "                      and candle lighting (--candles) at the current location\n"
+        "  anniversary birthday|yahrzeit DATE --years FROM TO\n"
+        "                      the days a birthday or a yahrzeit of DATE (civil, or Hebrew with\n"
+        "                      --hebrew) is kept in the Hebrew years FROM to TO"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("day, range, numeral, vocab, times, locations, report or ics"));
+        QStringLiteral("day, range, numeral, vocab, times, locations, report, ics or anniversary"));
 }
 
 QStringList ValueOptions() {
@@ -179,6 +197,21 @@ QStringList ValueOptions() {
             names += option.names();
     }
     return names;
+}
+
+// anniversary takes two years after --years ("--years 5780 5790"); the parser takes one value an
+// option, so the second gets the option's name too and both are read as the option's values.
+QStringList SpreadYearSpan(QStringList arguments) {
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--years") && i + 2 < arguments.size()) {
+            arguments.insert(i + 2, QStringLiteral("--years"));
+            i += 2;
+        } else if (arguments[i].startsWith(QLatin1String("--years="))) {
+            arguments.insert(i + 1, QStringLiteral("--years"));
+            i += 1;
+        }
+    }
+    return arguments;
 }
 
 // ics takes --candles alone (put candle lighting in the file) as well as with its minutes.
@@ -197,8 +230,8 @@ QStringList MarkBareCandles(QStringList arguments) {
 void ParseCommandLine(QCommandLineParser& parser, const QStringList& arguments) {
     AddOptions(parser);
     const bool ics = CommandWord(arguments) == QLatin1String("ics");
-    if (!parser.parse(
-            ProtectPositionals(ics ? MarkBareCandles(arguments) : arguments, ValueOptions())))
+    if (!parser.parse(ProtectPositionals(
+            ics ? MarkBareCandles(arguments) : SpreadYearSpan(arguments), ValueOptions())))
         throw UsageError{parser.errorText()};
 }
 
@@ -260,7 +293,7 @@ void HoldClosedStandardStreams() {
 QString CommandWord(const QStringList& arguments) {
     // A --candles without minutes stands alone here, so that it does not take the command word
     // for its value in "plxcal --candles ics ...".
-    return FirstPositional(MarkBareCandles(arguments), ValueOptions());
+    return FirstPositional(SpreadYearSpan(MarkBareCandles(arguments)), ValueOptions());
 }
 
 int RunPlxcal(int argc, char** argv) {

@@ -21,6 +21,7 @@ TEST(CommandWord, TheFirstArgumentThatIsNoOptionNorAnOptionsValue) {
         {{"plxcal", "--candles", "18", "times"}, "times"},
         {{"plxcal", "--candles", "ics", "2024-01-01", "2024-01-31"}, "ics"},  // no minutes
         {{"plxcal", "--json", "--", "report"}, "report"},
+        {{"plxcal", "--years", "5780", "5790", "anniversary"}, "anniversary"},  // two values
         {{"plxcal", "--json"}, ""},
         {{"plxcal"}, ""},
     };
