@@ -1,4 +1,6 @@
 // DrawMonth: the month's frame and title, the weekday row and the grid of day cells.
+#include <algorithm>
+
 #include "app/utf16.h"
 #include "engine/events.h"
 #include "engine/numerals.h"
@@ -7,6 +9,7 @@
 #include "reports/monthly_report.h"
 #include "reports/page_frame.h"
 #include "reports/report_times.h"
+#include "reports/text_fit.h"
 #include "reports/title_texts.h"
 
 namespace plx {
@@ -29,7 +32,8 @@ struct MonthGeometry {
     std::int32_t eventsGap = 0;    // also the height of the portion line
     std::int32_t timesHeight = 0;  // the strip of times at the bottom of a day
     std::int32_t pad = 0;          // between a cell's edges and its texts
-    std::int32_t timeWidth = 0;    // of "00:00" in the text font
+    std::int32_t floor = 0;        // the smallest font a text of a cell shrinks to
+    std::int32_t bottomGap = 0;    // between a cell's last line and its bottom edge
 };
 
 MonthGeometry Measure(ReportSurface& surface, const ReportRect& rect) {
@@ -49,8 +53,8 @@ MonthGeometry Measure(ReportSurface& surface, const ReportRect& rect) {
     g.eventsGap = g.ref / 61;
     g.timesHeight = g.ref / 20;
     g.pad = PointsToUnits(surface, 2, Axis::Horizontal);
-    const FontScope textFont(surface, g.text);
-    g.timeWidth = surface.textExtent(QStringLiteral("00:00")).width;
+    g.floor = PointsToUnits(surface, 6, Axis::Vertical);
+    g.bottomGap = PointsToUnits(surface, 1, Axis::Vertical);
     return g;
 }
 
@@ -75,30 +79,52 @@ QString LabelText(const PlxLocaleBase& words, TimeLabel label, bool shortLabel) 
     return FromUtf16(words.timeShortNames[static_cast<std::size_t>(shortIndex)]);
 }
 
-// Labels, one a line, in the stretch of `pair` before its time column, and the times in a column
-// of the time's width at the pair's end in reading order.
-void DrawTimesPair(ReportSurface& surface, const MonthGeometry& g, ReportRect pair,
-                   const std::vector<TimeEntry>& entries, bool shortLabels, Language names,
-                   bool rtl) {
-    const PlxLocaleBase& words = Vocabulary(names);
+// One label-and-time column pair of a day's times: labels, one a line, before a column of the
+// time's width at the pair's end in reading order.
+struct TimesPair {
+    ReportRect rect;
     QStringList labels;
     QStringList times;
+};
+
+TimesPair MakeTimesPair(const ReportRect& rect, const std::vector<TimeEntry>& entries,
+                        bool shortLabels, Language names) {
+    const PlxLocaleBase& words = Vocabulary(names);
+    TimesPair pair{rect, {}, {}};
     for (const TimeEntry& entry : entries) {
-        labels += LabelText(words, entry.label, shortLabels);
-        times += FromUtf16(entry.text);
+        pair.labels += LabelText(words, entry.label, shortLabels);
+        pair.times += FromUtf16(entry.text);
     }
-    ReportRect timeRect = pair;
-    ReportRect labelRect = pair;
-    if (rtl) {
-        timeRect.right = pair.left + g.timeWidth;
-        labelRect.left = timeRect.right;
-    } else {
-        timeRect.left = pair.right - g.timeWidth;
-        labelRect.right = timeRect.left;
-    }
-    surface.drawText(labels.join(QLatin1Char('\n')), labelRect,
+    return pair;
+}
+
+// The width of a time in the current font.
+std::int32_t TimeWidth(const ReportSurface& surface) {
+    return surface.textExtent(QStringLiteral("00:00")).width;
+}
+
+// The labels' part of a pair, a pad away from the time column.
+ReportRect LabelRect(const MonthGeometry& g, const ReportRect& pair, std::int32_t timeWidth,
+                     bool rtl) {
+    ReportRect labels = pair;
+    if (rtl)
+        labels.left = pair.left + timeWidth + g.pad;
+    else
+        labels.right = pair.right - timeWidth - g.pad;
+    return labels;
+}
+
+void DrawTimesPair(ReportSurface& surface, const MonthGeometry& g, const TimesPair& pair,
+                   bool rtl) {
+    const std::int32_t timeWidth = TimeWidth(surface);
+    ReportRect timeRect = pair.rect;
+    if (rtl)
+        timeRect.right = pair.rect.left + timeWidth;
+    else
+        timeRect.left = pair.rect.right - timeWidth;
+    surface.drawText(pair.labels.join(QLatin1Char('\n')), LabelRect(g, pair.rect, timeWidth, rtl),
                      TextOption::NoMnemonic | TextOption::ElideLines | ReadingSide(rtl));
-    surface.drawText(times.join(QLatin1Char('\n')), timeRect,
+    surface.drawText(pair.times.join(QLatin1Char('\n')), timeRect,
                      rtl ? TextOption::AlignLeft : TextOption::AlignRight);
 }
 
@@ -122,7 +148,8 @@ public:
     void DrawDay(const MonthDay& day, const ReportRect& cell);
 
 private:
-    void DrawTopLine(const MonthDay& day, const ReportRect& content);
+    // Returns the bottom of the line.
+    std::int32_t DrawTopLine(const MonthDay& day, const ReportRect& content);
     void DrawTimes(const MonthDay& day, DayKind kind, const ReportRect& strip);
 
     ReportSurface& surface_;
@@ -134,21 +161,36 @@ private:
     TimesOfDayOptions options_;
 };
 
-void MonthPainter::DrawTopLine(const MonthDay& day, const ReportRect& content) {
+std::int32_t MonthPainter::DrawTopLine(const MonthDay& day, const ReportRect& content) {
     const QString civilMonth =
         FromUtf16(Vocabulary(names_).civilMonthNames[day.civil.month - 1u]).left(3) +
         QStringLiteral(". %1").arg(day.civil.day);
-    const QString hebrewDay = names_ == Language::kHebrew
-                                  ? FromUtf16(HebrewNumeral(day.hebrew.day).value_or(u""))
-                                  : QString::number(day.hebrew.day);
-    if (names_ == Language::kHebrew) {
-        surface_.drawText(civilMonth, content, TextOption::SingleLine);
+    const bool hebrewNames = names_ == Language::kHebrew;
+    const QString hebrewDay = hebrewNames ? FromUtf16(HebrewNumeral(day.hebrew.day).value_or(u""))
+                                          : QString::number(day.hebrew.day);
+    // Both days side by side, a pad apart, in the text font or a smaller one.
+    const std::int32_t height = LargestFittingFont(surface_, g_.floor, [&] {
+        return surface_.textExtent(hebrewDay).width + g_.pad +
+                   surface_.textExtent(civilMonth).width <=
+               content.width();
+    });
+    const FontScope font(surface_, {height, surface_.font().weight});
+    // The Hebrew day at the left of English names and at the right of Hebrew ones, the civil
+    // day in what it leaves.
+    ReportRect civil = content;
+    const std::int32_t taken = surface_.textExtent(hebrewDay).width + g_.pad;
+    if (hebrewNames) {
         surface_.drawText(hebrewDay, content,
                           TextOption::SingleLine | TextOption::AlignRight | Reading(rtl_));
+        civil.right -= taken;
+        surface_.drawText(civilMonth, civil, TextOption::SingleLine | TextOption::ElideLines);
     } else {
         surface_.drawText(hebrewDay, content, TextOption::SingleLine);
-        surface_.drawText(civilMonth, content, TextOption::SingleLine | TextOption::AlignRight);
+        civil.left += taken;
+        surface_.drawText(civilMonth, civil,
+                          TextOption::SingleLine | TextOption::AlignRight | TextOption::ElideLines);
     }
+    return content.top + height;
 }
 
 void MonthPainter::DrawTimes(const MonthDay& day, DayKind kind, const ReportRect& strip) {
@@ -156,29 +198,70 @@ void MonthPainter::DrawTimes(const MonthDay& day, DayKind kind, const ReportRect
     TimesOfDayOptions options = options_;
     options.talitTfilin = plan.tallit;
     const std::vector<TimeEntry> entries = TimesOfDate(day.civil, inputs_, options);
+    std::vector<TimesPair> pairs;
     if (plan.lines <= 3) {
-        DrawTimesPair(surface_, g_, strip, entries, false, names_, rtl_);
-        return;
+        pairs.push_back(MakeTimesPair(strip, entries, false, names_));
+    } else {
+        const std::int32_t middle = strip.left + strip.width() / 2;
+        ReportRect first = strip;
+        if (rtl_)
+            first.left = middle + g_.pad;
+        else
+            first.right = middle - g_.pad;
+        const auto split = entries.begin() + std::min<std::ptrdiff_t>(3, std::ssize(entries));
+        pairs.push_back(MakeTimesPair(first, {entries.begin(), split}, true, names_));
+        if (split != entries.end()) {
+            const std::int32_t shift = (strip.width() / 2 + g_.pad) * (rtl_ ? -1 : 1);
+            const ReportRect second{first.left + shift, first.top, first.right + shift,
+                                    first.bottom};
+            pairs.push_back(MakeTimesPair(second, {split, entries.end()}, true, names_));
+        }
     }
-    const std::int32_t middle = strip.left + strip.width() / 2;
-    ReportRect pair = strip;
-    if (rtl_)
-        pair.left = middle + g_.pad;
-    else
-        pair.right = middle - g_.pad;
-    const auto split = entries.begin() + std::min<std::ptrdiff_t>(3, std::ssize(entries));
-    DrawTimesPair(surface_, g_, pair, {entries.begin(), split}, true, names_, rtl_);
-    if (split == entries.end())
-        return;
-    const std::int32_t shift = (strip.width() / 2 + g_.pad) * (rtl_ ? -1 : 1);
-    pair.left += shift;
-    pair.right += shift;
-    DrawTimesPair(surface_, g_, pair, {split, entries.end()}, true, names_, rtl_);
+    // One font for the whole strip, so that its rows stay level: the text font, or a smaller
+    // one in which every label fits beside its time.
+    const std::int32_t height = LargestFittingFont(surface_, g_.floor, [&] {
+        const std::int32_t timeWidth = TimeWidth(surface_);
+        return std::all_of(pairs.begin(), pairs.end(), [&](const TimesPair& pair) {
+            const std::int32_t room = LabelRect(g_, pair.rect, timeWidth, rtl_).width();
+            return std::all_of(pair.labels.begin(), pair.labels.end(), [&](const QString& label) {
+                return surface_.textExtent(label).width <= room;
+            });
+        });
+    });
+    const FontScope font(surface_, {height, surface_.font().weight});
+    for (const TimesPair& pair : pairs)
+        DrawTimesPair(surface_, g_, pair, rtl_);
 }
 
 void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
     const ReportRect content{cell.left + g_.pad, cell.top, cell.right - g_.pad, cell.bottom};
-    DrawTopLine(day, content);
+    const std::int32_t topLineBottom = DrawTopLine(day, content);
+
+    // The times at the bottom, three rows of the text font clear of the bottom edge; the
+    // portion of a Sabbath right above them; the events in what is left below the top line.
+    const std::int32_t stripTop =
+        cell.bottom - std::max(g_.timesHeight, 3 * g_.text.height + g_.bottomGap);
+    const ReportRect strip{content.left, stripTop, content.right, cell.bottom - g_.bottomGap};
+    ReportRect eventsRect = content;
+    eventsRect.top = std::max(cell.top + g_.eventsGap, topLineBottom);
+    eventsRect.bottom = stripTop;
+
+    const QString name = day.weekday == 7
+                             ? FromUtf16(WeeklyPortionName(names_, day.hebrew).value_or(u""))
+                             : QString();
+    if (!name.isEmpty()) {
+        const TextOptions options = TextOption::WordWrap | ReadingSide(rtl_);
+        const FontScope portionFont(surface_, g_.portion);
+        // The portion comes first: it may take every line the events would have had.
+        const FittedText portion =
+            FitText(surface_, name, options,
+                    {content.width(), std::max(eventsRect.height(), g_.portion.height)}, g_.floor);
+        ReportRect portionRect = content;
+        portionRect.bottom = stripTop;
+        portionRect.top = stripTop - portion.height();
+        DrawFitted(surface_, name, portion, portionRect, options);
+        eventsRect.bottom = std::max(eventsRect.top, portionRect.top);
+    }
 
     const DayEventList events = DayEvents(names_, day.civil);
     QStringList phrases;
@@ -186,23 +269,9 @@ void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
         if (!entry.empty())
             phrases += FromUtf16(entry);
     }
-    const bool saturday = day.weekday == 7;
-    ReportRect eventsRect = content;
-    eventsRect.top += g_.eventsGap;
-    eventsRect.bottom = cell.bottom - g_.timesHeight - (saturday ? g_.eventsGap : 0);
-    surface_.drawText(phrases.join(QLatin1Char('\n')), eventsRect,
-                      TextOption::WordWrap | TextOption::ElideWords | ReadingSide(rtl_));
+    DrawFittedText(surface_, phrases.join(QLatin1Char('\n')), eventsRect,
+                   TextOption::WordWrap | TextOption::ElideWords | ReadingSide(rtl_), g_.floor);
 
-    if (saturday) {
-        ReportRect portion = content;
-        portion.top = eventsRect.bottom;
-        portion.bottom = eventsRect.bottom + g_.eventsGap;
-        const auto name = WeeklyPortionName(names_, day.hebrew);
-        const FontScope portionFont(surface_, g_.portion);
-        surface_.drawText(FromUtf16(name.value_or(u"")), portion, ReadingSide(rtl_));
-    }
-
-    const ReportRect strip{content.left, cell.bottom - g_.timesHeight, content.right, cell.bottom};
     DrawTimes(day, events.kind, strip);
 }
 
@@ -214,9 +283,10 @@ void DrawWeekdayRow(ReportSurface& surface, const MonthGeometry& g, Language nam
     for (int column = 0; column < 7; ++column) {
         const ReportRect box = Column(g, column, top, top + g.band, rtl);
         surface.drawRectangle(box);
-        surface.drawText(FromUtf16(weekdays[static_cast<std::size_t>(column)]), box,
-                         TextOption::AlignHCenter | TextOption::AlignVCenter |
-                             TextOption::SingleLine | Reading(rtl));
+        DrawFittedText(surface, FromUtf16(weekdays[static_cast<std::size_t>(column)]), box,
+                       TextOption::AlignHCenter | TextOption::AlignVCenter |
+                           TextOption::SingleLine | Reading(rtl),
+                       g.floor);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "reports/recording_surface.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace plx {
 
 RecordingSurface::RecordingSurface(int dpiX, int dpiY)
@@ -14,7 +17,17 @@ QStringList RecordingSurface::Record(const QString& text, const ReportRect& rect
     const QStringList shown = FittedLines(text, options, rect.width(), [this](const QString& line) {
         return textExtent(line).width;
     });
-    texts.push_back({text, rect, options, measured, font_, shown});
+    const auto count = static_cast<std::int32_t>(shown.size());
+    const std::int32_t top = FirstLineTop(rect, count, font_.height, options);
+    ReportRect occupied{std::numeric_limits<std::int32_t>::max(), top,
+                        std::numeric_limits<std::int32_t>::min(), top + count * font_.height};
+    for (const QString& line : shown) {
+        const std::int32_t width = textExtent(line).width;
+        const std::int32_t left = LineLeft(rect, width, options);
+        occupied.left = std::min(occupied.left, left);
+        occupied.right = std::max(occupied.right, left + width);
+    }
+    texts.push_back({text, rect, options, measured, font_, shown, occupied});
     return shown;
 }
 

@@ -18,7 +18,8 @@ struct RecordedText {
     TextOptions options;
     bool measured = false;  // by boundingRect rather than drawn
     ReportFont font;
-    QStringList lines;  // as laid out in the rectangle's width (broken, cut with an ellipsis)
+    QStringList lines;    // as laid out in the rectangle's width (broken, cut with an ellipsis)
+    ReportRect occupied;  // the box the lines take where they are placed, before any clipping
 };
 
 struct RecordedLine {

@@ -1,5 +1,6 @@
 #include "ui/calendar_cell.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -7,6 +8,10 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <cmath>
+#include <optional>
+
+#include "reports/text_fit.h"
 #include "ui/toolkit/painting.h"
 
 namespace plx {
@@ -15,6 +20,8 @@ namespace {
 const QColor kTodayText(255, 255, 255);
 const QColor kPlainText(0, 0, 0);
 const QColor kMarkedText(238, 0, 0);
+// The least room between the Hebrew and the civil day.
+constexpr int kNumberGap = 2;
 
 // One line of text in `box`, clipped to it; `alignment` is absolute, never mirrored.
 void DrawLine(QPainter& painter, const QRectF& box, Qt::Alignment alignment, const QString& text,
@@ -34,7 +41,58 @@ void DrawSunkenEdge(QPainter& painter, const QRect& outer) {
     painter.drawLine(outer.topRight(), outer.bottomRight());
 }
 
+QFont EventsFont(int height) {
+    return SizedFont(kFontFamily, height, static_cast<int>(static_cast<float>(height) * 0.45f),
+                     true);
+}
+
+LineMeasure MeasureBy(const QFontMetricsF& metrics) {
+    return [&metrics](const QString& line) {
+        return static_cast<std::int32_t>(std::ceil(metrics.horizontalAdvance(line)));
+    };
+}
+
 }  // namespace
+
+QFont CellFont(int height) {
+    return SizedFont(kFontFamily, height, static_cast<int>(static_cast<float>(height) * 0.5f),
+                     true);
+}
+
+QFont FittingCellFont(const QStringList& texts, int width, int gap, int fontHeight) {
+    const auto fits = [&](std::int32_t height) {
+        const QFontMetricsF metrics(CellFont(height));
+        qreal total = gap * (texts.size() - 1);
+        for (const QString& text : texts)
+            total += metrics.horizontalAdvance(text);
+        return total <= width;
+    };
+    return CellFont(LargestFittingHeight(fontHeight, kLeastCellFontHeight, fits));
+}
+
+CellTextLayout LayOutCellEvents(const QString& text, QSize area, int fontHeight, bool rightToLeft) {
+    const TextOptions options =
+        TextOption::WordWrap | TextOption::NoMnemonic |
+        (rightToLeft ? TextOptions(TextOption::RightToLeft) : TextOptions());
+    const ReportSize room{area.width(), area.height()};
+    CellTextLayout layout;
+    std::optional<QFontMetricsF> metrics;
+    const auto select = [&](std::int32_t height) {
+        layout.font = EventsFont(height);
+        metrics.emplace(layout.font);
+        layout.lineHeight = static_cast<int>(std::ceil(metrics->height()));
+    };
+    const auto fits = [&](std::int32_t height) {
+        select(height);
+        return TextFits(text, options, room, layout.lineHeight, MeasureBy(*metrics));
+    };
+    const std::int32_t height = LargestFittingHeight(fontHeight, kLeastCellFontHeight, fits);
+    if (fits(height))
+        layout.lines = FittedLines(text, options, room.width, MeasureBy(*metrics));
+    else
+        layout.lines = CutToRoom(text, options, room, layout.lineHeight, MeasureBy(*metrics));
+    return layout;
+}
 
 CPLXCalendarChild::CPLXCalendarChild(int row, int column, bool rightToLeft, QWidget* parent)
     : QWidget(parent), row_(row), column_(column), rightToLeft_(rightToLeft) {
@@ -119,38 +177,36 @@ void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {
 }
 
 void CPLXCalendarChild::SizeFonts(int clientHeight) {
-    if (fontsForHeight_ == clientHeight)
-        return;
-    fontsForHeight_ = clientHeight;
-    const int headerHeight = static_cast<int>((clientHeight + 1) * 0.4f);
-    headerFont_ = SizedFont(kFontFamily, headerHeight, static_cast<int>(headerHeight * 0.5f), true);
-    const int quarter = clientHeight / 4;
-    numberFont_ = SizedFont(kFontFamily, quarter, static_cast<int>(quarter * 0.5f), true);
-    eventsFont_ =
-        SizedFont(kFontFamily, clientHeight / 5,
-                  static_cast<int>(static_cast<float>(clientHeight) / 5.0f * 0.45f), true);
+    headerHeight_ = static_cast<int>(static_cast<float>(clientHeight + 1) * 0.4f);
+    numberHeight_ = clientHeight / 4;
+    eventsHeight_ = clientHeight / 5;
 }
 
 void CPLXCalendarChild::PaintHeaderText(QPainter& painter, QSize client) {
-    painter.setFont(headerFont_);
+    painter.setFont(FittingCellFont({dayText_}, client.width() - 2, 0, headerHeight_));
     painter.setPen(highlight_ == Highlight::kToday ? kTodayText : kPlainText);
     DrawLine(painter, QRectF(QPointF(0, 0), client), Qt::AlignCenter, dayText_, rightToLeft_);
 }
 
 void CPLXCalendarChild::PaintDayNumbers(QPainter& painter, QSize client) {
     const QRectF band(1, 0, client.width() - 2, client.height() / 4);
-    painter.setFont(numberFont_);
     painter.setPen(highlight_ == Highlight::kToday ? kTodayText : kPlainText);
     const qsizetype tab = dayText_.indexOf(QLatin1Char('\t'));
     if (tab < 0) {
+        painter.setFont(FittingCellFont({dayText_}, client.width() - 2, 0, numberHeight_));
         DrawLine(painter, band, Qt::AlignCenter, dayText_, rightToLeft_);
         return;
     }
-    // The Hebrew day on the reading side, the civil day at the other edge.
+    // The Hebrew day on the reading side, the civil day at the other edge, never into each
+    // other.
+    const QString hebrew = dayText_.left(tab);
+    const QString civil = dayText_.mid(tab + 1);
+    painter.setFont(
+        FittingCellFont({hebrew, civil}, client.width() - 2, kNumberGap, numberHeight_));
     const Qt::Alignment hebrewSide = rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft;
     const Qt::Alignment civilSide = rightToLeft_ ? Qt::AlignLeft : Qt::AlignRight;
-    DrawLine(painter, band, hebrewSide | Qt::AlignVCenter, dayText_.left(tab), rightToLeft_);
-    DrawLine(painter, band, civilSide | Qt::AlignVCenter, dayText_.mid(tab + 1), rightToLeft_);
+    DrawLine(painter, band, hebrewSide | Qt::AlignVCenter, hebrew, rightToLeft_);
+    DrawLine(painter, band, civilSide | Qt::AlignVCenter, civil, rightToLeft_);
 }
 
 void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
@@ -164,20 +220,17 @@ void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
     }
     const int top = client.height() / 4;
     const QRect area(0, top, client.width(), client.height() - top);
+    const CellTextLayout layout =
+        LayOutCellEvents(eventsText_, area.size(), eventsHeight_, rightToLeft_);
     painter.save();
     painter.setClipRect(area);
-    painter.setFont(eventsFont_);
+    painter.setFont(layout.font);
     painter.setPen(colour);
-    const QFontMetricsF metrics(eventsFont_, painter.device());
-    const qreal lineHeight = metrics.height();
-    qreal y = area.top();
-    for (const QString& line : eventsText_.split(u'\n')) {
-        if (y >= area.bottom())
-            break;
-        DrawLine(painter, QRectF(area.left(), y, area.width(), lineHeight),
-                 Qt::AlignHCenter | Qt::AlignTop, ElideAtWord(line, metrics, area.width()),
-                 rightToLeft_);
-        y += lineHeight;
+    int y = area.top();
+    for (const QString& line : layout.lines) {
+        DrawLine(painter, QRectF(area.left(), y, area.width(), layout.lineHeight),
+                 Qt::AlignHCenter | Qt::AlignTop, line, rightToLeft_);
+        y += layout.lineHeight;
     }
     painter.restore();
 }

@@ -4,12 +4,35 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "engine/calendar.h"
 #include "ui/cell_colours.h"
 
 namespace plx {
+
+// The smallest line, in pixels, a text of a cell shrinks to before it is cut.
+inline constexpr int kLeastCellFontHeight = 6;
+
+// A text of a cell as it is painted: its font, its lines and the distance between them.
+struct CellTextLayout {
+    QFont font;
+    QStringList lines;
+    int lineHeight = 0;
+};
+
+// The portion and events of a day cell in their area: each line broken between words, in the
+// events font of `fontHeight` pixels or a smaller one down to kLeastCellFontHeight, and cut with
+// an ellipsis only in that smallest font.
+CellTextLayout LayOutCellEvents(const QString& text, QSize area, int fontHeight, bool rightToLeft);
+
+// The bold font of the weekday names and the day numbers, its characters half as wide as its
+// line is high.
+QFont CellFont(int height);
+// CellFont of `fontHeight` pixels, or the largest smaller one down to kLeastCellFontHeight, in
+// which `texts`, side by side on one line and `gap` pixels apart, fit `width`.
+QFont FittingCellFont(const QStringList& texts, int width, int gap, int fontHeight);
 
 class CPLXCalendarChild : public QWidget {
     Q_OBJECT
@@ -80,11 +103,10 @@ private:
     bool focusMark_ = false;
     bool tracking_ = false;
 
-    // Fonts follow the client height; kept until it changes.
-    int fontsForHeight_ = -1;
-    QFont headerFont_;
-    QFont numberFont_;
-    QFont eventsFont_;
+    // The fonts' line heights follow the client height; a text that does not fit is drawn smaller.
+    int headerHeight_ = 0;
+    int numberHeight_ = 0;
+    int eventsHeight_ = 0;
 };
 
 }  // namespace plx

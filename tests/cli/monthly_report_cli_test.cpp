@@ -50,6 +50,20 @@ TEST_F(PlxcalMonthly, HebrewRangeOnHalfAndFullPages) {
     EXPECT_TRUE(info.contains(QStringLiteral("842 x 595")));
 }
 
+TEST_F(PlxcalMonthly, AFullPageKeepsEveryTextWhole) {
+    // Av 5786 with every time: the long portions of its Sabbaths and the three lines of Tisha
+    // B'Av, printed in the real font, lose nothing to an ellipsis or to the cell's edge.
+    const PlxcalResult r =
+        RunPlxcal({"report", "monthly", "2026-08-01", "--full-page", "--sunrise", "--sunset",
+                   "--candles-motzash", "--tallit", "--plag", "gra", "--pdf", Pdf()});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    const QString text = PdfText(Pdf()).simplified();
+    EXPECT_FALSE(text.contains(QChar(0x2026)));
+    for (const char* whole : {"Devarim - Shabbat", "Chazon", "Va'Etchanan - Shabbat", "Nachamu",
+                              "for the Second Temple", "Candles", "Motzash", "Sunrise"})
+        EXPECT_TRUE(text.contains(QLatin1String(whole))) << whole;
+}
+
 // As ics refuses it: one month printed for a span given backwards would pass for success.
 TEST_F(PlxcalMonthly, InvertedRangeIsRefused) {
     const PlxcalResult r =

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
+#include <string>
 
 #include "astro/clock_minutes.h"
 #include "report_test_support.h"
@@ -118,11 +121,12 @@ protected:
         return {};
     }
 
-    // The label columns (drawn with an end ellipsis) inside a cell.
+    // The label columns (drawn without mnemonics and with an end ellipsis) inside a cell.
     std::vector<RecordedText> LabelsIn(const ReportRect& cell) const {
         std::vector<RecordedText> found;
         for (const RecordedText& t : surface.texts) {
-            if (t.options.testFlag(TextOption::ElideLines) && t.rect.left >= cell.left &&
+            if (t.options.testFlag(TextOption::ElideLines) &&
+                t.options.testFlag(TextOption::NoMnemonic) && t.rect.left >= cell.left &&
                 t.rect.right <= cell.right && t.rect.top >= cell.top &&
                 t.rect.bottom <= cell.bottom)
                 found.push_back(t);
@@ -283,6 +287,72 @@ TEST_F(MonthlyReport, ThreeLinesOrFewerUseFullNames) {
     ASSERT_EQ(friday.size(), 1u);
     EXPECT_EQ(friday[0].text.count(QLatin1Char('\n')), 2);
     EXPECT_TRUE(friday[0].text.contains(QStringLiteral("Candle")));
+}
+
+bool Inside(const ReportRect& inner, const ReportRect& outer) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+bool Overlap(const ReportRect& a, const ReportRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+std::string Describe(const RecordedText& text) {
+    return text.lines.join(u'|').toStdString() + " at {" + std::to_string(text.occupied.left) +
+           ", " + std::to_string(text.occupied.top) + ", " + std::to_string(text.occupied.right) +
+           ", " + std::to_string(text.occupied.bottom) + "}";
+}
+
+// Every text drawn in an outlined box of the page (a day, a weekday, the title box) keeps its
+// lines within the rectangle it was given and within the box, clear of the box's bottom edge,
+// and away from the box's other texts.
+void ExpectTextsKeepToTheirBoxes(const RecordingSurface& surface, const std::string& where) {
+    std::map<std::size_t, std::vector<const RecordedText*>> byBox;
+    for (const RecordedText& text : surface.texts) {
+        if (text.measured || text.text.trimmed().isEmpty())
+            continue;
+        std::optional<std::size_t> box;
+        for (std::size_t i = 0; i < surface.rectangles.size(); ++i) {
+            const ReportRect& r = surface.rectangles[i].rect;
+            if (Inside(text.rect, r) && (!box || r.width() < surface.rectangles[*box].rect.width()))
+                box = i;
+        }
+        if (!box)
+            continue;  // the page's head and remark
+        const ReportRect& cell = surface.rectangles[*box].rect;
+        EXPECT_TRUE(Inside(text.occupied, text.rect)) << where << ": cut " << Describe(text);
+        EXPECT_TRUE(Inside(text.occupied, {cell.left, cell.top, cell.right, cell.bottom - 1}))
+            << where << ": out of its box " << Describe(text);
+        for (const RecordedText* other : byBox[*box]) {
+            EXPECT_FALSE(Overlap(other->occupied, text.occupied))
+                << where << ": " << Describe(*other) << " and " << Describe(text);
+        }
+        byBox[*box].push_back(&text);
+    }
+}
+
+TEST_F(MonthlyReport, EveryTextOfEveryMonthFitsItsCell) {
+    ChooseFiveTimes();
+    inputs.place = BuiltInLocation(0);
+    const ReportRect portrait{0, 0, 559, 806};  // A4 less a quarter-inch margin, in points
+    const ReportRect landscape{0, 0, 806, 559};
+    for (const char* file : {"English.xml", "Hebrew.xml"}) {
+        UseLanguage(file);
+        for (std::int32_t year = 5785; year <= 5787; ++year) {
+            for (int month = 1; month <= (IsHebrewLeapYear(year) ? 13 : 12); ++month) {
+                for (const ReportRect& rect :
+                     {MonthRects(portrait, 2)[month % 2], MonthRects(landscape, 1)[0]}) {
+                    surface = RecordingSurface();
+                    DrawMonth(surface, inputs, {year, month}, rect);
+                    ExpectTextsKeepToTheirBoxes(
+                        surface, std::string(file) + " " + std::to_string(year) + "/" +
+                                     std::to_string(month) +
+                                     (rect.right > 600 ? " full" : " half"));
+                }
+            }
+        }
+    }
 }
 
 TEST_F(MonthlyReport, RemarkLineSitsAFiftiethAboveTheMonthsBottom) {

@@ -5,6 +5,7 @@
 #include "report_test_support.h"
 #include "reports/recording_surface.h"
 #include "reports/report_surface.h"
+#include "reports/text_fit.h"
 
 namespace plx {
 namespace {
@@ -91,6 +92,84 @@ TEST(RecordingSurface, RecordsTheFittedLinesAndMeasuresTheirHeight) {
     EXPECT_EQ(surface.boundingRect(QStringLiteral("aaa bbb ccc"), rect, WordWrap),
               (ReportRect{0, 0, 15, 30}));
     EXPECT_TRUE(surface.texts.back().measured);
+}
+
+TEST(LargestFittingHeight, TheLargestThatFitsBetweenTheFloorAndTheStart) {
+    const auto upTo = [](std::int32_t limit) {
+        return [limit](std::int32_t height) { return height <= limit; };
+    };
+    EXPECT_EQ(LargestFittingHeight(20, 6, upTo(30)), 20);
+    EXPECT_EQ(LargestFittingHeight(20, 6, upTo(13)), 13);
+    EXPECT_EQ(LargestFittingHeight(20, 6, upTo(6)), 6);
+    EXPECT_EQ(LargestFittingHeight(20, 6, upTo(2)), 6);  // nothing fits: the floor
+    EXPECT_EQ(LargestFittingHeight(5, 6, upTo(2)), 5);   // never above the start
+}
+
+// On the recording surface a character is half the font's height wide and a line is its height.
+struct ShrinkCase {
+    const char* what;
+    const char* text;
+    TextOptions options;
+    ReportSize room;
+    std::int32_t height;  // of the font the text is drawn in
+    QStringList lines;
+    bool whole;
+};
+
+TEST(FitText, WrapsThenShrinksToTheFloorThenCuts) {
+    const ShrinkCase cases[] = {
+        {"fits as it is", "aaaa bb", WordWrap, {40, 10}, 10, {"aaaa bb"}, true},
+        {"wrapped in the same font", "aaaa bbbb", WordWrap, {25, 20}, 10, {"aaaa", "bbbb"}, true},
+        // Three lines of 10 do not fit 25; two lines of 12 characters' width do at 8.
+        {"smaller rather than a third line",
+         "aaaa bbbb cc",
+         WordWrap,
+         {28, 25},
+         8,
+         {"aaaa", "bbbb cc"},
+         true},
+        {"a long word shrinks until it is whole",
+         "abcdefgh",
+         WordWrap,
+         {32, 10},
+         8,
+         {"abcdefgh"},
+         true},
+        {"one line shrinks", "abcdefgh", SingleLine, {28, 10}, 7, {"abcdefgh"}, true},
+        // At the floor of 6 (three units a character) only two lines of six characters fit: the
+        // rest is left out and the last line shown ends in an ellipsis.
+        {"cut at the floor",
+         "aaaaa bbbbb ccccc ddddd",
+         WordWrap,
+         {18, 12},
+         6,
+         {"aaaaa", "bbbbb…"},
+         false},
+        {"a word cut at the floor", "abcdefghij", WordWrap, {18, 12}, 6, {"abcde…"}, false},
+        {"an empty text", "", WordWrap, {0, 0}, 10, {""}, true},
+    };
+    for (const ShrinkCase& c : cases) {
+        RecordingSurface surface;
+        surface.setFont({10, QFont::Bold});
+        const FittedText fitted = FitText(surface, QString::fromUtf8(c.text), c.options, c.room, 6);
+        EXPECT_EQ(fitted.font, (ReportFont{c.height, QFont::Bold})) << c.what;
+        EXPECT_EQ(fitted.lines, c.lines) << c.what;
+        EXPECT_EQ(fitted.whole, c.whole) << c.what;
+        EXPECT_EQ(surface.font(), (ReportFont{10, QFont::Bold})) << c.what;  // kept
+    }
+}
+
+TEST(FitText, DrawsWhatWasCutWithoutMnemonicsInItsOwnFont) {
+    RecordingSurface surface;
+    surface.setFont({10, QFont::Normal});
+    DrawFittedText(surface, QStringLiteral("R&D aaaaa bbbbb ccccc"), {0, 0, 18, 12},
+                   WordWrap | AlignRight, 6);
+    const RecordedText& drawn = surface.texts.back();
+    EXPECT_EQ(drawn.lines, (QStringList{"RD", "aaaaa…"}));
+    EXPECT_EQ(drawn.font.height, 6);
+    EXPECT_TRUE(drawn.options.testFlag(NoMnemonic));
+    EXPECT_EQ(drawn.occupied, (ReportRect{0, 0, 18, 12}));
+    EXPECT_EQ(surface.font().height, 10);
 }
 
 }  // namespace

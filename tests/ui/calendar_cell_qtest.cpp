@@ -9,6 +9,7 @@
 
 #include "ui/calendar_cell.h"
 #include "ui/cell_colours.h"
+#include "ui/day_texts.h"
 #include "ui/toolkit/painting.h"
 
 using namespace plx;
@@ -197,32 +198,80 @@ private slots:
         QVERIFY(qAbs((centred.first() + centred.last()) / 2 - middle) <= 2);
     }
 
-    void wideEventLinesEndAtAWordWithAnEllipsis() {
-        QFont font(kFontFamily);
-        font.setPixelSize(12);
-        const QFontMetricsF metrics(font);
-        const QString line = QStringLiteral("Shabbat Mevarchim Chodesh Adar");
-        QCOMPARE(ElideAtWord(line, metrics, 1000), line);
-        const QString firstTwo = QStringLiteral("Shabbat Mevarchim") + QChar(0x2026);
-        const QString cut = ElideAtWord(line, metrics, metrics.horizontalAdvance(firstTwo) + 1);
-        QCOMPARE(cut, firstTwo);
-        // A dash left at the cut goes with the word after it.
-        const QString portion = QStringLiteral("Shemini - Shabbat Parah");
-        QCOMPARE(ElideAtWord(portion, metrics, metrics.horizontalAdvance(u"Shemini - Shab"_qs)),
-                 QStringLiteral("Shemini") + QChar(0x2026));
-        // A single word too wide for the cell is cut inside it.
-        const QString word = ElideAtWord(
-            QStringLiteral("Mevarchim"), metrics,
-            metrics.horizontalAdvance(u"Mev"_qs) + metrics.horizontalAdvance(QChar(0x2026)) + 1);
-        QVERIFY(word.endsWith(QChar(0x2026)));
-        QVERIFY(word.size() < 9);
-        // The painted line stays inside the cell: nothing dark touches its side edges.
+    void longEventsBreakBetweenWordsAndShrinkBeforeTheyAreCut() {
+        const QString ellipsis(QChar(0x2026));
+        const QString events = QStringLiteral("Shabbat Mevarchim Chodesh Adar\nPurim");
+        // Broken between words, in the events font of a 60-pixel cell.
+        const CellTextLayout roomy = LayOutCellEvents(events, {84, 60}, 12, false);
+        QCOMPARE(roomy.lines.join(u' '), QStringLiteral("Shabbat Mevarchim Chodesh Adar Purim"));
+        QVERIFY(roomy.lines.size() > 2);
+        const int full = LayOutCellEvents(QStringLiteral("Purim"), {84, 45}, 12, false).lineHeight;
+        QCOMPARE(roomy.lineHeight, full);
+        // Less room: a smaller font rather than a lost word.
+        const CellTextLayout tight = LayOutCellEvents(events, {84, 24}, 12, false);
+        QVERIFY(tight.lineHeight < full && tight.lineHeight >= kLeastCellFontHeight);
+        QVERIFY(!tight.lines.join(u' ').contains(ellipsis));
+        QVERIFY(tight.lines.size() * tight.lineHeight <= 24);
+        const QFontMetricsF metrics(tight.font);
+        for (const QString& line : tight.lines)
+            QVERIFY(metrics.horizontalAdvance(line) <= 84);
+        // No room even in the smallest font: the last line shown ends in an ellipsis.
+        const CellTextLayout cut = LayOutCellEvents(events, {40, 12}, 12, true);
+        QVERIFY(cut.lines.size() * cut.lineHeight <= 12);
+        QVERIFY(cut.lines.last().endsWith(ellipsis));
+        QVERIFY(cut.lineHeight <= kLeastCellFontHeight + 1);
+
+        // The painted lines stay inside the cell: nothing dark touches its side edges.
         const QSize size(86, 64);
-        const QImage image = Render(
-            {.rightToLeft = false, .dayText = u"א\t1"_qs, .eventsText = line + u"\nPurim"_qs},
-            size);
+        const QImage image =
+            Render({.rightToLeft = false, .dayText = u"א\t1"_qs, .eventsText = events}, size);
         QCOMPARE(CountPixels(image, QRect(1, 20, 1, 40), IsDark), 0);
         QCOMPARE(CountPixels(image, QRect(size.width() - 2, 20, 1, 40), IsDark), 0);
+    }
+
+    // Every day of three years, as the main window's grid shows it in each language: the events
+    // whole and within their area, and the two day numbers side by side within their band.
+    void everyDayOfThreeYearsFitsItsCell_data() {
+        QTest::addColumn<bool>("hebrew");
+        QTest::newRow("English") << false;
+        QTest::newRow("Hebrew") << true;
+    }
+
+    void everyDayOfThreeYearsFitsItsCell() {
+        QFETCH(bool, hebrew);
+        // The client area of a day cell of the main window's grid.
+        const QSize client(88, 59);
+        const QSize area(client.width(), client.height() - client.height() / 4);
+        const QString ellipsis(QChar(0x2026));
+        const Language vocabulary = hebrew ? Language::kHebrew : Language::kEnglish;
+        CalendarDate day = HebrewToCivil({1, 1, 5785});
+        const CalendarDate end = HebrewToCivil({1, 1, 5788});
+        const int full = LayOutCellEvents(u"x"_qs, area, client.height() / 5, hebrew).lineHeight;
+        int reflowed = 0;  // days whose events were broken between words or drawn smaller
+        for (; day != end; day = NextCivilDay(day)) {
+            const CalendarDate hebrewDay = CivilToHebrew(day);
+            const bool saturday = DayNumberWeekday(HebrewToDayNumber(hebrewDay)) == 7;
+            const DayCellTexts texts = DayCellTextsFor(day, hebrewDay, saturday, vocabulary);
+            const QByteArray where = texts.eventsText.toUtf8();
+
+            const CellTextLayout layout =
+                LayOutCellEvents(texts.eventsText, area, client.height() / 5, hebrew);
+            QVERIFY2(!layout.lines.join(u' ').contains(ellipsis), where);
+            QVERIFY2(layout.lines.size() * layout.lineHeight <= area.height(), where);
+            const QFontMetricsF metrics(layout.font);
+            for (const QString& line : layout.lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= area.width(), where);
+            const bool broken = layout.lines.size() > texts.eventsText.count(u'\n') + 1;
+            reflowed += broken || layout.lineHeight < full ? 1 : 0;
+
+            const QStringList numbers = texts.dayText.split(u'\t');
+            const QFontMetricsF numberMetrics(
+                FittingCellFont(numbers, client.width() - 2, 2, client.height() / 4));
+            QVERIFY(numberMetrics.horizontalAdvance(numbers.value(0)) + 2 +
+                        numberMetrics.horizontalAdvance(numbers.value(1)) <=
+                    client.width() - 2);
+        }
+        QVERIFY(reflowed > 0);
     }
 
     void hoverIsReportedOncePerEntry() {

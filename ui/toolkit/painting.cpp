@@ -1,18 +1,12 @@
 #include "ui/toolkit/painting.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
 namespace plx {
-namespace {
-
-bool IsDanglingMark(QChar c) {
-    return QStringView(u"-:,;\u2013\u2014").contains(c);
-}
-
-}  // namespace
 
 QFont SizedFont(const QString& family, int height, int averageWidth, bool bold) {
     QFont font(family);
@@ -44,29 +38,6 @@ void FillGradientBand(QPainter& painter, const QRect& band, QColor from, QColor 
                             from.blue() + db * i / kStrips);
         painter.fillRect(QRect(band.left(), band.top() + top, band.width(), bottom - top), colour);
     }
-}
-
-QString ElideAtWord(const QString& line, const QFontMetricsF& metrics, qreal width) {
-    if (metrics.horizontalAdvance(line) <= width)
-        return line;
-    const QString ellipsis(QChar(0x2026));
-    QString kept = line;
-    for (;;) {
-        const qsizetype space = kept.lastIndexOf(QLatin1Char(' '));
-        if (space <= 0)
-            break;
-        kept.truncate(space);
-        // A dash or colon left dangling before the ellipsis says nothing.
-        while (!kept.isEmpty() && (kept.back().isSpace() || IsDanglingMark(kept.back()))) {
-            kept.chop(1);
-        }
-        if (kept.isEmpty())
-            break;
-        const QString candidate = kept + ellipsis;
-        if (metrics.horizontalAdvance(candidate) <= width)
-            return candidate;
-    }
-    return metrics.elidedText(line, Qt::ElideRight, width);
 }
 
 }  // namespace plx

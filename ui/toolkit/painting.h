@@ -1,10 +1,9 @@
-// Drawing helpers shared by the owner-drawn widgets: gradient bands, fonts asked for by cell
-// height and average width, and single-line elision at a word.
+// Drawing helpers shared by the owner-drawn widgets: gradient bands and fonts asked for by cell
+// height and average width.
 #pragma once
 
 #include <QColor>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QRect>
 #include <QString>
 
@@ -21,9 +20,5 @@ QFont SizedFont(const QString& family, int height, int averageWidth, bool bold);
 // A vertical gradient from `from` at the top of `band` to just short of `to` at its bottom,
 // painted as 255 strips.
 void FillGradientBand(QPainter& painter, const QRect& band, QColor from, QColor to);
-
-// `line` as it fits into `width`: whole, or cut after its last word that still fits, with an
-// ellipsis; a first word too wide on its own is cut inside.
-QString ElideAtWord(const QString& line, const QFontMetricsF& metrics, qreal width);
 
 }  // namespace plx
