@@ -82,6 +82,15 @@ public:
     bool Contains(std::u16string_view section, std::u16string_view name) const override {
         return settings_.contains(Key(section, name));
     }
+    std::vector<std::u16string> Subsections(std::u16string_view section) const override {
+        settings_.beginGroup(FromUtf16(section));
+        const QStringList groups = settings_.childGroups();
+        settings_.endGroup();
+        std::vector<std::u16string> names;
+        for (const QString& group : groups)
+            names.push_back(group.toStdU16String());
+        return names;
+    }
     // Already inside one.
     StoreUpdate Update(const Change& change) override {
         change(*this);
@@ -260,6 +269,22 @@ std::u16string IniSettingsStore::ReadString(std::u16string_view section, std::u1
 
 bool IniSettingsStore::Contains(std::u16string_view section, std::u16string_view name) const {
     return values_.contains(Key(section, name));
+}
+
+std::vector<std::u16string> IniSettingsStore::Subsections(std::u16string_view section) const {
+    const QString prefix = FromUtf16(section) + QLatin1Char('/');
+    std::vector<std::u16string> names;
+    // The keys are in order, so those of one subsection follow each other.
+    for (auto key = values_.lowerBound(prefix);
+         key != values_.end() && key.key().startsWith(prefix); ++key) {
+        const qsizetype end = key.key().indexOf(QLatin1Char('/'), prefix.size());
+        if (end < 0)
+            continue;  // a value of the section itself
+        std::u16string name = key.key().sliced(prefix.size(), end - prefix.size()).toStdU16String();
+        if (names.empty() || names.back() != name)
+            names.push_back(std::move(name));
+    }
+    return names;
 }
 
 void IniSettingsStore::WriteInteger(std::u16string_view section, std::u16string_view name,

@@ -59,6 +59,7 @@ public:
                      std::u16string_view value) override;
     void DeleteValue(std::u16string_view section, std::u16string_view name) override;
     bool Contains(std::u16string_view section, std::u16string_view name) const override;
+    std::vector<std::u16string> Subsections(std::u16string_view section) const override;
     StoreUpdate Update(const Change& change) override;
 
 private:

@@ -10,6 +10,7 @@
 // writes it, with no other writer in between, and says whether the change was kept.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -75,6 +76,10 @@ public:
                              std::u16string_view value) = 0;
     virtual void DeleteValue(std::u16string_view section, std::u16string_view name) = 0;
     virtual bool Contains(std::u16string_view section, std::u16string_view name) const = 0;
+    // The names of the sections directly inside `section` that hold values ("Location0" ... of
+    // "Settings"), each once, in no promised order: for lists whose sections are numbered
+    // sparsely.
+    virtual std::vector<std::u16string> Subsections(std::u16string_view section) const = 0;
 
     // Applies the change to the values as they stand now and keeps it, as one step that no other
     // writer comes between.
@@ -114,6 +119,21 @@ public:
 
     bool Contains(std::u16string_view section, std::u16string_view name) const override {
         return Find(section, name) != nullptr;
+    }
+    std::vector<std::u16string> Subsections(std::u16string_view section) const override {
+        std::vector<std::u16string> names;
+        for (const auto& [key, value] : values_) {
+            const std::u16string_view inner(key.first);
+            if (inner.size() <= section.size() || !inner.starts_with(section) ||
+                inner[section.size()] != u'/')
+                continue;
+            std::u16string_view child = inner.substr(section.size() + 1);
+            child = child.substr(0, child.find(u'/'));
+            names.emplace_back(child);
+        }
+        std::sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+        return names;
     }
     StoreUpdate Update(const Change& change) override {
         std::map<Key, Value> before = values_;
