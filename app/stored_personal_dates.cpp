@@ -19,9 +19,8 @@ constexpr std::u16string_view kHebrewWord = u"hebrew";
 constexpr std::u16string_view kCivilWord = u"civil";
 
 // Every value of a date's section.
-constexpr std::array<std::u16string_view, 6> kDateValues{u"name",         u"kind",
-                                                         u"calendar",     u"date",
-                                                         u"after_sunset", u"note"};
+constexpr std::array<std::u16string_view, 6> kDateValues{u"name", u"kind",         u"calendar",
+                                                         u"date", u"after_sunset", u"note"};
 
 std::u16string Digits(std::int64_t value, std::size_t width) {
     std::u16string text;
@@ -147,9 +146,9 @@ std::optional<PersonalDate> ReadDate(const SettingsStore& store, std::int32_t ke
     const std::u16string calendar = store.ReadString(section, u"calendar", u"");
     const std::optional<CalendarDate> day = DateOfText(store.ReadString(section, u"date", u""));
     // Absent reads as 0; present, it is 0 or 1 (-1 stands for a text that is not a number).
-    const std::int32_t evening =
-        store.Contains(section, u"after_sunset") ? store.ReadInteger(section, u"after_sunset", -1)
-                                                 : 0;
+    const std::int32_t evening = store.Contains(section, u"after_sunset")
+                                     ? store.ReadInteger(section, u"after_sunset", -1)
+                                     : 0;
     if (!kind || (calendar != kHebrewWord && calendar != kCivilWord) || !day ||
         (evening != 0 && evening != 1)) {
         return std::nullopt;
@@ -179,8 +178,7 @@ void WriteDate(SettingsStore& store, std::int32_t key, const PersonalDate& date)
 }  // namespace
 
 std::u16string PersonalSection(std::int32_t key) {
-    return std::u16string(kSettingsSection) + u'/' + std::u16string(kSectionStem) +
-           Digits(key, 0);
+    return std::u16string(kSettingsSection) + u'/' + std::u16string(kSectionStem) + Digits(key, 0);
 }
 
 std::u16string_view PersonalKindWord(PersonalKind kind) {
@@ -302,9 +300,10 @@ std::vector<PersonalObservance> PersonalObservancesBetween(const PersonalDateLis
             }
         }
     }
-    std::sort(found.begin(), found.end(), [](const PersonalObservance& a, const PersonalObservance& b) {
-        return a.day != b.day ? a.day < b.day : a.index < b.index;
-    });
+    std::sort(found.begin(), found.end(),
+              [](const PersonalObservance& a, const PersonalObservance& b) {
+                  return a.day != b.day ? a.day < b.day : a.index < b.index;
+              });
     return found;
 }
 

@@ -50,8 +50,9 @@ std::int32_t Add(SettingsStore& store, const PersonalDate& date) {
     return key.value_or(0);
 }
 
-void WriteSection(MemorySettingsStore& store, std::u16string_view section,
-                  std::initializer_list<std::pair<std::u16string_view, std::u16string_view>> values) {
+void WriteSection(
+    MemorySettingsStore& store, std::u16string_view section,
+    std::initializer_list<std::pair<std::u16string_view, std::u16string_view>> values) {
     const std::u16string full = std::u16string(kSettingsSection) + u'/' + std::u16string(section);
     for (const auto& [name, value] : values)
         store.WriteString(full, name, value);
@@ -140,7 +141,8 @@ TEST(StoredPersonalDates, NoKeyLeftIsRefusedWithNothingWritten) {
                                std::numeric_limits<std::int32_t>::max());
         }
         const auto before = store.Values();
-        EXPECT_FALSE(AddStoredPersonalDate(store, Hebrew(u"a", PersonalKind::Birthday, {1, 1, 5780})));
+        EXPECT_FALSE(
+            AddStoredPersonalDate(store, Hebrew(u"a", PersonalKind::Birthday, {1, 1, 5780})));
         EXPECT_EQ(store.Values(), before);
     }
 }
@@ -176,19 +178,26 @@ TEST(StoredPersonalDates, HandEditedSectionsThatDoNotReadAreSkippedAndKept) {
     section(u"Personal23", u"birthday", u"hebrew", u"");
     section(u"Personal24", u"birthday", u"hebrew", u"--5780-1-1");
     section(u"Personal25", u"birthday", u"hebrew", u"5780-001-01");
-    WriteSection(store, u"Personal26", {{u"kind", u"birthday"}, {u"calendar", u"hebrew"},
-                                        {u"date", u"5780-01-01"}});  // no name
-    WriteSection(store, u"Personal27", {{u"name", u"  "}, {u"kind", u"birthday"},
-                                        {u"calendar", u"hebrew"}, {u"date", u"5780-01-01"}});
+    WriteSection(
+        store, u"Personal26",
+        {{u"kind", u"birthday"}, {u"calendar", u"hebrew"}, {u"date", u"5780-01-01"}});  // no name
+    WriteSection(store, u"Personal27",
+                 {{u"name", u"  "},
+                  {u"kind", u"birthday"},
+                  {u"calendar", u"hebrew"},
+                  {u"date", u"5780-01-01"}});
     // Names that are not a key's.
-    for (std::u16string_view name : {u"Personal0", u"Personal07", u"PersonalX", u"Personal-3",
-                                     u"Personal99999999999"}) {
+    for (std::u16string_view name :
+         {u"Personal0", u"Personal07", u"PersonalX", u"Personal-3", u"Personal99999999999"}) {
         section(name, u"birthday", u"hebrew", u"5780-01-01");
     }
     // Read, though odd: a one-digit month, a name with a tab (shown, refused when saved).
     section(u"Personal30", u"other", u"hebrew", u"5780-1-1");
-    WriteSection(store, u"Personal31", {{u"name", u"a\tb"}, {u"kind", u"yahrzeit"},
-                                        {u"calendar", u"civil"}, {u"date", u"2024-01-01"}});
+    WriteSection(store, u"Personal31",
+                 {{u"name", u"a\tb"},
+                  {u"kind", u"yahrzeit"},
+                  {u"calendar", u"civil"},
+                  {u"date", u"2024-01-01"}});
     const auto before = store.Values();
 
     std::vector<std::u16string> skipped;
@@ -364,7 +373,7 @@ TEST(StoredPersonalDates, AdarChoiceReadsOneUnlessTwoOrThree) {
         SavePersonalAdarChoice(store, choice);
         EXPECT_EQ(LoadPersonalAdarChoice(store), choice);
     }
-    for (const std::int32_t stored : {0, 4, -2})  {
+    for (const std::int32_t stored : {0, 4, -2}) {
         store.WriteInteger(kSettingsSection, kPersonalAdarName, stored);
         EXPECT_EQ(LoadPersonalAdarChoice(store), AdarChoice::AdarI) << stored;
     }
@@ -374,10 +383,10 @@ TEST(StoredPersonalDates, AdarChoiceReadsOneUnlessTwoOrThree) {
 
 TEST(PersonalObservances, DaysOfASpanInOrderOfDayThenList) {
     const PersonalDateList dates{
-        Hebrew(u"Yahrzeit", PersonalKind::Yahrzeit, {15, 6, 5783}),   // Adar of a common year
+        Hebrew(u"Yahrzeit", PersonalKind::Yahrzeit, {15, 6, 5783}),  // Adar of a common year
         Hebrew(u"Birthday", PersonalKind::Birthday, {15, 6, 5783}),
-        Hebrew(u"", PersonalKind::Birthday, {15, 6, 5783}),            // not a valid date
-        Civil(u"Evening", {22, 2, 2024}, true),  // 14 Adar I 5784 begins
+        Hebrew(u"", PersonalKind::Birthday, {15, 6, 5783}),  // not a valid date
+        Civil(u"Evening", {22, 2, 2024}, true),              // 14 Adar I 5784 begins
     };
     const DayNumber first = Civil(2024, 1, 1);
     const DayNumber last = Civil(2024, 12, 31);
@@ -395,14 +404,14 @@ TEST(PersonalObservances, DaysOfASpanInOrderOfDayThenList) {
     EXPECT_EQ(adarIOnly.size(), 3u);
 
     // Both ends belong to the span; a span from one Hebrew year into the next sees both.
-    EXPECT_EQ(PersonalObservancesBetween(dates, AdarChoice::Both, Civil(2024, 3, 25),
-                                         Civil(2024, 3, 25))
-                  .size(),
-              2u);
+    EXPECT_EQ(
+        PersonalObservancesBetween(dates, AdarChoice::Both, Civil(2024, 3, 25), Civil(2024, 3, 25))
+            .size(),
+        2u);
     const PersonalDateList newYear{Hebrew(u"N", PersonalKind::Birthday, {1, 1, 5700})};
     const DayNumber roshHashana = HebrewToDayNumber(5785, 1, 1);
-    const std::vector<PersonalObservance> across = PersonalObservancesBetween(
-        newYear, AdarChoice::AdarI, roshHashana - 2, roshHashana + 400);
+    const std::vector<PersonalObservance> across =
+        PersonalObservancesBetween(newYear, AdarChoice::AdarI, roshHashana - 2, roshHashana + 400);
     EXPECT_EQ(across, (std::vector<PersonalObservance>{{roshHashana, 0},
                                                        {HebrewToDayNumber(5786, 1, 1), 0}}));
     // Empty and outside spans.
