@@ -24,5 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Depends from the libraries the programs link
 # and the faces the Hebrew texts are drawn in: DejaVu Sans, or else any Hebrew font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core | culmus")
+# Qt's own dialogs (print, files) and context menus in Hebrew; without it they stay in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

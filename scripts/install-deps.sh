@@ -12,6 +12,7 @@ packages=(
   clang clang-format
   tzdata
   libical-dev help2man dpkg-dev file desktop-file-utils
+  qt6-translations-l10n
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 
 #include "app/language.h"
 #include "app/settings.h"
@@ -67,10 +69,25 @@ bool CPLXApp::LoadLanguage() {
     return false;
 }
 
+void CPLXApp::FollowLanguageInQt() {
+    const LanguageTable& language = ActiveLanguage();
+    QCoreApplication::removeTranslator(&qtTexts_);
+    // Where Qt has no text in the language (or its translations are not installed), its
+    // English stays.
+    if (qtTexts_.load(QLocale(language.code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts_);
+    }
+    // The style draws the texts of labels, buttons, group titles and menus in the application's
+    // direction, whatever the widget's own: set it explicitly, or Qt's translation would decide.
+    QGuiApplication::setLayoutDirection(language.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
 bool CPLXApp::RunMainWindow() {
     // Without any language the window still opens, with empty texts, left to right.
     if (!LoadLanguage())
         ShowErrorMessage(nullptr, kNoLanguageFilesMessage);
+    FollowLanguageInQt();
 
     bool switched = false;
     {

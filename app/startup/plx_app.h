@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QTranslator>
 
 #include <optional>
 
@@ -38,6 +39,9 @@ private:
     void SaveSettings();
     // The chosen language file, else the first of the folder that loads; false when none does.
     bool LoadLanguage();
+    // Qt's own share of the language: the reading direction of every window, and Qt's
+    // translations of its standard dialogs, buttons and context menus.
+    void FollowLanguageInQt();
     // Builds and runs one main window; true when it closed for a language switch.
     bool RunMainWindow();
 
@@ -49,6 +53,7 @@ private:
     std::optional<MainWindowPlace> place_;
     QString languageFile_ = QStringLiteral("Hebrew.xml");
     QString languageCode_ = QStringLiteral("he");
+    QTranslator qtTexts_;
 };
 
 }  // namespace plx

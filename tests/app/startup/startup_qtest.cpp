@@ -1,7 +1,10 @@
-// The application's passes: the language it starts in, the message when there is none, the
-// rebuild after a language switch and what it saves at exit, on a settings file of its own.
+// The application's passes: the language it starts in (Qt's own texts and direction with it), the
+// message when there is none, the rebuild after a language switch and what it saves at exit, on a
+// settings file of its own.
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -33,6 +36,8 @@ struct Pass {
     QString title;
     int theme;  // of the window's frame
     QString caption;
+    Qt::LayoutDirection qtDirection;  // of the application, which the style draws texts in
+    QString qtCopy;                   // Qt's own "&Copy" of the edit fields' context menu
 };
 
 // Runs the application; each main window it opens is recorded and then handed to `act`
@@ -45,8 +50,13 @@ QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& 
         if (auto* about = dynamic_cast<CAboutDlg*>(modal)) {
             about->reject();
         } else if (auto* window = dynamic_cast<CPLXDlg*>(modal); window && window->isVisible()) {
-            passes << Pass{window->layoutDirection(), window->Tabs()->tabText(0),
-                           window->windowTitle(), window->Theme(), window->CaptionText()};
+            passes << Pass{window->layoutDirection(),
+                           window->Tabs()->tabText(0),
+                           window->windowTitle(),
+                           window->Theme(),
+                           window->CaptionText(),
+                           QGuiApplication::layoutDirection(),
+                           QCoreApplication::translate("QLineEdit", "&Copy")};
             act(*window, static_cast<int>(passes.size()) - 1);
         }
     });
@@ -57,6 +67,11 @@ QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& 
 
 void Close(CPLXDlg& window, int) {
     QTest::keyClick(&window, Qt::Key_Escape);
+}
+
+bool QtHebrewInstalled() {
+    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                         QStringLiteral("/qtbase_he.qm"));
 }
 
 QString StoredString(const SettingsStore& store, std::u16string_view name) {
@@ -126,6 +141,12 @@ private slots:
         QCOMPARE(passes[1].calendarTab, QStringLiteral("Calendar"));
         QCOMPARE(passes[2].direction, Qt::RightToLeft);
         QCOMPARE(passes[3].direction, Qt::LeftToRight);
+        // Qt's own texts and the direction it draws them in follow every switch.
+        for (const Pass& pass : passes) {
+            QCOMPARE(pass.qtDirection, pass.direction);
+            const bool hebrew = pass.direction == Qt::RightToLeft && QtHebrewInstalled();
+            QCOMPARE(pass.qtCopy == QStringLiteral("&Copy"), !hebrew);
+        }
         QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("English.xml"));
         QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("en"));
     }
