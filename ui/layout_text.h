@@ -17,4 +17,10 @@ inline QString LayoutString(const LayoutText& text, bool hebrewLayout) {
     return QString::fromUtf16(hebrewLayout ? text.hebrew : text.english);
 }
 
+// A run of Latin text (a file path, a zone id, an address) set into a sentence of either
+// direction: kept whole and read left to right, its slashes and dots where they belong.
+inline QString LeftToRightRun(const QString& run) {
+    return QChar(0x2066) + run + QChar(0x2069);  // left-to-right isolate ... pop isolate
+}
+
 }  // namespace plx

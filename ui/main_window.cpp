@@ -29,6 +29,7 @@
 #include "ui/dialogs/monthly_report_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
+#include "ui/layout_text.h"
 #include "ui/preview/print_preview_dlg.h"
 #include "ui/preview/printer_defaults.h"
 #include "ui/settings_writes.h"
@@ -201,7 +202,7 @@ QString CPLXDlg::DaylightStateText() const {
         return {};
     QString text = Caption(key);
     if (clock.source == ClockSource::kUnknownZone)
-        text.replace(QStringLiteral("%s"), FromUtf16(location_.timeZone));
+        text.replace(QStringLiteral("%s"), LeftToRightRun(FromUtf16(location_.timeZone)));
     return text;
 }
 

@@ -403,8 +403,9 @@ private slots:
         }
         place.timeZone = u"Mars/Olympus";
         Window w(false, store, {place});
-        QVERIFY(w.dlg->windowTitle().endsWith(
-            QStringLiteral("Automatic, but the time zone Mars/Olympus is unknown: Standard Time")));
+        QVERIFY(w.dlg->windowTitle().endsWith(QStringLiteral(
+            "Automatic, but the time zone \u2066Mars/Olympus\u2069 is unknown: Standard "
+            "Time")));
     }
 
     void englishMenuSwitchesToHebrewOnly() {

@@ -15,6 +15,7 @@
 #include "reports/calendar_file.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/small_dialog.h"
+#include "ui/layout_text.h"
 
 namespace plx {
 namespace {
@@ -190,15 +191,16 @@ bool CPLXExportCalendarDlg::Export() {
     } else if (FilePath().isEmpty()) {
         problem = Text(u"NO_FILE");
     } else if (const auto error = WriteCalendarFile(FilePath(), request)) {
-        problem = Text(u"FAILED").replace(QStringLiteral("%s"), FilePath()) + QStringLiteral("\n") +
-                  *error;
+        problem = Text(u"FAILED").replace(QStringLiteral("%s"), LeftToRightRun(FilePath())) +
+                  QStringLiteral("\n") + LeftToRightRun(*error);
     }
     if (!problem.isEmpty()) {
         ShowErrorMessage(this, problem);
         return false;
     }
-    CMessageBoxDlg(this).Show(Text(u"DONE").replace(QStringLiteral("%s"), FilePath()),
-                              Text(u"TITLE"), MessageBoxButtons::Ok);
+    CMessageBoxDlg(this).Show(
+        Text(u"DONE").replace(QStringLiteral("%s"), LeftToRightRun(FilePath())), Text(u"TITLE"),
+        MessageBoxButtons::Ok);
     accept();
     return true;
 }
