@@ -103,6 +103,8 @@ MainWindowPlace CPLXDlg::Place() const {
 }
 
 void CPLXDlg::RestorePlace(const MainWindowPlace& place) {
+    // The same run goes on in the other language: it was welcomed once.
+    welcomeTimer_.stop();
     if (place.civilMode != view_->civilMode()) {
         view_->setCivilMode(place.civilMode);
         view_->LayOutCells();
@@ -314,7 +316,7 @@ void CPLXDlg::OnWelcome() {
         frame.moveCenter(where->availableGeometry().center());
         move(frame.topLeft());
     }
-    OnAbout();
+    CAboutDlg(store_, this, CAboutDlg::Purpose::Welcome).exec();
 }
 
 }  // namespace plx

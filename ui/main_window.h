@@ -52,6 +52,7 @@ public:
     // Set when the window closed to be built again in the other language.
     bool SwitchLanguage() const { return switchLanguage_; }
     MainWindowPlace Place() const;
+    // Goes on from the window closed for a language switch, without a second welcome.
     void RestorePlace(const MainWindowPlace& place);
 
     // The window's parts, for the tests that drive it.

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "app/language.h"
 #include "app/settings_store.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/details_dialog.h"
@@ -20,6 +21,8 @@
 using namespace plx;
 
 namespace {
+
+const QString kLanguages = QStringLiteral(PLX_SOURCE_DIR "/resources/Languages");
 
 // Runs `act` on the dialog once its modal loop has started.
 void WhenShown(QDialog* dialog, std::function<void()> act) {
@@ -128,7 +131,9 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         MemorySettingsStore store;
-        CAboutDlg about(store, false, nullptr);
+        const ContactAddresses addresses{QStringLiteral("help@plx.test"),
+                                         QStringLiteral("https://plx.test/")};
+        CAboutDlg about(store, false, nullptr, CAboutDlg::Purpose::About, addresses);
         QVERIFY(about.VersionLabel()->text().contains(QStringLiteral("9.8.7")));
         WhenShown(&about, [&] {
             QTest::mouseClick(about.MailButton(), Qt::LeftButton);
@@ -139,9 +144,44 @@ private slots:
         QCOMPARE(about.exec(), int(QDialog::Accepted));
         QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(catcher.opened,
-                 (QList<QUrl>{QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)),
-                              QUrl(QString::fromUtf16(kWebAddress))}));
+        QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:help@plx.test")),
+                                              QUrl(QStringLiteral("https://plx.test/"))}));
+    }
+
+    // The build gives the addresses; each one it leaves empty is not offered, and with neither
+    // there is no invitation to write.
+    void aboutBoxOffersOnlyTheAddressesItHas_data() {
+        QTest::addColumn<QString>("mail");
+        QTest::addColumn<QString>("web");
+        QTest::newRow("both") << u"help@plx.test"_qs << u"https://plx.test"_qs;
+        QTest::newRow("e-mail") << u"help@plx.test"_qs << QString();
+        QTest::newRow("web") << QString() << u"https://plx.test"_qs;
+        QTest::newRow("none") << QString() << QString();
+    }
+
+    void aboutBoxOffersOnlyTheAddressesItHas() {
+        QFETCH(QString, mail);
+        QFETCH(QString, web);
+        MemorySettingsStore store;
+        CAboutDlg about(store, true, nullptr, CAboutDlg::Purpose::About, {mail, web});
+        about.show();
+        QCOMPARE(about.MailButton()->isVisible(), !mail.isEmpty());
+        QCOMPARE(about.WebButton()->isVisible(), !web.isEmpty());
+        QCOMPARE(about.ContactLabel()->isVisible(), !mail.isEmpty() || !web.isEmpty());
+        // No made-up address stands in for one the build was not given.
+        QVERIFY(!BuiltContactAddresses().mail.contains(u"example"_qs));
+        QVERIFY(!BuiltContactAddresses().web.contains(u"example"_qs));
+    }
+
+    void welcomeScreenIsTitledAsAWelcome() {
+        MemorySettingsStore store;
+        for (const QString& language : {u"English"_qs, u"Hebrew"_qs}) {
+            QVERIFY(LoadLanguageFile(kLanguages + u'/' + language + u".xml"_qs));
+            const QString welcome = LookupString(u"Plx", u"WELCOME_TITLE");
+            QVERIFY(!welcome.isEmpty());
+            QCOMPARE(CAboutDlg(store, nullptr, CAboutDlg::Purpose::Welcome).windowTitle(), welcome);
+            QVERIFY(CAboutDlg(store, nullptr).windowTitle() != welcome);
+        }
     }
 
     void explanationClosesWithOk() {

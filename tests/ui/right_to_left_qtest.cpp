@@ -55,8 +55,8 @@ bool HasLetters(const QString& text) {
 // tabs are sized to their texts, which the probe would change; their popups are tested below.
 QList<ShownText> TextsOf(QWidget* widget) {
     QList<ShownText> texts;
-    const QString name = QString::fromLatin1(widget->metaObject()->className()) + u' ' +
-                         widget->objectName();
+    const QString name =
+        QString::fromLatin1(widget->metaObject()->className()) + u' ' + widget->objectName();
     const auto whole = [widget] { return Drawn(widget, widget->rect()); };
     if (auto* label = qobject_cast<QLabel*>(widget); label && HasLetters(label->text())) {
         texts << ShownText{name + label->text(), [label] { return label->text(); },
@@ -89,11 +89,10 @@ QList<ShownText> TextsOf(QWidget* widget) {
                            whole};
     } else if (auto* list = qobject_cast<QListWidget*>(widget); list && list->count() > 0) {
         QListWidgetItem* row = list->item(0);
-        texts << ShownText{name + row->text(), [row] { return row->text(); },
-                           [row](const QString& t) { row->setText(t); },
-                           [list, row] {
-                               return Drawn(list->viewport(), list->visualItemRect(row));
-                           }};
+        texts << ShownText{
+            name + row->text(), [row] { return row->text(); },
+            [row](const QString& t) { row->setText(t); },
+            [list, row] { return Drawn(list->viewport(), list->visualItemRect(row)); }};
     } else if (auto* page = qobject_cast<QPlainTextEdit*>(widget)) {
         texts << ShownText{name, [page] { return page->toPlainText(); },
                            [page](const QString& t) { page->setPlainText(t); },
@@ -122,7 +121,8 @@ void CheckReadsFromTheRight(QWidget* window, const QList<QWidget*>& latinFields 
     widgets.prepend(window);
     int texts = 0;
     for (QWidget* widget : widgets) {
-        if (!widget->isVisible() || Within(widget, latinFields) || qobject_cast<QScrollBar*>(widget))
+        if (!widget->isVisible() || Within(widget, latinFields) ||
+            qobject_cast<QScrollBar*>(widget))
             continue;
         const QString name = QString::fromLatin1(widget->metaObject()->className());
         QVERIFY2(widget->layoutDirection() == Qt::RightToLeft, qPrintable(name));
@@ -272,8 +272,8 @@ private slots:
         Window window;
         QMenu* settings = nullptr;
         for (QAction* item : window.dlg->findChild<QMenuBar*>()->actions()) {
-            if (item->menu() && item->menu()->actions().contains(
-                                    window.dlg->CommandAction(MainCommand::About)))
+            if (item->menu() &&
+                item->menu()->actions().contains(window.dlg->CommandAction(MainCommand::About)))
                 settings = item->menu();
         }
         QVERIFY(settings);
@@ -282,11 +282,10 @@ private slots:
         QCOMPARE(settings->layoutDirection(), Qt::RightToLeft);
         for (const MainCommand id : {MainCommand::CalendarMode, MainCommand::About}) {
             QAction* item = window.dlg->CommandAction(id);
-            const ShownText shown{item->text(), [item] { return item->text(); },
-                                  [item](const QString& t) { item->setText(t); },
-                                  [settings, item] {
-                                      return Drawn(settings, settings->actionGeometry(item));
-                                  }};
+            const ShownText shown{
+                item->text(), [item] { return item->text(); },
+                [item](const QString& t) { item->setText(t); },
+                [settings, item] { return Drawn(settings, settings->actionGeometry(item)); }};
             const TextInk ink = InkOf(shown, kProbe, kProbeDigits);
             QVERIFY2(ink.rightGap() < ink.leftGap(), qPrintable(shown.name));
             QVERIFY2(ink.part.centre() > ink.text.centre(), qPrintable(shown.name));

@@ -51,16 +51,23 @@ QLabel* ProgramIcon(QWidget* parent) {
 
 }  // namespace
 
+ContactAddresses BuiltContactAddresses() {
+    return {QStringLiteral(PLX_SUPPORT_EMAIL), QStringLiteral(PLX_WEB_ADDRESS)};
+}
+
 bool ShowWelcomeAtStart(const SettingsStore& store) {
     return store.ReadInteger(kSettingsSection, kShowWelcome, 1) != 0;
 }
 
-CAboutDlg::CAboutDlg(SettingsStore& store, QWidget* parent)
-    : CAboutDlg(store, ActiveLanguage().rightToLeft, parent) {}
+CAboutDlg::CAboutDlg(SettingsStore& store, QWidget* parent, Purpose purpose)
+    : CAboutDlg(store, ActiveLanguage().rightToLeft, parent, purpose) {}
 
-CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
+CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent, Purpose purpose,
+                     const ContactAddresses& addresses)
     : CSKDialog(parent), store_(store) {
-    PrepareSmallDialog(*this, hebrewLayout, LayoutString(kTitle, hebrewLayout));
+    PrepareSmallDialog(*this, hebrewLayout,
+                       purpose == Purpose::Welcome ? LookupString(u"Plx", u"WELCOME_TITLE")
+                                                   : LayoutString(kTitle, hebrewLayout));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 14, 16, 12);
@@ -73,11 +80,16 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     auto* contact = new QHBoxLayout;
     contact->setSpacing(14);
     contact->addStretch();
-    contact->addWidget(FontStatic(LayoutString(kContact, hebrewLayout), 14, this));
-    mail_ = new LinkButton(QString::fromUtf16(kSupportAddress), this);
-    web_ = new LinkButton(QString::fromUtf16(kWebAddress), this);
+    contact_ = FontStatic(LayoutString(kContact, hebrewLayout), 14, this);
+    contact->addWidget(contact_);
+    mail_ = new LinkButton(LeftToRightRun(addresses.mail), this);
+    web_ = new LinkButton(LeftToRightRun(addresses.web), this);
     contact->addWidget(mail_);
     contact->addWidget(web_);
+    // Only the addresses the build was given; without any, no invitation to write.
+    mail_->setVisible(!addresses.mail.isEmpty());
+    web_->setVisible(!addresses.web.isEmpty());
+    contact_->setVisible(!addresses.mail.isEmpty() || !addresses.web.isEmpty());
     contact->addStretch();
     grid->addLayout(contact, 2, 0, 1, 4);
 
@@ -91,12 +103,11 @@ CAboutDlg::CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent)
     grid->setColumnStretch(2, 1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(mail_, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(
-            QUrl(QStringLiteral("mailto:") + QString::fromUtf16(kSupportAddress)));
+    connect(mail_, &QPushButton::clicked, this, [mail = addresses.mail] {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + mail));
     });
     connect(web_, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromUtf16(kWebAddress))); });
+            [web = addresses.web] { QDesktopServices::openUrl(QUrl(web)); });
     connect(showAtStartup_, &QCheckBox::clicked, this, [this](bool checked) {
         KeepInStore(this, store_, [checked](SettingsStore& store) {
             store.WriteInteger(kSettingsSection, kShowWelcome, checked ? 1 : 0);

@@ -1,6 +1,8 @@
 // The About box, which is also the welcome screen at start.
 #pragma once
 
+#include <QString>
+
 #include "ui/toolkit/skinned_dialog.h"
 
 class QCheckBox;
@@ -11,20 +13,32 @@ namespace plx {
 class LinkButton;
 class SettingsStore;
 
-// The addresses the About box offers; the e-mail button opens "mailto:" + the address.
-// They stay on a reserved domain until the project has addresses of its own, so that no user's
-// mail ever reaches a domain someone else may own.
-inline constexpr char16_t kSupportAddress[] = u"support@plx.example.org";
-inline constexpr char16_t kWebAddress[] = u"https://plx.example.org";
+// The addresses the About box offers; an empty one is not offered. The e-mail button opens
+// "mailto:" + the address.
+struct ContactAddresses {
+    QString mail;
+    QString web;
+};
+
+// The addresses the build was given (PLX_SUPPORT_EMAIL and PLX_WEB_ADDRESS); none by default.
+ContactAddresses BuiltContactAddresses();
 
 class CAboutDlg : public CSKDialog {
 public:
+    // Opened by the About command, or as the welcome screen when the program starts: only the
+    // title differs.
+    enum class Purpose { About, Welcome };
+
     // The Hebrew layout when the active language reads right to left. The start-up check box
     // reads and writes "ShowWelcome" in `store`.
-    explicit CAboutDlg(SettingsStore& store, QWidget* parent = nullptr);
-    CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent);
+    explicit CAboutDlg(SettingsStore& store, QWidget* parent = nullptr,
+                       Purpose purpose = Purpose::About);
+    CAboutDlg(SettingsStore& store, bool hebrewLayout, QWidget* parent,
+              Purpose purpose = Purpose::About,
+              const ContactAddresses& addresses = BuiltContactAddresses());
 
     QCheckBox* StartupCheckBox() const { return showAtStartup_; }
+    QLabel* ContactLabel() const { return contact_; }
     LinkButton* MailButton() const { return mail_; }
     LinkButton* WebButton() const { return web_; }
     QLabel* VersionLabel() const { return version_; }
@@ -36,6 +50,7 @@ protected:
 private:
     SettingsStore& store_;
     QCheckBox* showAtStartup_ = nullptr;
+    QLabel* contact_ = nullptr;
     LinkButton* mail_ = nullptr;
     LinkButton* web_ = nullptr;
     QLabel* version_ = nullptr;

@@ -3,6 +3,7 @@
 // settings file of its own.
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTabWidget>
@@ -149,6 +150,39 @@ private slots:
         }
         QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("English.xml"));
         QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("en"));
+    }
+
+    // The welcome screen greets a run once, not again in the window rebuilt after a switch.
+    void welcomeGreetsTheRunOnce() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("welcome.ini")));
+        CPLXApp app(store, kLanguages);
+        QStringList welcomes;
+        QElapsedTimer english;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* about = dynamic_cast<CAboutDlg*>(modal)) {
+                welcomes << about->windowTitle();
+                about->reject();
+                return;
+            }
+            auto* window = dynamic_cast<CPLXDlg*>(modal);
+            if (!window || !window->isVisible())
+                return;
+            if (window->layoutDirection() == Qt::RightToLeft) {
+                if (!welcomes.isEmpty())
+                    window->CommandAction(MainCommand::SwitchToEnglish)->trigger();
+                return;
+            }
+            // Long enough for a welcome timer to have fired.
+            if (!english.isValid())
+                english.start();
+            else if (english.elapsed() > 500)
+                window->CommandAction(MainCommand::Close)->trigger();
+        });
+        poll.start(10);
+        app.Run();
+        QCOMPARE(welcomes, QStringList{QStringLiteral("ברוכים הבאים")});
     }
 
     // The rebuilt window opens where the old one stood, not on today.
