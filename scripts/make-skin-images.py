@@ -24,8 +24,9 @@ GLYPH = "#6e6e6e"
 GLYPH_HOVER = "#3c3c3c"
 SQUARE = "#e1e1e1"
 SQUARE_EDGE = "#b4b4b4"
-TITLE = "plx Hebrew Calendar"
 
+ICON_X = 12  # the icon in the top-left corner, from the outer edge
+ICON_SIZE = 26
 CAPTION_HEIGHT = 38
 GRADIENT_ROWS = 31  # rows 0..30: outline, then the gradient; then the blue band
 SIDE = 11  # outline, 4 grey, 5 blue, 1 dark blue (outside in)
@@ -115,10 +116,11 @@ def icon_group(x, y, size):
     return f'  <g transform="translate({x} {y}) scale({scale})">{inner}</g>\n'
 
 
-def top_left(width, title, mirrored):
+def top_left(width, mirrored):
     """The top-left corner: the caption band with a blue tab that rises from the inner band and
-    carries the icon (and the title when wide). Mirrored pictures store icon and title flipped,
-    to read correctly in a window drawn mirrored."""
+    carries the icon. The wide tab leaves room beside the icon for the program's title, which the
+    window writes in its own language (x 44 to width - 10, y 5 to 31). Mirrored pictures store
+    the icon flipped, to read correctly in a window drawn mirrored."""
     body = caption_band(0, width)
     body += vertical_bands(0, 1, CAPTION_HEIGHT - 1, SIDE_BANDS[:2])
     tab_right = width - 6
@@ -131,12 +133,12 @@ def top_left(width, title, mirrored):
     body += rect(5, GRADIENT_ROWS, width - 5, CAPTION_HEIGHT - GRADIENT_ROWS - 1, BLUE)
     body += rect(5, CAPTION_HEIGHT - 1, width - 5, 1, BLUE)
     body += rect(SIDE - 1, CAPTION_HEIGHT - 1, width - SIDE + 1, 1, DARK_BLUE)
-    picture = icon_group(12, 6, 26)
-    if title:
-        picture += (f'  <text x="44" y="24" font-family="DejaVu Sans" font-weight="bold" '
-                    f'font-size="12" fill="#ffffff">{title}</text>\n')
+    picture = icon_group(ICON_X, 6, ICON_SIZE)
     if mirrored:
-        picture = f'  <g transform="translate({width} 0) scale(-1 1)">\n{picture}  </g>\n'
+        # Flipped in its own place: the window's mirror puts it back the right way round, at the
+        # outer end of the tab, where a right-to-left reader starts.
+        picture = (f'  <g transform="translate({2 * ICON_X + ICON_SIZE} 0) scale(-1 1)">\n'
+                   f'{picture}  </g>\n')
     body += picture
     body += rounded_corner(width, CAPTION_HEIGHT, TOP_RADIUS, top=True, left=True)
     return svg(width, CAPTION_HEIGHT, body)
@@ -208,10 +210,10 @@ def button(glyph, hover):
 def main():
     os.makedirs(OUT, exist_ok=True)
     pictures = {
-        "top_left_wide.svg": top_left(215, TITLE, False),
-        "top_left_narrow.svg": top_left(51, None, False),
-        "top_left_wide_rtl.svg": top_left(215, TITLE, True),
-        "top_left_narrow_rtl.svg": top_left(51, None, True),
+        "top_left_wide.svg": top_left(215, False),
+        "top_left_narrow.svg": top_left(51, False),
+        "top_left_wide_rtl.svg": top_left(215, True),
+        "top_left_narrow_rtl.svg": top_left(51, True),
         "top_right.svg": top_right(),
         "top_edge.svg": svg(2, CAPTION_HEIGHT, caption_band(0, 2)),
         "left_edge.svg": side_edge(True),

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "reading_order.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/toolkit/skin_theme.h"
 #include "ui/toolkit/skinned_dialog.h"
@@ -153,6 +154,44 @@ private slots:
         dialog.SetSkin(kMainWindowSkin);
         QCOMPARE(dialog.CaptionText(), QStringLiteral("Status"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Fourth"));
+    }
+
+    // The main window's corner has room for the program's title, which is written in the
+    // window's language beside the icon; the pictures carry no words of their own.
+    void programTitleIsWrittenBesideTheIcon_data() {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("English") << Qt::LeftToRight << QStringLiteral("plx Hebrew Calendar");
+        QTest::newRow("Hebrew") << Qt::RightToLeft << QStringLiteral("לוח שנה עברי plx");
+    }
+
+    void programTitleIsWrittenBesideTheIcon() {
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QString, title);
+        CSKDialog dialog;
+        dialog.setLayoutDirection(direction);
+        dialog.resize(400, 200);
+        dialog.SetSkin(kMainWindowSkin);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const SkinTheme* theme = SkinThemeAt(kMainWindowSkin);
+        QVERIFY(!theme->titleArea.isEmpty());
+        QVERIFY(SkinThemeAt(kDialogSkin)->titleArea.isEmpty());
+        const QRect area = direction == Qt::RightToLeft
+                               ? MirroredRect(theme->titleArea, dialog.width())
+                               : theme->titleArea;
+        dialog.SetFrameTitle(QString());
+        const QImage bare = dialog.grab(area).toImage();
+        const QRgb titleColour = theme->titleColour.rgb();
+        for (int y = 0; y < bare.height(); ++y) {
+            for (int x = 0; x < bare.width(); ++x)
+                QVERIFY(bare.pixel(x, y) != titleColour);
+        }
+        dialog.SetFrameTitle(title);
+        const test::InkSpan ink = test::DifferingColumns(bare, dialog.grab(area).toImage());
+        QVERIFY(!ink.empty());
+        const int fromIcon = direction == Qt::RightToLeft ? bare.width() - 1 - ink.right : ink.left;
+        QVERIFY(fromIcon < 3 * bare.devicePixelRatio());
     }
 
     void maskLeavesOutTheKeyPixels() {

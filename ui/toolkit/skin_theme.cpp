@@ -125,8 +125,10 @@ const SkinTheme* SkinThemeAt(int index) {
 void AddProgramSkinThemes() {
     if (!Themes().empty())
         return;
-    AddSkinTheme(kSkinFolder + QStringLiteral("top_left_wide.svg"),
-                 kSkinFolder + QStringLiteral("top_left_wide_rtl.svg"));
+    const int wide = AddSkinTheme(kSkinFolder + QStringLiteral("top_left_wide.svg"),
+                                  kSkinFolder + QStringLiteral("top_left_wide_rtl.svg"));
+    // Beside the icon on the wide tab (scripts/make-skin-images.py leaves it free).
+    Themes()[static_cast<std::size_t>(wide)]->titleArea = QRect(44, 5, 161, 26);
     AddSkinTheme(kSkinFolder + QStringLiteral("top_left_narrow.svg"),
                  kSkinFolder + QStringLiteral("top_left_narrow_rtl.svg"));
 }

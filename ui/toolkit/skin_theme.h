@@ -46,6 +46,10 @@ struct SkinTheme {
     // top-right, bottom-left, bottom-right), bits 4..7 out of those of a right-to-left one.
     int regionFlags = 255;
     QColor keyColour{255, 0, 255};
+    // Where the top-left corner has room for the program's title, in the left-to-right picture;
+    // empty when it has none.
+    QRect titleArea;
+    QColor titleColour{255, 255, 255};
 };
 
 // Adds a theme whose top-left corners (left-to-right and right-to-left) are the given resources
@@ -56,7 +60,7 @@ int AddSkinTheme(const QString& topLeftImage, const QString& topLeftImageRtl);
 // Nullptr for an index outside the table.
 const SkinTheme* SkinThemeAt(int index);
 
-// Theme 0, whose top-left corner carries the program's title as well as its icon, and theme 1
+// Theme 0, whose top-left corner has room for the program's title beside its icon, and theme 1
 // with the icon only. Adds them once, however often it is called.
 void AddProgramSkinThemes();
 

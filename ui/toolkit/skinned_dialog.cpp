@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "app/language.h"
+#include "ui/toolkit/painting.h"
 #include "ui/toolkit/skin_theme.h"
 
 namespace plx {
@@ -62,7 +64,9 @@ SkinSlot PictureOf(const SkinTheme& theme, ButtonPictures pictures, bool hovered
 }  // namespace
 
 CSKDialog::CSKDialog(QWidget* parent)
-    : QDialog(parent), backgroundColor_(palette().color(QPalette::Button)) {}
+    : QDialog(parent),
+      frameTitle_(LookupString(u"Plx", u"PLX")),
+      backgroundColor_(palette().color(QPalette::Button)) {}
 
 void CSKDialog::SetSkin(int index) {
     skinChosen_ = true;
@@ -104,6 +108,11 @@ void CSKDialog::SetFrameCaption(const QString& text) {
     captionText_ = text;
     captionFrozen_ = true;
     captionHidden_ = text.isEmpty();
+    update();
+}
+
+void CSKDialog::SetFrameTitle(const QString& title) {
+    frameTitle_ = title;
     update();
 }
 
@@ -377,9 +386,13 @@ void CSKDialog::PaintFrame() {
     drawButton(shape.buttons.minimize, FrameHit::kMinimize,
                {kSlotMinimize, kSlotMinimizeHover, kSlotMinimizePressed});
 
+    painter.resetTransform();
+    if (!theme->titleArea.isEmpty()) {
+        PaintTitle(painter, rightToLeft_ ? MirroredRect(theme->titleArea, w) : theme->titleArea,
+                   theme->titleColour);
+    }
     if (captionHidden_)
         return;
-    painter.resetTransform();
     QRect band = CaptionTextRect(theme->metrics, shape);
     if (rightToLeft_)
         band = MirroredRect(band, w);
@@ -392,6 +405,21 @@ void CSKDialog::PaintFrame() {
         painter.fontMetrics().elidedText(captionText_, Qt::ElideRight, band.width());
     const Qt::Alignment side = rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft;
     painter.drawText(band, side | Qt::AlignAbsolute | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+void CSKDialog::PaintTitle(QPainter& painter, const QRect& area, QColor colour) {
+    if (frameTitle_.isEmpty())
+        return;
+    QFont font(kFontFamily);
+    font.setBold(true);
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(colour);
+    // Read from the icon on: the leading alignment puts it beside the icon in either direction.
+    painter.setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
+    const QString text =
+        painter.fontMetrics().elidedText(frameTitle_, Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }
 
 }  // namespace plx

@@ -15,6 +15,8 @@
 
 #include "ui/toolkit/skin_geometry.h"
 
+class QPainter;
+
 namespace plx {
 
 // The themes the program adds at start: the main window's, whose top-left corner carries the
@@ -33,6 +35,10 @@ public:
     // Shows `text` in the caption band from now on, whatever the window title becomes; an empty
     // text leaves the band without one.
     void SetFrameCaption(const QString& text);
+    // The program's title, written in the corner of a theme that has room for it (the main
+    // window's): the language file's name of the program ("Plx", "PLX") unless set otherwise.
+    void SetFrameTitle(const QString& title);
+    const QString& FrameTitle() const { return frameTitle_; }
     // Fixes the window at the size that holds a client area of `client` inside its frame, or at
     // the frame's smallest size when that is larger.
     void SetFixedClientSize(QSize client);
@@ -65,11 +71,13 @@ private:
     void UpdateMask();
     void UpdateCursor(FrameHit hit);
     void PaintFrame();
+    void PaintTitle(QPainter& painter, const QRect& area, QColor colour);
 
     int theme_ = -1;
     bool skinChosen_ = false;
     bool rightToLeft_ = false;
     QMargins borders_;  // in reading order
+    QString frameTitle_;
     QString captionText_;
     bool captionFrozen_ = false;
     bool captionHidden_ = false;

@@ -37,6 +37,7 @@ struct Pass {
     QString title;
     int theme;  // of the window's frame
     QString caption;
+    QString frameTitle;               // the program's name in the frame's corner
     Qt::LayoutDirection qtDirection;  // of the application, which the style draws texts in
     QString qtCopy;                   // Qt's own "&Copy" of the edit fields' context menu
 };
@@ -56,6 +57,7 @@ QList<Pass> RunApp(CPLXApp& app, const std::function<void(CPLXDlg&, int pass)>& 
                            window->windowTitle(),
                            window->Theme(),
                            window->CaptionText(),
+                           window->FrameTitle(),
                            QGuiApplication::layoutDirection(),
                            QCoreApplication::translate("QLineEdit", "&Copy")};
             act(*window, static_cast<int>(passes.size()) - 1);
@@ -116,6 +118,7 @@ private slots:
         // The main window wears the wide frame, with the status alone in its caption band.
         QCOMPARE(passes[0].theme, kMainWindowSkin);
         QCOMPARE(QStringLiteral("לוח שנה עברי plx - ") + passes[0].caption, passes[0].title);
+        QCOMPARE(passes[0].frameTitle, QStringLiteral("לוח שנה עברי plx"));
         QCOMPARE(StoredString(store, u"LanguageFile"), QStringLiteral("Hebrew.xml"));
         QCOMPARE(StoredString(store, u"LanguageCode"), QStringLiteral("he"));
         // Nothing else was changed, so nothing else is written.
@@ -140,6 +143,7 @@ private slots:
         QCOMPARE(passes.size(), 4);
         QCOMPARE(passes[1].direction, Qt::LeftToRight);
         QCOMPARE(passes[1].calendarTab, QStringLiteral("Calendar"));
+        QCOMPARE(passes[1].frameTitle, QStringLiteral("plx Hebrew Calendar"));
         QCOMPARE(passes[2].direction, Qt::RightToLeft);
         QCOMPARE(passes[3].direction, Qt::LeftToRight);
         // Qt's own texts and the direction it draws them in follow every switch.
