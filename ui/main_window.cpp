@@ -167,6 +167,13 @@ void CPLXDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();  // Enter has no default action here
         return;
     }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        DateFieldsEdited()) {
+        // The edit is dropped, not the window: a second Escape closes it.
+        RestoreDateFields();
+        event->accept();
+        return;
+    }
     CSKDialog::keyPressEvent(event);
 }
 

@@ -7,6 +7,7 @@
 // the rewrite never feeds back into a new date.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTimer>
 
@@ -78,6 +79,8 @@ public:
     void reject() override;
 
 protected:
+    // Enter does nothing; Escape while a date field holds an edit only puts the selected date
+    // back into the fields.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -89,6 +92,19 @@ private:
     void ShowDateFields(CalendarDate civil, CalendarDate hebrew);
     // Rewrites the fields from the selected date, dropping text that named no date.
     void RestoreDateFields();
+    // A day or year field as a date shows it: its text and the value that text stands for.
+    struct FieldText {
+        DateFields* fields;
+        DateFields::Part part;
+        QString text;
+        int value;
+    };
+    QList<FieldText> DateFieldTexts(CalendarDate civil, CalendarDate hebrew) const;
+    QString HebrewMonthText(CalendarDate hebrew) const;
+    QString CivilMonthText(CalendarDate civil) const;
+    // Whether a date field or month box holds text other than the selected date's: an edit the
+    // user is making, or text that named no date.
+    bool DateFieldsEdited() const;
     void FillMonthBoxes(std::int32_t hebrewYear);
     void RebuildTimesText();
     void CaptionCalendarSwitch(CalendarDate civil);

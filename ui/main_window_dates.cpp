@@ -76,28 +76,51 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
     updating_ = false;
 }
 
+QList<CPLXDlg::FieldText> CPLXDlg::DateFieldTexts(CalendarDate civil, CalendarDate hebrew) const {
+    using Part = DateFields::Part;
+    return {
+        {hebrewFields_, Part::Day, Numeral(hebrew.day), hebrew.day},
+        {hebrewFields_, Part::Year, Numeral(hebrew.year), hebrew.year},
+        {civilFields_, Part::Day, QString::number(civil.day), civil.day},
+        {civilFields_, Part::Year, QString::number(civil.year), civil.year},
+    };
+}
+
+QString CPLXDlg::HebrewMonthText(CalendarDate hebrew) const {
+    return FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, vocabulary_));
+}
+
+QString CPLXDlg::CivilMonthText(CalendarDate civil) const {
+    return FromUtf16(Vocabulary(vocabulary_).civilMonthNames[civil.month - 1]);
+}
+
 void CPLXDlg::ShowDateFields(CalendarDate civil, CalendarDate hebrew) {
     // The field being typed into keeps the person's own spelling (תשפ"ד, 0202) as long as it
     // reads as the date's value; anything else is rewritten as the date shows it.
-    const auto show = [this](const DateFields* fields, DateFields::Part part, const QString& text,
-                             int value) {
-        QLineEdit* field = fields->field(part);
-        if (field != typingField_ || TypedValue(fields->calendar(), part, field->text()) != value)
-            field->setText(text);
-    };
-    using Part = DateFields::Part;
-    show(hebrewFields_, Part::Day, Numeral(hebrew.day), hebrew.day);
+    for (const FieldText& shown : DateFieldTexts(civil, hebrew)) {
+        QLineEdit* field = shown.fields->field(shown.part);
+        if (field != typingField_ ||
+            TypedValue(shown.fields->calendar(), shown.part, field->text()) != shown.value) {
+            field->setText(shown.text);
+        }
+    }
     if (hebrew.year != lastHebrewYear_) {
         lastHebrewYear_ = hebrew.year;
         FillMonthBoxes(hebrew.year);
     }
-    SelectMonthEntry(hebrewFields_->monthBox(),
-                     FromUtf16(HebrewMonthName(hebrew.year, hebrew.month, vocabulary_)));
-    show(hebrewFields_, Part::Year, Numeral(hebrew.year), hebrew.year);
-    show(civilFields_, Part::Day, QString::number(civil.day), civil.day);
-    show(civilFields_, Part::Year, QString::number(civil.year), civil.year);
-    SelectMonthEntry(civilFields_->monthBox(),
-                     FromUtf16(Vocabulary(vocabulary_).civilMonthNames[civil.month - 1]));
+    SelectMonthEntry(hebrewFields_->monthBox(), HebrewMonthText(hebrew));
+    SelectMonthEntry(civilFields_->monthBox(), CivilMonthText(civil));
+}
+
+bool CPLXDlg::DateFieldsEdited() const {
+    const CalendarDate civil = view_->selected();
+    const CalendarDate hebrew = view_->selectedHebrew();
+    for (const FieldText& shown : DateFieldTexts(civil, hebrew)) {
+        if (shown.fields->field(shown.part)->text() != shown.text)
+            return true;
+    }
+    return hebrewFields_->monthBox()->currentText() != HebrewMonthText(hebrew) ||
+           civilFields_->monthBox()->currentText() != CivilMonthText(civil);
 }
 
 void CPLXDlg::RestoreDateFields() {

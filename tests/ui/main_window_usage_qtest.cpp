@@ -123,6 +123,38 @@ private slots:
         QCOMPARE(field->text(), shown);
     }
 
+    // Escape while a field holds text the selected date would not show drops that text and keeps
+    // the window; the next Escape closes it.
+    void escapeDropsAnEditBeforeItCloses_data() {
+        QTest::addColumn<int>("field");  // 0 civil year, 1 Hebrew year, 2 civil month box
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");  // after Escape
+        QTest::newRow("year with a leading zero") << 0 << u"0202"_qs << u"202"_qs;
+        QTest::newRow("year naming none") << 1 << u"abc"_qs << u"ה'תשפא"_qs;
+        QTest::newRow("month naming none") << 2 << u"Xy"_qs << u"May"_qs;
+    }
+
+    void escapeDropsAnEditBeforeItCloses() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        LoadLanguage(QStringLiteral("English"));
+        Window w;
+        w.Select({10, 5, 2021});
+        QLineEdit* edit = field == 0   ? w.dlg->civilFields()->yearField()
+                          : field == 1 ? w.dlg->hebrewFields()->yearField()
+                                       : w.dlg->civilFields()->monthBox()->lineEdit();
+        TypeOver(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        const CalendarDate typedDate = w.Civil();
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(w.dlg->isVisible());
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(w.Civil(), typedDate);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(!w.dlg->isVisible());
+    }
+
     void textThatNamesNoDateIsReplacedWhenTheFieldIsLeft() {
         LoadLanguage(QStringLiteral("English"));
         Window w;
