@@ -65,6 +65,9 @@ public:
     bool hasFocusMark() const { return focusMark_; }
     void setFocusMark(bool mark);
 
+    // The next mouse move over the cell reports a hover again, as if the mouse had just come in.
+    void ForgetHover() { tracking_ = false; }
+
     // The cell inside its one-pixel sunken edge.
     QRect clientRect() const { return rect().adjusted(1, 1, -1, -1); }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCursor>
 #include <QDate>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -9,7 +10,6 @@
 #include "app/language.h"
 #include "ui/day_texts.h"
 #include "ui/month_grid.h"
-#include "ui/toolkit/balloon_tip.h"
 #include "ui/toolkit/painting.h"
 
 namespace plx {
@@ -132,6 +132,7 @@ void CPLXCalendar::LayOutCells() {
         cell(0, column)->setHeader(true);
         cell(0, column)->setDayText(language_.weekdayNames[column]);
     }
+    CloseStaleBalloon();
 }
 
 void CPLXCalendar::Refill() {
@@ -171,6 +172,7 @@ void CPLXCalendar::Refill() {
     for (int column = 0; column < 7; ++column)
         cell(0, column)->setHighlight(headers[column]);
     MarkFocusedCell();
+    CloseStaleBalloon();
     emit dateChanged(selected_, hebrew);
 }
 
@@ -218,9 +220,28 @@ void CPLXCalendar::OnChildMouseHover(CPLXCalendarChild* hovered) {
     if (!hovered->underMouse())
         return;
     const QRect client = hovered->clientRect();
-    BalloonTip::Launch(hovered->dayText(), hovered->eventsText(), hovered,
-                       client.topLeft() + QPoint(client.width() / 2, 5), language_.rightToLeft,
-                       kBalloonMs);
+    balloon_ = BalloonTip::Launch(hovered->dayText(), hovered->eventsText(), hovered,
+                                  client.topLeft() + QPoint(client.width() / 2, 5),
+                                  language_.rightToLeft, kBalloonMs);
+    balloonDate_ = hovered->date();
+}
+
+void CPLXCalendar::CloseStaleBalloon() {
+    if (!balloon_)
+        return;
+    auto* cell = static_cast<CPLXCalendarChild*>(balloon_->parentWidget());
+    const bool sameDay = !cell->isBlank() && cell->date() == balloonDate_;
+    if (sameDay && cell->rect().contains(cell->mapFromGlobal(QCursor::pos())))
+        return;
+    balloon_->close();
+    // The mouse still over the cell opens the balloon of its new day when it moves.
+    cell->ForgetHover();
+}
+
+void CPLXCalendar::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (balloon_)
+        balloon_->close();
 }
 
 void CPLXCalendar::MarkFocusedCell() {

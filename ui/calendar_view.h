@@ -7,6 +7,7 @@
 // way the owner learns the date.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +18,7 @@
 #include "engine/calendar.h"
 #include "engine/language.h"
 #include "ui/calendar_cell.h"
+#include "ui/toolkit/balloon_tip.h"
 
 namespace plx {
 
@@ -90,12 +92,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void OnChildClicked(CPLXCalendarChild* cell);
     void OnChildDoubleClicked(CPLXCalendarChild* cell);
     void OnChildMouseHover(CPLXCalendarChild* cell);
     void RenewToday();
+    // Closes the balloon once its cell shows another day or the mouse has left that cell.
+    void CloseStaleBalloon();
     void MoveSelectionByDays(int days);
     void MarkFocusedCell();
     // The last week row holding a cell with this highlight; 0 when there is none.
@@ -109,6 +114,8 @@ private:
     CalendarDate todayHebrew_{0, 0, 0};
     TodaySource todaySource_ = LocalToday;
     QTimer todayTimer_;
+    QPointer<BalloonTip> balloon_;  // open over the cell it tells of
+    CalendarDate balloonDate_{0, 0, 0};
 };
 
 }  // namespace plx

@@ -1,5 +1,6 @@
 // The month view: which day lands in which cell, how clicks, header clicks, double clicks and
 // hovering move the selection or open the balloon, and the minute timer's move of today.
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -345,6 +346,50 @@ private slots:
         QCursor::setPos(reached->mapToGlobal(QPoint(20, 40)));
         QTRY_COMPARE(reached->findChildren<BalloonTip*>().size(), 1);
         QCOMPARE(crossed->findChildren<BalloonTip*>().size(), 0);
+    }
+
+    // The balloon tells of the day under the mouse: it goes as soon as the cell shows another
+    // day (the keyboard moved the month) or the mouse leaves the grid, and stays while the cell
+    // keeps its day.
+    void balloonGoesWithItsDay_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("next month") << int(Qt::Key_PageDown);
+        QTest::newRow("month before") << int(Qt::Key_PageUp);
+        QTest::newRow("a week down into the next month") << int(Qt::Key_Down);
+    }
+
+    void balloonGoesWithItsDay() {
+        QFETCH(int, key);
+        Calendar calendar(English(), {14, 2, 2024}, true);
+        calendar.view->setFromHebrew({25, 8, 5779});
+        CPLXCalendarChild* festival = calendar.CellOf({23, 4, 2019});
+        QTest::mouseMove(calendar.view->cell(6, 6), QPoint(20, 20));
+        QTest::mouseMove(festival, QPoint(20, 40));
+        QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+        calendar.view->setFocus();
+        QTest::keyClick(calendar.view.get(), Qt::Key_Left);  // another day of the same month
+        DeliverPosted();
+        QCOMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+        const QPointer<BalloonTip> balloon = festival->findChild<BalloonTip*>();
+        QVERIFY(balloon->isVisible());
+
+        QTest::keyClick(calendar.view.get(), Qt::Key(key));
+        QVERIFY(festival->date() != (CalendarDate{23, 4, 2019}));
+        QVERIFY(!balloon || !balloon->isVisible());
+    }
+
+    void balloonGoesWhenTheMouseLeavesTheGrid() {
+        Calendar calendar(English(), {14, 2, 2024}, true);
+        calendar.view->setFromHebrew({18, 8, 5779});
+        CPLXCalendarChild* festival = calendar.CellOf({23, 4, 2019});
+        QTest::mouseMove(calendar.view->cell(6, 6), QPoint(20, 20));
+        QTest::mouseMove(festival, QPoint(20, 40));
+        QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+        const QPointer<BalloonTip> balloon = festival->findChild<BalloonTip*>();
+        // Out of the view without crossing another cell, as when a window comes over it.
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(calendar.view.get(), &leave);
+        QVERIFY(!balloon || !balloon->isVisible());
     }
 
     void balloonClosesByItself() {
