@@ -70,16 +70,8 @@ YearSpan YearsOf(const Invocation& call) {
 
 // The event's Hebrew date: as typed with --hebrew, else from its civil date and the evening.
 CalendarDate EventDate(const Invocation& call) {
-    const QString& text = call.positionals[1];
-    const bool afterSunset = call.parser.isSet(QStringLiteral("after-sunset"));
-    if (call.parser.isSet(QStringLiteral("hebrew"))) {
-        if (afterSunset) {
-            throw UsageError{
-                QStringLiteral("anniversary: --after-sunset is for a civil DATE, not --hebrew")};
-        }
-        return ParseHebrewDate(text);
-    }
-    return PersonalHebrewDate(ParseCivilDate(text), afterSunset);
+    const EnteredDate entered = ParseEnteredDate(call, call.positionals[1], "anniversary");
+    return entered.hebrew ? entered.date : PersonalHebrewDate(entered.date, entered.afterSunset);
 }
 
 }  // namespace

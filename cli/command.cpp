@@ -31,6 +31,13 @@ bool HasControlCharacter(const QString& text) {
     return std::any_of(text.begin(), text.end(), IsControlCharacter);
 }
 
+void WarnIfUnreadable(const IniSettingsStore& store) {
+    if (store.Unreadable()) {
+        Warn(QStringLiteral("the settings file '%1' cannot be read; the defaults are used")
+                 .arg(store.FilePath()));
+    }
+}
+
 }  // namespace
 
 std::u16string OnOneLine(std::u16string_view text) {
@@ -50,6 +57,17 @@ void ExpectArguments(const Invocation& call, qsizetype low, qsizetype high, cons
         throw Usage(usage);
 }
 
+EnteredDate ParseEnteredDate(const Invocation& call, const QString& text, const char* command) {
+    const bool afterSunset = call.parser.isSet(QStringLiteral("after-sunset"));
+    if (!call.parser.isSet(QStringLiteral("hebrew")))
+        return {ParseCivilDate(text), false, afterSunset};
+    if (afterSunset) {
+        throw UsageError{QStringLiteral("%1: --after-sunset is for a civil DATE, not --hebrew")
+                             .arg(QLatin1String(command))};
+    }
+    return {ParseHebrewDate(text), true, false};
+}
+
 bool WantsJson(const Invocation& call) {
     return call.parser.isSet(QStringLiteral("json"));
 }
@@ -67,10 +85,7 @@ CalendarDate CurrentCivilDate() {
 
 StoredSettings ReadStoredSettings() {
     const IniSettingsStore store;
-    if (store.Unreadable()) {
-        Warn(QStringLiteral("the settings file '%1' cannot be read; the defaults are used")
-                 .arg(store.FilePath()));
-    }
+    WarnIfUnreadable(store);
     RejectedValues rejected;
     StoredSettings stored{LoadCalculationSettings(store, &rejected),
                           LoadCustomLocations(store, &rejected)};
@@ -81,6 +96,18 @@ StoredSettings ReadStoredSettings() {
                  .arg(value.high)
                  .arg(value.leavesPlaceOut ? QStringLiteral("the place is left out")
                                            : QStringLiteral("its default is used")));
+    }
+    return stored;
+}
+
+StoredPersonalDates ReadStoredPersonalDates() {
+    const IniSettingsStore store;
+    WarnIfUnreadable(store);
+    std::vector<std::u16string> skipped;
+    StoredPersonalDates stored{LoadPersonalDates(store, &skipped), LoadPersonalAdarChoice(store)};
+    for (const std::u16string& section : skipped) {
+        Warn(QStringLiteral("%1 does not read as a personal date and is left out")
+                 .arg(FromUtf16(section)));
     }
     return stored;
 }

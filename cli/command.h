@@ -11,6 +11,7 @@
 #include <type_traits>
 
 #include "app/settings_store.h"
+#include "app/stored_personal_dates.h"
 #include "astro/locations.h"
 #include "astro/times_options.h"
 #include "cli/arguments.h"
@@ -34,8 +35,18 @@ int RunLocations(const Invocation& call);
 int RunReport(const Invocation& call);
 int RunIcs(const Invocation& call);
 int RunAnniversary(const Invocation& call);
+int RunPersonal(const Invocation& call);
 
 // ---- Helpers shared by the commands -------------------------------------------------------------
+
+// A personal date's DATE as typed: civil, or Hebrew with --hebrew; --after-sunset (for a civil
+// date only) puts the event in the evening. `command` starts the error messages.
+struct EnteredDate {
+    CalendarDate date;
+    bool hebrew = false;
+    bool afterSunset = false;
+};
+EnteredDate ParseEnteredDate(const Invocation& call, const QString& text, const char* command);
 
 // The error that shows the command's usage line ("usage: plxcal " + usage).
 UsageError Usage(const char* usage);
@@ -85,6 +96,13 @@ struct StoredSettings {
     CustomLocationList custom;
 };
 StoredSettings ReadStoredSettings();
+// The user's personal dates and the Adar choice of their yahrzeits. A section that does not read as
+// a date is named in a warning line on standard error.
+struct StoredPersonalDates {
+    PersonalDateList dates;
+    AdarChoice adar = AdarChoice::AdarI;
+};
+StoredPersonalDates ReadStoredPersonalDates();
 // Applies the change to the settings file as one transaction. A file that could not be read and
 // is moved aside is named on standard error; a change that could not be written throws.
 void ChangeStoredSettings(const SettingsStore::Change& change);

@@ -40,10 +40,10 @@ void WriteCycle(JsonWriter& json, CyclePosition position) {
     json.EndObject();
 }
 
-void WriteEvents(JsonWriter& json, const DayEventList& events) {
+void WriteTexts(JsonWriter& json, const std::vector<std::u16string>& texts) {
     json.StartArray();
-    for (const std::u16string& entry : events.entries)
-        json.Value(entry);
+    for (const std::u16string& text : texts)
+        json.Value(text);
     json.EndArray();
 }
 
@@ -65,7 +65,7 @@ void WriteDate(JsonWriter& json, CalendarDate date) {
 }
 
 void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
-                    std::u16string_view languageCode) {
+                    std::u16string_view languageCode, const std::vector<std::u16string>& personal) {
     const CalendarDate hebrew = day.hebrew;
     const DayEventList events = DayEvents(language, day);
     const int portion = WeeklyPortionIndex(hebrew, day.year).value_or(-1);
@@ -77,7 +77,7 @@ void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
     json.Field("dayKind", static_cast<int>(events.kind));
     json.Field("dayNumber", day.number);
     json.Key("events");
-    WriteEvents(json, events);
+    WriteTexts(json, events.entries);
     json.Field("hasEvent", DayHasEvent(hebrew, day.year));
     json.Key("hebrew");
     WriteDate(json, hebrew);
@@ -90,6 +90,8 @@ void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
     json.Field("mevarchim", MevarchimMoladText(language, day.number));
     json.Key("molad");
     WriteMolad(json, hebrew, language);
+    json.Key("personal");
+    WriteTexts(json, personal);
     json.Field("portion", PortionName(language, portion, PortionNamePart::kWhole));
     json.Field("portionDiaspora", PortionName(language, portion, PortionNamePart::kDiaspora));
     json.Field("portionIndex", portion);

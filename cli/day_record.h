@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/json_writer.h"
 #include "engine/language.h"
@@ -17,11 +18,11 @@ QString IsoDate(CalendarDate d);
 // {"day", "month", "year"} of a date in either calendar.
 void WriteDate(JsonWriter& json, CalendarDate date);
 
-// The day's dates, year facts, molad, Daf Yomi, cycles, festivals, events, portion and information
-// text. `language` is the engine language of the texts; `languageCode` the interface language the
-// information text is laid out for.
+// The day's dates, year facts, molad, Daf Yomi, cycles, festivals, events, portion, information
+// text and the names of the personal dates observed on it. `language` is the engine language of
+// the texts; `languageCode` the interface language the information text is laid out for.
 void WriteDayRecord(JsonWriter& json, const DayFacts& day, Language language,
-                    std::u16string_view languageCode);
+                    std::u16string_view languageCode, const std::vector<std::u16string>& personal);
 
 QString DayLine(const DayFacts& day);
 

@@ -32,6 +32,7 @@ const std::map<QString, Command>& Commands() {
         {QStringLiteral("report"), &RunReport},
         {QStringLiteral("ics"), &RunIcs},
         {QStringLiteral("anniversary"), &RunAnniversary},
+        {QStringLiteral("personal"), &RunPersonal},
     };
     return commands;
 }
@@ -112,8 +113,18 @@ QList<QCommandLineOption> Options() {
          QStringLiteral("anniversary: the Hebrew years FROM TO (at most 2000 of them)."),
          QStringLiteral("FROM TO")},
         {QStringLiteral("after-sunset"),
-         QStringLiteral("anniversary: the civil DATE's event was after sunset, on the next "
-                        "Hebrew day.")},
+         QStringLiteral("anniversary, personal add: the civil DATE's event was after sunset, on "
+                        "the next Hebrew day.")},
+        {QStringLiteral("name"), QStringLiteral("personal add: the name the date is shown by."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("kind"),
+         QStringLiteral("personal add: birthday, yahrzeit, anniversary or other."),
+         QStringLiteral("KIND")},
+        {QStringLiteral("date"),
+         QStringLiteral("personal add: the event's date, civil, or Hebrew with --hebrew."),
+         QStringLiteral("DATE")},
+        {QStringLiteral("note"), QStringLiteral("personal add: a note kept with the date."),
+         QStringLiteral("TEXT")},
         {QStringLiteral("adar"),
          QStringLiteral("anniversary: where a yahrzeit of Adar of a common year is kept in a "
                         "leap year: first (the default), second or both."),
@@ -181,13 +192,20 @@ void AddOptions(QCommandLineParser& parser) {
         "                      and candle lighting (--candles) at the current location\n"
         "  anniversary birthday|yahrzeit DATE --years FROM TO\n"
         "                      the days a birthday or a yahrzeit of DATE (civil, or Hebrew with\n"
-        "                      --hebrew) is kept in the Hebrew years FROM to TO"));
+        "                      --hebrew) is kept in the Hebrew years FROM to TO\n"
+        "  personal            your personal dates with their keys and the day each is next "
+        "kept\n"
+        "  personal add --name TEXT --kind birthday|yahrzeit|anniversary|other --date DATE\n"
+        "               [--hebrew] [--after-sunset] [--note TEXT]\n"
+        "                      adds a personal date and prints its key\n"
+        "  personal remove KEY removes one of your personal dates"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(Options());
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("day, range, numeral, vocab, times, locations, report, ics or anniversary"));
+        QStringLiteral("day, range, numeral, vocab, times, locations, report, ics, anniversary or "
+                       "personal"));
 }
 
 QStringList ValueOptions() {

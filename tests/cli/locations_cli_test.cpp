@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QSettings>
 
 #include <map>
@@ -11,13 +10,8 @@
 namespace {
 
 // A store of its own, with values of every kind that the location edits must leave alone.
-struct Store {
-    QTemporaryDir config;
-    QString path = QDir(config.path()).filePath(QStringLiteral("plx/plx.ini"));
-    QProcessEnvironment env;
-
+struct Store : PlxcalStore {
     Store() {
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         plx::IniSettingsStore store(path);
         store.WriteInteger(u"Settings", u"ShowWelcome", 0);
         store.WriteInteger(u"Settings", u"plx_daylight", 2);
@@ -25,8 +19,6 @@ struct Store {
         store.WriteInteger(u"Settings/TimesOfDay", u"MilesMethod", 90);
         store.WriteString(u"Elsewhere", u"note", u"a, b");
     }
-
-    PlxcalResult Run(const QStringList& arguments) const { return RunPlxcal(arguments, env); }
 
     // Every value outside the user's places and the current key.
     std::map<QString, QVariant> Others() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
@@ -36,3 +37,19 @@ inline PlxcalResult RunPlxcal(const QStringList& arguments, const QProcessEnviro
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+// A settings folder of the test's own, for runs that read and write plx/plx.ini in it.
+struct PlxcalStore {
+    QTemporaryDir config;
+    QString path = config.filePath(QStringLiteral("plx/plx.ini"));
+    QProcessEnvironment env;
+
+    PlxcalStore() { env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path()); }
+
+    PlxcalResult Run(const QStringList& arguments) const { return RunPlxcal(arguments, env); }
+    // The file's bytes; none when there is no file.
+    QByteArray Bytes() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
