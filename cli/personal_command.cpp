@@ -59,8 +59,7 @@ int List(const Invocation& call) {
                         .arg(date.key)
                         .arg(FromUtf16(PersonalKindWord(date.kind)), FromUtf16(calendar),
                              IsoDate(date.date),
-                             QLatin1String(date.afterSunset ? " after sunset" : ""),
-                             NextText(next))
+                             QLatin1String(date.afterSunset ? " after sunset" : ""), NextText(next))
                  << OnOneLine(date.name);
         if (!date.note.empty())
             call.out << '\t' << OnOneLine(date.note);
@@ -99,11 +98,13 @@ PersonalDate DateOfOptions(const Invocation& call) {
         case PersonalDateFault::EmptyName:
             throw UsageError{QStringLiteral("personal add: the name is empty")};
         case PersonalDateFault::NameCharacter:
-            throw UsageError{QStringLiteral("personal add: the name holds a line break, tab or "
-                                            "other control character")};
+            throw UsageError{
+                QStringLiteral("personal add: the name holds a line break, tab or "
+                               "other control character")};
         case PersonalDateFault::NoteCharacter:
-            throw UsageError{QStringLiteral("personal add: the note holds a line break, tab or "
-                                            "other control character")};
+            throw UsageError{
+                QStringLiteral("personal add: the note holds a line break, tab or "
+                               "other control character")};
         case PersonalDateFault::NoSuchDate:
             break;
     }

@@ -88,6 +88,7 @@ QJsonObject RecordFromTheEngine(CalendarDate civil, plx::Language language,
          TextOrNull(plx::PortionName(language, portion, plx::PortionNamePart::kDiaspora))},
         {"mevarchim", mevarchim ? QJsonValue(Text(*mevarchim)) : QJsonValue(QJsonValue::Null)},
         {"information", information.mid(1)},
+        {"personal", QJsonArray{}},  // none stored
     };
 }
 

@@ -57,8 +57,8 @@ TEST(PlxcalPersonal, AddListAndRemoveThroughTheStore) {
     EXPECT_EQ(r.out, QByteArray("1\n"));
     r = s.Add({"--kind", "birthday", "--date", "6000-01-10", "--name", "Future", "--hebrew"});
     EXPECT_EQ(r.out, QByteArray("2\n"));
-    r = s.Add({"--name", "Dan", "--kind", "anniversary", "--date", "-0500-03-01",
-               "--after-sunset"});
+    r = s.Add(
+        {"--name", "Dan", "--kind", "anniversary", "--date", "-0500-03-01", "--after-sunset"});
     EXPECT_EQ(r.out, QByteArray("3\n"));
 
     r = s.Run({"personal", "--json"});
@@ -77,10 +77,10 @@ TEST(PlxcalPersonal, AddListAndRemoveThroughTheStore) {
     const QString year = QString::number(next["hebrew"].toObject()["year"].toInt());
     const PlxcalResult kept =
         s.Run({"anniversary", "yahrzeit", "5783-06-15", "--hebrew", "--years", year, year});
-    EXPECT_EQ(kept.lines().value(0), QStringLiteral("%1  Hebrew %2  civil %3")
-                                         .arg(year, Iso(next["hebrew"].toObject()),
-                                              Iso(next["civil"].toObject()))
-                                         .toUtf8());
+    EXPECT_EQ(kept.lines().value(0),
+              QStringLiteral("%1  Hebrew %2  civil %3")
+                  .arg(year, Iso(next["hebrew"].toObject()), Iso(next["civil"].toObject()))
+                  .toUtf8());
     // A birthday still to come is next kept on its own day.
     EXPECT_EQ(Iso(r.json(1)["next"].toObject()["hebrew"].toObject()), QStringLiteral("6000-01-10"));
     EXPECT_EQ(r.json(2)["calendar"].toString(), QStringLiteral("civil"));
@@ -149,11 +149,12 @@ TEST(PlxcalPersonal, BadInputIsOneLineStatusTwoAndTheListUnchanged) {
 
 TEST(PlxcalPersonal, HandEditedSectionIsNamedAndLeftAsItIs) {
     const PersonalStore s;
-    s.Write("[Settings]\n"
-            "Personal4\\name=Kept\nPersonal4\\kind=birthday\nPersonal4\\calendar=hebrew\n"
-            "Personal4\\date=5780-07-01\n"
-            "Personal9\\name=Broken\nPersonal9\\kind=birthday\nPersonal9\\calendar=hebrew\n"
-            "Personal9\\date=5780-14-01\n");
+    s.Write(
+        "[Settings]\n"
+        "Personal4\\name=Kept\nPersonal4\\kind=birthday\nPersonal4\\calendar=hebrew\n"
+        "Personal4\\date=5780-07-01\n"
+        "Personal9\\name=Broken\nPersonal9\\kind=birthday\nPersonal9\\calendar=hebrew\n"
+        "Personal9\\date=5780-14-01\n");
     PlxcalResult r = s.Run({"personal"});
     EXPECT_EQ(r.status, 0);
     ASSERT_EQ(r.lines().size(), 1);
@@ -176,10 +177,10 @@ TEST(PlxcalPersonal, DayAndRangeRecordsNameTheDatesObserved) {
 
     // 15 Adar 5783 (a common year): the birthday is kept in Adar II of 5784, the yahrzeit in
     // Adar I, or in both; 22 February 2024 after sunset is 14 Adar I.
-    ASSERT_EQ(s.Add({"--name", "Yahrzeit", "--kind", "yahrzeit", "--date", "5783-06-15",
-                     "--hebrew"})
-                  .status,
-              0);
+    ASSERT_EQ(
+        s.Add({"--name", "Yahrzeit", "--kind", "yahrzeit", "--date", "5783-06-15", "--hebrew"})
+            .status,
+        0);
     s.Add({"--name", "Birthday", "--kind", "birthday", "--date", "5783-06-15", "--hebrew"});
     s.Add({"--name", "Evening", "--kind", "other", "--date", "2024-02-22", "--after-sunset"});
     // The last day of a year and the first of the next.
@@ -194,8 +195,7 @@ TEST(PlxcalPersonal, DayAndRangeRecordsNameTheDatesObserved) {
     QSettings file(s.path, QSettings::IniFormat);
     file.setValue("Settings/plx_personal_adar", 3);
     file.sync();
-    EXPECT_EQ(s.Names("2024-03-25", "2024-03-25"),
-              (QList<QStringList>{{"Yahrzeit", "Birthday"}}));
+    EXPECT_EQ(s.Names("2024-03-25", "2024-03-25"), (QList<QStringList>{{"Yahrzeit", "Birthday"}}));
     r = s.Run({"day", "5784-06-15", "--hebrew", "--json"});
     EXPECT_EQ(r.json()["personal"].toArray(), QJsonArray({"Yahrzeit"}));
 }
