@@ -193,6 +193,13 @@ std::u16string NumberText(int n) {
     return {digits.begin(), digits.end()};
 }
 
+bool IsBlank(std::u16string_view name) {
+    return std::all_of(name.begin(), name.end(), [](char16_t c) {
+        return c == u' ' || c == u'\t' || c == u'\u00A0' || c == u'\u3000' ||
+               (c >= u'\u2000' && c <= u'\u200B');
+    });
+}
+
 }  // namespace
 
 Location BuiltInLocation(LocationKey key) {
@@ -225,6 +232,18 @@ std::optional<std::size_t> FindCustomLocation(const CustomLocationList& custom, 
     if (found == custom.end())
         return std::nullopt;
     return static_cast<std::size_t>(found - custom.begin());
+}
+
+bool CompleteLocationNames(Location& place) {
+    const bool noHebrew = IsBlank(place.nameHebrew);
+    const bool noEnglish = IsBlank(place.nameEnglish);
+    if (noHebrew && noEnglish)
+        return false;
+    if (noHebrew)
+        place.nameHebrew = place.nameEnglish;
+    else if (noEnglish)
+        place.nameEnglish = place.nameHebrew;
+    return true;
 }
 
 std::size_t AddCustomLocation(CustomLocationList& custom, Location place) {

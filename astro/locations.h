@@ -61,6 +61,10 @@ Location LookupLocation(LocationKey key, const CustomLocationList& custom);
 // Position of the custom location with that id, if any.
 std::optional<std::size_t> FindCustomLocation(const CustomLocationList& custom, std::int32_t id);
 
+// A place needs a name: a name left blank (empty or only spaces) takes the other one. False, with
+// the place unchanged, when both are blank.
+bool CompleteLocationNames(Location& place);
+
 // Appends the place (its id ignored) with the largest id in the list + 1, 1 for an empty list;
 // returns its position.
 std::size_t AddCustomLocation(CustomLocationList& custom, Location place);

@@ -64,6 +64,15 @@ std::int32_t OwnPlaceId(LocationKey key, const SettingsStore& store) {
     return key - kBuiltInLocationCount;
 }
 
+// A name left empty takes the other; a place with neither is refused.
+void ExpectAName(Location& place, const char* action) {
+    if (!CompleteLocationNames(place)) {
+        throw UsageError{QStringLiteral("locations %1: a place needs a name; --name-he and "
+                                        "--name-en cannot both be empty")
+                             .arg(QLatin1String(action))};
+    }
+}
+
 // Each edit reads the places as the file holds them while it has the file to itself: another
 // plxcal or the program may have changed them since this one started.
 
@@ -76,6 +85,7 @@ int Add(const Invocation& call) {
     Location place;
     place.candleMinutes = kDefaultCandleMinutes;
     ApplyPlaceOptions(call, place);
+    ExpectAName(place, "add");
     LocationKey key = 0;
     ChangeStoredSettings([&](SettingsStore& store) { key = AddStoredLocation(store, place); });
     // Only now that it is stored.
@@ -94,6 +104,7 @@ int Update(const Invocation& call) {
         const Location& before = custom[*FindCustomLocation(custom, id)];
         Location after = before;
         ApplyPlaceOptions(call, after);
+        ExpectAName(after, "update");
         UpdateStoredLocation(store, id, before, after);
     });
     return 0;

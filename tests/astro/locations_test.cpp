@@ -31,5 +31,31 @@ TEST(LocationTexts, DisplayNameAndListText) {
     EXPECT_EQ(LocationListText(BuiltInLocation(79), Language::kHebrew), u"שיקאגו (20)");
 }
 
+TEST(LocationNames, OneNameIsEnoughAndNoneIsRefused) {
+    const struct {
+        const char16_t* hebrew;
+        const char16_t* english;
+        bool named;
+        const char16_t* hebrewAfter;
+        const char16_t* englishAfter;
+    } cases[] = {
+        {u"צפת", u"Safed", true, u"צפת", u"Safed"},
+        {u"", u"Safed", true, u"Safed", u"Safed"},
+        {u"צפת", u"", true, u"צפת", u"צפת"},
+        {u"  ", u"Safed", true, u"Safed", u"Safed"},  // spaces are no name
+        {u"צפת", u"\u00A0\t", true, u"צפת", u"צפת"},  // nor a no-break space or a tab
+        {u"", u"", false, u"", u""},
+        {u" ", u"\u2003", false, u" ", u"\u2003"},  // refused, left as it was
+    };
+    for (const auto& c : cases) {
+        Location place;
+        place.nameHebrew = c.hebrew;
+        place.nameEnglish = c.english;
+        EXPECT_EQ(CompleteLocationNames(place), c.named);
+        EXPECT_EQ(place.nameHebrew, c.hebrewAfter);
+        EXPECT_EQ(place.nameEnglish, c.englishAfter);
+    }
+}
+
 }  // namespace
 }  // namespace plx

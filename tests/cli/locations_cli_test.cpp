@@ -86,6 +86,24 @@ TEST(PlxcalLocations, EditsRoundTripThroughTheStoreAndTouchNothingElse) {
     EXPECT_EQ(s.Others(), others);
 }
 
+TEST(PlxcalLocations, AnEmptyNameTakesTheOther) {
+    const Store s;
+    ASSERT_EQ(s.Run({"locations", "add", "--name-he", "", "--name-en", "Safed", "--lat", "32.96",
+                     "--lon", "35.5", "--zone", "2"})
+                  .status,
+              0);
+    PlxcalResult r = s.Run({"locations", "--json"});
+    EXPECT_EQ(r.json(80)["nameHebrew"].toString(), QStringLiteral("Safed"));
+    ASSERT_EQ(s.Run({"locations", "update", "80", "--name-he", "צפת"}).status, 0);
+    ASSERT_EQ(s.Run({"locations", "update", "80", "--name-en", ""}).status, 0);
+    r = s.Run({"locations", "--json"});
+    EXPECT_EQ(r.json(80)["nameEnglish"].toString(), QStringLiteral("צפת"));
+    EXPECT_EQ(r.json(80)["nameHebrew"].toString(), QStringLiteral("צפת"));
+    EXPECT_NE(s.Run({"locations", "update", "80", "--name-he", " ", "--name-en", ""})
+                  .err.indexOf("needs a name"),
+              -1);
+}
+
 TEST(PlxcalLocations, BadEditsAreOneLineAndStatusTwo) {
     const Store s;
     ASSERT_EQ(s.Run({"locations", "add", "--name-he", "א", "--name-en", "A", "--lat", "1", "--lon",
@@ -117,6 +135,11 @@ TEST(PlxcalLocations, BadEditsAreOneLineAndStatusTwo) {
         {"locations", "update", "80", "--name-en", "Two\nlines"},
         {"locations", "add", "--name-he", "ב\tג", "--name-en", "B", "--lat", "1", "--lon", "2",
          "--zone", "0"},
+        // A place with no name in either language.
+        {"locations", "add", "--name-he", "", "--name-en", " ", "--lat", "1", "--lon", "2",
+         "--zone", "0"},
+        {"locations", "add", "--name-en", "B", "--lat", "1", "--lon", "2", "--zone", "0"},
+        {"locations", "update", "80", "--name-he", "", "--name-en", ""},
     };
     for (const QStringList& arguments : cases) {
         const PlxcalResult r = s.Run(arguments);

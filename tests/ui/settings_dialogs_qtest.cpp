@@ -236,6 +236,7 @@ private slots:
         CustomLocationList custom;
         CPLXLocationDlg create(custom, false, nullptr);
         WhenModal([&](QWidget*) {
+            TypeOver(create.EnglishName(), QStringLiteral("Pole"));
             TypeOver(create.Latitude(), QStringLiteral("91"));
             QTest::keyClick(create.Latitude(), Qt::Key_Return);
             QVERIFY(create.isVisible());
@@ -254,6 +255,43 @@ private slots:
         QCOMPARE(custom.size(), std::size_t{1});
         QCOMPARE(custom[0].latitude, -90.0);
         QCOMPARE(custom[0].longitude, 180.0);
+    }
+
+    void aPlaceNeedsAName_data() {
+        QTest::addColumn<bool>("hebrew");
+        QTest::newRow("English") << false;
+        QTest::newRow("Hebrew") << true;
+    }
+
+    // OK without either name is refused, naming the field; one name is enough.
+    void aPlaceNeedsAName() {
+        QFETCH(bool, hebrew);
+        QStringList said;
+        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
+            said << message;
+            return MessageBoxAnswer::Ok;
+        });
+        CustomLocationList custom;
+        CPLXLocationDlg create(custom, hebrew, nullptr);
+        QLineEdit* ownName = hebrew ? create.HebrewName() : create.EnglishName();
+        WhenModal([&](QWidget*) {
+            TypeOver(create.Latitude(), QStringLiteral("32"));
+            TypeOver(create.EnglishName(), QStringLiteral("   "));
+            QTest::keyClick(create.Latitude(), Qt::Key_Return);
+            QVERIFY(create.isVisible());
+            QCOMPARE(QApplication::focusWidget(), ownName);
+            TypeOver(create.HebrewName(), QStringLiteral("צפת"));
+            QTest::keyClick(create.HebrewName(), Qt::Key_Return);
+        });
+        QCOMPARE(create.exec(), int(QDialog::Accepted));
+        SetMessageBoxAnswerer({});
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].startsWith(hebrew ? QStringLiteral("שם המקום")
+                                           : QStringLiteral("Location's name")),
+                 qPrintable(said[0]));
+        QCOMPARE(custom.size(), std::size_t{1});
+        QVERIFY(custom[0].nameHebrew == u"צפת");
+        QVERIFY(custom[0].nameEnglish == u"צפת");
     }
 
     void theTimeZoneIsChosenCheckedAndKept() {
@@ -279,6 +317,7 @@ private slots:
         CPLXLocationDlg create(custom, false, nullptr);
         WhenModal([&](QWidget*) {
             QCOMPARE(create.TimeZone()->currentText(), QString());  // none until chosen
+            TypeOver(create.EnglishName(), QStringLiteral("Jerusalem"));
             QLineEdit* zone = create.TimeZone()->lineEdit();
             TypeOver(zone, QStringLiteral("jerusalem"));
             QCompleter* completer = create.TimeZone()->completer();

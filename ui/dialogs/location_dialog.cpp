@@ -48,6 +48,10 @@ constexpr LayoutText kLatitudeRange{
 constexpr LayoutText kLongitudeRange{
     u"נקודת האורך צריכה להיות בין 180 מעלות מערב ל־180 מעלות מזרח.",
     u"Longitude (+East) must be between -180 (west) and 180 (east) degrees."};
+// One name is enough: the other takes it.
+constexpr LayoutText kNoName{u"שם המקום: יש לתת למקום שם בעברית, באנגלית או בשתיהן.",
+                             u"Location's name: give the place a name in Hebrew, in English or "
+                             u"in both."};
 // A zone the system does not know would quietly give standard time all year.
 constexpr LayoutText kUnknownTimeZone{
     u"אזור הזמן אינו מוכר. יש לבחור אזור זמן מהרשימה, או להשאיר את השדה ריק.",
@@ -278,7 +282,11 @@ bool CPLXLocationDlg::TimeZoneKnown(const Location& place) {
 void CPLXLocationDlg::accept() {
     // Enter confirms without leaving the field: what was typed in it counts.
     SyncFrom(focusWidget());
-    const Location place = Entered();
+    Location place = Entered();
+    if (!CompleteLocationNames(place)) {
+        Refuse(LayoutString(kNoName, hebrewLayout_), hebrewLayout_ ? nameHebrew_ : nameEnglish_);
+        return;
+    }
     if (!CoordinatesInRange(place) || !TimeZoneKnown(place))
         return;
     if (editId_ < 0) {
