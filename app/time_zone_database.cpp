@@ -4,6 +4,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -111,6 +112,23 @@ QStringList SystemTimeZoneIds() {
         ids << QString::fromLatin1(id);
     ids.sort();
     return ids;
+}
+
+QString ZoneIdWithOffset(const QString& zoneId, const QDateTime& when) {
+    const std::optional<QTimeZone> zone = ZoneOf(zoneId.toStdU16String());
+    if (!zone)
+        return zoneId;
+    const int seconds = zone->offsetFromUtc(when);
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1 (UTC%2%3:%4)")
+        .arg(zoneId, seconds < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString ZoneIdOfListText(const QString& text) {
+    const qsizetype offset = text.indexOf(QStringLiteral(" (UTC"));
+    return (offset < 0 ? text : text.left(offset)).trimmed();
 }
 
 }  // namespace plx

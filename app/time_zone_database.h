@@ -2,6 +2,7 @@
 // of a place's zone on a date, for the automatic daylight saving.
 #pragma once
 
+#include <QDateTime>
 #include <QStringList>
 
 #include <optional>
@@ -28,5 +29,12 @@ bool IsKnownTimeZone(std::u16string_view zoneId);
 
 // The zone ids the system lists, sorted, for choosing a place's zone.
 QStringList SystemTimeZoneIds();
+
+// A zone id with its offset from UTC at `when`, as the list of zones shows it:
+// "Asia/Jerusalem (UTC+02:00)"; the id alone for a zone the system does not know.
+QString ZoneIdWithOffset(const QString& zoneId, const QDateTime& when);
+// The zone id a text of that list stands for: the text before its " (UTC" offset, or the whole
+// text when it has none; spaces around it dropped.
+QString ZoneIdOfListText(const QString& text);
 
 }  // namespace plx

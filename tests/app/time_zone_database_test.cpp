@@ -154,5 +154,31 @@ TEST(AutomaticDaylightSaving, AYearOfDaysChangesOffsetOnTheRightDays) {
     EXPECT_EQ(changes[1], (CalendarDate{27, 10, 2024}));
 }
 
+TEST(ZoneList, EachIdWithItsOffsetFromUtcAtTheMoment) {
+    const QDateTime january(QDate(2025, 1, 15), QTime(12, 0), Qt::UTC);
+    const QDateTime july(QDate(2025, 7, 15), QTime(12, 0), Qt::UTC);
+    const struct {
+        const char* id;
+        const QDateTime& when;
+        const char* shown;
+    } cases[] = {
+        {"Asia/Jerusalem", january, "Asia/Jerusalem (UTC+02:00)"},
+        {"Asia/Jerusalem", july, "Asia/Jerusalem (UTC+03:00)"},
+        {"America/New_York", january, "America/New_York (UTC-05:00)"},
+        {"America/St_Johns", january, "America/St_Johns (UTC-03:30)"},
+        {"Asia/Kathmandu", july, "Asia/Kathmandu (UTC+05:45)"},
+        {"UTC", july, "UTC (UTC+00:00)"},
+        {"Asia/Jerusalm", july, "Asia/Jerusalm"},  // unknown: the id alone
+    };
+    for (const auto& c : cases) {
+        const QString id = QString::fromLatin1(c.id);
+        const QString shown = ZoneIdWithOffset(id, c.when);
+        EXPECT_EQ(shown, QString::fromLatin1(c.shown)) << c.id;
+        EXPECT_EQ(ZoneIdOfListText(shown), id) << c.id;
+    }
+    EXPECT_EQ(ZoneIdOfListText(QStringLiteral("  Europe/Paris ")), QStringLiteral("Europe/Paris"));
+    EXPECT_EQ(ZoneIdOfListText(QString()), QString());
+}
+
 }  // namespace
 }  // namespace plx

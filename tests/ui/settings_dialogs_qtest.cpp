@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "app/language.h"
+#include "app/time_zone_database.h"
 #include "ui/dialogs/location_dialog.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/numeric_edit.h"
@@ -63,6 +64,20 @@ Location Place(const char16_t* hebrew, const char16_t* english, int candles) {
     place.candleMinutes = candles;
     return place;
 }
+
+// While it lives, every message box is answered with OK and what it said is kept.
+struct SaidMessages {
+    QStringList said;
+    SaidMessages() {
+        SetMessageBoxAnswerer([this](const QString& message, const QString&, MessageBoxButtons) {
+            said << message;
+            return MessageBoxAnswer::Ok;
+        });
+    }
+    ~SaidMessages() { SetMessageBoxAnswerer({}); }
+    SaidMessages(const SaidMessages&) = delete;
+    SaidMessages& operator=(const SaidMessages&) = delete;
+};
 
 // Two places with ids 0 and 1, as loaded from the store.
 CustomLocationList TwoPlaces() {
@@ -228,11 +243,8 @@ private slots:
     }
 
     void coordinatesBeyondTheGlobeAreRefused() {
-        QStringList said;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
-            said << message;
-            return MessageBoxAnswer::Ok;
-        });
+        const SaidMessages messages;
+        const QStringList& said = messages.said;
         CustomLocationList custom;
         CPLXLocationDlg create(custom, false, nullptr);
         WhenModal([&](QWidget*) {
@@ -266,11 +278,8 @@ private slots:
     // OK without either name is refused, naming the field; one name is enough.
     void aPlaceNeedsAName() {
         QFETCH(bool, hebrew);
-        QStringList said;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
-            said << message;
-            return MessageBoxAnswer::Ok;
-        });
+        const SaidMessages messages;
+        const QStringList& said = messages.said;
         CustomLocationList custom;
         CPLXLocationDlg create(custom, hebrew, nullptr);
         QLineEdit* ownName = hebrew ? create.HebrewName() : create.EnglishName();
@@ -284,7 +293,6 @@ private slots:
             QTest::keyClick(create.HebrewName(), Qt::Key_Return);
         });
         QCOMPARE(create.exec(), int(QDialog::Accepted));
-        SetMessageBoxAnswerer({});
         QCOMPARE(said.size(), 1);
         QVERIFY2(said[0].startsWith(hebrew ? QStringLiteral("שם המקום")
                                            : QStringLiteral("Location's name")),
@@ -295,18 +303,19 @@ private slots:
     }
 
     void theTimeZoneIsChosenCheckedAndKept() {
-        QStringList said;
-        SetMessageBoxAnswerer([&](const QString& message, const QString&, MessageBoxButtons) {
-            said << message;
-            return MessageBoxAnswer::Ok;
-        });
+        const SaidMessages messages;
+        const QStringList& said = messages.said;
         CustomLocationList custom = TwoPlaces();
         custom[1].timeZone = u"America/New_York";
         {
             CPLXLocationDlg edit(custom, false, nullptr);
             edit.SetEditId(1);
             WhenModal([&](QWidget*) {
-                QCOMPARE(edit.TimeZone()->currentText(), QStringLiteral("America/New_York"));
+                // Shown with its offset now, kept by its id.
+                QVERIFY(QRegularExpression(QStringLiteral("^America/New_York \\(UTC-0[45]:00\\)$"))
+                            .match(edit.TimeZone()->currentText())
+                            .hasMatch());
+                QCOMPARE(edit.ChosenZoneId(), QStringLiteral("America/New_York"));
                 TypeOver(edit.CandleMinutes(), QStringLiteral("30"));
                 QTest::keyClick(edit.CandleMinutes(), Qt::Key_Return);
             });
@@ -319,11 +328,22 @@ private slots:
             QCOMPARE(create.TimeZone()->currentText(), QString());  // none until chosen
             TypeOver(create.EnglishName(), QStringLiteral("Jerusalem"));
             QLineEdit* zone = create.TimeZone()->lineEdit();
-            TypeOver(zone, QStringLiteral("jerusalem"));
+            // Any part of an id lists the zones that hold it; a row chosen gives its id.
             QCompleter* completer = create.TimeZone()->completer();
+            TypeOver(zone, QStringLiteral("york"));
+            QVERIFY(completer->popup()->isVisible());
             QVERIFY(completer->completionCount() >= 1);
-            QCOMPARE(completer->currentCompletion(), QStringLiteral("Asia/Jerusalem"));
+            QVERIFY(completer->currentCompletion().startsWith(u"America/New_York (UTC-0"_qs));
+            QTest::keyClick(completer->popup(), Qt::Key_Down);
+            QTest::keyClick(completer->popup(), Qt::Key_Return);
+            QCOMPARE(create.ChosenZoneId(), QStringLiteral("America/New_York"));
+            TypeOver(zone, QStringLiteral("jerusalem"));
+            QCOMPARE(completer->currentCompletion(),
+                     ZoneIdWithOffset(u"Asia/Jerusalem"_qs, QDateTime::currentDateTimeUtc()));
             completer->popup()->hide();
+            TypeOver(zone, QStringLiteral("asia/JERUSALEM"));  // an id typed in any case
+            completer->popup()->hide();
+            QCOMPARE(create.ChosenZoneId(), QStringLiteral("Asia/Jerusalem"));
             TypeOver(zone, QStringLiteral("Asia/Jerusalm"));
             QTest::keyClick(create.CandleMinutes(), Qt::Key_Return);
             QVERIFY(create.isVisible());

@@ -1,5 +1,6 @@
 #include "ui/dialogs/location_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -149,18 +151,26 @@ CPLXLocationDlg::CPLXLocationDlg(CustomLocationList& custom, bool hebrewLayout, 
     zone->addStretch();
     addRow(kZone, zone);
 
-    // Typed or chosen; completion finds "Jerusalem" inside "Asia/Jerusalem".
+    // Typed or chosen, each zone shown with its offset now and kept by its id; typing any part
+    // of an id ("york") lists the zones that hold it.
     timeZone_ = new QComboBox(this);
     timeZone_->setEditable(true);
     timeZone_->setInsertPolicy(QComboBox::NoInsert);
-    timeZone_->addItem(QString());
-    timeZone_->addItems(SystemTimeZoneIds());
+    timeZone_->addItem(QString(), QString());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QString& id : SystemTimeZoneIds())
+        timeZone_->addItem(ZoneIdWithOffset(id, now), id);
     timeZone_->setFixedWidth(kNameWidth);
     // Zone ids are Latin names read left to right in either layout.
     timeZone_->setLayoutDirection(Qt::LeftToRight);
     timeZone_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     timeZone_->completer()->setFilterMode(Qt::MatchContains);
     timeZone_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // Both lists as wide as their longest row, however narrow the field.
+    const int widest = timeZone_->view()->sizeHintForColumn(0) +
+                       timeZone_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    timeZone_->view()->setMinimumWidth(widest);
+    timeZone_->completer()->popup()->setMinimumWidth(widest);
     timeZone_->setCurrentIndex(0);
     addRow(kTimeZone, single(timeZone_));
 
@@ -209,7 +219,12 @@ bool CPLXLocationDlg::Fill() {
     ShowDegreesOf(latitude_);
     ShowDegreesOf(longitude_);
     (place.refraction == 1 ? israel_ : world_)->setChecked(true);
-    timeZone_->setCurrentText(FromUtf16(place.timeZone));
+    const QString zone = FromUtf16(place.timeZone);
+    const int listed = timeZone_->findData(zone);
+    if (listed >= 0)
+        timeZone_->setCurrentIndex(listed);
+    else
+        timeZone_->setCurrentText(zone);  // as stored, to be checked at OK
     return true;
 }
 
@@ -253,8 +268,17 @@ Location CPLXLocationDlg::Entered() const {
                  static_cast<float>(ParseIntegerText(zoneMinutes_->text())) / 60.0f;
     place.candleMinutes = ParseIntegerText(candles_->text());
     place.refraction = israel_->isChecked() ? 1 : 0;
-    place.timeZone = timeZone_->currentText().trimmed().toStdU16String();
+    place.timeZone = ChosenZoneId().toStdU16String();
     return place;
+}
+
+QString CPLXLocationDlg::ChosenZoneId() const {
+    // A row of the list, or an id typed in any case.
+    const QString typed = timeZone_->currentText().trimmed();
+    int row = timeZone_->findText(typed, Qt::MatchFixedString);
+    if (row < 0)
+        row = timeZone_->findData(ZoneIdOfListText(typed), Qt::UserRole, Qt::MatchFixedString);
+    return row >= 0 ? timeZone_->itemData(row).toString() : ZoneIdOfListText(typed);
 }
 
 bool CPLXLocationDlg::Refuse(const QString& message, QWidget* field) {

@@ -46,6 +46,8 @@ public:
     QLineEdit* ZoneHours() const { return zoneHours_; }
     QLineEdit* ZoneMinutes() const { return zoneMinutes_; }
     QComboBox* TimeZone() const { return timeZone_; }
+    // The zone id the zone field stands for now, whether chosen from the list or typed.
+    QString ChosenZoneId() const;
     QLineEdit* CandleMinutes() const { return candles_; }
     QRadioButton* IsraelRefraction() const { return israel_; }
 
