@@ -294,9 +294,11 @@ std::vector<PersonalObservance> PersonalObservancesBetween(const PersonalDateLis
         for (std::size_t i = 0; i < dates.size(); ++i) {
             if (!hebrew[i])
                 continue;
+            bool second = false;
             for (const DayNumber day : PersonalObservances(dates[i].kind, *hebrew[i], year, adar)) {
                 if (day >= first && day <= last)
-                    found.push_back({day, i});
+                    found.push_back({day, i, second});
+                second = true;
             }
         }
     }
@@ -305,6 +307,22 @@ std::vector<PersonalObservance> PersonalObservancesBetween(const PersonalDateLis
                   return a.day != b.day ? a.day < b.day : a.index < b.index;
               });
     return found;
+}
+
+std::span<const PersonalObservance> PersonalObservanceWalk::On(DayNumber day) {
+    if (day < kFirstDayNumber || day > kLastDayNumber)
+        return {};
+    const std::int32_t year = DayNumberToHebrew(day).year;
+    if (year != year_) {
+        year_ = year;
+        const DayNumber first = HebrewToDayNumber(year, 1, 1);
+        found_ = PersonalObservancesBetween(dates_, adar_, first,
+                                            first + HebrewYearLength(year) - 1);
+    }
+    const auto [from, to] = std::equal_range(
+        found_.begin(), found_.end(), PersonalObservance{day},
+        [](const PersonalObservance& a, const PersonalObservance& b) { return a.day < b.day; });
+    return {from, to};
 }
 
 std::optional<DayNumber> NextPersonalObservance(const PersonalDate& date, AdarChoice adar,

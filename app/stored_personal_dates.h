@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,7 @@ void SavePersonalAdarChoice(SettingsStore& store, AdarChoice choice);
 struct PersonalObservance {
     DayNumber day = 0;
     std::size_t index = 0;
+    bool secondInYear = false;  // the later of a yahrzeit's two days in one Hebrew year
 
     friend bool operator==(const PersonalObservance&, const PersonalObservance&) = default;
 };
@@ -94,6 +96,24 @@ struct PersonalObservance {
 std::vector<PersonalObservance> PersonalObservancesBetween(const PersonalDateList& dates,
                                                            AdarChoice adar, DayNumber first,
                                                            DayNumber last);
+
+// The observances of a list day by day, for a walk over the days in order (the month grid's refill,
+// the records of a range, a calendar file): found for a whole Hebrew year at once.
+class PersonalObservanceWalk {
+public:
+    PersonalObservanceWalk(PersonalDateList dates, AdarChoice adar)
+        : dates_(std::move(dates)), adar_(adar) {}
+
+    const PersonalDateList& Dates() const { return dates_; }
+    // The observances on `day`, in the order of the list.
+    std::span<const PersonalObservance> On(DayNumber day);
+
+private:
+    PersonalDateList dates_;
+    AdarChoice adar_;
+    std::int32_t year_ = 0;  // the Hebrew year found; 0 for none yet
+    std::vector<PersonalObservance> found_;
+};
 
 // The first day the date is observed on or after `day`; none when there is none within the range
 // of the calendar (or the date does not pass the check).

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <optional>
 
 #include "cli/arguments.h"
@@ -8,33 +7,13 @@
 namespace plx::cli {
 namespace {
 
-// The names of the personal dates observed on each day, from the list read once; the days asked
-// for go forward, so the observances are found a Hebrew year at a time.
-class PersonalNames {
-public:
-    explicit PersonalNames(StoredPersonalDates stored) : stored_(std::move(stored)) {}
-
-    std::vector<std::u16string> On(const DayFacts& day) {
-        if (day.hebrew.year != year_) {
-            year_ = day.hebrew.year;
-            const DayNumber first = HebrewToDayNumber(year_, 1, 1);
-            observances_ = PersonalObservancesBetween(stored_.dates, stored_.adar, first,
-                                                      first + YearLength(day.year) - 1);
-        }
-        const auto [from, to] = std::equal_range(
-            observances_.begin(), observances_.end(), PersonalObservance{day.number},
-            [](const PersonalObservance& a, const PersonalObservance& b) { return a.day < b.day; });
-        std::vector<std::u16string> names;
-        for (auto o = from; o != to; ++o)
-            names.push_back(stored_.dates[o->index].name);
-        return names;
-    }
-
-private:
-    StoredPersonalDates stored_;
-    std::int32_t year_ = 0;
-    std::vector<PersonalObservance> observances_;
-};
+// The names of the personal dates observed on a day.
+std::vector<std::u16string> PersonalNames(PersonalObservanceWalk& walk, DayNumber day) {
+    std::vector<std::u16string> names;
+    for (const PersonalObservance& o : walk.On(day))
+        names.push_back(walk.Dates()[o.index].name);
+    return names;
+}
 
 // One JSON object per day; without --json one line per day, and for a single day the
 // information text below it.
@@ -46,14 +25,16 @@ public:
           wantsJson_(WantsJson(call)),
           language_(TextLanguage(call)),
           languageCode_(call.parser.value(QStringLiteral("lang")).toStdU16String()) {
-        if (wantsJson_)
-            personal_.emplace(ReadStoredPersonalDates());
+        if (wantsJson_) {
+            StoredPersonalDates stored = ReadStoredPersonalDates();
+            personal_.emplace(std::move(stored.dates), stored.adar);
+        }
     }
 
     void Print(CalendarDate civil, bool withInformation) {
         const DayFacts day = FactsOfCivilDay(civil);
         if (wantsJson_) {
-            WriteDayRecord(json_, day, language_, languageCode_, personal_->On(day));
+            WriteDayRecord(json_, day, language_, languageCode_, PersonalNames(*personal_, day.number));
             json_.EndRecord();
         } else {
             call_.out << DayLine(day) << '\n';
@@ -68,7 +49,7 @@ private:
     bool wantsJson_;
     Language language_;
     std::u16string languageCode_;
-    std::optional<PersonalNames> personal_;  // for the JSON records
+    std::optional<PersonalObservanceWalk> personal_;  // for the JSON records
 };
 
 }  // namespace

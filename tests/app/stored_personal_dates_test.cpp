@@ -395,7 +395,7 @@ TEST(PersonalObservances, DaysOfASpanInOrderOfDayThenList) {
     const std::vector<PersonalObservance> expected{
         {Civil(2024, 2, 23), 3},  // its own day, 14 Adar I 5784
         {Civil(2024, 2, 24), 0},  // 15 Adar I
-        {Civil(2024, 3, 25), 0},  // 15 Adar II
+        {Civil(2024, 3, 25), 0, true},  // 15 Adar II, the second of the year
         {Civil(2024, 3, 25), 1},
     };
     EXPECT_EQ(both, expected);
@@ -454,6 +454,35 @@ TEST(PersonalObservances, NextAgreesWithTheSpan) {
             }
         }
     }
+}
+
+// A walk day by day, forward across Hebrew years and back again, finds what the span finds.
+TEST(PersonalObservances, AWalkFindsTheSpansDays) {
+    const PersonalDateList dates{
+        Hebrew(u"a", PersonalKind::Yahrzeit, {15, 6, 5782}),
+        Hebrew(u"b", PersonalKind::Birthday, {1, 1, 5700}),
+        Hebrew(u"c", PersonalKind::Birthday, {29, 13, 5703}),  // Elul of a leap year
+        Hebrew(u"d", PersonalKind::Other, {1, 1, 5700}),
+    };
+    const DayNumber first = HebrewToDayNumber(5783, 12, 1);
+    const DayNumber last = HebrewToDayNumber(5786, 1, 10);
+    const std::vector<PersonalObservance> span =
+        PersonalObservancesBetween(dates, AdarChoice::Both, first, last);
+    PersonalObservanceWalk walk(dates, AdarChoice::Both);
+    std::vector<PersonalObservance> walked;
+    for (DayNumber day = first; day <= last; ++day) {
+        for (const PersonalObservance& o : walk.On(day))
+            walked.push_back(o);
+    }
+    EXPECT_EQ(walked, span);
+    const std::span<const PersonalObservance> back = walk.On(HebrewToDayNumber(5784, 1, 1));
+    EXPECT_EQ(std::vector<PersonalObservance>(back.begin(), back.end()),
+              (std::vector<PersonalObservance>{{HebrewToDayNumber(5784, 1, 1), 1},
+                                               {HebrewToDayNumber(5784, 1, 1), 3}}));
+    // 'c' is kept on the range's last day, and on no day after it.
+    EXPECT_EQ(walk.On(kLastDayNumber).size(), 1u);
+    EXPECT_TRUE(walk.On(kLastDayNumber + 1).empty());
+    EXPECT_TRUE(walk.On(0).empty());
 }
 
 TEST(PersonalObservances, NextAtTheEdges) {
