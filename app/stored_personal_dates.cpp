@@ -316,8 +316,8 @@ std::span<const PersonalObservance> PersonalObservanceWalk::On(DayNumber day) {
     if (year != year_) {
         year_ = year;
         const DayNumber first = HebrewToDayNumber(year, 1, 1);
-        found_ = PersonalObservancesBetween(dates_, adar_, first,
-                                            first + HebrewYearLength(year) - 1);
+        found_ =
+            PersonalObservancesBetween(dates_, adar_, first, first + HebrewYearLength(year) - 1);
     }
     const auto [from, to] = std::equal_range(
         found_.begin(), found_.end(), PersonalObservance{day},

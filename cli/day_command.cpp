@@ -34,7 +34,8 @@ public:
     void Print(CalendarDate civil, bool withInformation) {
         const DayFacts day = FactsOfCivilDay(civil);
         if (wantsJson_) {
-            WriteDayRecord(json_, day, language_, languageCode_, PersonalNames(*personal_, day.number));
+            WriteDayRecord(json_, day, language_, languageCode_,
+                           PersonalNames(*personal_, day.number));
             json_.EndRecord();
         } else {
             call_.out << DayLine(day) << '\n';

@@ -1,5 +1,6 @@
 // plxcal ics: a calendar file (iCalendar) of a span of days for calendar programs: the day's
-// events, the Saturday's portion, the Daf Yomi and chosen halachic times at a place.
+// events, the Saturday's portion, the Daf Yomi, the user's personal dates and chosen halachic times
+// at a place.
 #include "app/utf16.h"
 #include "cli/command.h"
 #include "cli/place_options.h"
@@ -9,7 +10,8 @@ namespace plx::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "ics START END [--events] [--portion] [--daf] [--times KIND,KIND...] [--candles [MIN]] "
+    "ics START END [--events] [--portion] [--daf] [--personal] [--times KIND,KIND...] [--candles "
+    "[MIN]] "
     "[--lang he|en] [--location KEY] [--lat D --lon D --zone H --tz ZONEID --height M "
     "--world-refraction|--israel-refraction] [--dst auto|HOURS] [--elevation] [--sun "
     "classic|precise] [--force] "
@@ -57,6 +59,7 @@ CalendarExportContents Contents(const Invocation& call, const CalculationSetting
     contents.events = Given(call, "events");
     contents.portion = Given(call, "portion");
     contents.dafYomi = Given(call, "daf");
+    contents.personal = Given(call, "personal");
     contents.times = WithoutTimes(settings.times);
     SwitchOnNamedTimes(call, contents.times);
     if (Given(call, "candle-lighting") || Given(call, "candles"))
@@ -100,6 +103,11 @@ int RunIcs(const Invocation& call) {
     ApplyOptions(call, request.settings, request.place);
     request.contents = Contents(call, request.settings);
     request.language = TextLanguage(call);
+    if (request.contents.personal) {
+        StoredPersonalDates personal = ReadStoredPersonalDates();
+        request.personalDates = std::move(personal.dates);
+        request.personalAdar = personal.adar;
+    }
     ExpectWritten(path, WriteCalendarFile(path, request));
     return 0;
 }

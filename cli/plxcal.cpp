@@ -96,11 +96,13 @@ QList<QCommandLineOption> Options() {
         {QStringLiteral("events"), QStringLiteral("ics: the day's events.")},
         {QStringLiteral("portion"), QStringLiteral("ics: the weekly portion on Saturdays.")},
         {QStringLiteral("daf"), QStringLiteral("ics: the Daf Yomi page of each day.")},
+        {QStringLiteral("personal"),
+         QStringLiteral("ics: the days your personal dates are kept (see 'personal').")},
         {QStringLiteral("times"),
          QStringLiteral("ics: these halachic times, by the names of the settings file's switches "
                         "(Sunrise, Sunset, CandleLighting, Motzash ...). Without --events, "
-                        "--portion, --daf, --times or --candles the file holds the events and "
-                        "the portions."),
+                        "--portion, --daf, --personal, --times or --candles the file holds the "
+                        "events and the portions."),
          QStringLiteral("KIND,KIND...")},
         {QStringLiteral("candle-lighting"), QStringLiteral("ics: the same as --candles alone.")},
         {QStringLiteral("force"),
@@ -187,9 +189,9 @@ void AddOptions(QCommandLineParser& parser) {
         "  ics START END --out FILE\n"
         "                      a calendar file (iCalendar) of the days from START to END for "
         "calendar\n"
-        "                      programs: events, portions, Daf Yomi (--daf), halachic times "
-        "(--times)\n"
-        "                      and candle lighting (--candles) at the current location\n"
+        "                      programs: events, portions, Daf Yomi (--daf), personal dates\n"
+        "                      (--personal), halachic times (--times) and candle lighting\n"
+        "                      (--candles) at the current location\n"
         "  anniversary birthday|yahrzeit DATE --years FROM TO\n"
         "                      the days a birthday or a yahrzeit of DATE (civil, or Hebrew with\n"
         "                      --hebrew) is kept in the Hebrew years FROM to TO\n"

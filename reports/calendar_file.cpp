@@ -75,6 +75,10 @@ icalcomponent* Event(const CalendarItem& item, const icaltimetype& stamp,
     icalcomponent_add_property(event, icalproperty_new_uid(item.uid.c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(event, TextProperty(icalproperty_new_summary, item.summary));
+    if (!item.description.isEmpty()) {
+        icalcomponent_add_property(event,
+                                   TextProperty(icalproperty_new_description, item.description));
+    }
     if (item.at) {
         const QDateTime local = frame.zoneId ? item.at->toTimeZone(frame.zone) : item.at->toUTC();
         icalproperty* start = icalproperty_new_dtstart(TimeValue(local, !frame.zoneId));
@@ -138,8 +142,11 @@ bool WriteCalendar(QIODevice& device, const CalendarExportRequest& request,
     const icaltimetype stampValue = TimeValue(stamp.toUTC(), true);
     const ZoneOffsetLookup zones = SystemZoneOffsetsForRun();
     const DayNumber last = CivilToDayNumber(request.last);
+    PersonalObservanceWalk personal(
+        request.contents.personal ? request.personalDates : PersonalDateList{},
+        request.personalAdar);
     for (DayNumber n = CivilToDayNumber(request.first); ok && n <= last; ++n) {
-        for (const CalendarItem& item : CalendarItemsOfDay(request, n, zones)) {
+        for (const CalendarItem& item : CalendarItemsOfDay(request, n, zones, &personal)) {
             const Component event(Event(item, stampValue, timedFrame));
             const QByteArray text = Serialized(event.get());
             ok = ok && device.write(text) == text.size();

@@ -66,18 +66,29 @@ void AddDayItems(std::vector<CalendarItem>& items, const DayFacts& facts, const 
     int index = 0;
     for (const std::u16string& text : events) {
         ++index;
-        items.push_back({Uid(day, "event-" + std::to_string(index)), FromUtf16(text), day, {}});
+        items.push_back({Uid(day, "event-" + std::to_string(index)), FromUtf16(text), day, {}, {}});
     }
     // A Sabbath named after its festival has that name among the events already.
     if (contents.portion && DayNumberWeekday(facts.number) == 7) {
         const auto name = WeeklyPortionName(request.language, facts.hebrew, facts.year);
         if (name && std::find(events.begin(), events.end(), *name) == events.end())
-            items.push_back({Uid(day, "portion"), FromUtf16(*name), day, {}});
+            items.push_back({Uid(day, "portion"), FromUtf16(*name), day, {}, {}});
     }
     if (contents.dafYomi) {
         const std::u16string daf = DafYomiText(request.language, facts.civil);
         if (!daf.empty())
-            items.push_back({Uid(day, "daf"), FromUtf16(daf), day, {}});
+            items.push_back({Uid(day, "daf"), FromUtf16(daf), day, {}, {}});
+    }
+}
+
+void AddPersonalDates(std::vector<CalendarItem>& items, const QDate& day, DayNumber n,
+                      PersonalObservanceWalk& walk) {
+    for (const PersonalObservance& o : walk.On(n)) {
+        const PersonalDate& date = walk.Dates()[o.index];
+        const std::string uid = "personal-" + std::to_string(date.key) + '-' +
+                                std::to_string(DayNumberToHebrew(n).year) +
+                                (o.secondInYear ? "-2" : "") + "@plx";
+        items.push_back({uid, FromUtf16(date.name), day, {}, FromUtf16(date.note)});
     }
 }
 
@@ -97,8 +108,11 @@ void AddTimes(std::vector<CalendarItem>& items, CalendarDate civil, const QDate&
         if (IsLength(entry.kind))
             continue;
         const std::string name = FromUtf16(TimeSwitchName(entry.kind)).toStdString();
-        items.push_back({Uid(day, name + '-' + placeTag), TimeName(names, entry.label), day,
-                         midnight.addSecs(qint64{entry.minutes} * 60)});
+        items.push_back({Uid(day, name + '-' + placeTag),
+                         TimeName(names, entry.label),
+                         day,
+                         midnight.addSecs(qint64{entry.minutes} * 60),
+                         {}});
     }
 }
 
@@ -131,15 +145,25 @@ bool ExportsTimes(const CalendarExportContents& contents) {
 }
 
 bool ExportsAnything(const CalendarExportContents& contents) {
-    return contents.events || contents.portion || contents.dafYomi || ExportsTimes(contents);
+    return contents.events || contents.portion || contents.dafYomi || contents.personal ||
+           ExportsTimes(contents);
 }
 
 std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n,
-                                             const ZoneOffsetLookup& zones) {
+                                             const ZoneOffsetLookup& zones,
+                                             PersonalObservanceWalk* personal) {
     std::vector<CalendarItem> items;
     const DayFacts facts = FactsOfCivilDay(DayNumberToCivil(n));
     const QDate day = GregorianDayOf(n);
     AddDayItems(items, facts, day, request);
+    if (request.contents.personal) {
+        if (personal) {
+            AddPersonalDates(items, day, n, *personal);
+        } else {
+            PersonalObservanceWalk alone(request.personalDates, request.personalAdar);
+            AddPersonalDates(items, day, n, alone);
+        }
+    }
     if (ExportsTimes(request.contents))
         AddTimes(items, facts.civil, day, request, zones);
     return items;

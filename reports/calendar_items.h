@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/stored_personal_dates.h"
 #include "astro/halachic_times.h"
 #include "astro/locations.h"
 #include "astro/time_zones.h"
@@ -28,6 +29,8 @@ struct CalendarExportContents {
     bool events = false;
     bool portion = false;  // on Saturdays
     bool dafYomi = false;
+    // The user's personal dates: an all-day item on each day one is observed (the request's list).
+    bool personal = false;
     // The halachic times to export, with the user's definitions; lengths (the proportional hours)
     // are no times of day and are left out. Candle lighting is among them.
     TimesOfDayOptions times = WithoutTimes({});
@@ -41,6 +44,9 @@ struct CalendarExportRequest {
     Location place;
     // The clock (daylight saving) and the elevation switch under which the times are computed.
     CalculationSettings settings;
+    // The personal dates exported with contents.personal, and where a yahrzeit of Adar is kept.
+    PersonalDateList personalDates;
+    AdarChoice personalAdar = AdarChoice::AdarI;
 };
 
 // The most days a span of twenty years can have; a longer export must be asked for on purpose.
@@ -63,6 +69,7 @@ struct CalendarItem {
     QString summary;
     QDate day;
     std::optional<QDateTime> at;  // timed items: the instant, in UTC
+    QString description;          // a personal date's note; empty for none
 };
 
 // Whether any halachic time is switched on.
@@ -70,10 +77,14 @@ bool ExportsTimes(const CalendarExportContents& contents);
 // Whether the file would hold anything at all.
 bool ExportsAnything(const CalendarExportContents& contents);
 
-// The items of one day: events, portion, Daf Yomi, then the times in the calculator's order, on
-// the clocks the zone lookup gives.
+// The items of one day: events, portion, Daf Yomi, personal dates, then the times in the
+// calculator's order, on the clocks the zone lookup gives. A personal date observed twice in a
+// Hebrew year has the id "personal-<key>-<year>-2@plx" the second time, else
+// "personal-<key>-<year>@plx". A walk over the days in order gives the personal dates (made from
+// the request's); without one they are found for the day alone.
 std::vector<CalendarItem> CalendarItemsOfDay(const CalendarExportRequest& request, DayNumber n,
-                                             const ZoneOffsetLookup& zones);
+                                             const ZoneOffsetLookup& zones,
+                                             PersonalObservanceWalk* personal = nullptr);
 
 // The stable name of a time of day in ids and on the command line: the stored name of its switch.
 // The kinds follow the switches' order; the plain nightfall is the standard stars-out switch.

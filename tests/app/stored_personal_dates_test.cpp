@@ -393,8 +393,8 @@ TEST(PersonalObservances, DaysOfASpanInOrderOfDayThenList) {
     const std::vector<PersonalObservance> both =
         PersonalObservancesBetween(dates, AdarChoice::Both, first, last);
     const std::vector<PersonalObservance> expected{
-        {Civil(2024, 2, 23), 3},  // its own day, 14 Adar I 5784
-        {Civil(2024, 2, 24), 0},  // 15 Adar I
+        {Civil(2024, 2, 23), 3},        // its own day, 14 Adar I 5784
+        {Civil(2024, 2, 24), 0},        // 15 Adar I
         {Civil(2024, 3, 25), 0, true},  // 15 Adar II, the second of the year
         {Civil(2024, 3, 25), 1},
     };

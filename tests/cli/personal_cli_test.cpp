@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include "cli/plxcal_runner.h"
+#include "reports/ical_reading.h"
 
 namespace {
 
@@ -198,6 +199,35 @@ TEST(PlxcalPersonal, DayAndRangeRecordsNameTheDatesObserved) {
     EXPECT_EQ(s.Names("2024-03-25", "2024-03-25"), (QList<QStringList>{{"Yahrzeit", "Birthday"}}));
     r = s.Run({"day", "5784-06-15", "--hebrew", "--json"});
     EXPECT_EQ(r.json()["personal"].toArray(), QJsonArray({"Yahrzeit"}));
+}
+
+TEST(PlxcalPersonal, IcsExportsThemAloneOrWithTheRest) {
+    const PersonalStore s;
+    s.Add({"--name", "Yahrzeit", "--kind", "yahrzeit", "--date", "5783-06-15", "--hebrew", "--note",
+           "a note"});
+    s.Add({"--name", "Evening", "--kind", "other", "--date", "2024-02-22", "--after-sunset"});
+    QSettings(s.path, QSettings::IniFormat).setValue("Settings/plx_personal_adar", 3);
+    const QString out = s.config.filePath(QStringLiteral("out.ics"));
+    const auto exported = [&](const QStringList& options) {
+        const PlxcalResult r =
+            s.Run(QStringList{"ics", "2024-02-01", "2024-03-31", "--out", out} + options);
+        EXPECT_EQ(r.status, 0) << r.err.constData();
+        QFile file(out);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QStringList read;
+        for (const ReadEvent& e : ReadCalendarEvents(file.readAll()))
+            read << e.uid + u' ' + e.start + u' ' + e.description;
+        return read;
+    };
+    const QStringList alone = exported({"--personal"});
+    EXPECT_EQ(alone,
+              (QStringList{"personal-2-5784@plx 20240223 ", "personal-1-5784@plx 20240224 a note",
+                           "personal-1-5784-2@plx 20240325 a note"}));
+    const QStringList withEvents = exported({"--personal", "--events"});
+    EXPECT_GT(withEvents.size(), alone.size());
+    for (const QString& item : alone)
+        EXPECT_TRUE(withEvents.contains(item)) << item.toStdString();
+    EXPECT_TRUE(exported({"--events"}).filter(QStringLiteral("personal-")).isEmpty());
 }
 
 }  // namespace

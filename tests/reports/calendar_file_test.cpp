@@ -239,3 +239,68 @@ TEST(CalendarFile, WrittenWholeOrNotAtAll) {
 
 }  // namespace
 }  // namespace plx
+
+namespace plx {
+namespace {
+
+PersonalDate Personal(std::int32_t key, std::u16string name, PersonalKind kind,
+                      CalendarDate hebrew) {
+    PersonalDate date;
+    date.key = key;
+    date.name = std::move(name);
+    date.kind = kind;
+    date.date = hebrew;
+    return date;
+}
+
+// A yahrzeit of Adar of a common year kept in both Adars of 5784 and a birthday entered by its
+// Julian civil date; a date of another kind with a note, and one that does not pass the check.
+TEST(CalendarFile, PersonalDatesOneEventAnObservance) {
+    CalendarExportRequest request = Request({1, 1, 2024}, {31, 12, 2025});
+    request.contents.personal = true;
+    request.personalAdar = AdarChoice::Both;
+    PersonalDate birthday = Personal(7, u"Grandfather", PersonalKind::Birthday, {});
+    birthday.hebrewCalendar = false;
+    birthday.date = {4, 10, 1582};  // Julian: 18 Tishrei 5343
+    PersonalDate wedding =
+        Personal(12, u"חתונה", PersonalKind::Anniversary, {20, 9, 5760});  // Iyar
+    wedding.note = u"Note, with; chars";
+    request.personalDates = {Personal(3, u"Yahrzeit", PersonalKind::Yahrzeit, {15, 6, 5783}),
+                             birthday, wedding,
+                             Personal(4, u"", PersonalKind::Other, {1, 1, 5784})};
+    const std::vector<ReadEvent> events = Export(request);
+    QStringList read;
+    for (const ReadEvent& e : events) {
+        EXPECT_TRUE(e.allDay);
+        read += e.uid + u' ' + e.start + u' ' + e.summary;
+    }
+    EXPECT_EQ(read.join(u'\n').toStdString(),
+              QStringList({
+                              "personal-3-5784@plx 20240224 Yahrzeit",
+                              "personal-3-5784-2@plx 20240325 Yahrzeit",
+                              "personal-12-5784@plx 20240528 חתונה",
+                              "personal-7-5785@plx 20241020 Grandfather",
+                              "personal-3-5785@plx 20250315 Yahrzeit",
+                              "personal-12-5785@plx 20250518 חתונה",
+                              "personal-7-5786@plx 20251010 Grandfather",
+                          })
+                  .join(u'\n')
+                  .toStdString());
+    EXPECT_EQ(events[2].description, QStringLiteral("Note, with; chars"));
+    EXPECT_TRUE(events[0].description.isEmpty());
+
+    // Alone they are the whole file; with the events, each day's events come first.
+    EXPECT_TRUE(ExportsAnything(request.contents));
+    request.contents.events = true;
+    request.first = request.last = {25, 3, 2024};
+    const std::vector<ReadEvent> withEvents = Export(request);
+    ASSERT_GE(withEvents.size(), 2u);
+    EXPECT_TRUE(withEvents.front().uid.endsWith(QStringLiteral("-event-1@plx")));
+    EXPECT_EQ(withEvents.back().uid, QStringLiteral("personal-3-5784-2@plx"));
+    // Not asked for: none, whatever the list.
+    request.contents.personal = false;
+    EXPECT_EQ(Export(request).size(), withEvents.size() - 1);
+}
+
+}  // namespace
+}  // namespace plx

@@ -13,6 +13,7 @@ struct ReadEvent {
     QString uid;
     QString summary;
     QString location;
+    QString description;
     bool allDay = false;
     QString start;      // as written: "20240329" or "20240329T181600"
     QString zone;       // the TZID of a timed start; empty for UTC
@@ -32,6 +33,8 @@ inline std::vector<ReadEvent> ReadCalendarEvents(const QByteArray& text) {
         read.summary = QString::fromUtf8(icalcomponent_get_summary(event));
         if (const char* location = icalcomponent_get_location(event))
             read.location = QString::fromUtf8(location);
+        if (const char* description = icalcomponent_get_description(event))
+            read.description = QString::fromUtf8(description);
         icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
         const icaltimetype value = icalproperty_get_dtstart(start);
         read.allDay = value.is_date != 0;
