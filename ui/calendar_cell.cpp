@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -20,6 +21,8 @@ namespace {
 const QColor kTodayText(255, 255, 255);
 const QColor kPlainText(0, 0, 0);
 const QColor kMarkedText(238, 0, 0);
+// The family's own dates stand apart from the calendar's events.
+const QColor kPersonalText(120, 0, 150);
 // The least room between the Hebrew and the civil day.
 constexpr int kNumberGap = 2;
 
@@ -52,6 +55,11 @@ LineMeasure MeasureBy(const QFontMetricsF& metrics) {
     };
 }
 
+TextOptions EventsOptions(bool rightToLeft) {
+    return TextOption::WordWrap | TextOption::NoMnemonic |
+           (rightToLeft ? TextOptions(TextOption::RightToLeft) : TextOptions());
+}
+
 }  // namespace
 
 QFont CellFont(int height) {
@@ -71,9 +79,7 @@ QFont FittingCellFont(const QStringList& texts, int width, int gap, int fontHeig
 }
 
 CellTextLayout LayOutCellEvents(const QString& text, QSize area, int fontHeight, bool rightToLeft) {
-    const TextOptions options =
-        TextOption::WordWrap | TextOption::NoMnemonic |
-        (rightToLeft ? TextOptions(TextOption::RightToLeft) : TextOptions());
+    const TextOptions options = EventsOptions(rightToLeft);
     const ReportSize room{area.width(), area.height()};
     CellTextLayout layout;
     std::optional<QFontMetricsF> metrics;
@@ -116,6 +122,14 @@ void CPLXCalendarChild::setDayText(const QString& text) {
 }
 void CPLXCalendarChild::setEventsText(const QString& text) {
     Assign(eventsText_, text);
+}
+void CPLXCalendarChild::setPersonalText(const QString& text) {
+    Assign(personalText_, text);
+}
+QString CPLXCalendarChild::balloonText() const {
+    if (eventsText_.isEmpty() || personalText_.isEmpty())
+        return eventsText_ + personalText_;
+    return eventsText_ + u'\n' + personalText_;
 }
 void CPLXCalendarChild::setRightToLeft(bool rightToLeft) {
     Assign(rightToLeft_, rightToLeft);
@@ -210,7 +224,8 @@ void CPLXCalendarChild::PaintDayNumbers(QPainter& painter, QSize client) {
 }
 
 void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
-    if (eventsText_.isEmpty())
+    const QString text = balloonText();
+    if (text.isEmpty())
         return;
     QColor colour = kPlainText;
     if (highlight_ == Highlight::kToday) {
@@ -218,20 +233,44 @@ void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
     } else if (marked_) {
         colour = highlight_ == Highlight::kSelected ? kTodayText : kMarkedText;
     }
+    const QColor personalColour = highlight_ == Highlight::kNone ? kPersonalText : kTodayText;
     const int top = client.height() / 4;
     const QRect area(0, top, client.width(), client.height() - top);
-    const CellTextLayout layout =
-        LayOutCellEvents(eventsText_, area.size(), eventsHeight_, rightToLeft_);
+    const CellTextLayout layout = LayOutCellEvents(text, area.size(), eventsHeight_, rightToLeft_);
+    // The names follow the events: the lines past those of the events are theirs.
+    const QFontMetricsF metrics(layout.font);
+    const qsizetype eventLines = eventsText_.isEmpty()
+                                     ? 0
+                                     : FittedLines(eventsText_, EventsOptions(rightToLeft_),
+                                                   area.width(), MeasureBy(metrics))
+                                           .size();
     painter.save();
     painter.setClipRect(area);
     painter.setFont(layout.font);
-    painter.setPen(colour);
     int y = area.top();
-    for (const QString& line : layout.lines) {
+    for (qsizetype line = 0; line < layout.lines.size(); ++line) {
+        painter.setPen(line < eventLines ? colour : personalColour);
         DrawLine(painter, QRectF(area.left(), y, area.width(), layout.lineHeight),
-                 Qt::AlignHCenter | Qt::AlignTop, line, rightToLeft_);
+                 Qt::AlignHCenter | Qt::AlignTop, layout.lines[line], rightToLeft_);
         y += layout.lineHeight;
     }
+    painter.restore();
+    if (!personalText_.isEmpty())
+        PaintPersonalMark(painter, client);
+}
+
+// A small corner triangle at the bottom of the reading side, seen even when the names do not fit.
+void CPLXCalendarChild::PaintPersonalMark(QPainter& painter, QSize client) {
+    const int size = std::max(4, client.height() / 7);
+    const int bottom = client.height();
+    const int edge = rightToLeft_ ? client.width() : 0;
+    const int inward = rightToLeft_ ? -size : size;
+    const QPoint corner[] = {{edge, bottom}, {edge, bottom - size}, {edge + inward, bottom}};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(highlight_ == Highlight::kNone ? kPersonalText : kTodayText);
+    painter.drawPolygon(corner, 3);
     painter.restore();
 }
 

@@ -53,6 +53,13 @@ public:
     // The portion and the events, one per line.
     const QString& eventsText() const { return eventsText_; }
     void setEventsText(const QString& text);
+    // The names of the personal dates kept on the day, one per line: drawn after the events in a
+    // colour of their own, with a mark in the cell's corner.
+    const QString& personalText() const { return personalText_; }
+    void setPersonalText(const QString& text);
+    bool hasPersonal() const { return !personalText_.isEmpty(); }
+    // What the day's balloon says: the events, then the personal dates.
+    QString balloonText() const;
     bool rightToLeft() const { return rightToLeft_; }
     void setRightToLeft(bool rightToLeft);
     bool isBlank() const { return blank_; }
@@ -91,6 +98,7 @@ private:
     void PaintHeaderText(QPainter& painter, QSize client);
     void PaintDayNumbers(QPainter& painter, QSize client);
     void PaintEvents(QPainter& painter, QSize client);
+    void PaintPersonalMark(QPainter& painter, QSize client);
     void SizeFonts(int clientHeight);
 
     bool isHeader_ = false;
@@ -99,6 +107,7 @@ private:
     CalendarDate date_{0, 0, 0};
     QString dayText_;
     QString eventsText_;
+    QString personalText_;
     bool rightToLeft_;
     bool blank_ = false;
     bool marked_ = false;

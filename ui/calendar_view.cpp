@@ -65,6 +65,10 @@ void CPLXCalendar::setTodaySource(TodaySource source) {
     todaySource_ = std::move(source);
 }
 
+void CPLXCalendar::setPersonalNames(PersonalNames source) {
+    personalNames_ = std::move(source);
+}
+
 void CPLXCalendar::Attach() {
     LayOutCells();
     setToday(todaySource_());
@@ -139,6 +143,18 @@ void CPLXCalendar::Refill() {
     const CalendarDate hebrew = CivilToHebrew(selected_);
     const int selectedDay = civilMode_ ? selected_.day : hebrew.day;
     const auto days = MonthGridDays(selected_, civilMode_);
+    // The days of a month are consecutive, so one span covers them all.
+    DayNumber first = 0;
+    std::vector<QStringList> personal;
+    if (personalNames_) {
+        const auto shown = [](const auto& day) { return day.has_value(); };
+        const auto from = std::find_if(days.begin(), days.end(), shown);
+        const auto to = std::find_if(days.rbegin(), days.rend(), shown);
+        if (from != days.end()) {
+            first = CivilToDayNumber((*from)->civil);
+            personal = personalNames_(first, CivilToDayNumber((*to)->civil));
+        }
+    }
     std::array<Highlight, 7> headers{};
     for (int index = 0; index < kWeekCells; ++index) {
         CPLXCalendarChild* child = cells_[7 + index];
@@ -147,6 +163,7 @@ void CPLXCalendar::Refill() {
             // A blank cell forgets its highlight too, or a header click could find a stale one.
             child->setBlank(true);
             child->setHighlight(Highlight::kNone);
+            child->setPersonalText({});
             continue;
         }
         if (child->isBlank() || child->date() != day->civil) {
@@ -158,6 +175,9 @@ void CPLXCalendar::Refill() {
             child->setMarked(texts.marked);
             child->setEventsText(texts.eventsText);
         }
+        // Asked for every day: the dates may have changed while the day stayed.
+        const auto slot = static_cast<std::size_t>(CivilToDayNumber(day->civil) - first);
+        child->setPersonalText(slot < personal.size() ? personal[slot].join(u'\n') : QString());
         Highlight highlight = Highlight::kNone;
         Highlight& header = headers[child->column()];
         if (day->civil == today_) {
@@ -214,13 +234,13 @@ void CPLXCalendar::OnChildDoubleClicked(CPLXCalendarChild* clicked) {
 }
 
 void CPLXCalendar::OnChildMouseHover(CPLXCalendarChild* hovered) {
-    if (hovered == nullptr || hovered->isBlank() || hovered->eventsText().isEmpty())
+    if (hovered == nullptr || hovered->isBlank() || hovered->balloonText().isEmpty())
         return;
     // The mouse may have crossed the cell before its message came: no balloon left behind.
     if (!hovered->underMouse())
         return;
     const QRect client = hovered->clientRect();
-    balloon_ = BalloonTip::Launch(hovered->dayText(), hovered->eventsText(), hovered,
+    balloon_ = BalloonTip::Launch(hovered->dayText(), hovered->balloonText(), hovered,
                                   client.topLeft() + QPoint(client.width() / 2, 5),
                                   language_.rightToLeft, kBalloonMs);
     balloonDate_ = hovered->date();

@@ -12,8 +12,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <QStringList>
+
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "engine/calendar.h"
 #include "engine/language.h"
@@ -40,11 +43,17 @@ class CPLXCalendar : public QWidget {
 
 public:
     using TodaySource = std::function<CalendarDate()>;
+    // The names of the personal dates kept on each day from `first` to `last`, first day first.
+    using PersonalNames = std::function<std::vector<QStringList>(DayNumber first, DayNumber last)>;
 
     explicit CPLXCalendar(const CalendarViewLanguage& language, QWidget* parent = nullptr);
 
     // Where today's date comes from: the local clock unless replaced (before Attach).
     void setTodaySource(TodaySource source);
+    // Where the names of the personal dates come from; none without it. Each Refill asks it once
+    // for the month shown, so a Refill after a change of the dates shows them.
+    void setPersonalNames(PersonalNames source);
+
     // Lays out the cells, takes today's date, selects it and starts the minute timer that renews
     // today. Connect to dateChanged first: the first notification comes from here.
     void Attach();
@@ -113,6 +122,7 @@ private:
     CalendarDate today_{0, 0, 0};
     CalendarDate todayHebrew_{0, 0, 0};
     TodaySource todaySource_ = LocalToday;
+    PersonalNames personalNames_;
     QTimer todayTimer_;
     QPointer<BalloonTip> balloon_;  // open over the cell it tells of
     CalendarDate balloonDate_{0, 0, 0};

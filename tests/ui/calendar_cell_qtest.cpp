@@ -24,6 +24,9 @@ bool IsWhite(QRgb c) {
 bool IsRed(QRgb c) {
     return qRed(c) > 180 && qGreen(c) < 70 && qBlue(c) < 70;
 }
+bool IsPurple(QRgb c) {
+    return qRed(c) > 80 && qRed(c) < 170 && qGreen(c) < 50 && qBlue(c) > 100 && qBlue(c) < 200;
+}
 bool IsDark(QRgb c) {
     return qRed(c) < 70 && qGreen(c) < 70 && qBlue(c) < 70;
 }
@@ -52,6 +55,7 @@ struct CellSetup {
     bool rightToLeft = true;
     QString dayText = {};
     QString eventsText = {};
+    QString personalText = {};
     bool blank = false;
     bool marked = false;
     Highlight highlight = Highlight::kNone;
@@ -63,6 +67,7 @@ QImage Render(const CellSetup& setup, QSize size = QSize(86, 64)) {
     cell.setHeader(setup.header);
     cell.setDayText(setup.dayText);
     cell.setEventsText(setup.eventsText);
+    cell.setPersonalText(setup.personalText);
     cell.setMarked(setup.marked);
     cell.setHighlight(setup.highlight);
     cell.setBlank(setup.blank);
@@ -169,6 +174,72 @@ private slots:
         const QRect inside(3, 3, 80, 32);
         QVERIFY(CountPixels(header, inside, IsDark) > 10);
         QVERIFY(CountPixels(headerToday, inside, IsWhite) > 10);
+    }
+
+    // The family's dates: their own colour under the events, white on today and the selection,
+    // and a mark in the bottom corner of the reading side even when no name fits.
+    void personalDatesStandApartFromTheEvents() {
+        const QSize size(86, 64);
+        const QRect events = EventsArea(size);
+        const CellSetup both{.dayText = u"א\t1"_qs,
+                             .eventsText = u"ראש חודש"_qs,
+                             .personalText = u"שרה"_qs,
+                             .marked = true};
+        const QImage plain = Render(both);
+        QVERIFY(CountPixels(plain, events, IsRed) > 10);
+        QVERIFY(CountPixels(plain, events, IsPurple) > 10);
+        // The events come first: the names' ink lies below the events' ink.
+        const auto lowest = [&](const QImage& image, const PixelTest& test) {
+            int row = -1;
+            for (int y = events.top(); y <= events.bottom(); ++y) {
+                if (CountPixels(image, QRect(events.left(), y, events.width(), 1), test) > 0)
+                    row = y;
+            }
+            return row;
+        };
+        QVERIFY(lowest(plain, IsPurple) > lowest(plain, IsRed));
+        for (Highlight highlight : {Highlight::kSelected, Highlight::kToday}) {
+            CellSetup lit = both;
+            lit.highlight = highlight;
+            const QImage image = Render(lit);
+            QCOMPARE(CountPixels(image, QRect(QPoint(1, 1), size - QSize(2, 2)), IsPurple), 0);
+            QVERIFY(CountPixels(image, events, IsWhite) > 10);
+        }
+
+        // Names alone are drawn from the top of the events area, with the mark.
+        const QRect bottomRight(size.width() - 4, size.height() - 4, 3, 3);
+        const QRect bottomLeft(1, size.height() - 4, 3, 3);
+        const QImage hebrew = Render({.dayText = u"א\t1"_qs, .personalText = u"שרה"_qs});
+        QVERIFY(CountPixels(hebrew, events, IsPurple) > 10);
+        QCOMPARE(CountPixels(hebrew, bottomRight, IsPurple), 9);
+        QCOMPARE(CountPixels(hebrew, bottomLeft, IsPurple), 0);
+        const QImage english =
+            Render({.rightToLeft = false, .dayText = u"1\t1"_qs, .personalText = u"Sarah"_qs});
+        QCOMPARE(CountPixels(english, bottomLeft, IsPurple), 9);
+        QCOMPARE(CountPixels(english, bottomRight, IsPurple), 0);
+        // A cell without personal dates has no mark.
+        QCOMPARE(CountPixels(Render({.dayText = u"א\t1"_qs}), bottomRight, IsPurple), 0);
+    }
+
+    void balloonTextJoinsEventsAndNames_data() {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("balloon");
+        QTest::newRow("both") << u"Purim"_qs << u"Sarah\nDavid"_qs << u"Purim\nSarah\nDavid"_qs;
+        QTest::newRow("events only") << u"Purim"_qs << QString() << u"Purim"_qs;
+        QTest::newRow("names only") << QString() << u"Sarah"_qs << u"Sarah"_qs;
+        QTest::newRow("neither") << QString() << QString() << QString();
+    }
+
+    void balloonTextJoinsEventsAndNames() {
+        QFETCH(QString, events);
+        QFETCH(QString, names);
+        QFETCH(QString, balloon);
+        CPLXCalendarChild cell(1, 1, false, nullptr);
+        cell.setEventsText(events);
+        cell.setPersonalText(names);
+        QCOMPARE(cell.balloonText(), balloon);
+        QCOMPARE(cell.hasPersonal(), !names.isEmpty());
     }
 
     void numbersSitAtOppositeEdgesByDirection() {

@@ -1,5 +1,6 @@
 // The month view: which day lands in which cell, how clicks, header clicks, double clicks and
 // hovering move the selection or open the balloon, and the minute timer's move of today.
+#include <QHash>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
@@ -420,6 +421,72 @@ private slots:
         QCOMPARE(calendar.CellOf({20, 2, 2024})->highlight(), Highlight::kSelected);
         QCOMPARE(calendar.view->cell(0, 3)->highlight(), Highlight::kNone);
         QCOMPARE(calendar.view->cell(0, 4)->highlight(), Highlight::kToday);
+    }
+
+    // The view asks for the names of the whole month at once and shows each day's in its cell
+    // and its balloon; a refill after the dates changed shows the new names in the same cells.
+    void personalDatesShowInTheirDaysCellsAndBalloons_data() {
+        QTest::addColumn<bool>("hebrew");
+        QTest::addColumn<bool>("civilMode");
+        QTest::newRow("Hebrew, Hebrew month") << true << false;
+        QTest::newRow("English, civil month") << false << true;
+    }
+
+    void personalDatesShowInTheirDaysCellsAndBalloons() {
+        QFETCH(bool, hebrew);
+        QFETCH(bool, civilMode);
+        Calendar calendar(hebrew ? Hebrew() : English(), {14, 2, 2024}, true);
+        const DayNumber purim = CivilToDayNumber({24, 3, 2024});
+        const DayNumber plainDay = CivilToDayNumber({20, 3, 2024});
+        auto names = std::make_shared<QHash<DayNumber, QStringList>>();
+        names->insert(purim, {u"Sarah"_qs});
+        names->insert(plainDay, {u"David"_qs, u"Miriam"_qs});
+        QList<std::pair<DayNumber, DayNumber>> asked;
+        calendar.view->setPersonalNames([names, &asked](DayNumber first, DayNumber last) {
+            asked << std::pair{first, last};
+            std::vector<QStringList> days;
+            for (DayNumber n = first; n <= last; ++n)
+                days.push_back(names->value(n));
+            return days;
+        });
+        calendar.ShowMonth({24, 3, 2024}, civilMode);
+        // One span, from the first to the last day shown.
+        QVERIFY(!asked.isEmpty());
+        const QList<CPLXCalendarChild*> days = calendar.Days();
+        QCOMPARE(asked.last(), (std::pair{CivilToDayNumber(days.first()->date()),
+                                          CivilToDayNumber(days.last()->date())}));
+        for (CPLXCalendarChild* day : days) {
+            const QStringList expected = names->value(CivilToDayNumber(day->date()));
+            QCOMPARE(day->personalText(), expected.join(u'\n'));
+        }
+        CPLXCalendarChild* festival = calendar.CellOf({24, 3, 2024});
+        QVERIFY(!festival->eventsText().isEmpty());
+        QCOMPARE(festival->balloonText(), festival->eventsText() + u"\nSarah"_qs);
+
+        // A day with only personal dates opens a balloon of their names.
+        CPLXCalendarChild* family = calendar.CellOf({20, 3, 2024});
+        QVERIFY(family->eventsText().isEmpty());
+        QTest::mouseMove(family, QPoint(20, 40));
+        QTRY_COMPARE(family->findChildren<BalloonTip*>().size(), 1);
+        QCOMPARE(family->findChild<BalloonTip*>()->content(), u"David\nMiriam"_qs);
+        QTest::mouseMove(festival, QPoint(20, 40));
+        QTRY_COMPARE(festival->findChildren<BalloonTip*>().size(), 1);
+        QCOMPARE(festival->findChild<BalloonTip*>()->content(), festival->balloonText());
+
+        // A date deleted and another added: the refill of the same month shows it.
+        names->remove(plainDay);
+        names->insert(purim, {u"Sarah"_qs, u"Rivka"_qs});
+        calendar.view->Refill();
+        QCOMPARE(family->personalText(), QString());
+        QVERIFY(!family->hasPersonal());
+        QCOMPARE(festival->personalText(), u"Sarah\nRivka"_qs);
+        // Cells outside the month keep none.
+        calendar.ShowMonth({1, 2, 2015}, true);
+        for (int index = 0; index < 42; ++index) {
+            CPLXCalendarChild* cell = calendar.view->cell(1 + index / 7, index % 7);
+            if (cell->isBlank())
+                QVERIFY(!cell->hasPersonal());
+        }
     }
 
     void oneDayStepRepaintsOnlyTheCellsThatChange() {
