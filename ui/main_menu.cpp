@@ -47,6 +47,7 @@ constexpr MenuEntry kMainMenu[] = {
      {u"שעון קיץ: שלוש שעות", u"Daylight Saving: 3 Hours"}},
     {Item::kEnd},
     {Item::kCommand, MainCommand::TimesSettings, {u"הגדרות זמני היום", u"Halachic times Settings"}},
+    {Item::kCommand, MainCommand::PersonalDates, {u"תאריכים אישיים…", u"Personal dates…"}},
     {Item::kSeparator},
     {Item::kCommand, MainCommand::SwitchToEnglish, {u"החלף שפה לאנגלית", u""}, Only::kHebrew},
     {Item::kCommand, MainCommand::SwitchToHebrew, {u"", u"Switch to Hebrew"}, Only::kEnglish},

@@ -34,6 +34,7 @@ enum class MainCommand : int {
     About = 30624,
     DaylightAuto = 30630,
     ExportCalendar = 30631,
+    PersonalDates = 30632,
 };
 
 inline size_t qHash(MainCommand id, size_t seed = 0) noexcept {

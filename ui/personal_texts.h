@@ -1,0 +1,27 @@
+// The texts the windows show of personal dates, in the interface language.
+#pragma once
+
+#include <QString>
+
+#include "ui/personal_stub.h"
+#include "engine/calendar.h"
+#include "engine/language.h"
+
+namespace plx {
+
+// A text of the personal dates' section of the language file.
+QString PersonalText(const char16_t* key);
+// "Birthday", "Yahrzeit" ...
+QString PersonalKindText(PersonalKind kind);
+
+// "15 Adar II 5784"; in Hebrew the date as Hebrew writes it.
+QString HebrewDayText(CalendarDate hebrew, Language names);
+// "25 March 2024".
+QString CivilDayText(CalendarDate civil, Language names);
+// The date as it was entered, on its calendar, marked when it was after sunset.
+QString EnteredDateText(const PersonalDate& date, Language names);
+
+// The line of the times-and-events page for a date kept on the day: "Sarah – Birthday".
+QString PersonalPageLine(const QString& name, PersonalKind kind);
+
+}  // namespace plx
