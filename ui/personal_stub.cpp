@@ -2,26 +2,36 @@
 
 namespace plx {
 
-bool PersonalDateExists(const PersonalDate& d) {
+PersonalDateFault CheckPersonalDate(const PersonalDate& d) {
+    if (d.name.empty())
+        return PersonalDateFault::EmptyName;
+    for (char16_t c : d.name)
+        if (c < 0x20)
+            return PersonalDateFault::NameCharacter;
+    for (char16_t c : d.note)
+        if (c < 0x20)
+            return PersonalDateFault::NoteCharacter;
     if (d.date.year < 1 || d.date.day < 1 || d.date.month < 1)
-        return false;
-    if (d.civil)
-        return d.date.month <= 12 && d.date.day <= CivilMonthLength(d.date.year, d.date.month);
+        return PersonalDateFault::NoSuchDate;
+    if (!d.hebrewCalendar)
+        return d.date.month <= 12 && d.date.day <= CivilMonthLength(d.date.year, d.date.month)
+                   ? PersonalDateFault::None
+                   : PersonalDateFault::NoSuchDate;
     const int months = IsHebrewLeapYear(d.date.year) ? 13 : 12;
-    return d.date.month <= months && d.date.day <= HebrewMonthLength(d.date.year, d.date.month);
+    return d.date.month <= months && d.date.day <= HebrewMonthLength(d.date.year, d.date.month)
+               ? PersonalDateFault::None
+               : PersonalDateFault::NoSuchDate;
 }
 
-PersonalDateProblem CheckPersonalDate(const PersonalDate& d) {
-    if (d.name.trimmed().isEmpty())
-        return PersonalDateProblem::NoName;
-    for (QChar c : d.name)
-        if (c.category() == QChar::Other_Control)
-            return PersonalDateProblem::BadName;
-    return PersonalDateExists(d) ? PersonalDateProblem::None : PersonalDateProblem::BadDate;
+CalendarDate PersonalHebrewDateOf(const PersonalDate& d) {
+    return d.hebrewCalendar ? d.date : PersonalHebrewDate(d.date, d.afterSunset);
 }
 
-std::optional<DayNumber> NextObservance(const PersonalDate& d, AdarChoice adar, DayNumber from) {
-    const CalendarDate hebrew = d.civil ? PersonalHebrewDate(d.date, d.afterSunset) : d.date;
+std::optional<DayNumber> NextPersonalObservance(const PersonalDate& d, AdarChoice adar,
+                                                DayNumber from) {
+    if (CheckPersonalDate(d) != PersonalDateFault::None)
+        return std::nullopt;
+    const CalendarDate hebrew = PersonalHebrewDateOf(d);
     const int year = DayNumberToHebrew(from).year;
     for (int y = year; y < year + 3; ++y) {
         for (DayNumber n : PersonalObservances(d.kind, hebrew, y, adar))
@@ -29,6 +39,24 @@ std::optional<DayNumber> NextObservance(const PersonalDate& d, AdarChoice adar, 
                 return n;
     }
     return std::nullopt;
+}
+
+std::vector<PersonalObservance> PersonalObservancesBetween(const PersonalDateList& dates,
+                                                           AdarChoice adar, DayNumber first,
+                                                           DayNumber last) {
+    std::vector<PersonalObservance> found;
+    for (DayNumber n = first; n <= last; ++n) {
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            if (CheckPersonalDate(dates[i]) != PersonalDateFault::None)
+                continue;
+            const int year = DayNumberToHebrew(n).year;
+            for (DayNumber day :
+                 PersonalObservances(dates[i].kind, PersonalHebrewDateOf(dates[i]), year, adar))
+                if (day == n)
+                    found.push_back({n, i});
+        }
+    }
+    return found;
 }
 
 }  // namespace plx

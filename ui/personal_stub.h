@@ -1,9 +1,11 @@
-// TEMPORARY stand-in until the stored list lands on main.
+// TEMPORARY stand-in until the stored list lands on main (the same names as
+// app/stored_personal_dates.h).
 #pragma once
 
-#include <QString>
-
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "engine/calendar.h"
 #include "engine/personal_dates.h"
@@ -11,21 +13,30 @@
 namespace plx {
 
 struct PersonalDate {
-    int key = -1;
-    QString name;
+    std::int32_t key = 0;
+    std::u16string name;
     PersonalKind kind = PersonalKind::Birthday;
-    bool civil = false;
-    CalendarDate date{1, 1, 5784};
+    bool hebrewCalendar = true;
+    CalendarDate date;
     bool afterSunset = false;
-    QString note;
+    std::u16string note;
+
+    friend bool operator==(const PersonalDate&, const PersonalDate&) = default;
 };
+using PersonalDateList = std::vector<PersonalDate>;
 
-inline constexpr PersonalKind kPersonalKinds[] = {PersonalKind::Birthday, PersonalKind::Yahrzeit,
-                                                  PersonalKind::Anniversary, PersonalKind::Other};
+enum class PersonalDateFault { None, EmptyName, NameCharacter, NoteCharacter, NoSuchDate };
+PersonalDateFault CheckPersonalDate(const PersonalDate& date);
+CalendarDate PersonalHebrewDateOf(const PersonalDate& date);
 
-enum class PersonalDateProblem { None, NoName, BadName, BadNote, BadDate };
-PersonalDateProblem CheckPersonalDate(const PersonalDate& date);
-bool PersonalDateExists(const PersonalDate& date);
-std::optional<DayNumber> NextObservance(const PersonalDate& date, AdarChoice adar, DayNumber from);
+struct PersonalObservance {
+    DayNumber day = 0;
+    std::size_t index = 0;
+};
+std::vector<PersonalObservance> PersonalObservancesBetween(const PersonalDateList& dates,
+                                                           AdarChoice adar, DayNumber first,
+                                                           DayNumber last);
+std::optional<DayNumber> NextPersonalObservance(const PersonalDate& date, AdarChoice adar,
+                                                DayNumber day);
 
 }  // namespace plx

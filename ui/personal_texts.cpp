@@ -44,7 +44,7 @@ QString CivilDayText(CalendarDate civil, Language names) {
 }
 
 QString EnteredDateText(const PersonalDate& date, Language names) {
-    if (!date.civil)
+    if (date.hebrewCalendar)
         return HebrewDayText(date.date, names);
     QString text = CivilDayText(date.date, names);
     if (date.afterSunset)

@@ -3,14 +3,17 @@
 
 #include <QString>
 
-#include "ui/personal_stub.h"
 #include "engine/calendar.h"
 #include "engine/language.h"
+#include "ui/personal_stub.h"
 
 namespace plx {
 
 // A text of the personal dates' section of the language file.
 QString PersonalText(const char16_t* key);
+// The kinds in the order the windows offer them.
+inline constexpr PersonalKind kPersonalKinds[] = {PersonalKind::Birthday, PersonalKind::Yahrzeit,
+                                                  PersonalKind::Anniversary, PersonalKind::Other};
 // "Birthday", "Yahrzeit" ...
 QString PersonalKindText(PersonalKind kind);
 

@@ -90,11 +90,11 @@ CPLXPersonalDateDlg::CPLXPersonalDateDlg(const PersonalDate& date, bool hebrewLa
     column->addLayout(ButtonRow({closing.ok, closing.cancel}, ButtonRowPlacement::Centred));
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    name_->setText(date.name);
+    name_->setText(FromUtf16(date.name));
     kind_->setCurrentIndex(kind_->findData(static_cast<int>(date.kind)));
-    note_->setText(date.note);
+    note_->setText(FromUtf16(date.note));
     afterSunset_->setChecked(date.afterSunset);
-    ShowDate(date.civil, date.date);
+    ShowDate(!date.hebrewCalendar, date.date);
 
     connect(civil_, &QRadioButton::toggled, this, [this] { OnCalendarChosen(); });
     connect(year_, &QLineEdit::textEdited, this, [this] { FillDayAndMonth(); });
@@ -148,8 +148,8 @@ void CPLXPersonalDateDlg::FillDayAndMonth() {
     filledForYear_ = list;
     const QString chosen = month_->currentText();
     const int chosenIndex = month_->currentIndex();
-    const TextTable names =
-        civil ? words.civilMonthNames : (leap ? words.hebrewLeapMonthNames : words.hebrewMonthNames);
+    const TextTable names = civil ? words.civilMonthNames
+                                  : (leap ? words.hebrewLeapMonthNames : words.hebrewMonthNames);
     month_->clear();
     // The common year's table has a slot for the thirteenth month too.
     for (int month = 0; month < (civil ? 12 : list); ++month)
@@ -166,23 +166,24 @@ void CPLXPersonalDateDlg::OnCalendarChosen() {
         return;
     // What was entered carries over as the same day on the other calendar when it is a date.
     const PersonalDate entered = Entered();
+    PersonalDate probe = entered;
+    probe.name = u"-";  // only the date is asked about
+    probe.note.clear();
     CalendarDate date = entered.date;
-    if (PersonalDateExists(entered)) {
-        date = civil ? HebrewToCivil(entered.date)
-                     : PersonalHebrewDate(entered.date, afterSunset_->isChecked());
-    }
+    if (CheckPersonalDate(probe) == PersonalDateFault::None)
+        date = civil ? HebrewToCivil(entered.date) : PersonalHebrewDateOf(entered);
     ShowDate(civil, date);
 }
 
 PersonalDate CPLXPersonalDateDlg::Entered() const {
     PersonalDate date = original_;
-    date.name = name_->text();
+    date.name = ToUtf16(name_->text());
     date.kind = static_cast<PersonalKind>(kind_->currentData().toInt());
-    date.civil = shownCivil_;
+    date.hebrewCalendar = !shownCivil_;
     date.date = {static_cast<std::uint8_t>(day_->currentIndex() + 1),
                  static_cast<std::uint8_t>(month_->currentIndex() + 1), TypedYear()};
     date.afterSunset = shownCivil_ && afterSunset_->isChecked();
-    date.note = note_->text();
+    date.note = ToUtf16(note_->text());
     return date;
 }
 
@@ -195,19 +196,19 @@ bool CPLXPersonalDateDlg::Refuse(const QString& message, QWidget* field) {
 void CPLXPersonalDateDlg::accept() {
     const PersonalDate date = Entered();
     switch (CheckPersonalDate(date)) {
-        case PersonalDateProblem::None:
+        case PersonalDateFault::None:
             QDialog::accept();
             return;
-        case PersonalDateProblem::NoName:
+        case PersonalDateFault::EmptyName:
             Refuse(Text(u"NO_NAME"), name_);
             return;
-        case PersonalDateProblem::BadName:
+        case PersonalDateFault::NameCharacter:
             Refuse(Text(u"BAD_NAME"), name_);
             return;
-        case PersonalDateProblem::BadNote:
+        case PersonalDateFault::NoteCharacter:
             Refuse(Text(u"BAD_NOTE"), note_);
             return;
-        case PersonalDateProblem::BadDate:
+        case PersonalDateFault::NoSuchDate:
             Refuse(Text(u"BAD_DATE"), day_);
             return;
     }

@@ -3,8 +3,8 @@
 // keeps what the dialog accepted.
 #pragma once
 
-#include "ui/personal_stub.h"
 #include "engine/language.h"
+#include "ui/personal_stub.h"
 #include "ui/toolkit/skinned_dialog.h"
 
 class QCheckBox;

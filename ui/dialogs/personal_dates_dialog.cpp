@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/utf16.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/personal_date_dialog.h"
 #include "ui/dialogs/small_dialog.h"
@@ -106,10 +107,10 @@ void CPLXPersonalDatesDlg::ShowRows(std::optional<int> selectKey) {
     const DayNumber from = CivilToDayNumber(today_);
     for (const PersonalDate& date : list_.dates) {
         auto* row = new QTreeWidgetItem(rows_);
-        row->setText(kName, date.name);
+        row->setText(kName, FromUtf16(date.name));
         row->setText(kKind, PersonalKindText(date.kind));
         row->setText(kDate, EnteredDateText(date, names_));
-        if (const auto next = NextObservance(date, list_.adar, from)) {
+        if (const auto next = NextPersonalObservance(date, list_.adar, from)) {
             row->setText(kNextHebrew, HebrewDayText(DayNumberToHebrew(*next), names_));
             row->setText(kNextCivil, CivilDayText(DayNumberToCivil(*next), names_));
         }
@@ -159,7 +160,6 @@ void CPLXPersonalDatesDlg::Keep(const PersonalEdit& edit) {
 
 void CPLXPersonalDatesDlg::OnAdd() {
     PersonalDate fresh;
-    fresh.civil = false;
     fresh.date = CivilToHebrew(today_);
     CPLXPersonalDateDlg dialog(fresh, hebrewLayout_, this);
     if (dialog.exec() != Accepted)
@@ -181,7 +181,8 @@ void CPLXPersonalDatesDlg::OnDelete() {
     const PersonalDate* chosen = SelectedDate();
     if (!chosen)
         return;
-    const QString question = PersonalText(u"DELETE_PROMPT").replace(QStringLiteral("%s"), chosen->name);
+    const QString question =
+        PersonalText(u"DELETE_PROMPT").replace(QStringLiteral("%s"), FromUtf16(chosen->name));
     if (CMessageBoxDlg(hebrewLayout_, this).Show(question, QString(), MessageBoxButtons::YesNo) !=
         MessageBoxAnswer::Yes)
         return;

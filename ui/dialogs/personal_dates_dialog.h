@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "ui/personal_stub.h"
 #include "engine/language.h"
+#include "ui/personal_stub.h"
 #include "ui/toolkit/skinned_dialog.h"
 
 class QPushButton;
@@ -31,7 +31,7 @@ struct PersonalEdit {
 
 // The list after a change was kept, with the key of the date added or changed.
 struct PersonalList {
-    std::vector<PersonalDate> dates;
+    PersonalDateList dates;
     AdarChoice adar = AdarChoice::AdarI;
     std::optional<int> key;
 };
