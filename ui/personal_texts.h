@@ -5,7 +5,7 @@
 
 #include "engine/calendar.h"
 #include "engine/language.h"
-#include "ui/personal_stub.h"
+#include "app/stored_personal_dates.h"
 
 namespace plx {
 

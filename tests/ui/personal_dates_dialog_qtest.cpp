@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "app/language.h"
+#include "engine/calendar.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/personal_date_dialog.h"
 #include "ui/dialogs/personal_dates_dialog.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/language.h"
-#include "ui/personal_stub.h"
+#include "app/stored_personal_dates.h"
 #include "ui/toolkit/skinned_dialog.h"
 
 class QCheckBox;

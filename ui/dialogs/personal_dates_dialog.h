@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/language.h"
-#include "ui/personal_stub.h"
+#include "app/stored_personal_dates.h"
 #include "ui/toolkit/skinned_dialog.h"
 
 class QPushButton;
