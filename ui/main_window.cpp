@@ -27,9 +27,11 @@
 #include "ui/dialogs/details_dialog.h"
 #include "ui/dialogs/export_calendar_dialog.h"
 #include "ui/dialogs/monthly_report_dialog.h"
+#include "ui/dialogs/personal_dates_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/layout_text.h"
+#include "ui/personal_texts.h"
 #include "ui/preview/print_preview_dlg.h"
 #include "ui/preview/printer_defaults.h"
 #include "ui/settings_writes.h"
@@ -75,6 +77,10 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
 
     tabs_ = new QTabWidget(this);
     view_ = new CPLXCalendar(ActiveCalendarViewLanguage(), tabs_);
+    LoadPersonal();
+    view_->setPersonalNames([this](DayNumber first, DayNumber last) {
+        return PersonalNamesByDay(personalDates_, personalAdar_, first, last);
+    });
     view_->Attach();
     page_ = new CPLXTimesEventsDlg(languageCode_, tabs_);
     tabs_->addTab(view_, Caption(u"CALENDAR"));
@@ -131,6 +137,7 @@ void CPLXDlg::BuildMenu() {
         {MainCommand::Daylight3,
          [this] { AfterDaylightChange(ChooseDaylightHours(settings_, 3)); }},
         {MainCommand::TimesSettings, [this] { OnTimesSettings(); }},
+        {MainCommand::PersonalDates, [this] { OnPersonalDates(); }},
         {MainCommand::SwitchToEnglish, [this] { SwitchLanguageTo(QStringLiteral("English.xml")); }},
         {MainCommand::SwitchToHebrew, [this] { SwitchLanguageTo(QStringLiteral("Hebrew.xml")); }},
         {MainCommand::About, [this] { OnAbout(); }},
@@ -269,6 +276,51 @@ void CPLXDlg::OnTimesSettings() {
         return;
     settings_ = dialog.Settings();
     RebuildTimesText();
+}
+
+void CPLXDlg::LoadPersonal() {
+    personalDates_ = LoadPersonalDates(store_);
+    personalAdar_ = LoadPersonalAdarChoice(store_);
+}
+
+void CPLXDlg::OnPersonalDates() {
+    // What another process changed meanwhile shows too.
+    LoadPersonal();
+    CPLXPersonalDatesDlg dialog(
+        {personalDates_, personalAdar_, std::nullopt}, view_->today(), view_->selected(),
+        [this](const PersonalEdit& edit) { return KeepPersonalEdit(edit); },
+        ActiveLanguage().rightToLeft, this);
+    dialog.exec();
+    LoadPersonal();
+    view_->Refill();
+}
+
+PersonalList CPLXDlg::KeepPersonalEdit(const PersonalEdit& edit) {
+    std::optional<std::int32_t> key;
+    const bool kept = KeepInStore(this, store_, [&](SettingsStore& store) {
+        key.reset();
+        switch (edit.kind) {
+            case PersonalEdit::Kind::Add:
+                key = AddStoredPersonalDate(store, edit.date);
+                break;
+            case PersonalEdit::Kind::Update:
+                if (UpdateStoredPersonalDate(store, edit.date))
+                    key = edit.date.key;
+                break;
+            case PersonalEdit::Kind::Remove:
+                RemoveStoredPersonalDate(store, edit.date.key);
+                break;
+            case PersonalEdit::Kind::Adar:
+                SavePersonalAdarChoice(store, edit.adar);
+                break;
+        }
+    });
+    if (!kept)
+        key.reset();
+    // The list as the file has it: unchanged when the write failed, without a date another
+    // process removed meanwhile.
+    LoadPersonal();
+    return {personalDates_, personalAdar_, key};
 }
 
 void CPLXDlg::SwitchLanguageTo(const QString& fileName) {

@@ -13,6 +13,7 @@
 
 #include <optional>
 
+#include "app/stored_personal_dates.h"
 #include "astro/locations.h"
 #include "astro/times_options.h"
 #include "engine/calendar.h"
@@ -32,6 +33,8 @@ class CPLXTimesEventsDlg;
 class CPrintPreviewDlg;
 class SettingsStore;
 struct PlaceEdit;
+struct PersonalEdit;
+struct PersonalList;
 
 // What a language switch carries over to the rebuilt window: the selected day, the page shown
 // and the calendar mode.
@@ -126,6 +129,12 @@ private:
     // back; the id the place has now.
     std::optional<std::int32_t> KeepPlaceEdit(const PlaceEdit& edit);
     void OnTimesSettings();
+    void OnPersonalDates();
+    // Writes a confirmed change of the personal dates to the store at once and reads them back.
+    PersonalList KeepPersonalEdit(const PersonalEdit& edit);
+    void LoadPersonal();
+    // The selected day's information with the personal dates kept on it.
+    void ShowInformation(CalendarDate civil);
     void OnAbout();
     // The monthly report has a dialog of its own, which is the report's source.
     void OnMonthlyReport();
@@ -154,6 +163,9 @@ private:
     CalculationSettings settings_;
     CalculationSettings stored_;  // what the store holds, as far as this window knows
     Location location_;
+    // The personal dates as the store held them when last read.
+    PersonalDateList personalDates_;
+    AdarChoice personalAdar_ = AdarChoice::AdarI;
     QString statusText_;
     MainReportSource reports_;
     CPrintPreviewDlg* preview_ = nullptr;  // made by the first report, kept for the window's life

@@ -17,6 +17,7 @@
 #include "ui/date_entry.h"
 #include "ui/main_window.h"
 #include "ui/month_box.h"
+#include "ui/personal_texts.h"
 #include "ui/times_events.h"
 
 namespace plx {
@@ -67,8 +68,7 @@ void CPLXDlg::ShowDate(CalendarDate civil, CalendarDate hebrew) {
     updating_ = true;
     ShowDateFields(civil, hebrew);
     RebuildTimesText();
-    page_->SetInformationText(
-        FromUtf16(YearInformationText(civil, InterfaceLanguageOfCode(ToUtf16(languageCode_)))));
+    ShowInformation(civil);
     CaptionCalendarSwitch(civil);
     // In the automatic mode the caption and the title say whether this date is in summer time.
     if (settings_.daylightAuto)
@@ -92,6 +92,15 @@ QString CPLXDlg::HebrewMonthText(CalendarDate hebrew) const {
 
 QString CPLXDlg::CivilMonthText(CalendarDate civil) const {
     return FromUtf16(Vocabulary(vocabulary_).civilMonthNames[civil.month - 1]);
+}
+
+void CPLXDlg::ShowInformation(CalendarDate civil) {
+    QString text =
+        FromUtf16(YearInformationText(civil, InterfaceLanguageOfCode(ToUtf16(languageCode_))));
+    for (const QString& line :
+         PersonalPageLines(personalDates_, personalAdar_, CivilToDayNumber(civil)))
+        text += u'\n' + line;
+    page_->SetInformationText(text);
 }
 
 void CPLXDlg::ShowDateFields(CalendarDate civil, CalendarDate hebrew) {

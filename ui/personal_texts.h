@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <vector>
+
+#include "app/stored_personal_dates.h"
 #include "engine/calendar.h"
 #include "engine/language.h"
-#include "app/stored_personal_dates.h"
 
 namespace plx {
 
@@ -24,7 +27,10 @@ QString CivilDayText(CalendarDate civil, Language names);
 // The date as it was entered, on its calendar, marked when it was after sunset.
 QString EnteredDateText(const PersonalDate& date, Language names);
 
-// The line of the times-and-events page for a date kept on the day: "Sarah – Birthday".
-QString PersonalPageLine(const QString& name, PersonalKind kind);
+// The names of the dates kept on each day from `first` to `last`, first day first.
+std::vector<QStringList> PersonalNamesByDay(const PersonalDateList& dates, AdarChoice adar,
+                                            DayNumber first, DayNumber last);
+// The lines of the times-and-events page for the dates kept on `day`: "Sarah – Birthday".
+QStringList PersonalPageLines(const PersonalDateList& dates, AdarChoice adar, DayNumber day);
 
 }  // namespace plx

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -20,8 +19,10 @@
 #include "ui/dialogs/personal_date_dialog.h"
 #include "ui/dialogs/personal_dates_dialog.h"
 #include "ui/toolkit/skin_theme.h"
+#include "when_modal.h"
 
 using namespace plx;
+using plx::test::WhenModalDialog;
 
 namespace {
 
@@ -30,16 +31,6 @@ const QString kLanguages = QStringLiteral(PLX_SOURCE_DIR "/resources/Languages")
 void LoadLanguage(bool hebrew) {
     QVERIFY(LoadLanguageFile(
         kLanguages + (hebrew ? QStringLiteral("/Hebrew.xml") : QStringLiteral("/English.xml"))));
-}
-
-// Runs `act` on the modal dialog of type D that is open when the event loop next runs.
-template <typename D>
-void WhenModal(std::function<void(D&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        act(*dialog);
-    });
 }
 
 // Types over the field key by key (QTest::keyClicks cannot type Hebrew).
@@ -272,7 +263,7 @@ private slots:
         PersonalList list;
         list.dates = {Date(1, u"אבא"_qs, PersonalKind::Yahrzeit, false, {15, 6, 5783}),
                       Date(2, u"Dana"_qs, PersonalKind::Birthday, true, {25, 3, 2024}, true)};
-        CPLXPersonalDatesDlg dialog(list, {1, 1, 2024}, {}, hebrew, nullptr);
+        CPLXPersonalDatesDlg dialog(list, {1, 1, 2024}, {1, 1, 2024}, {}, hebrew, nullptr);
         QCOMPARE(dialog.layoutDirection(), hebrew ? Qt::RightToLeft : Qt::LeftToRight);
         QCOMPARE(dialog.Rows()->topLevelItemCount(), 2);
         QCOMPARE(RowTexts(dialog.Rows(), 0), yahrzeit);
@@ -292,12 +283,13 @@ private slots:
         LoadLanguage(hebrew);
         FakeStore store;
         store.list.dates = {Date(1, u"Sarah"_qs, PersonalKind::Birthday, false, {1, 1, 5700})};
-        CPLXPersonalDatesDlg dialog(store.list, {14, 2, 2024}, std::ref(store), hebrew, nullptr);
+        CPLXPersonalDatesDlg dialog(store.list, {1, 1, 2024}, {14, 2, 2024}, std::ref(store),
+                                    hebrew, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-        // Add: the editor opens on today's Hebrew date.
-        WhenModal<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
+        // Add: the editor opens on the Hebrew date of the day selected in the main window.
+        WhenModalDialog<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
             QCOMPARE(editor.Entered().date, (CalendarDate{5, 6, 5784}));
             TypeOver(editor.NameEdit(), u"דוד"_qs);
             Choose(editor.KindBox(), 1);
@@ -315,11 +307,11 @@ private slots:
         // Edit by a double click on the first row; Cancel hands nothing on.
         QTreeWidgetItem* first = dialog.Rows()->topLevelItem(0);
         const QRect firstRect = dialog.Rows()->visualItemRect(first);
-        WhenModal<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) { editor.reject(); });
+        WhenModalDialog<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) { editor.reject(); });
         QTest::mouseClick(dialog.Rows()->viewport(), Qt::LeftButton, {}, firstRect.center());
         QTest::mouseDClick(dialog.Rows()->viewport(), Qt::LeftButton, {}, firstRect.center());
         QCOMPARE(store.edits.size(), 1);
-        WhenModal<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
+        WhenModalDialog<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
             QCOMPARE(editor.NameEdit()->text(), u"Sarah"_qs);
             TypeOver(editor.NameEdit(), u"Sara"_qs);
             QTest::keyClick(editor.NameEdit(), Qt::Key_Return);

@@ -3,8 +3,8 @@
 // keeps what the dialog accepted.
 #pragma once
 
-#include "engine/language.h"
 #include "app/stored_personal_dates.h"
+#include "engine/language.h"
 #include "ui/toolkit/skinned_dialog.h"
 
 class QCheckBox;

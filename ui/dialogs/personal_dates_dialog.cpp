@@ -33,10 +33,12 @@ int AdarIndex(AdarChoice choice) {
 }  // namespace
 
 CPLXPersonalDatesDlg::CPLXPersonalDatesDlg(PersonalList list, CalendarDate today,
-                                           EditHandler handler, bool hebrewLayout, QWidget* parent)
+                                           CalendarDate selected, EditHandler handler,
+                                           bool hebrewLayout, QWidget* parent)
     : CSKDialog(parent),
       list_(std::move(list)),
       today_(today),
+      selected_(selected),
       handler_(std::move(handler)),
       hebrewLayout_(hebrewLayout),
       names_(hebrewLayout ? Language::kHebrew : Language::kEnglish) {
@@ -160,7 +162,7 @@ void CPLXPersonalDatesDlg::Keep(const PersonalEdit& edit) {
 
 void CPLXPersonalDatesDlg::OnAdd() {
     PersonalDate fresh;
-    fresh.date = CivilToHebrew(today_);
+    fresh.date = CivilToHebrew(selected_);
     CPLXPersonalDateDlg dialog(fresh, hebrewLayout_, this);
     if (dialog.exec() != Accepted)
         return;

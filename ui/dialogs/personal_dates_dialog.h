@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/language.h"
 #include "app/stored_personal_dates.h"
+#include "engine/language.h"
 #include "ui/toolkit/skinned_dialog.h"
 
 class QPushButton;
@@ -42,9 +42,10 @@ public:
     // and the rows stay as they were.
     using EditHandler = std::function<std::optional<PersonalList>(const PersonalEdit&)>;
 
-    // The next observances are counted from `today` (civil).
-    CPLXPersonalDatesDlg(PersonalList list, CalendarDate today, EditHandler handler,
-                         bool hebrewLayout, QWidget* parent = nullptr);
+    // The next observances are counted from `today`; a date added starts as the Hebrew date of
+    // `selected` (both civil).
+    CPLXPersonalDatesDlg(PersonalList list, CalendarDate today, CalendarDate selected,
+                         EditHandler handler, bool hebrewLayout, QWidget* parent = nullptr);
 
     const PersonalList& List() const { return list_; }
 
@@ -71,6 +72,7 @@ private:
 
     PersonalList list_;
     CalendarDate today_;
+    CalendarDate selected_;
     EditHandler handler_;
     bool hebrewLayout_;
     Language names_;
