@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "app/language.h"
+#include "app/settings.h"
+#include "app/stored_personal_dates.h"
 #include "app/utf16.h"
 #include "cli/command.h"
 #include "cli/monthly_options.h"
@@ -111,6 +113,10 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode,
     inputs.orientation = orientation;
     inputs.informationText = FromUtf16(
         YearInformationText(inputs.civil, InterfaceLanguageOfCode(ToUtf16(languageCode))));
+    // The monthly report's days show the names of the personal dates.
+    const IniSettingsStore store;
+    inputs.personalDates = LoadPersonalDates(store);
+    inputs.personalAdar = LoadPersonalAdarChoice(store);
     return inputs;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/vocabulary.h"
 #include "reports/monthly_report.h"
 #include "reports/page_frame.h"
+#include "reports/personal_days.h"
 #include "reports/report_times.h"
 #include "reports/text_fit.h"
 #include "reports/title_texts.h"
@@ -132,6 +133,7 @@ struct MonthDay {
     CalendarDate hebrew;
     CalendarDate civil;
     int weekday = 1;
+    QStringList personal;  // the names of the personal dates kept on the day
 };
 
 class MonthPainter {
@@ -269,6 +271,7 @@ void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
         if (!entry.empty())
             phrases += FromUtf16(entry);
     }
+    phrases += day.personal;
     DrawFittedText(surface_, phrases.join(QLatin1Char('\n')), eventsRect,
                    TextOption::WordWrap | TextOption::ElideWords | ReadingSide(rtl_), g_.floor);
 
@@ -316,6 +319,9 @@ void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth mon
     MonthDay day;
     day.hebrew = {1, static_cast<std::uint8_t>(month.month), month.year};
     day.civil = HebrewToCivil(day.hebrew);
+    const DayNumber first = HebrewToDayNumber(day.hebrew);
+    const std::vector<QStringList> personal =
+        PersonalNamesByDay(inputs.personalDates, inputs.personalAdar, first, first + length - 1);
     int dayOfMonth = 1;
     for (int row = 0; row < 6 && dayOfMonth <= length; ++row) {
         const std::int32_t top = g.gridTop + row * g.rowHeight;
@@ -324,6 +330,7 @@ void DrawMonth(ReportSurface& surface, const ReportInputs& inputs, YearMonth mon
             surface.drawRectangle(cell);
             day.weekday = DayNumberWeekday(HebrewToDayNumber(day.hebrew));
             if (dayOfMonth <= length && day.weekday == column + 1) {
+                day.personal = personal[static_cast<std::size_t>(dayOfMonth - 1)];
                 painter.DrawDay(day, cell);
                 day.hebrew = NextHebrewDay(day.hebrew);
                 day.civil = NextCivilDay(day.civil);

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "app/stored_personal_dates.h"
 #include "astro/locations.h"
 #include "astro/times_options.h"
 #include "engine/calendar.h"
@@ -70,6 +71,9 @@ struct ReportInputs {
     // The daily report's information block: the day and year information text as the times
     // page shows it.
     QString informationText;
+    // The personal dates, whose names the monthly report's days show.
+    PersonalDateList personalDates;
+    AdarChoice personalAdar = AdarChoice::AdarI;
 };
 
 }  // namespace plx

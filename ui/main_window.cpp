@@ -22,6 +22,7 @@
 #include "app/utf16.h"
 #include "astro/time_zones.h"
 #include "engine/vocabulary.h"
+#include "reports/personal_days.h"
 #include "ui/calendar_view.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/details_dialog.h"
@@ -31,7 +32,6 @@
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/layout_text.h"
-#include "ui/personal_texts.h"
 #include "ui/preview/print_preview_dlg.h"
 #include "ui/preview/printer_defaults.h"
 #include "ui/settings_writes.h"
@@ -364,6 +364,8 @@ ReportInputs CPLXDlg::CurrentReportInputs() const {
     inputs.language = ReportLanguageOf(ActiveLanguage());
     inputs.orientation = ReadPrintOrientation();
     inputs.informationText = page_->InformationBox()->toPlainText();
+    inputs.personalDates = personalDates_;
+    inputs.personalAdar = personalAdar_;
     return inputs;
 }
 

@@ -52,14 +52,6 @@ QString EnteredDateText(const PersonalDate& date, Language names) {
     return text;
 }
 
-std::vector<QStringList> PersonalNamesByDay(const PersonalDateList& dates, AdarChoice adar,
-                                            DayNumber first, DayNumber last) {
-    std::vector<QStringList> days(last >= first ? static_cast<std::size_t>(last - first) + 1 : 0);
-    for (const PersonalObservance& kept : PersonalObservancesBetween(dates, adar, first, last))
-        days[static_cast<std::size_t>(kept.day - first)] << FromUtf16(dates[kept.index].name);
-    return days;
-}
-
 QStringList PersonalPageLines(const PersonalDateList& dates, AdarChoice adar, DayNumber day) {
     QStringList lines;
     for (const PersonalObservance& kept : PersonalObservancesBetween(dates, adar, day, day)) {

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 #include "app/stored_personal_dates.h"
 #include "engine/calendar.h"
 #include "engine/language.h"
@@ -27,9 +25,6 @@ QString CivilDayText(CalendarDate civil, Language names);
 // The date as it was entered, on its calendar, marked when it was after sunset.
 QString EnteredDateText(const PersonalDate& date, Language names);
 
-// The names of the dates kept on each day from `first` to `last`, first day first.
-std::vector<QStringList> PersonalNamesByDay(const PersonalDateList& dates, AdarChoice adar,
-                                            DayNumber first, DayNumber last);
 // The lines of the times-and-events page for the dates kept on `day`: "Sarah – Birthday".
 QStringList PersonalPageLines(const PersonalDateList& dates, AdarChoice adar, DayNumber day);
 

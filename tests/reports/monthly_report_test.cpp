@@ -289,6 +289,61 @@ TEST_F(MonthlyReport, ThreeLinesOrFewerUseFullNames) {
     EXPECT_TRUE(friday[0].text.contains(QStringLiteral("Candle")));
 }
 
+// The names of the personal dates follow the day's events in its cell; a yahrzeit of a death in
+// Adar of a common year goes to the Adar of a leap year that the Adar choice names.
+TEST_F(MonthlyReport, PersonalDatesFollowTheEventsOfTheirDays) {
+    PersonalDate birthday;
+    birthday.name = u"Sarah";
+    birthday.date = {15, 6, 5783};  // Adar of a common year
+    PersonalDate yahrzeit = birthday;
+    yahrzeit.name = u"אבא";
+    yahrzeit.kind = PersonalKind::Yahrzeit;
+    inputs.personalDates = {birthday, yahrzeit};
+    // The text drawn to be fitted (word wrap and elision) in the cell of day `day`.
+    const auto eventsOf = [this](int day) {
+        const ReportRect cell = CellOf(day);
+        for (const RecordedText& t : surface.texts) {
+            if (t.options.testFlag(TextOption::ElideWords) && !t.measured &&
+                t.rect.left >= cell.left && t.rect.right <= cell.right && t.rect.top >= cell.top &&
+                t.rect.bottom <= cell.bottom)
+                return t.text;
+        }
+        return QStringLiteral("(none)");
+    };
+    const struct {
+        AdarChoice adar;
+        YearMonth month;
+        QStringList fifteenth;
+    } cases[] = {
+        {AdarChoice::AdarI, {5784, 6}, {u"אבא"_qs}},
+        {AdarChoice::AdarI, {5784, 7}, {u"Sarah"_qs}},
+        {AdarChoice::AdarII, {5784, 6}, {}},
+        {AdarChoice::AdarII, {5784, 7}, {u"Sarah"_qs, u"אבא"_qs}},
+        {AdarChoice::Both, {5784, 6}, {u"אבא"_qs}},
+        {AdarChoice::Both, {5784, 7}, {u"Sarah"_qs, u"אבא"_qs}},
+        // A common year has one Adar.
+        {AdarChoice::Both, {5785, 6}, {u"Sarah"_qs, u"אבא"_qs}},
+    };
+    for (const auto& c : cases) {
+        const std::string what =
+            std::to_string(static_cast<int>(c.adar)) + " " + std::to_string(c.month.month);
+        const PersonalDateList dates = inputs.personalDates;
+        inputs.personalDates.clear();
+        surface = RecordingSurface();
+        DrawMonth(surface, inputs, c.month, page);
+        const QString events = eventsOf(15);
+        inputs.personalDates = dates;
+        inputs.personalAdar = c.adar;
+        surface = RecordingSurface();
+        DrawMonth(surface, inputs, c.month, page);
+        QStringList expected = c.fifteenth;
+        if (!events.isEmpty())
+            expected.prepend(events);
+        EXPECT_EQ(eventsOf(15).toStdString(), expected.join(u'\n').toStdString()) << what;
+        EXPECT_FALSE(eventsOf(16).contains(u"Sarah"_qs)) << what;
+    }
+}
+
 bool Inside(const ReportRect& inner, const ReportRect& outer) {
     return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
            inner.bottom <= outer.bottom;
