@@ -271,9 +271,12 @@ void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
         if (!entry.empty())
             phrases += FromUtf16(entry);
     }
+    // The user's names may hold an "&", which is no mnemonic here.
     phrases += day.personal;
-    DrawFittedText(surface_, phrases.join(QLatin1Char('\n')), eventsRect,
-                   TextOption::WordWrap | TextOption::ElideWords | ReadingSide(rtl_), g_.floor);
+    DrawFittedText(
+        surface_, phrases.join(QLatin1Char('\n')), eventsRect,
+        TextOption::WordWrap | TextOption::ElideWords | TextOption::NoMnemonic | ReadingSide(rtl_),
+        g_.floor);
 
     DrawTimes(day, events.kind, strip);
 }

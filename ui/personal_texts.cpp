@@ -53,10 +53,12 @@ QString EnteredDateText(const PersonalDate& date, Language names) {
 }
 
 QStringList PersonalPageLines(const PersonalDateList& dates, AdarChoice adar, DayNumber day) {
+    // A name in the other script would turn the line's direction: the mark holds the language's.
+    const QChar mark = ActiveLanguage().rightToLeft ? QChar(0x200F) : QChar(0x200E);
     QStringList lines;
     for (const PersonalObservance& kept : PersonalObservancesBetween(dates, adar, day, day)) {
         const PersonalDate& date = dates[kept.index];
-        lines << FromUtf16(date.name) + QStringLiteral(" – ") + PersonalKindText(date.kind);
+        lines << mark + FromUtf16(date.name) + QStringLiteral(" – ") + PersonalKindText(date.kind);
     }
     return lines;
 }
