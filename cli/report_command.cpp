@@ -4,8 +4,6 @@
 #include <memory>
 
 #include "app/language.h"
-#include "app/settings.h"
-#include "app/stored_personal_dates.h"
 #include "app/utf16.h"
 #include "cli/command.h"
 #include "cli/monthly_options.h"
@@ -114,9 +112,11 @@ ReportInputs Inputs(const Invocation& call, const QString& languageCode,
     inputs.informationText = FromUtf16(
         YearInformationText(inputs.civil, InterfaceLanguageOfCode(ToUtf16(languageCode))));
     // The monthly report's days show the names of the personal dates.
-    const IniSettingsStore store;
-    inputs.personalDates = LoadPersonalDates(store);
-    inputs.personalAdar = LoadPersonalAdarChoice(store);
+    if (call.positionals[0] == QLatin1String("monthly")) {
+        StoredPersonalDates personal = ReadStoredPersonalDates();
+        inputs.personalDates = std::move(personal.dates);
+        inputs.personalAdar = personal.adar;
+    }
     return inputs;
 }
 

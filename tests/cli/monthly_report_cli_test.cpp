@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "cli/plxcal_runner.h"
@@ -62,6 +65,29 @@ TEST_F(PlxcalMonthly, AFullPageKeepsEveryTextWhole) {
     for (const char* whole : {"Devarim - Shabbat", "Chazon", "Va'Etchanan - Shabbat", "Nachamu",
                               "for the Second Temple", "Candles", "Motzash", "Sunrise"})
         EXPECT_TRUE(text.contains(QLatin1String(whole))) << whole;
+}
+
+// The stored personal dates print on their days: a yahrzeit of 15 Adar 5783 on 15 Adar I 5784,
+// and on 15 Adar II as well once the Adar choice is "both".
+TEST_F(PlxcalMonthly, PersonalDatesPrintOnTheirDays) {
+    PlxcalStore store;
+    ASSERT_EQ(store
+                  .Run({"personal", "add", "--name", "Grandfather Moshe", "--kind", "yahrzeit",
+                        "--date", "5783-06-15", "--hebrew"})
+                  .status,
+              0);
+    const auto printed = [&](const char* month) {
+        const PlxcalResult r = store.Run({"report", "monthly", month, "--hebrew", "--pdf", Pdf()});
+        EXPECT_EQ(r.status, 0) << r.err.constData();
+        return PdfText(Pdf()).simplified().contains(QStringLiteral("Grandfather Moshe"));
+    };
+    EXPECT_TRUE(printed("5784-06-01"));
+    EXPECT_FALSE(printed("5784-07-01"));
+    QDir().mkpath(QFileInfo(store.path).path());
+    QSettings file(store.path, QSettings::IniFormat);
+    file.setValue(QStringLiteral("Settings/plx_personal_adar"), 3);
+    file.sync();
+    EXPECT_TRUE(printed("5784-07-01"));
 }
 
 // As ics refuses it: one month printed for a span given backwards would pass for success.
