@@ -23,6 +23,7 @@
 #include "app/settings_store.h"
 #include "app/stored_locations.h"
 #include "app/stored_options.h"
+#include "dialog_driving.h"
 #include "engine/calendar.h"
 #include "main_window_fixture.h"
 #include "ui/calendar_view.h"
@@ -49,16 +50,6 @@ void Up(UpDownControl* spinner) {
 }
 void Down(UpDownControl* spinner) {
     QTest::mouseClick(spinner->DownButton(), Qt::LeftButton);
-}
-
-// Runs `act` on the modal dialog of type D that is open when the event loop next runs.
-template <typename D>
-void WhenModal(std::function<void(D&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        act(*dialog);
-    });
 }
 
 QString TimesText(const Window& w) {

@@ -14,15 +14,16 @@
 #include <functional>
 
 #include "app/language.h"
+#include "dialog_driving.h"
 #include "engine/calendar.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/personal_date_dialog.h"
 #include "ui/dialogs/personal_dates_dialog.h"
 #include "ui/toolkit/skin_theme.h"
-#include "when_modal.h"
 
 using namespace plx;
-using plx::test::WhenModalDialog;
+using plx::test::AnsweredMessages;
+using plx::test::WhenModal;
 
 namespace {
 
@@ -115,22 +116,11 @@ QStringList RowTexts(const QTreeWidget* rows, int row) {
 class PersonalDatesDialogTest : public QObject {
     Q_OBJECT
 
-    QStringList messages_;
-    MessageBoxAnswer answer_ = MessageBoxAnswer::Ok;
+    AnsweredMessages messages_;
 
 private slots:
-    void initTestCase() {
-        AddProgramSkinThemes();
-        SetMessageBoxAnswerer([this](const QString& message, const QString&, MessageBoxButtons) {
-            messages_ += message;
-            return answer_;
-        });
-    }
-    void cleanupTestCase() { SetMessageBoxAnswerer({}); }
-    void init() {
-        messages_.clear();
-        answer_ = MessageBoxAnswer::Ok;
-    }
+    void initTestCase() { AddProgramSkinThemes(); }
+    void init() { messages_.Reset(); }
 
     void layouts_data() {
         QTest::addColumn<bool>("hebrew");
@@ -210,24 +200,24 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(dialog.NameEdit(), Qt::Key_Return);
-        QCOMPARE(messages_, QStringList{LookupString(u"PersonalDates", u"NO_NAME")});
+        QCOMPARE(messages_.said, QStringList{LookupString(u"PersonalDates", u"NO_NAME")});
         QVERIFY(dialog.isVisible());
         QCOMPARE(QApplication::focusWidget(), dialog.NameEdit());
 
         TypeOver(dialog.NameEdit(), u"דוד"_qs);
         dialog.NameEdit()->insert(u"\t"_qs);
         QTest::keyClick(dialog.NameEdit(), Qt::Key_Return);
-        QCOMPARE(messages_.last(), LookupString(u"PersonalDates", u"BAD_NAME"));
+        QCOMPARE(messages_.said.last(), LookupString(u"PersonalDates", u"BAD_NAME"));
 
         TypeOver(dialog.NameEdit(), u"דוד"_qs);
         QTest::keyClick(dialog.NameEdit(), Qt::Key_Return);
-        QCOMPARE(messages_.last(), LookupString(u"PersonalDates", u"BAD_DATE"));
+        QCOMPARE(messages_.said.last(), LookupString(u"PersonalDates", u"BAD_DATE"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
         Choose(dialog.DayBox(), 28);  // the 29th
         QTest::keyClick(dialog.NameEdit(), Qt::Key_Return);
-        QCOMPARE(messages_.size(), 3);
+        QCOMPARE(messages_.said.size(), 3);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.Entered().name == u"דוד");
         QCOMPARE(dialog.Entered().date, (CalendarDate{29, 2, 5784}));
@@ -289,7 +279,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
         // Add: the editor opens on the Hebrew date of the day selected in the main window.
-        WhenModalDialog<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
+        WhenModal<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
             QCOMPARE(editor.Entered().date, (CalendarDate{5, 6, 5784}));
             TypeOver(editor.NameEdit(), u"דוד"_qs);
             Choose(editor.KindBox(), 1);
@@ -307,11 +297,11 @@ private slots:
         // Edit by a double click on the first row; Cancel hands nothing on.
         QTreeWidgetItem* first = dialog.Rows()->topLevelItem(0);
         const QRect firstRect = dialog.Rows()->visualItemRect(first);
-        WhenModalDialog<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) { editor.reject(); });
+        WhenModal<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) { editor.reject(); });
         QTest::mouseClick(dialog.Rows()->viewport(), Qt::LeftButton, {}, firstRect.center());
         QTest::mouseDClick(dialog.Rows()->viewport(), Qt::LeftButton, {}, firstRect.center());
         QCOMPARE(store.edits.size(), 1);
-        WhenModalDialog<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
+        WhenModal<CPLXPersonalDateDlg>([](CPLXPersonalDateDlg& editor) {
             QCOMPARE(editor.NameEdit()->text(), u"Sarah"_qs);
             TypeOver(editor.NameEdit(), u"Sara"_qs);
             QTest::keyClick(editor.NameEdit(), Qt::Key_Return);
@@ -324,12 +314,12 @@ private slots:
         QCOMPARE(dialog.Rows()->topLevelItem(0)->text(CPLXPersonalDatesDlg::kName), u"Sara"_qs);
 
         // Delete asks first; No keeps the row.
-        answer_ = MessageBoxAnswer::No;
+        messages_.answer = MessageBoxAnswer::No;
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].contains(u"Sara"_qs));
+        QCOMPARE(messages_.said.size(), 1);
+        QVERIFY(messages_.said[0].contains(u"Sara"_qs));
         QCOMPARE(store.edits.size(), 2);
-        answer_ = MessageBoxAnswer::Yes;
+        messages_.answer = MessageBoxAnswer::Yes;
         QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
         QCOMPARE(store.edits.size(), 3);
         QCOMPARE(store.edits[2].kind, PersonalEdit::Kind::Remove);

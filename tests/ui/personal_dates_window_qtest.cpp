@@ -14,6 +14,7 @@
 
 #include "app/settings.h"
 #include "app/stored_personal_dates.h"
+#include "dialog_driving.h"
 #include "main_window_fixture.h"
 #include "ui/calendar_view.h"
 #include "ui/dialogs/message_box.h"
@@ -21,7 +22,6 @@
 #include "ui/dialogs/personal_dates_dialog.h"
 #include "ui/times_events.h"
 #include "ui/toolkit/skin_theme.h"
-#include "when_modal.h"
 
 using namespace plx;
 using namespace plx::test;
@@ -52,8 +52,8 @@ QString Information(const CPLXDlg& window) {
 
 // Adds a date through the list: Add, the name typed, OK, then the list closed.
 void AddThroughTheList(CPLXDlg& window, const QString& name) {
-    WhenModalDialog<CPLXPersonalDatesDlg>([name](CPLXPersonalDatesDlg& list) {
-        WhenModalDialog<CPLXPersonalDateDlg>([name](CPLXPersonalDateDlg& editor) {
+    WhenModal<CPLXPersonalDatesDlg>([name](CPLXPersonalDatesDlg& list) {
+        WhenModal<CPLXPersonalDateDlg>([name](CPLXPersonalDateDlg& editor) {
             TypeOver(editor.NameEdit(), name);
             QTest::keyClick(editor.NameEdit(), Qt::Key_Return);
         });
@@ -68,22 +68,11 @@ void AddThroughTheList(CPLXDlg& window, const QString& name) {
 class PersonalDatesWindowTest : public QObject {
     Q_OBJECT
 
-    QStringList messages_;
-    MessageBoxAnswer answer_ = MessageBoxAnswer::Ok;
+    AnsweredMessages messages_;
 
 private slots:
-    void initTestCase() {
-        AddProgramSkinThemes();
-        SetMessageBoxAnswerer([this](const QString& message, const QString&, MessageBoxButtons) {
-            messages_ += message;
-            return answer_;
-        });
-    }
-    void cleanupTestCase() { SetMessageBoxAnswerer({}); }
-    void init() {
-        messages_.clear();
-        answer_ = MessageBoxAnswer::Ok;
-    }
+    void initTestCase() { AddProgramSkinThemes(); }
+    void init() { messages_.Reset(); }
 
     void layouts_data() {
         QTest::addColumn<QString>("language");
@@ -132,7 +121,9 @@ private slots:
         QCOMPARE(stored[1].date, (CalendarDate{16, 6, 5784}));
         QCOMPARE(CellOf(*w.dlg, {25, 2, 2024})->personalText(), u"Dana"_qs);
         QVERIFY(Information(*w.dlg).contains(mark + u"Dana – "_qs));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(messages_.said.isEmpty());
+        // The reports and the export draw from the same list.
+        QCOMPARE(w.dlg->CurrentReportInputs().personalDates, stored);
     }
 
     // When the file cannot be written the message names it; declining to try again leaves the
@@ -150,10 +141,10 @@ private slots:
         window.CalendarView()->setCivil({25, 2, 2024});
         // A folder where the write lock goes stops every write.
         QVERIFY(QDir(folder.path()).mkdir(u"plx.ini.write.lock"_qs));
-        answer_ = MessageBoxAnswer::No;
+        messages_.answer = MessageBoxAnswer::No;
         AddThroughTheList(window, u"Dana"_qs);
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(messages_.said.size(), 1);
+        QVERIFY(messages_.said[0].contains(QDir::toNativeSeparators(path)));
         store.Reload();
         QVERIFY(LoadPersonalDates(store).empty());
         QVERIFY(!CellOf(window, {25, 2, 2024})->hasPersonal());

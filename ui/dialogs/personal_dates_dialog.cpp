@@ -160,23 +160,21 @@ void CPLXPersonalDatesDlg::Keep(const PersonalEdit& edit) {
     ShowRows(select);
 }
 
+void CPLXPersonalDatesDlg::EditInEditor(const PersonalDate& date, PersonalEdit::Kind kind) {
+    CPLXPersonalDateDlg dialog(date, hebrewLayout_, this);
+    if (dialog.exec() == Accepted)
+        Keep({kind, dialog.Entered(), list_.adar});
+}
+
 void CPLXPersonalDatesDlg::OnAdd() {
     PersonalDate fresh;
     fresh.date = CivilToHebrew(selected_);
-    CPLXPersonalDateDlg dialog(fresh, hebrewLayout_, this);
-    if (dialog.exec() != Accepted)
-        return;
-    Keep({PersonalEdit::Kind::Add, dialog.Entered(), list_.adar});
+    EditInEditor(fresh, PersonalEdit::Kind::Add);
 }
 
 void CPLXPersonalDatesDlg::OnEdit() {
-    const PersonalDate* chosen = SelectedDate();
-    if (!chosen)
-        return;
-    CPLXPersonalDateDlg dialog(*chosen, hebrewLayout_, this);
-    if (dialog.exec() != Accepted)
-        return;
-    Keep({PersonalEdit::Kind::Update, dialog.Entered(), list_.adar});
+    if (const PersonalDate* chosen = SelectedDate())
+        EditInEditor(*chosen, PersonalEdit::Kind::Update);
 }
 
 void CPLXPersonalDatesDlg::OnDelete() {

@@ -65,6 +65,8 @@ private:
     const PersonalDate* SelectedDate() const;
     void OnSelectionChanged();
     void Keep(const PersonalEdit& edit);
+    // Opens the editor on `date` and keeps what it accepts as a change of `kind`.
+    void EditInEditor(const PersonalDate& date, PersonalEdit::Kind kind);
     void OnAdd();
     void OnEdit();
     void OnDelete();
