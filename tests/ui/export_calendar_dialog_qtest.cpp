@@ -91,10 +91,24 @@ private slots:
         QVERIFY(contents.times.sunrise && contents.times.candleLighting && contents.dafYomi);
         // The user's definitions go with them.
         QCOMPARE(contents.times.milesMethod, inputs.settings.times.milesMethod);
+        QVERIFY(!contents.personal);
     }
 
     void writesTheFileAsPlxcalDoes() {
-        Dlg dlg(Inputs({1, 3, 2024}));
+        // The window's personal dates go into the file when they are ticked.
+        ReportInputs inputs = Inputs({1, 3, 2024});
+        PersonalDate birthday;
+        birthday.key = 7;
+        birthday.name = u"Sarah";
+        birthday.date = {1, 7, 5784};  // 1 Adar II, 11 March 2024
+        inputs.personalDates = {birthday};
+        inputs.personalAdar = AdarChoice::Both;
+        Dlg dlg(inputs);
+        QVERIFY(!dlg.PersonalBox()->isChecked());
+        dlg.PersonalBox()->click();
+        QVERIFY(dlg.Request().contents.personal);
+        QCOMPARE(dlg.Request().personalDates, inputs.personalDates);
+        QCOMPARE(dlg.Request().personalAdar, AdarChoice::Both);
         const QString path = dir_.filePath(QStringLiteral("march.ics"));
         auto* file = dlg.FileEdit();
         QVERIFY(file->text().endsWith(QStringLiteral("plx.ics")));
@@ -111,6 +125,8 @@ private slots:
         const QRegularExpression stamp(QStringLiteral("DTSTAMP:[0-9TZ]+"));
         QCOMPARE(QString::fromUtf8(text).replace(stamp, QString()),
                  QString::fromUtf8(expected).replace(stamp, QString()));
+        QVERIFY(text.contains("UID:personal-7-5784@plx"));
+        QVERIFY(text.contains("SUMMARY:Sarah"));
     }
 
     void refusalsSayWhyAndKeepTheDialogOpen() {
@@ -147,9 +163,9 @@ private slots:
             Dlg dlg(Inputs({9, 12, 2026}, hebrew));
             QCOMPARE(dlg.layoutDirection(), hebrew ? Qt::RightToLeft : Qt::LeftToRight);
             const QList<QAbstractButton*> buttons{
-                dlg.MonthChoice(), dlg.YearChoice(), dlg.CustomChoice(),
-                dlg.EventsBox(),   dlg.PortionBox(), dlg.DafBox(),
-                dlg.TimesBox(),    dlg.CandlesBox(), dlg.ExportButton()};
+                dlg.MonthChoice(), dlg.YearChoice(),  dlg.CustomChoice(), dlg.EventsBox(),
+                dlg.PortionBox(),  dlg.DafBox(),      dlg.TimesBox(),     dlg.CandlesBox(),
+                dlg.PersonalBox(), dlg.ExportButton()};
             for (const QAbstractButton* button : buttons)
                 QVERIFY(!button->text().isEmpty());
             QVERIFY(!dlg.windowTitle().isEmpty());

@@ -99,9 +99,10 @@ CPLXExportCalendarDlg::CPLXExportCalendarDlg(ReportInputs inputs, QWidget* paren
     daf_ = new QCheckBox(Text(u"DAF"), this);
     times_ = new QCheckBox(Text(u"TIMES"), this);
     candles_ = new QCheckBox(Text(u"CANDLES"), this);
+    personal_ = new QCheckBox(Text(u"PERSONAL"), this);
     events_->setChecked(true);
     portion_->setChecked(true);
-    for (QCheckBox* box : {events_, portion_, daf_, times_, candles_})
+    for (QCheckBox* box : {events_, portion_, daf_, times_, candles_, personal_})
         column->addWidget(box);
 
     auto* fileRow = new QHBoxLayout;
@@ -147,10 +148,13 @@ CalendarExportRequest CPLXExportCalendarDlg::Request() const {
     request.language = inputs_.language.names;
     request.place = inputs_.place;
     request.settings = inputs_.settings;
+    request.personalDates = inputs_.personalDates;
+    request.personalAdar = inputs_.personalAdar;
     CalendarExportContents& contents = request.contents;
     contents.events = events_->isChecked();
     contents.portion = portion_->isChecked();
     contents.dafYomi = daf_->isChecked();
+    contents.personal = personal_->isChecked();
     contents.times =
         times_->isChecked() ? inputs_.settings.times : WithoutTimes(inputs_.settings.times);
     if (candles_->isChecked())

@@ -42,6 +42,7 @@ public:
     QCheckBox* DafBox() const { return daf_; }
     QCheckBox* TimesBox() const { return times_; }
     QCheckBox* CandlesBox() const { return candles_; }
+    QCheckBox* PersonalBox() const { return personal_; }
     QLineEdit* FileEdit() const { return file_; }
     QPushButton* ExportButton() const { return export_; }
 
@@ -62,6 +63,7 @@ private:
     QCheckBox* daf_ = nullptr;
     QCheckBox* times_ = nullptr;
     QCheckBox* candles_ = nullptr;
+    QCheckBox* personal_ = nullptr;
     QLineEdit* file_ = nullptr;
     QPushButton* export_ = nullptr;
 };
