@@ -221,27 +221,6 @@ private slots:
         QCOMPARE(CountPixels(Render({.dayText = u"א\t1"_qs}), bottomRight, IsPurple), 0);
     }
 
-    void balloonTextJoinsEventsAndNames_data() {
-        QTest::addColumn<QString>("events");
-        QTest::addColumn<QString>("names");
-        QTest::addColumn<QString>("balloon");
-        QTest::newRow("both") << u"Purim"_qs << u"Sarah\nDavid"_qs << u"Purim\nSarah\nDavid"_qs;
-        QTest::newRow("events only") << u"Purim"_qs << QString() << u"Purim"_qs;
-        QTest::newRow("names only") << QString() << u"Sarah"_qs << u"Sarah"_qs;
-        QTest::newRow("neither") << QString() << QString() << QString();
-    }
-
-    void balloonTextJoinsEventsAndNames() {
-        QFETCH(QString, events);
-        QFETCH(QString, names);
-        QFETCH(QString, balloon);
-        CPLXCalendarChild cell(1, 1, false, nullptr);
-        cell.setEventsText(events);
-        cell.setPersonalText(names);
-        QCOMPARE(cell.balloonText(), balloon);
-        QCOMPARE(cell.hasPersonal(), !names.isEmpty());
-    }
-
     void numbersSitAtOppositeEdgesByDirection() {
         const QSize size(86, 64);
         const QRect band = NumberBand(size);
