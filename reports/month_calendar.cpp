@@ -136,6 +136,22 @@ struct MonthDay {
     QStringList personal;  // the names of the personal dates kept on the day
 };
 
+// What a day shows above its times: the portion of a Sabbath and the day's events with the
+// names of its personal dates, each fitted to its place.
+struct DayTexts {
+    QString portion;
+    QString events;
+};
+
+struct AboveTimes {
+    FittedText portion;
+    ReportRect portionRect;
+    FittedText events;
+    ReportRect eventsRect;
+
+    bool whole() const { return portion.whole && events.whole; }
+};
+
 class MonthPainter {
 public:
     MonthPainter(ReportSurface& surface, const ReportInputs& inputs, const MonthGeometry& g)
@@ -152,7 +168,19 @@ public:
 private:
     // Returns the bottom of the line.
     std::int32_t DrawTopLine(const MonthDay& day, const ReportRect& content);
-    void DrawTimes(const MonthDay& day, DayKind kind, const ReportRect& strip);
+    DayTexts TextsOf(const MonthDay& day, const DayEventList& events) const;
+    std::vector<TimeEntry> TimesOf(const MonthDay& day, const DayPlan& plan) const;
+    // The portion right above the strip of times at `stripTop`, the events between `top` and it.
+    AboveTimes LayOutAbove(const DayTexts& texts, const ReportRect& content, std::int32_t top,
+                           std::int32_t stripTop);
+    std::vector<TimesPair> OneColumn(const std::vector<TimeEntry>& entries,
+                                     const ReportRect& strip) const;
+    std::vector<TimesPair> TwoColumns(const std::vector<TimeEntry>& entries,
+                                      const ReportRect& strip) const;
+    // Whether every label fits beside its time in a font of the current height.
+    bool LabelsFit(const std::vector<TimesPair>& pairs) const;
+    bool FitsAtTheFloor(const std::vector<TimesPair>& pairs);
+    void DrawTimes(const std::vector<TimesPair>& pairs);
 
     ReportSurface& surface_;
     const ReportInputs& inputs_;
@@ -195,41 +223,96 @@ std::int32_t MonthPainter::DrawTopLine(const MonthDay& day, const ReportRect& co
     return content.top + height;
 }
 
-void MonthPainter::DrawTimes(const MonthDay& day, DayKind kind, const ReportRect& strip) {
-    const DayPlan plan = PlannedTimeLines(times_, day.weekday, kind);
+DayTexts MonthPainter::TextsOf(const MonthDay& day, const DayEventList& events) const {
+    DayTexts texts;
+    if (day.weekday == 7)
+        texts.portion = FromUtf16(WeeklyPortionName(names_, day.hebrew).value_or(u""));
+    QStringList phrases;
+    for (const std::u16string& entry : events.entries) {
+        if (!entry.empty())
+            phrases += FromUtf16(entry);
+    }
+    phrases += day.personal;
+    texts.events = phrases.join(QLatin1Char('\n'));
+    return texts;
+}
+
+std::vector<TimeEntry> MonthPainter::TimesOf(const MonthDay& day, const DayPlan& plan) const {
     TimesOfDayOptions options = options_;
     options.talitTfilin = plan.tallit;
-    const std::vector<TimeEntry> entries = TimesOfDate(day.civil, inputs_, options);
-    std::vector<TimesPair> pairs;
-    if (plan.lines <= 3) {
-        pairs.push_back(MakeTimesPair(strip, entries, false, names_));
-    } else {
-        const std::int32_t middle = strip.left + strip.width() / 2;
-        ReportRect first = strip;
-        if (rtl_)
-            first.left = middle + g_.pad;
-        else
-            first.right = middle - g_.pad;
-        const auto split = entries.begin() + std::min<std::ptrdiff_t>(3, std::ssize(entries));
-        pairs.push_back(MakeTimesPair(first, {entries.begin(), split}, true, names_));
-        if (split != entries.end()) {
-            const std::int32_t shift = (strip.width() / 2 + g_.pad) * (rtl_ ? -1 : 1);
-            const ReportRect second{first.left + shift, first.top, first.right + shift,
-                                    first.bottom};
-            pairs.push_back(MakeTimesPair(second, {split, entries.end()}, true, names_));
-        }
+    return TimesOfDate(day.civil, inputs_, options);
+}
+
+// The user's names among the events may hold an "&", which is no mnemonic here.
+constexpr TextOptions kEventOptions =
+    TextOption::WordWrap | TextOption::ElideWords | TextOption::NoMnemonic;
+
+AboveTimes MonthPainter::LayOutAbove(const DayTexts& texts, const ReportRect& content,
+                                     std::int32_t top, std::int32_t stripTop) {
+    AboveTimes above;
+    above.eventsRect = content;
+    above.eventsRect.top = top;
+    above.eventsRect.bottom = std::max(top, stripTop);
+    if (!texts.portion.isEmpty()) {
+        const FontScope portionFont(surface_, g_.portion);
+        // The portion comes first: it may take every line the events would have had.
+        above.portion = FitText(
+            surface_, texts.portion, TextOption::WordWrap | ReadingSide(rtl_),
+            {content.width(), std::max(above.eventsRect.height(), g_.portion.height)}, g_.floor);
+        above.portionRect = content;
+        above.portionRect.bottom = stripTop;
+        above.portionRect.top = stripTop - above.portion.height();
+        above.eventsRect.bottom = std::max(top, above.portionRect.top);
     }
-    // One font for the whole strip, so that its rows stay level: the text font, or a smaller
-    // one in which every label fits beside its time.
-    const std::int32_t height = LargestFittingFont(surface_, g_.floor, [&] {
-        const std::int32_t timeWidth = TimeWidth(surface_);
-        return std::all_of(pairs.begin(), pairs.end(), [&](const TimesPair& pair) {
-            const std::int32_t room = LabelRect(g_, pair.rect, timeWidth, rtl_).width();
-            return std::all_of(pair.labels.begin(), pair.labels.end(), [&](const QString& label) {
-                return surface_.textExtent(label).width <= room;
-            });
+    above.events = FitText(surface_, texts.events, kEventOptions | ReadingSide(rtl_),
+                           {content.width(), above.eventsRect.height()}, g_.floor);
+    return above;
+}
+
+std::vector<TimesPair> MonthPainter::OneColumn(const std::vector<TimeEntry>& entries,
+                                               const ReportRect& strip) const {
+    return {MakeTimesPair(strip, entries, false, names_)};
+}
+
+std::vector<TimesPair> MonthPainter::TwoColumns(const std::vector<TimeEntry>& entries,
+                                                const ReportRect& strip) const {
+    std::vector<TimesPair> pairs;
+    const std::int32_t middle = strip.left + strip.width() / 2;
+    ReportRect first = strip;
+    if (rtl_)
+        first.left = middle + g_.pad;
+    else
+        first.right = middle - g_.pad;
+    const auto split = entries.begin() + std::min<std::ptrdiff_t>(3, std::ssize(entries));
+    pairs.push_back(MakeTimesPair(first, {entries.begin(), split}, true, names_));
+    if (split != entries.end()) {
+        const std::int32_t shift = (strip.width() / 2 + g_.pad) * (rtl_ ? -1 : 1);
+        const ReportRect second{first.left + shift, first.top, first.right + shift, first.bottom};
+        pairs.push_back(MakeTimesPair(second, {split, entries.end()}, true, names_));
+    }
+    return pairs;
+}
+
+bool MonthPainter::LabelsFit(const std::vector<TimesPair>& pairs) const {
+    const std::int32_t timeWidth = TimeWidth(surface_);
+    return std::all_of(pairs.begin(), pairs.end(), [&](const TimesPair& pair) {
+        const std::int32_t room = LabelRect(g_, pair.rect, timeWidth, rtl_).width();
+        return std::all_of(pair.labels.begin(), pair.labels.end(), [&](const QString& label) {
+            return surface_.textExtent(label).width <= room;
         });
     });
+}
+
+bool MonthPainter::FitsAtTheFloor(const std::vector<TimesPair>& pairs) {
+    const FontScope smallest(surface_, {g_.floor, surface_.font().weight});
+    return LabelsFit(pairs);
+}
+
+void MonthPainter::DrawTimes(const std::vector<TimesPair>& pairs) {
+    // One font for the whole strip, so that its rows stay level: the text font, or a smaller
+    // one in which every label fits beside its time.
+    const std::int32_t height =
+        LargestFittingFont(surface_, g_.floor, [&] { return LabelsFit(pairs); });
     const FontScope font(surface_, {height, surface_.font().weight});
     for (const TimesPair& pair : pairs)
         DrawTimesPair(surface_, g_, pair, rtl_);
@@ -238,47 +321,45 @@ void MonthPainter::DrawTimes(const MonthDay& day, DayKind kind, const ReportRect
 void MonthPainter::DrawDay(const MonthDay& day, const ReportRect& cell) {
     const ReportRect content{cell.left + g_.pad, cell.top, cell.right - g_.pad, cell.bottom};
     const std::int32_t topLineBottom = DrawTopLine(day, content);
-
-    // The times at the bottom, three rows of the text font clear of the bottom edge; the
-    // portion of a Sabbath right above them; the events in what is left below the top line.
-    const std::int32_t stripTop =
-        cell.bottom - std::max(g_.timesHeight, 3 * g_.text.height + g_.bottomGap);
-    const ReportRect strip{content.left, stripTop, content.right, cell.bottom - g_.bottomGap};
-    ReportRect eventsRect = content;
-    eventsRect.top = std::max(cell.top + g_.eventsGap, topLineBottom);
-    eventsRect.bottom = stripTop;
-
-    const QString name = day.weekday == 7
-                             ? FromUtf16(WeeklyPortionName(names_, day.hebrew).value_or(u""))
-                             : QString();
-    if (!name.isEmpty()) {
-        const TextOptions options = TextOption::WordWrap | ReadingSide(rtl_);
-        const FontScope portionFont(surface_, g_.portion);
-        // The portion comes first: it may take every line the events would have had.
-        const FittedText portion =
-            FitText(surface_, name, options,
-                    {content.width(), std::max(eventsRect.height(), g_.portion.height)}, g_.floor);
-        ReportRect portionRect = content;
-        portionRect.bottom = stripTop;
-        portionRect.top = stripTop - portion.height();
-        DrawFitted(surface_, name, portion, portionRect, options);
-        eventsRect.bottom = std::max(eventsRect.top, portionRect.top);
-    }
-
+    const std::int32_t top = std::max(cell.top + g_.eventsGap, topLineBottom);
     const DayEventList events = DayEvents(names_, day.civil);
-    QStringList phrases;
-    for (const std::u16string& entry : events.entries) {
-        if (!entry.empty())
-            phrases += FromUtf16(entry);
-    }
-    // The user's names may hold an "&", which is no mnemonic here.
-    phrases += day.personal;
-    DrawFittedText(
-        surface_, phrases.join(QLatin1Char('\n')), eventsRect,
-        TextOption::WordWrap | TextOption::ElideWords | TextOption::NoMnemonic | ReadingSide(rtl_),
-        g_.floor);
+    const DayTexts texts = TextsOf(day, events);
+    const DayPlan plan = PlannedTimeLines(times_, day.weekday, events.kind);
+    const std::vector<TimeEntry> entries = TimesOf(day, plan);
 
-    DrawTimes(day, events.kind, strip);
+    // The times at the bottom, clear of the bottom edge, in rows of the text font: three rows,
+    // in two columns of short names when the day has more times; the portion of a Sabbath right
+    // above them; the events in what is left below the top line.
+    const std::int32_t rowHeight = surface_.textExtent(QStringLiteral("0")).height;
+    const auto stripAt = [&](int rows) {
+        const std::int32_t stripTop =
+            cell.bottom - std::max(g_.timesHeight, rows * rowHeight + g_.bottomGap);
+        return ReportRect{content.left, stripTop, content.right, cell.bottom - g_.bottomGap};
+    };
+    const ReportRect strip = stripAt(3);
+    std::vector<TimesPair> pairs =
+        plan.lines <= 3 ? OneColumn(entries, strip) : TwoColumns(entries, strip);
+    AboveTimes above = LayOutAbove(texts, content, top, strip.top);
+    // Short names that do not fit even at the smallest font would end in "…": a day with room
+    // to spare lists every time in a row of its own under its full name instead.
+    if (plan.lines > 3 && !FitsAtTheFloor(pairs)) {
+        const ReportRect tall = stripAt(static_cast<int>(entries.size()));
+        std::vector<TimesPair> column = OneColumn(entries, tall);
+        if (tall.top >= top && FitsAtTheFloor(column)) {
+            AboveTimes roomier = LayOutAbove(texts, content, top, tall.top);
+            if (roomier.whole()) {
+                pairs = std::move(column);
+                above = std::move(roomier);
+            }
+        }
+    }
+    if (!texts.portion.isEmpty()) {
+        DrawFitted(surface_, texts.portion, above.portion, above.portionRect,
+                   TextOption::WordWrap | ReadingSide(rtl_));
+    }
+    DrawFitted(surface_, texts.events, above.events, above.eventsRect,
+               kEventOptions | ReadingSide(rtl_));
+    DrawTimes(pairs);
 }
 
 // The weekday names, Sunday first from the reading side, each in its outlined box.

@@ -238,6 +238,20 @@ TEST_F(MonthlyReport, WeekdayWithFiveTimesUsesTwoColumnPairs) {
     EXPECT_LT(labels[0].rect.left, monday.left + monday.width() / 2);
 }
 
+// In a narrow month whose short names would end in "…" even in the smallest font, a day with
+// room to spare lists every time under its full name in a column of its own.
+TEST_F(MonthlyReport, ShortNamesThatDoNotFitGiveWayToOneColumnOfFullNames) {
+    ChooseFiveTimes();
+    DrawMonth(surface, inputs, {5785, 2}, {0, 0, 620, 380});
+    const std::vector<RecordedText> labels = LabelsIn(CellOf(10));
+    ASSERT_EQ(labels.size(), 1u);
+    const QStringList lines = labels[0].lines;
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("Tallith & Tefilin"));
+    EXPECT_EQ(lines[2], QStringLiteral("Plag ha'Mincha (Gra)"));
+    EXPECT_FALSE(lines.join(u'\n').contains(u'…'));
+}
+
 TEST_F(MonthlyReport, SaturdayDropsTheTallitTimeAndShowsThePortion) {
     ChooseFiveTimes();
     DrawMonth(surface, inputs, {5785, 2}, page);
