@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "app/one_line_text.h"
 #include "engine/calendar.h"
 
 namespace plx {
@@ -106,28 +107,6 @@ bool CivilDateExists(CalendarDate date, bool afterSunset) {
     const DayNumber day = CivilToDayNumber(date);
     const DayNumber hebrewDay = afterSunset ? day + 1 : day;
     return day >= kFirstDayNumber && hebrewDay <= kLastDayNumber && DayNumberToCivil(day) == date;
-}
-
-bool IsSurrogate(char16_t c, char16_t low, char16_t high) {
-    return c >= low && c <= high;
-}
-
-// Whether the text holds a character a one-line text may not: a control character, a line or
-// paragraph separator, or half of a surrogate pair.
-bool HasUnfitCharacter(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029)
-            return true;
-        if (IsSurrogate(c, 0xDC00, 0xDFFF))
-            return true;
-        if (IsSurrogate(c, 0xD800, 0xDBFF)) {
-            if (i + 1 == text.size() || !IsSurrogate(text[i + 1], 0xDC00, 0xDFFF))
-                return true;
-            ++i;
-        }
-    }
-    return false;
 }
 
 bool IsBlank(std::u16string_view text) {

@@ -302,6 +302,34 @@ private slots:
         QVERIFY(custom[0].nameEnglish == u"צפת");
     }
 
+    // A pasted tab or line break in either name is refused, naming the field it is in.
+    void aNameWithAControlCharacterIsRefused() {
+        const SaidMessages messages;
+        const QStringList& said = messages.said;
+        CustomLocationList custom;
+        CPLXLocationDlg create(custom, false, nullptr);
+        WhenModal([&](QWidget*) {
+            TypeOver(create.Latitude(), QStringLiteral("32"));
+            create.HebrewName()->setText(QStringLiteral("צפת"));
+            create.EnglishName()->setText(QStringLiteral("Safed\tnorth"));
+            QTest::keyClick(create.Latitude(), Qt::Key_Return);
+            QVERIFY(create.isVisible());
+            QCOMPARE(QApplication::focusWidget(), create.EnglishName());
+            create.EnglishName()->setText(QStringLiteral("Safed"));
+            create.HebrewName()->setText(QStringLiteral("צפת") + QChar(0x2028));
+            QTest::keyClick(create.Latitude(), Qt::Key_Return);
+            QVERIFY(create.isVisible());
+            QCOMPARE(QApplication::focusWidget(), create.HebrewName());
+            create.HebrewName()->setText(QStringLiteral("צפת"));
+            QTest::keyClick(create.Latitude(), Qt::Key_Return);
+        });
+        QCOMPARE(create.exec(), int(QDialog::Accepted));
+        QCOMPARE(said.size(), 2);
+        QVERIFY(said[0].startsWith(QStringLiteral("Location's name: a name may not hold a tab")));
+        QCOMPARE(custom.size(), std::size_t{1});
+        QVERIFY(custom[0].nameEnglish == u"Safed");
+    }
+
     void theTimeZoneIsChosenCheckedAndKept() {
         const SaidMessages messages;
         const QStringList& said = messages.said;

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "app/language.h"
+#include "app/one_line_text.h"
 #include "app/time_zone_database.h"
 #include "app/utf16.h"
 #include "ui/dialogs/message_box.h"
@@ -54,6 +55,10 @@ constexpr LayoutText kLongitudeRange{
 constexpr LayoutText kNoName{u"שם המקום: יש לתת למקום שם בעברית, באנגלית או בשתיהן.",
                              u"Location's name: give the place a name in Hebrew, in English or "
                              u"in both."};
+// A tab or a line break in a name would break every one-line list of places.
+constexpr LayoutText kNameCharacter{
+    u"שם המקום: שם אינו יכול להכיל טאב, מעבר שורה או תו בקרה אחר.",
+    u"Location's name: a name may not hold a tab, a line break or another control character."};
 // A zone the system does not know would quietly give standard time all year.
 constexpr LayoutText kUnknownTimeZone{
     u"אזור הזמן אינו מוכר. יש לבחור אזור זמן מהרשימה, או להשאיר את השדה ריק.",
@@ -297,6 +302,14 @@ bool CPLXLocationDlg::CoordinatesInRange(const Location& place) {
     return true;
 }
 
+bool CPLXLocationDlg::NamesFit(const Location& place) {
+    if (HasUnfitCharacter(place.nameHebrew))
+        return Refuse(LayoutString(kNameCharacter, hebrewLayout_), nameHebrew_);
+    if (HasUnfitCharacter(place.nameEnglish))
+        return Refuse(LayoutString(kNameCharacter, hebrewLayout_), nameEnglish_);
+    return true;
+}
+
 bool CPLXLocationDlg::TimeZoneKnown(const Location& place) {
     if (place.timeZone.empty() || IsKnownTimeZone(place.timeZone))
         return true;
@@ -311,7 +324,7 @@ void CPLXLocationDlg::accept() {
         Refuse(LayoutString(kNoName, hebrewLayout_), hebrewLayout_ ? nameHebrew_ : nameEnglish_);
         return;
     }
-    if (!CoordinatesInRange(place) || !TimeZoneKnown(place))
+    if (!NamesFit(place) || !CoordinatesInRange(place) || !TimeZoneKnown(place))
         return;
     if (editId_ < 0) {
         editId_ = static_cast<std::int32_t>(AddCustomLocation(custom_, place));

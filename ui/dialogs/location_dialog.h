@@ -65,6 +65,8 @@ private:
 
     bool Fill();
     Location Entered() const;
+    // Each refuses with a message that names the field, which takes the focus.
+    bool NamesFit(const Location& place);
     bool CoordinatesInRange(const Location& place);
     bool TimeZoneKnown(const Location& place);
     // Shows the message and gives the field the focus; false.
