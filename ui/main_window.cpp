@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -60,10 +59,10 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
     const bool hebrewLayout = ActiveLanguage().rightToLeft;
     setLayoutDirection(hebrewLayout ? Qt::RightToLeft : Qt::LeftToRight);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* column = new QVBoxLayout(this);
-    column->setSizeConstraint(QLayout::SetFixedSize);
     column->setContentsMargins(6, 2, 6, 6);
     menuBar_ = new QMenuBar(this);
     column->setMenuBar(menuBar_);
@@ -71,8 +70,11 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
     hebrewFields_ = new DateFields(DateFields::Calendar::Hebrew, hebrewLayout, this);
     civilFields_ = new DateFields(DateFields::Calendar::Civil, hebrewLayout, this);
     auto* dates = new QHBoxLayout;
-    dates->addWidget(hebrewFields_);
-    dates->addWidget(civilFields_);
+    for (DateFields* fields : {hebrewFields_, civilFields_}) {
+        // The date band spreads across a larger window; the height goes to the tabs.
+        fields->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        dates->addWidget(fields);
+    }
     column->addLayout(dates);
 
     tabs_ = new QTabWidget(this);
@@ -87,6 +89,11 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
     tabs_->addTab(page_, Caption(u"TIMESEVENTS"));
     column->addWidget(tabs_);
     SetSkin(kMainWindowSkin);
+    // The window grows from what its contents ask for, which is where a fresh install opens.
+    defaultSize_ = sizeHint().expandedTo(minimumSize());
+    setMinimumSize(defaultSize_);
+    storedGeometry_ = LoadWindowGeometry(store_);
+    PlaceWindow(OpeningWindowGeometry(storedGeometry_, defaultSize_));
 
     location_ = LookupLocation(settings_.locationKey, customLocations_);
     ShowDate(view_->selected(), view_->selectedHebrew());
@@ -105,7 +112,19 @@ CPLXDlg::CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QStr
 }
 
 MainWindowPlace CPLXDlg::Place() const {
-    return {view_->selected(), tabs_->currentIndex(), view_->civilMode()};
+    return {view_->selected(), tabs_->currentIndex(), view_->civilMode(), Geometry()};
+}
+
+WindowGeometry CPLXDlg::Geometry() const {
+    return {normalGeometry(), windowState().testFlag(Qt::WindowMaximized)};
+}
+
+void CPLXDlg::PlaceWindow(const WindowGeometry& geometry) {
+    // Normal first: the maximised window keeps that rectangle to return to.
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    setGeometry(geometry.normal);
+    if (geometry.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void CPLXDlg::RestorePlace(const MainWindowPlace& place) {
@@ -118,6 +137,7 @@ void CPLXDlg::RestorePlace(const MainWindowPlace& place) {
     view_->setSelected(NormalizeCivilDate(place.selected));
     view_->Refill();
     tabs_->setCurrentIndex(place.page);
+    PlaceWindow(place.geometry);
 }
 
 void CPLXDlg::BuildMenu() {
@@ -160,11 +180,19 @@ void CPLXDlg::BuildMenu() {
 }
 
 void CPLXDlg::reject() {
-    // Only what changed in this window: a value another process set meanwhile stays.
-    if (settings_ != stored_ && KeepInStore(this, store_, [this](SettingsStore& store) {
-            SaveChangedCalculationSettings(store, stored_, settings_);
+    // Only what changed in this window: a value another process set meanwhile stays. One write
+    // for both, so that a file that cannot be written is said once.
+    const WindowGeometry geometry = Geometry();
+    const bool settingsChanged = settings_ != stored_;
+    const bool moved = storedGeometry_ != geometry;
+    if ((settingsChanged || moved) && KeepInStore(this, store_, [&](SettingsStore& store) {
+            if (settingsChanged)
+                SaveChangedCalculationSettings(store, stored_, settings_);
+            if (moved)
+                SaveWindowGeometry(store, geometry);
         })) {
         stored_ = settings_;
+        storedGeometry_ = geometry;
     }
     CSKDialog::reject();
 }
@@ -371,12 +399,6 @@ ReportInputs CPLXDlg::CurrentReportInputs() const {
 
 void CPLXDlg::OnWelcome() {
     welcomeTimer_.stop();
-    showNormal();
-    if (const QScreen* where = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(where->availableGeometry().center());
-        move(frame.topLeft());
-    }
     CAboutDlg(store_, this, CAboutDlg::Purpose::Welcome).exec();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/date_fields.h"
 #include "ui/main_menu.h"
 #include "ui/toolkit/skinned_dialog.h"
+#include "ui/window_geometry.h"
 
 class QLineEdit;
 class QMenuBar;
@@ -36,20 +37,21 @@ struct PlaceEdit;
 struct PersonalEdit;
 struct PersonalList;
 
-// What a language switch carries over to the rebuilt window: the selected day, the page shown
-// and the calendar mode.
+// What a language switch carries over to the rebuilt window: the selected day, the page shown,
+// the calendar mode and where the window stood.
 struct MainWindowPlace {
     CalendarDate selected;
     int page = 0;
     bool civilMode = false;
+    WindowGeometry geometry;
 };
 
 class CPLXDlg : public CSKDialog {
 public:
     // The layout (Hebrew for a right-to-left language, English otherwise) follows the active
-    // language. The calculation settings are read from `store` here and written back when the
-    // window closes; `customLocations` stays the application's. The language switch loads its file
-    // from `languagesFolder`.
+    // language. The calculation settings and the window's place are read from `store` here and
+    // written back when the window closes; `customLocations` stays the application's. The language
+    // switch loads its file from `languagesFolder`.
     CPLXDlg(SettingsStore& store, CustomLocationList& customLocations, QString languagesFolder,
             QWidget* parent = nullptr);
 
@@ -72,6 +74,10 @@ public:
     CPLXCalendar* CalendarView() const { return view_; }
     CPLXTimesEventsDlg* TimesEventsPage() const { return page_; }
     const QTimer& WelcomeTimer() const { return welcomeTimer_; }
+    // The size a fresh install opens at, which is also the smallest the window can be made.
+    QSize DefaultSize() const { return defaultSize_; }
+    // Where the window stands, as the settings keep it.
+    WindowGeometry Geometry() const;
     // The report shown last and its preview window (none before the first report).
     const MainReportSource& Reports() const { return reports_; }
     CPrintPreviewDlg* PreviewWindow() const { return preview_; }
@@ -88,6 +94,7 @@ protected:
 
 private:
     void BuildMenu();
+    void PlaceWindow(const WindowGeometry& geometry);
     void ConnectFields(DateFields* fields);
 
     // Showing the selected date.
@@ -162,6 +169,8 @@ private:
     bool lastCivilMode_ = false;
     CalculationSettings settings_;
     CalculationSettings stored_;  // what the store holds, as far as this window knows
+    std::optional<WindowGeometry> storedGeometry_;
+    QSize defaultSize_;
     Location location_;
     // The personal dates as the store held them when last read.
     PersonalDateList personalDates_;

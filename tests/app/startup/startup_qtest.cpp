@@ -213,6 +213,32 @@ private slots:
         QVERIFY(opened[1].civilMode);
     }
 
+    // The rebuilt window stands where the old one stood, at its size, maximised if it was.
+    void languageSwitchKeepsTheWindowsPlace() {
+        IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("geometry.ini")));
+        store.WriteInteger(u"Settings", u"ShowWelcome", 0);
+        CPLXApp app(store, kLanguages);
+        const QRect placed(30, 40, 900, 700);
+        QList<WindowGeometry> opened;
+        RunApp(app, [&](CPLXDlg& window, int pass) {
+            opened << window.Geometry();
+            if (pass == 0) {
+                window.setGeometry(placed);
+                window.CommandAction(MainCommand::SwitchToEnglish)->trigger();
+            } else if (pass == 1) {
+                window.showMaximized();
+                window.CommandAction(MainCommand::SwitchToHebrew)->trigger();
+            } else {
+                window.CommandAction(MainCommand::Close)->trigger();
+            }
+        });
+        QCOMPARE(opened.size(), 3);
+        QCOMPARE(opened[1], (WindowGeometry{placed, false}));
+        QCOMPARE(opened[2], (WindowGeometry{placed, true}));
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_window_width", 0), placed.width());
+        QCOMPARE(store.ReadInteger(u"Settings", u"plx_window_maximized", 0), 1);
+    }
+
     void missingLanguageFileFallsBackOnTheFolder() {
         IniSettingsStore store(settingsFolder_.filePath(QStringLiteral("missing.ini")));
         store.WriteInteger(u"Settings", u"ShowWelcome", 0);
