@@ -1,6 +1,7 @@
 #include "ui/calendar_cell.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -44,6 +45,12 @@ void DrawSunkenEdge(QPainter& painter, const QRect& outer) {
     painter.drawLine(outer.topRight(), outer.bottomRight());
 }
 
+// Below the number band, the full width of the client area.
+QRect EventsArea(QSize client) {
+    const int top = client.height() / 4;
+    return QRect(0, top, client.width(), client.height() - top);
+}
+
 QFont EventsFont(int height) {
     return SizedFont(kFontFamily, height, static_cast<int>(static_cast<float>(height) * 0.45f),
                      true);
@@ -61,6 +68,11 @@ TextOptions EventsOptions(bool rightToLeft) {
 }
 
 }  // namespace
+
+CellFontHeights CellFontHeightsFor(int clientHeight) {
+    return {static_cast<int>(static_cast<float>(clientHeight + 1) * 0.4f), clientHeight / 4,
+            clientHeight / 5};
+}
 
 QFont CellFont(int height) {
     return SizedFont(kFontFamily, height, static_cast<int>(static_cast<float>(height) * 0.5f),
@@ -83,20 +95,32 @@ CellTextLayout LayOutCellEvents(const QString& text, QSize area, int fontHeight,
     const ReportSize room{area.width(), area.height()};
     CellTextLayout layout;
     std::optional<QFontMetricsF> metrics;
-    const auto select = [&](std::int32_t height) {
-        layout.font = EventsFont(height);
-        metrics.emplace(layout.font);
-        layout.lineHeight = static_cast<int>(std::ceil(metrics->height()));
+    // Fitting measures the same words and lines again and again; shaping them is the cost.
+    int selected = 0;
+    QHash<QString, std::int32_t> widths;
+    const LineMeasure measure = [&](const QString& line) {
+        const auto known = widths.constFind(line);
+        if (known != widths.constEnd())
+            return *known;
+        const auto width = static_cast<std::int32_t>(std::ceil(metrics->horizontalAdvance(line)));
+        widths.insert(line, width);
+        return width;
     };
     const auto fits = [&](std::int32_t height) {
-        select(height);
-        return TextFits(text, options, room, layout.lineHeight, MeasureBy(*metrics));
+        if (height != selected) {
+            selected = height;
+            layout.font = EventsFont(height);
+            metrics.emplace(layout.font);
+            layout.lineHeight = static_cast<int>(std::ceil(metrics->height()));
+            widths.clear();
+        }
+        return TextFits(text, options, room, layout.lineHeight, measure);
     };
     const std::int32_t height = LargestFittingHeight(fontHeight, kLeastCellFontHeight, fits);
     if (fits(height))
-        layout.lines = FittedLines(text, options, room.width, MeasureBy(*metrics));
+        layout.lines = FittedLines(text, options, room.width, measure);
     else
-        layout.lines = CutToRoom(text, options, room, layout.lineHeight, MeasureBy(*metrics));
+        layout.lines = CutToRoom(text, options, room, layout.lineHeight, measure);
     return layout;
 }
 
@@ -181,7 +205,6 @@ void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {
     FillGradientBand(painter, QRect(0, band, client.width(), band), shades.middle, shades.bottom);
     if (blank_)
         return;
-    SizeFonts(height);
     if (isHeader_) {
         PaintHeaderText(painter, client);
     } else {
@@ -190,24 +213,20 @@ void CPLXCalendarChild::PaintClient(QPainter& painter, QSize client) {
     }
 }
 
-void CPLXCalendarChild::SizeFonts(int clientHeight) {
-    headerHeight_ = static_cast<int>(static_cast<float>(clientHeight + 1) * 0.4f);
-    numberHeight_ = clientHeight / 4;
-    eventsHeight_ = clientHeight / 5;
-}
-
 void CPLXCalendarChild::PaintHeaderText(QPainter& painter, QSize client) {
-    painter.setFont(FittingCellFont({dayText_}, client.width() - 2, 0, headerHeight_));
+    painter.setFont(FittingCellFont({dayText_}, client.width() - 2, 0,
+                                    CellFontHeightsFor(client.height()).header));
     painter.setPen(highlight_ == Highlight::kToday ? kTodayText : kPlainText);
     DrawLine(painter, QRectF(QPointF(0, 0), client), Qt::AlignCenter, dayText_, rightToLeft_);
 }
 
 void CPLXCalendarChild::PaintDayNumbers(QPainter& painter, QSize client) {
     const QRectF band(1, 0, client.width() - 2, client.height() / 4);
+    const int numberHeight = CellFontHeightsFor(client.height()).numbers;
     painter.setPen(highlight_ == Highlight::kToday ? kTodayText : kPlainText);
     const qsizetype tab = dayText_.indexOf(QLatin1Char('\t'));
     if (tab < 0) {
-        painter.setFont(FittingCellFont({dayText_}, client.width() - 2, 0, numberHeight_));
+        painter.setFont(FittingCellFont({dayText_}, client.width() - 2, 0, numberHeight));
         DrawLine(painter, band, Qt::AlignCenter, dayText_, rightToLeft_);
         return;
     }
@@ -215,8 +234,7 @@ void CPLXCalendarChild::PaintDayNumbers(QPainter& painter, QSize client) {
     // other.
     const QString hebrew = dayText_.left(tab);
     const QString civil = dayText_.mid(tab + 1);
-    painter.setFont(
-        FittingCellFont({hebrew, civil}, client.width() - 2, kNumberGap, numberHeight_));
+    painter.setFont(FittingCellFont({hebrew, civil}, client.width() - 2, kNumberGap, numberHeight));
     const Qt::Alignment hebrewSide = rightToLeft_ ? Qt::AlignRight : Qt::AlignLeft;
     const Qt::Alignment civilSide = rightToLeft_ ? Qt::AlignLeft : Qt::AlignRight;
     DrawLine(painter, band, hebrewSide | Qt::AlignVCenter, hebrew, rightToLeft_);
@@ -234,9 +252,8 @@ void CPLXCalendarChild::PaintEvents(QPainter& painter, QSize client) {
         colour = highlight_ == Highlight::kSelected ? kTodayText : kMarkedText;
     }
     const QColor personalColour = highlight_ == Highlight::kNone ? kPersonalText : kTodayText;
-    const int top = client.height() / 4;
-    const QRect area(0, top, client.width(), client.height() - top);
-    const CellTextLayout layout = LayOutCellEvents(text, area.size(), eventsHeight_, rightToLeft_);
+    const QRect area = EventsArea(client);
+    const CellTextLayout layout = EventsLayout();
     // The names follow the events: the lines past those of the events are theirs.
     const QFontMetricsF metrics(layout.font);
     const qsizetype eventLines = eventsText_.isEmpty()
@@ -272,6 +289,12 @@ void CPLXCalendarChild::PaintPersonalMark(QPainter& painter, QSize client) {
     painter.setBrush(highlight_ == Highlight::kNone ? kPersonalText : kTodayText);
     painter.drawPolygon(corner, 3);
     painter.restore();
+}
+
+CellTextLayout CPLXCalendarChild::EventsLayout() const {
+    const QSize client = clientRect().size();
+    return LayOutCellEvents(balloonText(), EventsArea(client).size(),
+                            CellFontHeightsFor(client.height()).events, rightToLeft_);
 }
 
 void CPLXCalendarChild::mousePressEvent(QMouseEvent* event) {

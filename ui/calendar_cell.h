@@ -27,6 +27,15 @@ struct CellTextLayout {
 // an ellipsis only in that smallest font.
 CellTextLayout LayOutCellEvents(const QString& text, QSize area, int fontHeight, bool rightToLeft);
 
+// The line heights a cell's texts start from, following the height of its client area; a text
+// that does not fit is drawn smaller.
+struct CellFontHeights {
+    int header = 0;   // the weekday name
+    int numbers = 0;  // the Hebrew and the civil day
+    int events = 0;   // the portion and the events
+};
+CellFontHeights CellFontHeightsFor(int clientHeight);
+
 // The bold font of the weekday names and the day numbers, its characters half as wide as its
 // line is high.
 QFont CellFont(int height);
@@ -77,6 +86,8 @@ public:
 
     // The cell inside its one-pixel sunken edge.
     QRect clientRect() const { return rect().adjusted(1, 1, -1, -1); }
+    // The events and the personal dates as the cell paints them at its present size.
+    CellTextLayout EventsLayout() const;
 
 signals:
     void childClicked(plx::CPLXCalendarChild* cell, int row, int column);
@@ -99,7 +110,6 @@ private:
     void PaintDayNumbers(QPainter& painter, QSize client);
     void PaintEvents(QPainter& painter, QSize client);
     void PaintPersonalMark(QPainter& painter, QSize client);
-    void SizeFonts(int clientHeight);
 
     bool isHeader_ = false;
     int row_;
@@ -114,11 +124,6 @@ private:
     Highlight highlight_ = Highlight::kNone;
     bool focusMark_ = false;
     bool tracking_ = false;
-
-    // The fonts' line heights follow the client height; a text that does not fit is drawn smaller.
-    int headerHeight_ = 0;
-    int numberHeight_ = 0;
-    int eventsHeight_ = 0;
 };
 
 }  // namespace plx
