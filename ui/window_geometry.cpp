@@ -24,7 +24,8 @@ constexpr int kGripHeight = 20;
 bool CaptionReachable(const QRect& window, const QRect& screen) {
     const QRect band(window.topLeft(), QSize(window.width(), kGripHeight));
     const QRect shown = band.intersected(screen);
-    return shown.width() >= std::min(kGripWidth, window.width()) && shown.height() >= kGripHeight / 2;
+    return shown.width() >= std::min(kGripWidth, window.width()) &&
+           shown.height() >= kGripHeight / 2;
 }
 
 QSize BoundedTo(QSize size, QSize room, QSize least) {
@@ -41,9 +42,9 @@ std::optional<WindowGeometry> LoadWindowGeometry(const SettingsStore& store) {
     if (x == INT_MIN || y == INT_MIN || width <= 0 || height <= 0)
         return std::nullopt;
     const auto near = [](int value) { return std::clamp(value, -kFarthest, kFarthest); };
-    return WindowGeometry{QRect(near(x), near(y), std::min(width, kFarthest),
-                                std::min(height, kFarthest)),
-                          store.ReadInteger(kSettingsSection, kMaximized, 0) != 0};
+    return WindowGeometry{
+        QRect(near(x), near(y), std::min(width, kFarthest), std::min(height, kFarthest)),
+        store.ReadInteger(kSettingsSection, kMaximized, 0) != 0};
 }
 
 void SaveWindowGeometry(SettingsStore& store, const WindowGeometry& geometry) {

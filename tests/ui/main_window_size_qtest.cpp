@@ -137,8 +137,8 @@ private slots:
         // within the pixel both sizes were cut to.
         const double across = double(after.view.width()) / before.view.width();
         const double down = double(after.view.height()) / before.view.height();
-        for (const auto& [old, now] : {std::pair(before.cell, after.cell),
-                                        std::pair(before.header, after.header)}) {
+        for (const auto& [old, now] :
+             {std::pair(before.cell, after.cell), std::pair(before.header, after.header)}) {
             QVERIFY(qAbs(now.width() - old.width() * across) <= across + 1);
             QVERIFY(qAbs(now.height() - old.height() * down) <= down + 1);
         }

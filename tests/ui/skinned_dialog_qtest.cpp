@@ -125,6 +125,9 @@ private slots:
         QTest::mouseDClick(&dialog, Qt::LeftButton, {}, QPoint(150, 20));
         QTRY_VERIFY(dialog.isMaximized());
         QCOMPARE(dialog.ButtonRect(FrameHit::kClose).top(), 3);
+        // Its edges are frame, no longer handles that resize it.
+        QCOMPARE(dialog.HitTest(QPoint(dialog.width() - 1, dialog.height() / 2)),
+                 FrameHit::kCaption);
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, shown.Centre(FrameHit::kMaximize));
         QTRY_VERIFY(!dialog.isMaximized());
         QCOMPARE(dialog.ButtonRect(FrameHit::kClose).top(), 10);

@@ -135,7 +135,8 @@ FrameShape CSKDialog::Shape() const {
     shape.window = size();
     shape.borders = borders_;
     shape.rightToLeft = rightToLeft_;
-    shape.resizable = minimumSize() != maximumSize();
+    // A maximised window has no edges to drag.
+    shape.resizable = minimumSize() != maximumSize() && !isMaximized();
     if (!theme)
         return shape;
     const Qt::WindowFlags flags = windowFlags();
