@@ -27,6 +27,8 @@
 #include "ui/dialogs/location_dialog.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/dialogs/monthly_report_dialog.h"
+#include "ui/dialogs/personal_date_dialog.h"
+#include "ui/dialogs/personal_dates_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "ui/dialogs/time_zones_dialog.h"
 #include "ui/preview/print_preview_dlg.h"
@@ -222,6 +224,22 @@ private slots:
         CPLXExportCalendarDlg exporter(window.dlg->CurrentReportInputs(), nullptr);
         exporter.show();
         CheckReadsFromTheRight(&exporter, {exporter.FromEdit(), exporter.ToEdit()});
+    }
+
+    void personalDatesDialogs() {
+        PersonalDate yahrzeit;
+        yahrzeit.key = 1;
+        yahrzeit.name = u"אבא";
+        yahrzeit.kind = PersonalKind::Yahrzeit;
+        yahrzeit.date = {15, 6, 5783};
+        PersonalList stored;
+        stored.dates = {yahrzeit};
+        CPLXPersonalDatesDlg list(stored, {23, 4, 2019}, {23, 4, 2019}, {}, true, nullptr);
+        list.show();
+        CheckReadsFromTheRight(&list);
+        CPLXPersonalDateDlg editor(yahrzeit, true, nullptr);
+        editor.show();
+        CheckReadsFromTheRight(&editor);
     }
 
     // A zone id or a file path inside a Hebrew sentence reads whole, left to right.
