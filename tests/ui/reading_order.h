@@ -1,4 +1,4 @@
-// Where the parts of a text land when it is drawn: the reading order of a run inside a paragraph,
+// Where the pieces of a text land when it is drawn: the reading order of a run inside a paragraph,
 // and the ink of a widget's text found by drawing it twice.
 #pragma once
 
