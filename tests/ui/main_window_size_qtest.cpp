@@ -215,27 +215,28 @@ private slots:
     // A monitor unplugged, a smaller screen, or numbers no window had: the window opens on the
     // primary screen, centred.
     void aPlaceOffEveryScreenComesBackCentred_data() {
-        QTest::addColumn<QRect>("stored");
+        // The four stored numbers as they stand in the file; a QRect could not hold the largest.
+        QTest::addColumn<QList<int>>("stored");
         QTest::addColumn<QSize>("opens");  // the default size when empty
-        QTest::newRow("far right") << QRect(50000, 100, 700, 600) << QSize(700, 600);
-        QTest::newRow("far above") << QRect(-40000, -30000, 700, 600) << QSize(700, 600);
-        QTest::newRow("caption above the top") << QRect(10, -300, 700, 600) << QSize(700, 600);
+        QTest::newRow("far right") << QList<int>{50000, 100, 700, 600} << QSize(700, 600);
+        QTest::newRow("far above") << QList<int>{-40000, -30000, 700, 600} << QSize(700, 600);
+        QTest::newRow("caption above the top") << QList<int>{10, -300, 700, 600} << QSize(700, 600);
         QTest::newRow("larger than the screen")
-            << QRect(INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX) << PrimaryArea().size();
-        QTest::newRow("no size") << QRect(10, 10, 0, -5) << QSize();
+            << QList<int>{INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX} << PrimaryArea().size();
+        QTest::newRow("no size") << QList<int>{10, 10, 0, -5} << QSize();
     }
 
     void aPlaceOffEveryScreenComesBackCentred() {
-        QFETCH(QRect, stored);
+        QFETCH(QList<int>, stored);
         QFETCH(QSize, opens);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("plx.ini"));
         {
             IniSettingsStore file(path);
-            file.WriteInteger(u"Settings", u"plx_window_x", stored.x());
-            file.WriteInteger(u"Settings", u"plx_window_y", stored.y());
-            file.WriteInteger(u"Settings", u"plx_window_width", stored.width());
-            file.WriteInteger(u"Settings", u"plx_window_height", stored.height());
+            file.WriteInteger(u"Settings", u"plx_window_x", stored[0]);
+            file.WriteInteger(u"Settings", u"plx_window_y", stored[1]);
+            file.WriteInteger(u"Settings", u"plx_window_width", stored[2]);
+            file.WriteInteger(u"Settings", u"plx_window_height", stored[3]);
         }
         FiledWindow w(path);
         QCOMPARE(w.dlg->size(), opens.isEmpty() ? w.dlg->DefaultSize() : opens);
